@@ -1,0 +1,28 @@
+#pragma once
+// The file operations the core needs, behind an interface so that the rules can be tested natively.
+// Paths are UTF-8 with Windows separators.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pelaconf {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // True for existing files and folders alike.
+    virtual bool PathExists(const std::string& path) const = 0;
+    // The whole content, or empty when the file cannot be opened or read.
+    virtual std::optional<std::string> ReadWholeFile(const std::string& path) const = 0;
+    // Writes the content beside the file and then replaces the file with it, so that a failed
+    // write leaves the old file whole. False when any step fails.
+    virtual bool WriteWholeFile(const std::string& path, std::string_view content) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+};
+
+// 0 for an empty path; otherwise 1 when the file or folder exists.
+int FileExists(const FileSystem& files, std::string_view path);
+
+} // namespace pelaconf

@@ -1,0 +1,175 @@
+#include "settings/code_page.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace pelaconf {
+namespace {
+
+struct CodePair {
+    uint16_t shiftJis;
+    uint16_t unicode;
+};
+
+constexpr CodePair kDoubleByteCodes[] = {
+#include "settings/cp932_table.inc"
+};
+
+// Undecodable bytes 0x40 to 0xFF become U+F740 to U+F7FF, outside the private-use range code page 932 uses.
+constexpr char32_t kCarriedByteBase = 0xF700;
+
+bool IsLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool IsTrailByte(uint8_t byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+bool IsCarriedByte(char32_t codePoint) { return codePoint >= kCarriedByteBase + 0x40 && codePoint <= kCarriedByteBase + 0xFF; }
+
+// Single bytes above ASCII: half-width katakana, and the few bytes Windows maps one to one.
+std::optional<char32_t> DecodeSingleByte(uint8_t byte) {
+    if (byte < 0x80) {
+        return byte;
+    }
+    if (byte >= 0xA1 && byte <= 0xDF) {
+        return 0xFF61 + (byte - 0xA1);
+    }
+    switch (byte) {
+    case 0x80: return 0x0080;
+    case 0xA0: return 0xF8F0;
+    case 0xFD: return 0xF8F1;
+    case 0xFE: return 0xF8F2;
+    case 0xFF: return 0xF8F3;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<char32_t> DecodeDoubleByte(uint8_t lead, uint8_t trail) {
+    const uint16_t code = static_cast<uint16_t>(lead << 8 | trail);
+    const auto* end = std::end(kDoubleByteCodes);
+    const auto* found = std::lower_bound(std::begin(kDoubleByteCodes), end, code,
+                                         [](const CodePair& pair, uint16_t key) { return pair.shiftJis < key; });
+    if (found == end || found->shiftJis != code) {
+        return std::nullopt;
+    }
+    return found->unicode;
+}
+
+const std::vector<CodePair>& CodesByUnicode() {
+    static const std::vector<CodePair> sorted = [] {
+        std::vector<CodePair> codes(std::begin(kDoubleByteCodes), std::end(kDoubleByteCodes));
+        std::sort(codes.begin(), codes.end(),
+                  [](const CodePair& a, const CodePair& b) { return a.unicode < b.unicode; });
+        return codes;
+    }();
+    return sorted;
+}
+
+// The bytes for one code point, or empty when code page 932 has none.
+std::optional<std::string> EncodeCodePoint(char32_t codePoint) {
+    if (codePoint < 0x80) {
+        return std::string(1, static_cast<char>(codePoint));
+    }
+    if (IsCarriedByte(codePoint)) {
+        return std::string(1, static_cast<char>(codePoint - kCarriedByteBase));
+    }
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        if (DecodeSingleByte(static_cast<uint8_t>(byte)) == codePoint) {
+            return std::string(1, static_cast<char>(byte));
+        }
+    }
+    const auto& codes = CodesByUnicode();
+    const auto found = std::lower_bound(codes.begin(), codes.end(), codePoint,
+                                        [](const CodePair& pair, char32_t key) { return pair.unicode < key; });
+    if (found == codes.end() || found->unicode != codePoint) {
+        return std::nullopt;
+    }
+    return std::string{static_cast<char>(found->shiftJis >> 8), static_cast<char>(found->shiftJis & 0xFF)};
+}
+
+} // namespace
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | codePoint >> 6);
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | codePoint >> 12);
+        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | codePoint >> 18);
+        out += static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+std::optional<char32_t> NextCodePoint(std::string_view utf8, size_t& pos) {
+    const auto lead = static_cast<uint8_t>(utf8[pos]);
+    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || pos + length > utf8.size()) {
+        return std::nullopt;
+    }
+    char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<uint8_t>(utf8[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        codePoint = codePoint << 6 | (next & 0x3F);
+    }
+    static constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
+    if (codePoint < kSmallest[length] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    pos += length;
+    return codePoint;
+}
+
+std::string DecodeShiftJis(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<uint8_t>(bytes[i]);
+        const auto trail = i + 1 < bytes.size() ? static_cast<uint8_t>(bytes[i + 1]) : 0;
+        if (!IsLeadByte(byte)) {
+            const auto decoded = DecodeSingleByte(byte);
+            AppendUtf8(out, decoded ? *decoded : kCarriedByteBase + byte);
+        } else if (!IsTrailByte(trail)) {
+            AppendUtf8(out, kCarriedByteBase + byte);
+        } else {
+            // A whole pair, even an unknown one, so that its trail byte (perhaps a backslash) is never
+            // mistaken for a character of its own.
+            if (const auto decoded = DecodeDoubleByte(byte, trail)) {
+                AppendUtf8(out, *decoded);
+            } else {
+                AppendUtf8(out, kCarriedByteBase + byte);
+                AppendUtf8(out, kCarriedByteBase + trail);
+            }
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t pos = 0; pos < utf8.size();) {
+        const auto codePoint = NextCodePoint(utf8, pos);
+        if (!codePoint) {
+            return std::nullopt;
+        }
+        const auto bytes = EncodeCodePoint(*codePoint);
+        if (!bytes) {
+            return std::nullopt;
+        }
+        out += *bytes;
+    }
+    return out;
+}
+
+bool FitsShiftJis(std::string_view utf8) { return EncodeShiftJis(utf8).has_value(); }
+
+} // namespace pelaconf

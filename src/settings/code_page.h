@@ -1,0 +1,28 @@
+#pragma once
+// Conversion between the program's UTF-8 text and code page 932 (Shift-JIS), the encoding of
+// Pelavine.ini and of every text Pelavine shares with us.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pelaconf {
+
+// Decodes Shift-JIS bytes. Bytes that are not valid Shift-JIS, and the duplicate codes whose
+// preferred encoding is another code, are carried through as private-use code points
+// (U+F740 to U+F7FF), so that EncodeShiftJis gives back exactly the same bytes.
+std::string DecodeShiftJis(std::string_view bytes);
+
+// Encodes UTF-8 text; empty when the text holds a character code page 932 cannot represent
+// (or is not valid UTF-8).
+std::optional<std::string> EncodeShiftJis(std::string_view utf8);
+
+// True when the text can be stored in code page 932 without loss.
+bool FitsShiftJis(std::string_view utf8);
+
+// UTF-8 <-> code points, shared by the conversions of this program.
+void AppendUtf8(std::string& out, char32_t codePoint);
+// Reads one code point at `pos` and advances it; empty for a malformed sequence.
+std::optional<char32_t> NextCodePoint(std::string_view utf8, size_t& pos);
+
+} // namespace pelaconf

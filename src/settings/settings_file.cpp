@@ -1,0 +1,173 @@
+#include "settings/settings_file.h"
+
+#include "platform/file_system.h"
+#include "settings/code_page.h"
+#include "settings/string_helpers.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+namespace pelaconf {
+namespace {
+
+using R = SettingsRecord;
+
+constexpr std::array<SettingsKey, 32> kScalarKeys{{
+    {"[Wall_Dir_Path]=", &R::Wall_Dir_Path},
+    {"[Wall_Dir_Saike_Use]=", &R::Wall_Dir_Saike_Use},
+    {"[Start_Exec_Type]=", &R::Start_Exec_Type},
+    {"[Start_ToolBar_Type]=", &R::Start_ToolBar_Type},
+    {"[Start_Exit_Type]=", &R::Start_Exit_Type},
+    {"[Turn_Type]=", &R::Turn_Type},
+    {"[Rect_Type]=", &R::Rect_Type},
+    {"[Rect_Fit]=", &R::Rect_Fit},
+    {"[Timer_Type]=", &R::Timer_Type},
+    {"[Timer_Length]=", &R::Timer_Length},
+    {"[Timer1_List]=", &R::Timer1_List},
+    {"[Timer2_List]=", &R::Timer2_List},
+    {"[Timer_Exec1_Start]=", &R::Timer_Exec1_Start},
+    {"[Timer_Exec2_Use]=", &R::Timer_Exec2_Use},
+    {"[Timer_Exec3_Use]=", &R::Timer_Exec3_Use},
+    {"[Timer_Exec_Path]=", &R::Timer_Exec_Path},
+    {"[Timer_Wave1_Start]=", &R::Timer_Wave1_Start},
+    {"[Timer_Wave2_Use]=", &R::Timer_Wave2_Use},
+    {"[Timer_Wave3_Use]=", &R::Timer_Wave3_Use},
+    {"[Timer_Wave_Path]=", &R::Timer_Wave_Path},
+    {"[Timer_Stop_FullScreen]=", &R::Timer_Stop_FullScreen},
+    {"[Susie_Use]=", &R::Susie_Use},
+    {"[Susie_Dir_Path]=", &R::Susie_Dir_Path},
+    {"[Left_Single]=", &R::Left_Single},
+    {"[Left_Double]=", &R::Left_Double},
+    {"[Icon_Trance]=", &R::Icon_Trance},
+    {"[HKey_ChgNormal]=", &R::HKey_ChgNormal},
+    {"[HKey_ChgReverse]=", &R::HKey_ChgReverse},
+    {"[HKey_ChgRandam]=", &R::HKey_ChgRandam},
+    {"[HKey_ChgNone]=", &R::HKey_ChgNone},
+    {"[WaitDlg_Trans]=", &R::WaitDlg_Trans},
+    {"[SetupDlg_Fade]=", &R::SetupDlg_Fade},
+}};
+
+// A plug-in entry rebuilt from its three fields, which normalises a malformed one.
+std::string RebuildPluginEntry(std::string_view value) {
+    return GetEntryField(value, 0) + "." + GetEntryField(value, 1) + "." + GetEntryField(value, 2);
+}
+
+void StoreValue(const SettingsKey& key, std::string_view value, SettingsRecord& record) {
+    if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
+        record.**text = std::string(value);
+    } else {
+        record.*std::get<int R::*>(key.field) = LeadingNumber(value);
+    }
+}
+
+void ApplyLine(std::string_view rawLine, SettingsRecord& record) {
+    const std::string_view line = TrimWhiteSpace(rawLine);
+    if (line.empty() || line.front() == '#') {
+        return;
+    }
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return;
+    }
+    const std::string_view key = line.substr(0, equals + 1);
+    const std::string_view value = TrimWhiteSpace(line.substr(equals + 1));
+    for (const auto& scalar : kScalarKeys) {
+        if (scalar.key == key) {
+            StoreValue(scalar, value, record);
+            return;
+        }
+    }
+    if (key == kPluginKey) {
+        record.pluginPriorityList.push_back(RebuildPluginEntry(value));
+    }
+}
+
+std::string FormatValue(const SettingsKey& key, const SettingsRecord& record) {
+    if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
+        return record.**text;
+    }
+    return std::to_string(record.*std::get<int R::*>(key.field));
+}
+
+} // namespace
+
+const std::array<SettingsKey, 32>& ScalarSettingsKeys() { return kScalarKeys; }
+
+int LeadingNumber(std::string_view value) {
+    size_t pos = 0;
+    bool negative = false;
+    if (pos < value.size() && (value[pos] == '-' || value[pos] == '+')) {
+        negative = value[pos++] == '-';
+    }
+    int64_t number = 0;
+    for (; pos < value.size() && value[pos] >= '0' && value[pos] <= '9'; ++pos) {
+        number = std::min<int64_t>(number * 10 + (value[pos] - '0'), int64_t{INT_MAX} + 1);
+    }
+    number = negative ? -number : std::min<int64_t>(number, INT_MAX);
+    return static_cast<int>(number);
+}
+
+void ParseSettings(std::string_view text, SettingsRecord& record) {
+    while (!text.empty()) {
+        const auto lineEnd = text.find('\n');
+        ApplyLine(text.substr(0, lineEnd), record);
+        text = lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd + 1);
+    }
+    RebuildExtensionList(record);
+}
+
+std::string FormatSettings(const SettingsRecord& record) {
+    std::string text(kSettingsComment);
+    text += "\r\n";
+    for (const auto& key : kScalarKeys) {
+        text.append(key.key).append(FormatValue(key, record)).append("\r\n");
+    }
+    for (const auto& entry : record.pluginPriorityList) {
+        text.append(kPluginKey).append(entry).append("\r\n");
+    }
+    return text;
+}
+
+void RebuildExtensionList(SettingsRecord& record) {
+    auto& extensions = record.extensionList;
+    extensions.clear();
+    for (const auto& entry : record.pluginPriorityList) {
+        std::string extension = GetEntryField(entry, 0);
+        bool known = false;
+        for (const auto& existing : extensions) {
+            known = known || EqualNoCase(existing, extension);
+        }
+        if (!known) {
+            extensions.push_back(std::move(extension));
+        }
+    }
+    SortStringList(extensions, 0);
+}
+
+int ReadSettings(SettingsRecord& record, const FileSystem& files) {
+    const auto bytes = files.ReadWholeFile(record.SettingsFilePath());
+    if (!bytes) {
+        return 0;
+    }
+    ParseSettings(DecodeShiftJis(*bytes), record);
+    return 1;
+}
+
+int WriteSettings(const SettingsRecord& record, FileSystem& files) {
+    const auto bytes = EncodeShiftJis(FormatSettings(record));
+    if (!bytes) {
+        return 0;
+    }
+    return files.WriteWholeFile(record.SettingsFilePath(), *bytes) ? 1 : 0;
+}
+
+int DeleteShuffleList(const SettingsRecord& record, FileSystem& files) {
+    const std::string path = record.ShuffleListPath();
+    if (!FileExists(files, path)) {
+        return 1;
+    }
+    return files.RemoveFile(path) ? 1 : 0;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,48 @@
+#pragma once
+// Pelavine.ini: reading it into the SettingsRecord, writing the record back, and deleting
+// Pelavine's shuffle memory Shuffle.ini.
+
+#include "settings/settings_record.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace pelaconf {
+
+class FileSystem;
+
+// One scalar key of the file: its text up to and including "=", and the record's field.
+struct SettingsKey {
+    std::string_view key;
+    std::variant<std::string SettingsRecord::*, int SettingsRecord::*> field;
+};
+
+// The 32 scalar keys in the order in which the file is written.
+const std::array<SettingsKey, 32>& ScalarSettingsKeys();
+
+inline constexpr std::string_view kSettingsComment = "# Pelavine Version 1.2 設定ファイル";
+inline constexpr std::string_view kPluginKey = "[SPI]=";
+
+// The file's lines applied to the record (text already decoded to UTF-8).
+void ParseSettings(std::string_view text, SettingsRecord& record);
+// The whole file as UTF-8 text with CR LF line ends.
+std::string FormatSettings(const SettingsRecord& record);
+
+// The leading decimal number of a value (optional sign, digits), 0 when there is none;
+// saturated at the limits of a 32-bit integer.
+int LeadingNumber(std::string_view value);
+
+// Distinct extensions of the plug-in priority list (first spelling wins), sorted ascending.
+void RebuildExtensionList(SettingsRecord& record);
+
+// 1 when Pelavine.ini was opened and read; 0 when it could not be opened.
+int ReadSettings(SettingsRecord& record, const FileSystem& files);
+// 1 when the whole file was written; 0 when any step failed, or when a value cannot be held in
+// the file's code page. The previous file then stays as it was.
+int WriteSettings(const SettingsRecord& record, FileSystem& files);
+// 1 when Shuffle.ini did not exist or was deleted, 0 when deleting it failed.
+int DeleteShuffleList(const SettingsRecord& record, FileSystem& files);
+
+} // namespace pelaconf

@@ -1,0 +1,34 @@
+#pragma once
+// The small string rules shared by every subsystem.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelaconf {
+
+// The text after the last "." anywhere in the path, without the dot; empty when there is none.
+std::string GetExtension(std::string_view path);
+
+// Field 0 (extension), 1 (two-digit priority) or 2 (plug-in path) of a plug-in entry
+// "ext.NN.path"; empty text for a field the entry does not hold.
+std::string GetEntryField(std::string_view entry, int index);
+
+// Compares as the Japanese code page does without case: on the Shift-JIS forms, folding only
+// single-byte ASCII letters, never a trail byte. Negative, zero or positive.
+int CompareNoCase(std::string_view a, std::string_view b);
+bool EqualNoCase(std::string_view a, std::string_view b);
+
+// Lower-cases ASCII letters only.
+std::string AsciiLower(std::string_view text);
+
+// Exchange sort, direction 0 ascending, 1 descending; any other direction leaves the list alone.
+void SortStringList(std::vector<std::string>& list, int direction);
+
+// Stable ascending sort: bottom-up merges of runs of 1, 2, 4, ... entries.
+void MergeSortStringList(std::vector<std::string>& list);
+
+// White space (space, tab, CR, LF, VT, FF) removed at both ends.
+std::string_view TrimWhiteSpace(std::string_view text);
+
+} // namespace pelaconf

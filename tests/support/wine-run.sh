@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs a Windows program under 64-bit Wine with the test environment:
+# the run's own WINEPREFIX (made on first use), the Japanese locale (ANSI code page 932),
+# no Mono or Gecko prompts, no debug chatter, and Xvfb when there is no display.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/test-env.sh"
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH_SOURCE" "$@"
+fi
+pelaconf_ensure_wine_prefix
+exec /usr/lib/wine/wine64 "$@"

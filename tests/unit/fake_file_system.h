@@ -1,0 +1,42 @@
+#pragma once
+// An in-memory file system for the core's tests: files by path, folders as a set, and
+// switches that make writing or deleting fail.
+
+#include "platform/file_system.h"
+
+#include <map>
+#include <set>
+
+namespace pelaconf::testing {
+
+class FakeFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    bool failWrites = false;
+    bool failRemoves = false;
+
+    bool PathExists(const std::string& path) const override {
+        return files.count(path) != 0 || folders.count(path) != 0;
+    }
+    std::optional<std::string> ReadWholeFile(const std::string& path) const override {
+        const auto found = files.find(path);
+        return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    bool WriteWholeFile(const std::string& path, std::string_view content) override {
+        if (failWrites || folders.count(path) != 0) {
+            return false;
+        }
+        files[path] = std::string(content);
+        return true;
+    }
+    bool RemoveFile(const std::string& path) override {
+        if (failRemoves || files.count(path) == 0) {
+            return false;
+        }
+        files.erase(path);
+        return true;
+    }
+};
+
+} // namespace pelaconf::testing

@@ -1,0 +1,172 @@
+#include "settings/settings_file.h"
+#include "fake_file_system.h"
+#include "settings/code_page.h"
+
+#include <gtest/gtest.h>
+
+namespace pelaconf {
+namespace {
+
+constexpr char kFolder[] = "C:\\Pelavine";
+constexpr char kIniPath[] = "C:\\Pelavine\\Pelavine.ini";
+
+SettingsRecord Parsed(std::string_view text) {
+    SettingsRecord record(kFolder);
+    ParseSettings(text, record);
+    return record;
+}
+
+std::string DefaultText() {
+    return "# Pelavine Version 1.2 設定ファイル\r\n"
+           "[Wall_Dir_Path]=C:\\Pelavine\r\n[Wall_Dir_Saike_Use]=0\r\n[Start_Exec_Type]=0\r\n"
+           "[Start_ToolBar_Type]=0\r\n[Start_Exit_Type]=0\r\n[Turn_Type]=0\r\n[Rect_Type]=0\r\n[Rect_Fit]=0\r\n"
+           "[Timer_Type]=0\r\n[Timer_Length]=10\r\n[Timer1_List]=\r\n[Timer2_List]=\r\n[Timer_Exec1_Start]=0\r\n"
+           "[Timer_Exec2_Use]=0\r\n[Timer_Exec3_Use]=0\r\n[Timer_Exec_Path]=\r\n[Timer_Wave1_Start]=0\r\n"
+           "[Timer_Wave2_Use]=0\r\n[Timer_Wave3_Use]=0\r\n[Timer_Wave_Path]=\r\n[Timer_Stop_FullScreen]=0\r\n"
+           "[Susie_Use]=0\r\n[Susie_Dir_Path]=Empty\r\n[Left_Single]=0\r\n[Left_Double]=2\r\n[Icon_Trance]=0\r\n"
+           "[HKey_ChgNormal]=0\r\n[HKey_ChgReverse]=0\r\n[HKey_ChgRandam]=0\r\n[HKey_ChgNone]=0\r\n"
+           "[WaitDlg_Trans]=0\r\n[SetupDlg_Fade]=0\r\n";
+}
+
+// The default file as it lies on disk, in Shift-JIS.
+std::string DefaultFile() { return *EncodeShiftJis(DefaultText()); }
+
+TEST(SettingsRecord, DefaultsFollowTheModuleFolder) {
+    const SettingsRecord record(kFolder);
+    EXPECT_EQ(record.Wall_Dir_Path, kFolder);
+    EXPECT_EQ(record.Susie_Dir_Path, "Empty");
+    EXPECT_EQ(record.Timer_Length, 10);
+    EXPECT_EQ(record.Left_Double, 2);
+    EXPECT_EQ(record.wallpaperBitmapPath, "C:\\Pelavine\\Wallpaper.bmp");
+    EXPECT_EQ(record.SettingsFilePath(), kIniPath);
+    EXPECT_EQ(record.applyInProgress, 0);
+}
+
+TEST(SettingsFile, DefaultsAreWrittenInTableOrder) {
+    EXPECT_EQ(FormatSettings(SettingsRecord(kFolder)), DefaultText());
+    EXPECT_EQ(DefaultFile().substr(0, 37), "# Pelavine Version 1.2 \x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\r\n");
+}
+
+TEST(SettingsFile, LinesAreTrimmedAndMatchedExactly) {
+    const auto record = Parsed("  [Timer_Type]=2  \n"
+                               "[Rect_Type] =3\n"
+                               "[rect_fit]=1\n"
+                               "#[Turn_Type]=2\n"
+                               "[Timer_Exec_Path]=C:\\Program Files\\a b.exe /x=1\n"
+                               "no equals sign\n");
+    EXPECT_EQ(record.Timer_Type, 2);
+    EXPECT_EQ(record.Rect_Type, 0);
+    EXPECT_EQ(record.Rect_Fit, 0);
+    EXPECT_EQ(record.Turn_Type, 0);
+    EXPECT_EQ(record.Timer_Exec_Path, "C:\\Program Files\\a b.exe /x=1");
+}
+
+TEST(SettingsFile, NumbersTakeTheLeadingDecimalNumber) {
+    const auto record = Parsed("[Timer_Length]=abc\r\n[Rect_Type]=4x\r\n[Left_Single]=-3\r\n[Turn_Type]=+2\r\n"
+                               "[HKey_ChgNone]=99999999999\r\n[WaitDlg_Trans]=-99999999999\r\n");
+    EXPECT_EQ(record.Timer_Length, 0);
+    EXPECT_EQ(record.Rect_Type, 4);
+    EXPECT_EQ(record.Left_Single, -3);
+    EXPECT_EQ(record.Turn_Type, 2);
+    EXPECT_EQ(record.HKey_ChgNone, 2147483647);
+    EXPECT_EQ(record.WaitDlg_Trans, -2147483647 - 1);
+}
+
+TEST(SettingsFile, EmptyValuesAndRepeatedKeys) {
+    const auto record = Parsed("[Wall_Dir_Path]=\n[Timer_Length]=\n[Turn_Type]=1\n[Turn_Type]=3\n");
+    EXPECT_EQ(record.Wall_Dir_Path, "");
+    EXPECT_EQ(record.Timer_Length, 0);
+    EXPECT_EQ(record.Turn_Type, 3);
+}
+
+TEST(SettingsFile, PluginEntriesAreRebuiltFromTheirFields) {
+    const auto record = Parsed("[SPI]=jpg.01.C:\\spi\\photo1.spi\n"
+                               "[SPI]=jpg.5.C:\\spi\\photo1.spi\n"
+                               "[SPI]=nodot\n"
+                               "[SPI]=jpg.01.C:\\spi\\photo1.spi\n");
+    const std::vector<std::string> expected{"jpg.01.C:\\spi\\photo1.spi", "jpg.00.5.C:\\spi\\photo1.spi", "..",
+                                            "jpg.01.C:\\spi\\photo1.spi"};
+    EXPECT_EQ(record.pluginPriorityList, expected);
+}
+
+TEST(SettingsFile, ExtensionListIsDistinctAndSorted) {
+    const auto record = Parsed("[SPI]=PIC.00.a.spi\n[SPI]=jpg.00.b.spi\n[SPI]=pic.01.c.spi\n[SPI]=Bmp.00.d.spi\n");
+    EXPECT_EQ(record.extensionList, (std::vector<std::string>{"Bmp", "jpg", "PIC"}));
+}
+
+TEST(SettingsFile, ReadReportsWhetherTheFileOpened) {
+    testing::FakeFileSystem files;
+    SettingsRecord record(kFolder);
+    EXPECT_EQ(ReadSettings(record, files), 0);
+    EXPECT_EQ(FormatSettings(record), DefaultText());
+
+    files.files[kIniPath] = "# Pelavine Version 1.2\r\n";
+    EXPECT_EQ(ReadSettings(record, files), 1);
+    EXPECT_EQ(FormatSettings(record), DefaultText());
+}
+
+TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
+    testing::FakeFileSystem files;
+    files.files[kIniPath] = "[SetupDlg_Fade]=1\n[Unknown]=x\n[SPI]=jpg.01.a.spi\n[Wall_Dir_Path]=D:\\w\n";
+    SettingsRecord record(kFolder);
+    ASSERT_EQ(ReadSettings(record, files), 1);
+    ASSERT_EQ(WriteSettings(record, files), 1);
+    std::string expected = DefaultFile();
+    expected.replace(expected.find("C:\\Pelavine\r\n"), 11, "D:\\w");
+    expected.replace(expected.find("[SetupDlg_Fade]=0"), 17, "[SetupDlg_Fade]=1");
+    expected += "[SPI]=jpg.01.a.spi\r\n";
+    EXPECT_EQ(files.files[kIniPath], expected);
+}
+
+// Every known key with Japanese paths whose trail byte is a backslash, and bytes that are not
+// Shift-JIS at all, comes back byte for byte.
+TEST(SettingsFile, RoundTripIsByteExact) {
+    testing::FakeFileSystem files;
+    std::string original = DefaultFile();
+    const std::string japanese = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67";   // D:\表示\ソフト
+    const std::string invalid = "E:\\\x81\x20\x85\x40\xFC\xFC\\\x87\x90\x80\xFF"; // no valid Shift-JIS
+    original.replace(original.find("C:\\Pelavine\r\n"), 11, japanese);
+    original.replace(original.find("[Timer_Exec_Path]=") + 18, 0, invalid + "\\run.exe /a");
+    original.replace(original.find("[Timer_Wave_Path]=") + 18, 0, japanese + "\\\x89\xB9.wav");
+    original.replace(original.find("[Susie_Dir_Path]=Empty") + 17, 5, japanese);
+    original.replace(original.find("[Timer1_List]=") + 14, 0, "0,15,30");
+    original += "[SPI]=jpg.01." + japanese + "\\a.spi\r\n[SPI]=bmp.00." + invalid + ".spi\r\n";
+    files.files[kIniPath] = original;
+
+    SettingsRecord record(kFolder);
+    ASSERT_EQ(ReadSettings(record, files), 1);
+    EXPECT_EQ(record.Wall_Dir_Path, "D:\\表示\\ソフト");
+    files.files.erase(kIniPath);
+    ASSERT_EQ(WriteSettings(record, files), 1);
+    EXPECT_EQ(files.files[kIniPath], original);
+}
+
+TEST(SettingsFile, WriteFailsRatherThanStoringWhatTheCodePageCannotHold) {
+    testing::FakeFileSystem files;
+    files.files[kIniPath] = "old";
+    SettingsRecord record(kFolder);
+    record.Wall_Dir_Path = "C:\\caf\xC3\xA9";
+    EXPECT_EQ(WriteSettings(record, files), 0);
+    EXPECT_EQ(files.files[kIniPath], "old");
+}
+
+TEST(SettingsFile, WriteReportsAFailedWrite) {
+    testing::FakeFileSystem files;
+    files.failWrites = true;
+    EXPECT_EQ(WriteSettings(SettingsRecord(kFolder), files), 0);
+}
+
+TEST(ShuffleList, DeletedOnlyWhenPresent) {
+    testing::FakeFileSystem files;
+    const SettingsRecord record(kFolder);
+    EXPECT_EQ(DeleteShuffleList(record, files), 1);
+    files.files["C:\\Pelavine\\Shuffle.ini"] = "x";
+    files.failRemoves = true;
+    EXPECT_EQ(DeleteShuffleList(record, files), 0);
+    files.failRemoves = false;
+    EXPECT_EQ(DeleteShuffleList(record, files), 1);
+    EXPECT_EQ(files.files.count("C:\\Pelavine\\Shuffle.ini"), 0u);
+}
+
+} // namespace
+} // namespace pelaconf

@@ -1,0 +1,110 @@
+#include "settings/string_helpers.h"
+#include "fake_file_system.h"
+
+#include <gtest/gtest.h>
+
+namespace pelaconf {
+namespace {
+
+using List = std::vector<std::string>;
+
+TEST(GetExtension, TakesTheTextAfterTheLastDotAnywhere) {
+    EXPECT_EQ(GetExtension("C:\\pics\\a.JPG"), "JPG");
+    EXPECT_EQ(GetExtension("C:\\a.b\\file"), "b\\file");
+    EXPECT_EQ(GetExtension("noext"), "");
+    EXPECT_EQ(GetExtension("trailing."), "");
+}
+
+TEST(FileExists, EmptyPathNeverExists) {
+    testing::FakeFileSystem files;
+    files.folders.insert("");
+    files.files["C:\\a"] = "";
+    EXPECT_EQ(FileExists(files, ""), 0);
+    EXPECT_EQ(FileExists(files, "C:\\a"), 1);
+    EXPECT_EQ(FileExists(files, "C:\\b"), 0);
+}
+
+TEST(GetEntryField, SplitsWellFormedEntries) {
+    const std::string entry = "jpg.01.C:\\spi\\photo1.spi";
+    EXPECT_EQ(GetEntryField(entry, 0), "jpg");
+    EXPECT_EQ(GetEntryField(entry, 1), "01");
+    EXPECT_EQ(GetEntryField(entry, 2), "C:\\spi\\photo1.spi");
+    EXPECT_EQ(GetEntryField(entry, 3), "");
+    EXPECT_EQ(GetEntryField(entry, -1), "");
+    EXPECT_EQ(GetEntryField("jpg.00.x.spi", 1), "00");
+}
+
+TEST(GetEntryField, NormalisesMalformedEntries) {
+    EXPECT_EQ(GetEntryField("nodot", 0), "");
+    EXPECT_EQ(GetEntryField("nodot", 2), "");
+    EXPECT_EQ(GetEntryField("jpg.onlyone", 0), "jpg");
+    EXPECT_EQ(GetEntryField("jpg.onlyone", 1), "");
+    EXPECT_EQ(GetEntryField("jpg.onlyone", 2), "");
+    // A one-digit priority: the priority becomes 00 and the path the whole rest.
+    EXPECT_EQ(GetEntryField("jpg.5.C:\\a.spi", 1), "00");
+    EXPECT_EQ(GetEntryField("jpg.5.C:\\a.spi", 2), "5.C:\\a.spi");
+    // A two-character priority that is no number.
+    EXPECT_EQ(GetEntryField("jpg.ab.C:\\a.spi", 1), "");
+    EXPECT_EQ(GetEntryField("jpg.ab.C:\\a.spi", 2), "C:\\a.spi");
+}
+
+TEST(CompareNoCase, FoldsAsciiOnly) {
+    EXPECT_EQ(CompareNoCase("ABC", "abc"), 0);
+    EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
+    EXPECT_GT(CompareNoCase("b", "A"), 0);
+    EXPECT_LT(CompareNoCase("ab", "abc"), 0);
+    // Full-width letters are different characters, not folded.
+    EXPECT_NE(CompareNoCase("ＡＢ", "ａｂ"), 0);
+}
+
+TEST(CompareNoCase, NeverFoldsATrailByte) {
+    // 0x83 0x41 is ア and 0x83 0x61 is the katakana チ: a fold of the trail byte would equate them.
+    EXPECT_NE(CompareNoCase("ア", "チ"), 0);
+    EXPECT_TRUE(EqualNoCase("C:\\表示\\PICS", "c:\\表示\\pics"));
+}
+
+TEST(CompareNoCase, OrdersByTheShiftJisForms) {
+    // The long-vowel mark is 0x815B in Shift-JIS, before small あ (0x829F); in Unicode it is after.
+    EXPECT_LT(CompareNoCase("ー", "ぁ"), 0);
+    EXPECT_LT(CompareNoCase("z", "ｱ"), 0);
+}
+
+TEST(AsciiLower, TouchesAsciiLettersOnly) { EXPECT_EQ(AsciiLower("JPG表ＡZ"), "jpg表Ａz"); }
+
+TEST(SortStringList, SortsBothWaysIgnoringCase) {
+    List list{"pic", "BMP", "jpg", "Gif"};
+    SortStringList(list, 0);
+    EXPECT_EQ(list, (List{"BMP", "Gif", "jpg", "pic"}));
+    SortStringList(list, 1);
+    EXPECT_EQ(list, (List{"pic", "jpg", "Gif", "BMP"}));
+    SortStringList(list, 2);
+    EXPECT_EQ(list, (List{"pic", "jpg", "Gif", "BMP"}));
+}
+
+TEST(MergeSortStringList, IsStableForEqualEntries) {
+    List list{"b.2", "A", "a", "c", "B.1", "b", "A"};
+    MergeSortStringList(list);
+    EXPECT_EQ(list, (List{"A", "a", "A", "b", "B.1", "b.2", "c"}));
+}
+
+TEST(MergeSortStringList, HandlesOddSizesAndEmptyLists) {
+    for (size_t size = 0; size < 20; ++size) {
+        List list;
+        for (size_t i = 0; i < size; ++i) {
+            list.push_back(std::string(1, static_cast<char>('a' + (i * 7) % 26)));
+        }
+        List expected = list;
+        SortStringList(expected, 0);
+        MergeSortStringList(list);
+        EXPECT_EQ(list, expected) << size;
+    }
+}
+
+TEST(TrimWhiteSpace, RemovesBothEnds) {
+    EXPECT_EQ(TrimWhiteSpace("  a b \t\r"), "a b");
+    EXPECT_EQ(TrimWhiteSpace(" \r\n"), "");
+    EXPECT_EQ(TrimWhiteSpace("　x　"), "　x　"); // the ideographic space is a character
+}
+
+} // namespace
+} // namespace pelaconf
