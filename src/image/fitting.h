@@ -1,6 +1,6 @@
 #pragma once
-// The size rules for saving an image as wallpaper and for drawing it into a frame. Divisions drop
-// the fraction, as the rules are defined.
+// The size rules for saving an image as wallpaper and for drawing it into a frame. Every division
+// drops the fraction; the sizes and positions depend on that rounding.
 
 #include <optional>
 
