@@ -6,19 +6,27 @@ export WINEPREFIX=${WINEPREFIX:-$PELACONF_TEST_ROOT/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LOCPATH=${LOCPATH:-$PELACONF_TEST_ROOT/locale}
-export LC_ALL=${PELACONF_LC_ALL:-ja_JP.UTF-8}
+# Without this locale Wine still reports code page 932 but decodes non-ASCII arguments and
+# file names wrongly; it is made without root into the test run's folder.
+if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
+    mkdir -p "$LOCPATH"
+    localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8.tmp$$" 2>/dev/null &&
+        mv -T "$LOCPATH/ja_JP.UTF-8.tmp$$" "$LOCPATH/ja_JP.UTF-8" 2>/dev/null
+    rm -rf "$LOCPATH/ja_JP.UTF-8.tmp$$"
+fi
+pelaconf_wine_locale=${PELACONF_LC_ALL:-ja_JP.UTF-8}
 
-# Makes the locale and the prefix once per test run; concurrent callers wait on one lock.
+# Wine with the test locale (set for Wine only: this shell cannot load a locale from LOCPATH).
+pelaconf_wine() { env LC_ALL="$pelaconf_wine_locale" /usr/lib/wine/wine64 "$@"; }
+
+# Makes the prefix once per test run (concurrent callers wait on one lock) and keeps one
+# wineserver running while programs come and go, which saves seconds per test program.
 pelaconf_ensure_wine_prefix() {
     mkdir -p "$PELACONF_TEST_ROOT"
     (
         flock 9
-        if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
-            mkdir -p "$LOCPATH"
-            localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" 2>/dev/null || true
-        fi
         if [ ! -f "$WINEPREFIX/.pelaconf-ready" ]; then
-            /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+            pelaconf_wine wineboot -i >/dev/null 2>&1
             pelaconf_replace_font "ＭＳ Ｐゴシック" IPAPGothic
             pelaconf_replace_font "ＭＳ ゴシック" IPAGothic
             pelaconf_replace_font "MS PGothic" IPAPGothic
@@ -26,10 +34,11 @@ pelaconf_ensure_wine_prefix() {
             /usr/lib/wine/wineserver -w
             touch "$WINEPREFIX/.pelaconf-ready"
         fi
+        /usr/lib/wine/wineserver -p30 </dev/null >/dev/null 2>&1 9>&- || true
     ) 9>"$PELACONF_TEST_ROOT/.prefix.lock"
 }
 
 # The dialogs ask for the usual Japanese Windows fonts; the IPA fonts stand in for them.
 pelaconf_replace_font() {
-    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /d "$2" /f >/dev/null 2>&1
+    pelaconf_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /d "$2" /f >/dev/null 2>&1
 }

@@ -10,4 +10,4 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH_SOURCE" "$@"
 fi
 pelaconf_ensure_wine_prefix
-exec /usr/lib/wine/wine64 "$@"
+pelaconf_wine "$@"

@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Draws the program's own pictures: res/Pelaconf.ico (the window icon) and res/Pelavine.sys
+(the tray picture, a 16 x 16 BMP). Both show a small framed landscape: sky, sun and a hill."""
+import math
+import pathlib
+import struct
+
+RES = pathlib.Path(__file__).resolve().parent.parent / "res"
+
+
+def landscape(size):
+    """Rows of (b, g, r, a) from top to bottom."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            u, v = (x + 0.5) / size, (y + 0.5) / size
+            if min(x, y, size - 1 - x, size - 1 - y) < max(1, size // 16):
+                pixel = (60, 60, 60, 255)  # frame
+            elif (u - 0.7) ** 2 + (v - 0.3) ** 2 < 0.018:
+                pixel = (40, 200, 255, 255)  # sun
+            elif v > 0.62 + 0.12 * math.sin(u * math.pi * 1.3):
+                pixel = (50, int(150 - 60 * v), 40, 255)  # hill
+            else:
+                pixel = (230, int(160 + 60 * v), int(90 + 80 * v), 255)  # sky
+            row.append(pixel)
+        rows.append(row)
+    return rows
+
+
+def dib(rows, bits, with_mask):
+    size = len(rows)
+    height = size * 2 if with_mask else size
+    header = struct.pack("<IiiHHIIiiII", 40, size, height, 1, bits, 0, 0, 0, 0, 0, 0)
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for b, g, r, a in row:
+            line += bytes((b, g, r, a)) if bits == 32 else bytes((b, g, r))
+        line += b"\0" * (-len(line) % 4)
+        pixels += line
+    mask = b""
+    if with_mask:
+        mask = b"\0" * (((size + 31) // 32 * 4) * size)
+    return header + bytes(pixels) + mask
+
+
+def write_icon(path, sizes):
+    images = [dib(landscape(s), 32, True) for s in sizes]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for s, image in zip(sizes, images):
+        out += struct.pack("<BBBBHHII", s % 256, s % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    path.write_bytes(out + b"".join(images))
+
+
+def write_bmp(path, size):
+    image = dib(landscape(size), 24, False)
+    path.write_bytes(struct.pack("<2sIHHI", b"BM", 14 + len(image), 0, 0, 54) + image)
+
+
+write_icon(RES / "Pelaconf.ico", [16, 32, 48])
+write_bmp(RES / "Pelavine.sys", 16)

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs every test on a fresh Debian 12 machine: installs what is missing, builds the native
+# core, the x86_64 program with its Windows tests and the i686 program, then runs ctest with
+# every label (unit, fuzz, win, e2e) in a new Wine prefix on a private Xvfb screen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+started=$(date +%s)
+
+scripts/install-deps.sh
+cmake --preset native >/dev/null && cmake --build --preset native
+cmake --preset win64 >/dev/null && cmake --build --preset win64
+cmake --preset win32 >/dev/null && cmake --build --preset win32 --target Pelaconf
+
+export PELACONF_TEST_ROOT="$root/build/test-run"
+export WINEPREFIX="$PELACONF_TEST_ROOT/wineprefix"
+rm -rf "$PELACONF_TEST_ROOT"
+source scripts/xvfb.sh
+pelaconf_start_xvfb
+finish() {
+    WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true
+    pelaconf_stop_xvfb
+}
+trap finish EXIT
+
+status=0
+ctest --preset native -j2 || status=1
+ctest --preset win64 -j2 || status=1
+echo "test command took $(( $(date +%s) - started )) s"
+exit $status

@@ -1,0 +1,23 @@
+# Starts a private Xvfb at 1024 x 768 x 24 and exports DISPLAY; sourced by the scripts.
+# pelaconf_stop_xvfb ends it again.
+pelaconf_start_xvfb() {
+    local display
+    for display in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        pelaconf_xvfb_pid=$!
+        export DISPLAY=":$display"
+        local tries
+        for tries in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$pelaconf_xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    echo "cannot start Xvfb" >&2
+    return 1
+}
+
+pelaconf_stop_xvfb() {
+    [ -n "${pelaconf_xvfb_pid:-}" ] && kill "$pelaconf_xvfb_pid" 2>/dev/null || true
+}

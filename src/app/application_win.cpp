@@ -1,0 +1,58 @@
+#include "app/application_win.h"
+
+#include "app/command_line.h"
+#include "app/settings_window_win.h"
+#include "app/single_instance_win.h"
+#include "settings/settings_file.h"
+#include "ui/wide_text.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+namespace pelaconf {
+
+Application::Application() : record_(ModuleFolder()) {}
+
+int Application::Run(const std::vector<std::string>& arguments) {
+    const bool fileRead = ReadSettings(record_, files_) == 1;
+    if (const auto imagePath = FindImagePath(arguments)) {
+        RunWallpaperMode(*imagePath);
+    } else {
+        RunSettingsMode(!fileRead);
+    }
+    return 0;
+}
+
+void Application::RunWallpaperMode(const std::string&) {
+    // Making an image the wallpaper without a window is not available yet: the program ends
+    // without touching Pelavine.ini.
+}
+
+void Application::RunSettingsMode(bool firstRun) {
+    if (WriteSettings(record_, files_) == 0) {
+        messages_.Show("設定ファイルの保存に失敗しました。", MessageKind::Error);
+    }
+    SingleInstance instance;
+    if (!instance.Acquire()) {
+        if (HWND running = FindRunningSettingsWindow()) {
+            BringToFront(running);
+        }
+        return;
+    }
+    SettingsWindow window(record_);
+    window.SetFirstRun(firstRun);
+    window.RunModal(nullptr);
+}
+
+std::vector<std::string> ProcessArguments() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 1; arguments != nullptr && i < count; ++i) {
+        result.push_back(WideToUtf8(arguments[i]));
+    }
+    LocalFree(arguments);
+    return result;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,37 @@
+#pragma once
+// The application object: reads the settings, then either makes the command line's image the
+// wallpaper or runs the one settings window.
+
+#include "app/layered_window_library_win.h"
+#include "platform/file_system_win.h"
+#include "platform/message_boxes_win.h"
+#include "platform/process_starter_win.h"
+#include "settings/settings_record.h"
+
+#include <string>
+#include <vector>
+
+namespace pelaconf {
+
+class Application {
+public:
+    Application();
+
+    // Runs the whole program with the arguments after the program's name; returns the exit code.
+    int Run(const std::vector<std::string>& arguments);
+
+private:
+    void RunWallpaperMode(const std::string& imagePath);
+    void RunSettingsMode(bool firstRun);
+
+    Win32FileSystem files_;
+    Win32MessageBoxes messages_;
+    Win32ProcessStarter processes_;
+    SettingsRecord record_;
+    LayeredWindowLibrary layeredWindows_;
+};
+
+// The process's arguments as UTF-8, without the program's name, quotes removed.
+std::vector<std::string> ProcessArguments();
+
+} // namespace pelaconf

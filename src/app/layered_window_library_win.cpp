@@ -1,0 +1,33 @@
+#include "app/layered_window_library_win.h"
+
+namespace pelaconf {
+namespace {
+
+using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+SetLayeredWindowAttributesFunction FindFunction(HMODULE user32) {
+    if (user32 == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<SetLayeredWindowAttributesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+}
+
+} // namespace
+
+LayeredWindowLibrary::LayeredWindowLibrary() : user32_(LoadLibraryW(L"user32.dll")) {
+    if (FindFunction(user32_.Get()) == nullptr) {
+        user32_.Reset();
+    }
+}
+
+bool LayeredWindowLibrary::SetOpacity(HWND window, BYTE alpha) const {
+    const auto setAttributes = FindFunction(user32_.Get());
+    if (setAttributes == nullptr) {
+        return false;
+    }
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    return setAttributes(window, 0, alpha, LWA_ALPHA) != 0;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,11 @@
+#include "app/application_win.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    pelaconf::Application application;
+    return application.Run(pelaconf::ProcessArguments());
+}

@@ -1,0 +1,94 @@
+#include "platform/file_system_win.h"
+
+#include "ui/handles.h"
+#include "ui/wide_text.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace pelaconf {
+namespace {
+
+bool WriteAll(HANDLE file, std::string_view content) {
+    while (!content.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(content.size(), 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, content.data(), chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        content.remove_prefix(written);
+    }
+    return true;
+}
+
+} // namespace
+
+bool Win32FileSystem::PathExists(const std::string& path) const {
+    return GetFileAttributesW(Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& path) const {
+    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 30)) {
+        return std::nullopt;
+    }
+    std::string content(static_cast<size_t>(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < content.size()) {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1 << 20));
+        if (!ReadFile(file.Get(), content.data() + done, chunk, &read, nullptr)) {
+            return std::nullopt;
+        }
+        if (read == 0) {
+            content.resize(done); // the file shrank while we read it
+            break;
+        }
+        done += read;
+    }
+    return content;
+}
+
+bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view content) {
+    const std::wstring target = Utf8ToWide(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    // A folder or a read-only file in the way is refused here; renaming over it would otherwise
+    // behave differently from one system to another.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
+        return false;
+    }
+    const std::wstring temporary = target + L".pelaconf-new";
+    bool written = false;
+    {
+        UniqueFileHandle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        written = file && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
+    }
+    if (written &&
+        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
+
+std::string ModuleFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto separator = path.rfind(L'\\');
+    return WideToUtf8(separator == std::wstring::npos ? path : path.substr(0, separator));
+}
+
+} // namespace pelaconf

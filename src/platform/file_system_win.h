@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace pelaconf {
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool PathExists(const std::string& path) const override;
+    std::optional<std::string> ReadWholeFile(const std::string& path) const override;
+    bool WriteWholeFile(const std::string& path, std::string_view content) override;
+    bool RemoveFile(const std::string& path) override;
+};
+
+// The folder of the running executable, without a trailing backslash.
+std::string ModuleFolder();
+
+} // namespace pelaconf

@@ -1,0 +1,24 @@
+#pragma once
+// Every message the program shows goes through this interface: a text and a kind in, the
+// user's answer out.
+
+#include <string_view>
+
+namespace pelaconf {
+
+enum class MessageKind {
+    Warning,     // a value the user can correct
+    Error,       // an operation that failed
+    Information, // a result
+    Question,    // Yes and No
+};
+
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer Show(std::string_view text, MessageKind kind) = 0;
+};
+
+} // namespace pelaconf

@@ -1,0 +1,33 @@
+#include "platform/message_boxes_win.h"
+
+#include "ui/wide_text.h"
+
+#include <windows.h>
+
+namespace pelaconf {
+namespace {
+
+constexpr wchar_t kProgramTitle[] = L"Pelaconf";
+
+UINT StyleOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning: return MB_OK | MB_ICONWARNING;
+    case MessageKind::Error: return MB_OK | MB_ICONERROR;
+    case MessageKind::Information: return MB_OK | MB_ICONINFORMATION;
+    case MessageKind::Question: return MB_YESNO | MB_ICONQUESTION;
+    }
+    return MB_OK;
+}
+
+} // namespace
+
+MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageKind kind) {
+    const int pressed = MessageBoxW(GetActiveWindow(), Utf8ToWide(text).c_str(), kProgramTitle, StyleOf(kind));
+    switch (pressed) {
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+} // namespace pelaconf

@@ -1,0 +1,53 @@
+#pragma once
+// The dialog layer: one dialog procedure for the whole program. A Dialog keeps `this` in its
+// window's user data and turns window messages into calls of the virtual handlers below.
+
+#include <windows.h>
+
+#include <optional>
+
+namespace pelaconf {
+
+class Dialog {
+public:
+    explicit Dialog(int templateId) : templateId_(templateId) {}
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Runs the dialog modally and returns the result passed to End (-1 when it cannot be created).
+    INT_PTR RunModal(HWND parent);
+    // Creates the dialog as a modeless (child or pop-up) window; false when it cannot be created.
+    bool Create(HWND parent);
+    // Ends a modal dialog with the result; destroys a modeless one.
+    void End(INT_PTR result);
+
+    HWND Window() const { return window_; }
+    HWND Item(int id) const { return GetDlgItem(window_, id); }
+
+protected:
+    virtual bool OnInit() { return true; }
+    // Return true when the command was handled.
+    virtual bool OnCommand(int id, int notifyCode, HWND control);
+    // A result for WM_NOTIFY, stored as the dialog's message result; empty when not handled.
+    virtual std::optional<LRESULT> OnNotify(const NMHDR&) { return std::nullopt; }
+    virtual bool OnTimer(UINT_PTR) { return false; }
+    virtual bool OnPaint() { return false; }
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
+    virtual void OnDestroy() {}
+    // OK (Enter) and Cancel (Esc, the close box) end the dialog unless overridden.
+    virtual void OnOk() { End(IDOK); }
+    virtual void OnCancel() { End(IDCANCEL); }
+    // Any other message; empty when not handled.
+    virtual std::optional<INT_PTR> OnMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    int templateId_;
+    HWND window_ = nullptr;
+    bool modal_ = false;
+};
+
+} // namespace pelaconf

@@ -1,0 +1,88 @@
+#pragma once
+// Move-only owners of Win32 handles. A plain HWND (or any other raw handle) is a view and owns
+// nothing; each owner below releases its handle exactly once.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace pelaconf {
+
+template <typename Handle, typename Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { Reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            Reset(other.Release());
+        }
+        return *this;
+    }
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return Traits::IsValid(handle_); }
+    Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
+    void Reset(Handle handle = Traits::Invalid()) {
+        if (Traits::IsValid(handle_)) {
+            Traits::Close(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = Traits::Invalid();
+};
+
+// Kernel objects whose "no handle" is null (processes, threads, mutexes).
+struct KernelHandleTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+
+// Files, whose "no handle" is INVALID_HANDLE_VALUE.
+struct FileHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
+
+struct ModuleTraits {
+    static HMODULE Invalid() { return nullptr; }
+    static bool IsValid(HMODULE h) { return h != nullptr; }
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
+using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
+
+template <typename GdiObject>
+struct GdiObjectTraits {
+    static GdiObject Invalid() { return nullptr; }
+    static bool IsValid(GdiObject h) { return h != nullptr; }
+    static void Close(GdiObject h) { DeleteObject(h); }
+};
+using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
+using UniquePen = UniqueHandle<HPEN, GdiObjectTraits<HPEN>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
+
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static bool IsValid(HICON h) { return h != nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
+
+struct RegistryKeyTraits {
+    static HKEY Invalid() { return nullptr; }
+    static bool IsValid(HKEY h) { return h != nullptr; }
+    static void Close(HKEY h) { RegCloseKey(h); }
+};
+using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+
+} // namespace pelaconf

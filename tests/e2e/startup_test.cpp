@@ -1,0 +1,128 @@
+// Starting the real Pelaconf.exe: the settings file written at start, single instance, and the
+// command-line image path.
+#include "driver.h"
+#include "settings/code_page.h"
+#include "ui/wide_text.h"
+
+#include <gtest/gtest.h>
+
+namespace pelaconf::driver {
+namespace {
+
+std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+// The default file for a program installed in `folder`, as it lies on disk (Shift-JIS, CR LF).
+std::string DefaultFileFor(const std::wstring& folder) {
+    std::string text = "# Pelavine Version 1.2 設定ファイル\r\n[Wall_Dir_Path]=" + WideToUtf8(folder) + "\r\n";
+    for (const char* key : {"Wall_Dir_Saike_Use", "Start_Exec_Type", "Start_ToolBar_Type", "Start_Exit_Type",
+                            "Turn_Type", "Rect_Type", "Rect_Fit", "Timer_Type"}) {
+        text += std::string("[") + key + "]=0\r\n";
+    }
+    text += "[Timer_Length]=10\r\n[Timer1_List]=\r\n[Timer2_List]=\r\n[Timer_Exec1_Start]=0\r\n[Timer_Exec2_Use]=0\r\n"
+            "[Timer_Exec3_Use]=0\r\n[Timer_Exec_Path]=\r\n[Timer_Wave1_Start]=0\r\n[Timer_Wave2_Use]=0\r\n"
+            "[Timer_Wave3_Use]=0\r\n[Timer_Wave_Path]=\r\n[Timer_Stop_FullScreen]=0\r\n[Susie_Use]=0\r\n"
+            "[Susie_Dir_Path]=Empty\r\n[Left_Single]=0\r\n[Left_Double]=2\r\n[Icon_Trance]=0\r\n"
+            "[HKey_ChgNormal]=0\r\n[HKey_ChgReverse]=0\r\n[HKey_ChgRandam]=0\r\n[HKey_ChgNone]=0\r\n"
+            "[WaitDlg_Trans]=0\r\n[SetupDlg_Fade]=0\r\n";
+    return *EncodeShiftJis(text);
+}
+
+// Closes the settings window with Cancel, answering the unsaved-changes question if asked.
+void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window) {
+    window.Click(IDCANCEL);
+    ASSERT_TRUE(pelaconf.WaitForExit());
+}
+
+TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
+    const InstallFolder folder(TestName());
+    const PelaconfProcess pelaconf(folder);
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->Text(), "Pelavine 設定");
+    EXPECT_EQ(folder.Read("Pelavine.ini"), DefaultFileFor(folder.Path()));
+    CloseWithCancel(pelaconf, *window);
+}
+
+TEST(Startup, AJapaneseInstallFolderIsWrittenInShiftJis) {
+    const InstallFolder folder("表示ソフト" + TestName());
+    const PelaconfProcess pelaconf(folder);
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    const std::string written = folder.Read("Pelavine.ini").value_or("");
+    EXPECT_EQ(written, DefaultFileFor(folder.Path()));
+    EXPECT_NE(written.find("\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67"), std::string::npos);
+    CloseWithCancel(pelaconf, *window);
+}
+
+TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
+    const InstallFolder folder(TestName());
+    const std::string japanesePath = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67"; // D:\表示\ソフト
+    folder.Write("Pelavine.ini", "[SetupDlg_Fade]=0\n[Old_Key]=1\n  [Turn_Type]=3  \n[SPI]=jpg.01.C:\\a.spi\n"
+                                 "[Wall_Dir_Path]=" + japanesePath + "\n[Timer_Exec_Path]=\x81\x20\xFF\n");
+    const PelaconfProcess pelaconf(folder);
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+
+    std::string expected = DefaultFileFor(folder.Path());
+    const auto replace = [&expected](const std::string& from, const std::string& to) {
+        expected.replace(expected.find(from), from.size(), to);
+    };
+    replace("[Wall_Dir_Path]=" + *EncodeShiftJis(WideToUtf8(folder.Path())), "[Wall_Dir_Path]=" + japanesePath);
+    replace("[Turn_Type]=0", "[Turn_Type]=3");
+    replace("[Timer_Exec_Path]=", "[Timer_Exec_Path]=\x81\x20\xFF");
+    expected += "[SPI]=jpg.01.C:\\a.spi\r\n";
+    EXPECT_EQ(folder.Read("Pelavine.ini"), expected);
+    CloseWithCancel(pelaconf, *window);
+}
+
+TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
+    const InstallFolder folder(TestName());
+    folder.MakeFolder("Pelavine.ini");
+    const PelaconfProcess pelaconf(folder);
+    const auto message = pelaconf.WaitForMessageBox("設定ファイルの保存に失敗しました。");
+    ASSERT_TRUE(message);
+    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms)) << "the window opens only after the message";
+    ASSERT_TRUE(message->Press(IDOK));
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    CloseWithCancel(pelaconf, *window);
+}
+
+TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
+    const InstallFolder folder(TestName());
+    const PelaconfProcess first(folder);
+    const auto window = first.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    PostMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return window->IsMinimised(); }));
+
+    folder.Remove("Pelavine.ini");
+    const PelaconfProcess second(folder, L"/nochange");
+    ASSERT_TRUE(second.WaitForExit());
+    EXPECT_TRUE(second.VisibleWindows().empty());
+    EXPECT_TRUE(WaitUntil([&] { return !window->IsMinimised(); }));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window->Handle(); }));
+    EXPECT_TRUE(folder.Exists("Pelavine.ini")) << "the second start writes the file before it ends";
+    EXPECT_FALSE(first.HasExited());
+    CloseWithCancel(first, *window);
+}
+
+TEST(Startup, AnImagePathEndsWithoutAWindowAndWithoutWritingTheFile) {
+    const InstallFolder folder(TestName());
+    const PelaconfProcess pelaconf(folder, L"/x \"C:\\My Pictures\\a.jpg\"");
+    ASSERT_TRUE(pelaconf.WaitForExit());
+    EXPECT_FALSE(folder.Exists("Pelavine.ini"));
+    EXPECT_TRUE(folder.PelavineStarts().empty());
+}
+
+TEST(Startup, SwitchesAloneStartTheSettingsWindow) {
+    const InstallFolder folder(TestName());
+    const PelaconfProcess pelaconf(folder, L"/nochange -x");
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(folder.Exists("Pelavine.ini"));
+    CloseWithCancel(pelaconf, *window);
+}
+
+} // namespace
+} // namespace pelaconf::driver

@@ -1,0 +1,177 @@
+#include "driver.h"
+
+#include "ui/wide_text.h"
+
+#include <thread>
+
+namespace pelaconf::driver {
+namespace {
+
+std::string WindowText(HWND window) {
+    const int length = static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(length + 1, L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcslen(text.c_str()));
+    return WideToUtf8(text);
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+struct ProcessWindows {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM context) {
+    auto* collected = reinterpret_cast<ProcessWindows*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == collected->processId && IsWindowVisible(window)) {
+        collected->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(10ms); // polling interval, not synchronisation
+    }
+}
+
+// ---- RemoteWindow
+
+std::string RemoteWindow::Text() const { return WindowText(handle_); }
+
+std::string RemoteWindow::ItemText(int id) const { return WindowText(Item(id)); }
+
+void RemoteWindow::SetItemText(int id, const std::string& text) const {
+    const std::wstring wide = Utf8ToWide(text);
+    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+bool RemoteWindow::IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void RemoteWindow::Click(int id) const { PostMessageW(Item(id), BM_CLICK, 0, 0); }
+
+std::vector<std::string> RemoteWindow::StaticTexts() const {
+    std::vector<std::string> texts;
+    for (HWND child = GetWindow(handle_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassName(child) == L"Static") {
+            texts.push_back(WindowText(child));
+        }
+    }
+    return texts;
+}
+
+// ---- RemoteMessageBox
+
+std::string RemoteMessageBox::Message() const {
+    // The message is the static control that is not the icon.
+    for (const auto& text : StaticTexts()) {
+        if (!text.empty()) {
+            return text;
+        }
+    }
+    return {};
+}
+
+bool RemoteMessageBox::Press(int buttonId) const {
+    PostMessageW(Handle(), WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(Item(buttonId)));
+    return WaitUntil([this] { return !Exists() || !IsVisible(); });
+}
+
+// ---- PelaconfProcess
+
+PelaconfProcess::PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + folder.ProgramPath() + L"\"";
+    if (!arguments.empty()) {
+        commandLine += L" " + arguments;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
+                       &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+    }
+}
+
+PelaconfProcess::~PelaconfProcess() {
+    if (process_ != nullptr) {
+        if (!HasExited()) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+    }
+}
+
+bool PelaconfProcess::WaitForExit(std::chrono::milliseconds timeout) const {
+    return process_ != nullptr && WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+std::vector<HWND> PelaconfProcess::VisibleWindows() const {
+    ProcessWindows collected{id_, {}};
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&collected));
+    return collected.windows;
+}
+
+std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::milliseconds timeout) const {
+    std::optional<RemoteWindow> found;
+    WaitUntil(
+        [&] {
+            for (HWND window : VisibleWindows()) {
+                if (GetPropW(window, L"Pelaconf") != nullptr) {
+                    found.emplace(window);
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+std::vector<RemoteMessageBox> PelaconfProcess::MessageBoxes() const {
+    std::vector<RemoteMessageBox> boxes;
+    for (HWND window : VisibleWindows()) {
+        if (ClassName(window) == L"#32770" && GetPropW(window, L"Pelaconf") == nullptr) {
+            boxes.emplace_back(window);
+        }
+    }
+    return boxes;
+}
+
+std::optional<RemoteMessageBox> PelaconfProcess::WaitForMessageBox(const std::string& message,
+                                                                   std::chrono::milliseconds timeout) const {
+    std::optional<RemoteMessageBox> found;
+    WaitUntil(
+        [&] {
+            for (const auto& box : MessageBoxes()) {
+                if (box.Message() == message) {
+                    found = box;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+} // namespace pelaconf::driver

@@ -1,0 +1,85 @@
+#pragma once
+// Drives the real Pelaconf.exe from a test: starts it from an install folder of its own, finds
+// its windows, reads and sets controls, answers message boxes. Every wait is bounded.
+
+#include "install_folder.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelaconf::driver {
+
+using namespace std::chrono_literals;
+inline constexpr std::chrono::milliseconds kPatience = 15s;
+
+// Polls the condition until it holds or the time is up; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPatience);
+
+// A window of the program under test, seen from outside: every read and action is a message.
+class RemoteWindow {
+public:
+    explicit RemoteWindow(HWND handle) : handle_(handle) {}
+    HWND Handle() const { return handle_; }
+    HWND Item(int id) const { return GetDlgItem(handle_, id); }
+
+    std::string Text() const;
+    std::string ItemText(int id) const;
+    void SetItemText(int id, const std::string& text) const;
+    bool IsChecked(int id) const;
+    bool IsVisible() const { return IsWindowVisible(handle_) != FALSE; }
+    bool IsItemVisible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+    bool IsItemEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    bool IsMinimised() const { return IsIconic(handle_) != FALSE; }
+    bool Exists() const { return IsWindow(handle_) != FALSE; }
+    // Presses a button as a click would, without waiting for what the click does.
+    void Click(int id) const;
+    // The texts of every static control, in child order.
+    std::vector<std::string> StaticTexts() const;
+
+private:
+    HWND handle_;
+};
+
+// A message box of the program under test.
+class RemoteMessageBox : public RemoteWindow {
+public:
+    using RemoteWindow::RemoteWindow;
+    std::string Message() const;
+    // Presses IDOK, IDYES, IDNO, ... and waits until the box has gone.
+    bool Press(int buttonId) const;
+};
+
+// One run of Pelaconf.exe from an install folder. Ends the process if the test has not.
+class PelaconfProcess {
+public:
+    PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments = L"");
+    ~PelaconfProcess();
+    PelaconfProcess(const PelaconfProcess&) = delete;
+    PelaconfProcess& operator=(const PelaconfProcess&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    DWORD Id() const { return id_; }
+    bool WaitForExit(std::chrono::milliseconds timeout = kPatience) const;
+    bool HasExited() const { return WaitForExit(0ms); }
+
+    // The settings window (the top-level window carrying the property "Pelaconf").
+    std::optional<RemoteWindow> WaitForSettingsWindow(std::chrono::milliseconds timeout = kPatience) const;
+    // A message box of this process whose message is exactly the text.
+    std::optional<RemoteMessageBox> WaitForMessageBox(const std::string& message,
+                                                      std::chrono::milliseconds timeout = kPatience) const;
+    // Every visible message box of this process now.
+    std::vector<RemoteMessageBox> MessageBoxes() const;
+    // Every visible top-level window of this process now.
+    std::vector<HWND> VisibleWindows() const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+} // namespace pelaconf::driver

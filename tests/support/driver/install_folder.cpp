@@ -1,0 +1,95 @@
+#include "install_folder.h"
+
+#include "ui/wide_text.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <stdexcept>
+
+namespace pelaconf::driver {
+namespace {
+
+std::wstring TestRunFolder() { return BuildFolder() + L"\\e2e-runs"; }
+
+void RemoveTree(const std::wstring& path) {
+    std::wstring from = path + L'\0'; // SHFileOperation wants a double-null-terminated list
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+void CopyOrThrow(const std::wstring& from, const std::wstring& to) {
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy " + WideToUtf8(from));
+    }
+}
+
+} // namespace
+
+std::wstring BuildFolder() { return PELACONF_BUILD_DIR; }
+
+InstallFolder::InstallFolder(const std::string& name) : path_(TestRunFolder() + L"\\" + Utf8ToWide(name)) {
+    CreateDirectoryW(TestRunFolder().c_str(), nullptr);
+    RemoveTree(path_);
+    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
+        throw std::runtime_error("cannot make the install folder " + name);
+    }
+    CopyOrThrow(BuildFolder() + L"\\bin\\Pelaconf.exe", PathOf("Pelaconf.exe"));
+    CopyOrThrow(BuildFolder() + L"\\bin\\Pelavine.sys", PathOf("Pelavine.sys"));
+    CopyOrThrow(BuildFolder() + L"\\stand-in\\Pelavine.exe", PathOf("Pelavine.exe"));
+}
+
+std::wstring InstallFolder::PathOf(const std::string& fileName) const { return path_ + L"\\" + Utf8ToWide(fileName); }
+
+bool InstallFolder::Exists(const std::string& fileName) const {
+    return GetFileAttributesW(PathOf(fileName).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> InstallFolder::Read(const std::string& fileName) const {
+    HANDLE file = CreateFileW(PathOf(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string content;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        content.append(buffer, read);
+    }
+    CloseHandle(file);
+    return content;
+}
+
+void InstallFolder::Write(const std::string& fileName, const std::string& bytes) const {
+    HANDLE file = CreateFileW(PathOf(fileName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+    if (!ok) {
+        throw std::runtime_error("cannot write " + fileName);
+    }
+}
+
+void InstallFolder::Remove(const std::string& fileName) const { DeleteFileW(PathOf(fileName).c_str()); }
+
+void InstallFolder::MakeFolder(const std::string& name) const { CreateDirectoryW(PathOf(name).c_str(), nullptr); }
+
+std::vector<std::string> InstallFolder::PelavineStarts() const {
+    std::vector<std::string> lines;
+    const std::string log = Read("Pelavine.log").value_or("");
+    size_t start = 0;
+    for (size_t end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(log.substr(start, end - start));
+    }
+    return lines;
+}
+
+} // namespace pelaconf::driver

@@ -1,0 +1,36 @@
+#pragma once
+// A fresh folder per test holding Pelaconf.exe, the stand-in Pelavine.exe and Pelavine.sys,
+// with helpers to read and write the files the program works on.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelaconf::driver {
+
+class InstallFolder {
+public:
+    // Made under the test run's folder; any earlier folder of the same name is removed first.
+    explicit InstallFolder(const std::string& name);
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring PathOf(const std::string& fileName) const;
+    std::wstring ProgramPath() const { return PathOf("Pelaconf.exe"); }
+
+    bool Exists(const std::string& fileName) const;
+    std::optional<std::string> Read(const std::string& fileName) const;
+    void Write(const std::string& fileName, const std::string& bytes) const;
+    void Remove(const std::string& fileName) const;
+    void MakeFolder(const std::string& name) const;
+
+    // The command lines the stand-in Pelavine.exe was started with, one per start.
+    std::vector<std::string> PelavineStarts() const;
+
+private:
+    std::wstring path_;
+};
+
+// The folder of the build that made the test programs (Windows form of the path).
+std::wstring BuildFolder();
+
+} // namespace pelaconf::driver

@@ -1,0 +1,103 @@
+// The Win32 file system on real files under Wine.
+#include "platform/file_system_win.h"
+#include "ui/wide_text.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace pelaconf {
+namespace {
+
+class Win32FileSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = ModuleFolder() + "\\fs-test-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        RemoveDirectoryTree();
+        CreateDirectoryA(folder_.c_str(), nullptr);
+    }
+    void TearDown() override { RemoveDirectoryTree(); }
+    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
+    int FileCount() const {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        int count = 0;
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                count += found.cFileName[0] != '.';
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        return count;
+    }
+
+    Win32FileSystem files_;
+    std::string folder_;
+
+private:
+    void RemoveDirectoryTree() {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string path = PathOf(found.cFileName);
+                DeleteFileA(path.c_str());
+                RemoveDirectoryA(path.c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(folder_.c_str());
+    }
+};
+
+TEST_F(Win32FileSystemTest, WritesReadsAndReplacesWholeFiles) {
+    const std::string path = PathOf("Pelavine.ini");
+    EXPECT_FALSE(files_.ReadWholeFile(path).has_value());
+    ASSERT_TRUE(files_.WriteWholeFile(path, std::string("first\r\n\0\xFF", 9)));
+    EXPECT_EQ(files_.ReadWholeFile(path), std::string("first\r\n\0\xFF", 9));
+    ASSERT_TRUE(files_.WriteWholeFile(path, "2"));
+    EXPECT_EQ(files_.ReadWholeFile(path), "2");
+    EXPECT_EQ(FileCount(), 1) << "no temporary file is left beside the target";
+}
+
+TEST_F(Win32FileSystemTest, AFolderInTheWayFailsTheWriteAndLeavesNothingBehind) {
+    const std::string path = PathOf("Pelavine.ini");
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    EXPECT_FALSE(files_.WriteWholeFile(path, "x"));
+    EXPECT_EQ(FileCount(), 1);
+    EXPECT_TRUE(files_.PathExists(path));
+}
+
+TEST_F(Win32FileSystemTest, AReadOnlyTargetKeepsItsContent) {
+    const std::string path = PathOf("Pelavine.ini");
+    ASSERT_TRUE(files_.WriteWholeFile(path, "old"));
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(files_.WriteWholeFile(path, "new"));
+    EXPECT_EQ(files_.ReadWholeFile(path), "old");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(Win32FileSystemTest, ExistsForFilesAndFoldersAndRemovesFiles) {
+    EXPECT_TRUE(files_.PathExists(folder_));
+    const std::string path = PathOf("Shuffle.ini");
+    EXPECT_FALSE(files_.PathExists(path));
+    EXPECT_FALSE(files_.RemoveFile(path));
+    ASSERT_TRUE(files_.WriteWholeFile(path, ""));
+    EXPECT_TRUE(files_.PathExists(path));
+    EXPECT_TRUE(files_.RemoveFile(path));
+    EXPECT_FALSE(files_.PathExists(path));
+}
+
+TEST_F(Win32FileSystemTest, JapaneseNamesWorkThroughUtf8) {
+    ASSERT_TRUE(files_.WriteWholeFile(PathOf("表示ソフト.ini"), "x"));
+    const std::wstring expected = Utf8ToWide(folder_) + L"\\\u8868\u793A\u30BD\u30D5\u30C8.ini";
+    EXPECT_NE(GetFileAttributesW(expected.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(ModuleFolder, IsTheExecutablesFolderWithoutTrailingBackslash) {
+    wchar_t path[MAX_PATH];
+    const std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    EXPECT_EQ(Utf8ToWide(ModuleFolder()), program.substr(0, program.rfind(L'\\')));
+}
+
+} // namespace
+} // namespace pelaconf
