@@ -34,7 +34,7 @@ pelaconf_ensure_wine_prefix() {
             /usr/lib/wine/wineserver -w
             touch "$WINEPREFIX/.pelaconf-ready"
         fi
-        /usr/lib/wine/wineserver -p30 </dev/null >/dev/null 2>&1 9>&- || true
+        /usr/lib/wine/wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
     ) 9>"$PELACONF_TEST_ROOT/.prefix.lock"
 }
 

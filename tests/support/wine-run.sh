@@ -10,4 +10,11 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$BASH_SOURCE" "$@"
 fi
 pelaconf_ensure_wine_prefix
-pelaconf_wine "$@"
+# Wine's service processes outlive the program; through a file of our own they never hold the
+# caller's output pipe open.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
+pelaconf_wine "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+exit $status
