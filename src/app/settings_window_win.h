@@ -1,7 +1,12 @@
 #pragma once
 // The settings window: the category tree, the caption bar, the pages and OK, Cancel and Apply.
 
+#include "app/categories.h"
 #include "ui/dialog.h"
+
+#include <commctrl.h>
+
+#include <array>
 
 namespace pelaconf {
 
@@ -21,7 +26,10 @@ protected:
     void OnDestroy() override;
 
 private:
+    void BuildCategoryTree();
+
     SettingsRecord& record_;
+    std::array<HTREEITEM, kCategoryCount> treeItems_{};
     bool firstRun_ = false;
 };
 

@@ -1,6 +1,7 @@
 // Starting the real Pelaconf.exe: the settings file written at start, single instance, and the
 // command-line image path.
 #include "driver.h"
+#include "resource.h"
 #include "settings/code_page.h"
 #include "ui/wide_text.h"
 
@@ -40,6 +41,25 @@ TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
     ASSERT_TRUE(window);
     EXPECT_EQ(window->Text(), "Pelavine 設定");
     EXPECT_EQ(folder.Read("Pelavine.ini"), DefaultFileFor(folder.Path()));
+    CloseWithCancel(pelaconf, *window);
+}
+
+TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
+    const InstallFolder folder(TestName());
+    const PelaconfProcess pelaconf(folder);
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    const std::vector<std::string> expected{
+        "基本設定",   "壁紙フォルダ",    "起動",     "表示順",   "表示位置",        "自動壁紙変更",
+        "タイマ",     "外部プログラム実行", "WAVEの演奏", "タイマ停止", "詳細設定",        "Susieプラグイン",
+        "タスクトレイアイコン", "デスクトップアイコン", "ホットキー", "その他",   "壁紙変更", "バージョン"};
+    EXPECT_EQ(window->TreeLabels(IDC_CATEGORY_TREE), expected);
+    EXPECT_EQ(window->SelectedTreeLabel(IDC_CATEGORY_TREE), "基本設定");
+    ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
+    EXPECT_TRUE(WaitUntil([&] { return window->SelectedTreeLabel(IDC_CATEGORY_TREE) == "表示順"; }));
+    EXPECT_EQ(window->ItemText(IDOK), "OK");
+    EXPECT_EQ(window->ItemText(IDCANCEL), "キャンセル");
+    EXPECT_EQ(window->ItemText(IDC_APPLY), "適用(&A)");
     CloseWithCancel(pelaconf, *window);
 }
 

@@ -41,6 +41,13 @@ public:
     // The texts of every static control, in child order.
     std::vector<std::string> StaticTexts() const;
 
+    // Tree views: every item's label in display order (parents before their children), the
+    // selected item's label, and selecting an item by its label as a click would (without
+    // waiting for what the selection does). False when no item has the label.
+    std::vector<std::string> TreeLabels(int treeId) const;
+    std::string SelectedTreeLabel(int treeId) const;
+    bool SelectTreeItem(int treeId, const std::string& label) const;
+
 private:
     HWND handle_;
 };
