@@ -1,0 +1,137 @@
+#include "app/settings_window_model.h"
+
+#include "pages/settings_page.h"
+#include "platform/message_boxes.h"
+#include "platform/process_starter.h"
+#include "settings/settings_file.h"
+#include "settings/string_helpers.h"
+
+namespace pelaconf {
+namespace {
+
+// Marks a request in progress for as long as it runs, so that a click delivered while one of
+// its message boxes is open is not acted on a second time.
+class BusyScope {
+  public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    bool& busy_;
+};
+
+} // namespace
+
+SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeState& fade,
+                                         SettingsWindowHost& host)
+    : services_(services), fade_(fade), host_(host) {
+    SyncFadeWanted();
+}
+
+bool SettingsWindowModel::ValidateAll() {
+    for (int order = 0; order < kValidatedPageCount; ++order) {
+        if (pages_[order] != nullptr && !pages_[order]->Validate()) {
+            host_.ShowPageAfterFailedValidation(kValidatedPageIndexes[order]);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SettingsWindowModel::AnyPageModified() const {
+    for (const SettingsPage* page : pages_) {
+        if (page != nullptr && page->Modified() != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SettingsWindowModel::Ok() {
+    if (busy_ || FadeBlocksClosing(fade_, firstRun_)) {
+        return;
+    }
+    BusyScope scope(busy_);
+    if (!ValidateAll()) {
+        return;
+    }
+    if (AnyPageModified()) {
+        if (!CollectAndSave()) {
+            return;
+        }
+        if (services_.messages.Show(kRestartQuestion, MessageKind::Question) == MessageAnswer::Yes) {
+            StartPelavine();
+        }
+    }
+    StartClosing(kFadeResultOk);
+}
+
+void SettingsWindowModel::Apply() {
+    if (busy_ || fade_.command.load() == kFadeOutAndEnd) {
+        return;
+    }
+    BusyScope scope(busy_);
+    if (!ValidateAll() || !CollectAndSave()) {
+        return;
+    }
+    for (SettingsPage* page : pages_) {
+        if (page != nullptr) {
+            page->SetModified(0);
+        }
+    }
+    StartPelavine();
+}
+
+void SettingsWindowModel::Cancel() {
+    if (busy_ || FadeBlocksClosing(fade_, firstRun_)) {
+        return;
+    }
+    BusyScope scope(busy_);
+    if (AnyPageModified() &&
+        services_.messages.Show(kDiscardChangesQuestion, MessageKind::Question) != MessageAnswer::Yes) {
+        return;
+    }
+    StartClosing(kFadeResultCancel);
+}
+
+bool SettingsWindowModel::CollectAndSave() {
+    SettingsRecord& record = services_.record;
+    const std::string oldFolder = record.Wall_Dir_Path;
+    const int oldIncludeSubfolders = record.Wall_Dir_Saike_Use;
+    const int oldSusieUse = record.Susie_Use;
+    for (SettingsPage* page : pages_) {
+        if (page != nullptr) {
+            page->Store();
+        }
+    }
+    SyncFadeWanted();
+    if (!EqualNoCase(record.Wall_Dir_Path, oldFolder) || record.Wall_Dir_Saike_Use != oldIncludeSubfolders ||
+        record.Susie_Use != oldSusieUse) {
+        DeleteShuffleList(record,
+                          services_.files); // Pelavine rebuilds a missing list; a failure changes nothing
+    }
+    if (WriteSettings(record, services_.files) == 0) {
+        services_.messages.Show(kSettingsSaveFailedMessage, MessageKind::Error);
+        return false;
+    }
+    return true;
+}
+
+void SettingsWindowModel::StartPelavine() {
+    if (!services_.processes.Start(kPelavineCommandLine)) {
+        services_.messages.Show(kPelavineStartFailedMessage, MessageKind::Error);
+    }
+}
+
+void SettingsWindowModel::StartClosing(int32_t result) {
+    fade_.result = result;
+    fade_.command = kFadeOutAndEnd;
+}
+
+void SettingsWindowModel::SyncFadeWanted() {
+    fade_.fadeWanted = services_.record.SetupDlg_Fade != 0 ? 1 : 0;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,138 @@
+#include "app/overview_pages.h"
+#include "fake_file_system.h"
+#include "fake_services.h"
+#include "pages/display_order_page.h"
+#include "pages/display_position_page.h"
+#include "pages/exchange_rules.h"
+#include "pages/startup_page.h"
+#include "pages/wallpaper_folder_page.h"
+#include "settings/settings_record.h"
+
+#include <gtest/gtest.h>
+
+namespace pelaconf {
+namespace {
+
+using testing::FakeFileSystem;
+using testing::FakeMessageBoxes;
+
+TEST(WallpaperFolderModel, AnExistingFileOrFolderPassesAndAnythingElseIsRefused) {
+    FakeFileSystem files;
+    files.folders.insert("C:\\Pictures");
+    files.files["C:\\Pictures\\a.jpg"] = "";
+    FakeMessageBoxes messages;
+    WallpaperFolderModel model;
+    for (const char* path : {"C:\\Pictures", "C:\\Pictures\\a.jpg"}) {
+        model.path = path;
+        EXPECT_TRUE(model.Validate(files, messages)) << path;
+    }
+    for (const char* path : {"", "C:\\Missing"}) {
+        model.path = path;
+        EXPECT_FALSE(model.Validate(files, messages)) << path;
+    }
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].first, "壁紙フォルダは存在しません");
+    EXPECT_EQ(messages.shown[0].second, MessageKind::Warning);
+}
+
+TEST(WallpaperFolderModel, AFolderShiftJisCannotHoldIsRefusedRatherThanSavedDamaged) {
+    FakeFileSystem files;
+    const std::string folder = "C:\\Ảnh 한국"; // exists, but code page 932 cannot hold it
+    files.folders.insert(folder);
+    FakeMessageBoxes messages;
+    WallpaperFolderModel model;
+    model.path = folder;
+    EXPECT_FALSE(model.Validate(files, messages));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kWallpaperFolderNotStorableMessage});
+}
+
+TEST(WallpaperFolderModel, TheFolderBrowserReplacesThePathUnlessOnlyTheCaseDiffers) {
+    WallpaperFolderModel model;
+    model.path = "C:\\Pictures\\表";
+    EXPECT_FALSE(model.ChooseFolder("c:\\PICTURES\\表"));
+    EXPECT_EQ(model.path, "C:\\Pictures\\表");
+    EXPECT_TRUE(model.ChooseFolder("D:\\Walls"));
+    EXPECT_EQ(model.path, "D:\\Walls");
+}
+
+TEST(WallpaperFolderModel, LoadsAndStoresBothKeys) {
+    SettingsRecord record("C:\\Pelavine");
+    record.Wall_Dir_Path = "D:\\Walls";
+    record.Wall_Dir_Saike_Use = 1;
+    WallpaperFolderModel model;
+    model.Load(record);
+    model.path = "E:\\";
+    SettingsRecord stored("C:\\Pelavine");
+    model.Store(stored);
+    EXPECT_EQ(stored.Wall_Dir_Path, "E:\\");
+    EXPECT_EQ(stored.Wall_Dir_Saike_Use, 1);
+}
+
+TEST(DisplayOrderModel, RandomWithOneRoundIsTurnTypeThreeAndOtherOrdersClearTheRound) {
+    SettingsRecord record("C:\\Pelavine");
+    record.Turn_Type = 3;
+    DisplayOrderModel model;
+    model.Load(record);
+    EXPECT_EQ(model.order, kOrderRandom);
+    EXPECT_EQ(model.oneRound, 1);
+    EXPECT_TRUE(model.OneRoundEnabled());
+    EXPECT_FALSE(model.ChooseOrder(kOrderRandom)) << "the same order is no change";
+    EXPECT_TRUE(model.ChooseOrder(kOrderAscending));
+    EXPECT_EQ(model.oneRound, 0);
+    EXPECT_FALSE(model.OneRoundEnabled());
+    model.Store(record);
+    EXPECT_EQ(record.Turn_Type, 0);
+
+    for (int turnType : {0, 1, 2, 7}) {
+        record.Turn_Type = turnType;
+        model.Load(record);
+        EXPECT_EQ(model.oneRound, 0);
+        SettingsRecord stored("C:\\Pelavine");
+        model.Store(stored);
+        EXPECT_EQ(stored.Turn_Type, turnType) << "values are carried through unchanged";
+    }
+}
+
+TEST(DisplayPositionModel, FitIsStoredAsZeroOrOneAndThePositionAsLoaded) {
+    SettingsRecord record("C:\\Pelavine");
+    record.Rect_Type = 5;
+    record.Rect_Fit = 7;
+    DisplayPositionModel model;
+    EXPECT_EQ(model.position, -1);
+    model.Load(record);
+    model.Store(record);
+    EXPECT_EQ(record.Rect_Type, 5);
+    EXPECT_EQ(record.Rect_Fit, 1);
+}
+
+TEST(ExchangeRules, CheckBoxesShowValuesOutsideZeroToTwoCleared) {
+    EXPECT_FALSE(CheckBoxShowsChecked(0));
+    EXPECT_TRUE(CheckBoxShowsChecked(1));
+    EXPECT_TRUE(CheckBoxShowsChecked(2));
+    EXPECT_FALSE(CheckBoxShowsChecked(7));
+    EXPECT_FALSE(CheckBoxShowsChecked(-1));
+}
+
+TEST(HelpTexts, EachPageTextEndsWithItsLastLine) {
+    EXPECT_TRUE(StartupHelpText().ends_with("\n　適用されません。\n"));
+    EXPECT_TRUE(DisplayOrderHelpText().starts_with("起動時の壁紙変更や、"));
+    EXPECT_NE(DisplayPositionHelpText().find("\n　　　　　　　　変えずに"), std::string_view::npos);
+    EXPECT_TRUE(WallpaperFolderHelpText().ends_with("画像ファイルを壁紙変更の対象とします。\n"));
+}
+
+TEST(OverviewPages, EachLinkSelectsASubCategoryOfItsOwnGroup) {
+    const int groups[] = {101, 108, 113};
+    const int firstChild[] = {1, 6, 11};
+    for (int g = 0; g < 3; ++g) {
+        const OverviewPageContent* page = FindOverviewPage(groups[g]);
+        ASSERT_NE(page, nullptr);
+        for (size_t i = 0; i < page->links.size(); ++i) {
+            EXPECT_EQ(page->links[i].pageIndex, firstChild[g] + static_cast<int>(i));
+        }
+    }
+    EXPECT_EQ(FindOverviewPage(113)->links.back().buttonId, 1015);
+    EXPECT_EQ(FindOverviewPage(103), nullptr);
+}
+
+} // namespace
+} // namespace pelaconf

@@ -1,0 +1,63 @@
+#include "app/fade.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace pelaconf {
+namespace {
+
+// The opacities the window is given, one per tick, until the command falls idle.
+std::vector<int32_t> RunUntilIdle(FadeState& state, bool fadingPossible) {
+    std::vector<int32_t> shown;
+    for (int tick = 0; tick < 100 && state.command.load() != kFadeIdle; ++tick) {
+        if (const auto alpha = FadeStep(state, fadingPossible)) {
+            shown.push_back(*alpha);
+        }
+    }
+    return shown;
+}
+
+TEST(Fade, FadingInAndOutStepsByFortyAndStopsTheThreadAfterTheLastStep) {
+    FadeState state;
+    EXPECT_EQ(RunUntilIdle(state, true), (std::vector<int32_t>{40, 80, 120, 160, 200, 240, 255}));
+    EXPECT_EQ(state.stop.load(), 0) << "a finished fade-in keeps the thread running";
+    EXPECT_FALSE(FadeStep(state, true).has_value()) << "an idle fade leaves the window alone";
+
+    state.result = kFadeResultCancel;
+    state.command = kFadeOutAndEnd;
+    EXPECT_EQ(RunUntilIdle(state, true), (std::vector<int32_t>{215, 175, 135, 95, 55, 15, 0}));
+    EXPECT_EQ(state.stop.load(), 1);
+    EXPECT_EQ(state.result.load(), kFadeResultCancel);
+}
+
+TEST(Fade, WithoutLayeredWindowsEachFadeEndsInOneTickWithoutTouchingTheWindow) {
+    FadeState state;
+    EXPECT_TRUE(RunUntilIdle(state, false).empty());
+    EXPECT_EQ(state.alpha.load(), 255);
+    state.command = kFadeOutAndEnd;
+    EXPECT_FALSE(FadeStep(state, false).has_value());
+    EXPECT_EQ(state.command.load(), kFadeIdle);
+    EXPECT_EQ(state.stop.load(), 1);
+}
+
+TEST(Fade, AClosingFadeInterruptsAFadeInFromItsCurrentOpacity) {
+    FadeState state;
+    FadeStep(state, true);
+    FadeStep(state, true); // 80
+    state.command = kFadeOutAndEnd;
+    EXPECT_EQ(RunUntilIdle(state, true), (std::vector<int32_t>{40, 0}));
+}
+
+TEST(Fade, ClosingIsBlockedWhileClosingAndDuringAFirstRunFadeIn) {
+    FadeState state; // fading in
+    EXPECT_FALSE(FadeBlocksClosing(state, false));
+    EXPECT_TRUE(FadeBlocksClosing(state, true));
+    state.command = kFadeIdle;
+    EXPECT_FALSE(FadeBlocksClosing(state, true));
+    state.command = kFadeOutAndEnd;
+    EXPECT_TRUE(FadeBlocksClosing(state, false));
+}
+
+} // namespace
+} // namespace pelaconf

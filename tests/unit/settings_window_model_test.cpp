@@ -1,0 +1,248 @@
+#include "app/settings_window_model.h"
+#include "fake_file_system.h"
+#include "fake_services.h"
+#include "pages/settings_page.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace pelaconf {
+namespace {
+
+using testing::FakeFileSystem;
+using testing::FakeMessageBoxes;
+using testing::FakeProcessStarter;
+
+// A page whose validation result is set by the test and whose store runs the test's action.
+class ScriptedPage : public SettingsPage {
+  public:
+    bool valid = true;
+    int validations = 0;
+    std::function<void()> store = [] {};
+    bool Validate() override {
+        ++validations;
+        return valid;
+    }
+    void Store() override { store(); }
+};
+
+class RecordingHost : public SettingsWindowHost {
+  public:
+    std::vector<int> shownPages;
+    void ShowPageAfterFailedValidation(int pageIndex) override { shownPages.push_back(pageIndex); }
+};
+
+class SettingsWindowModelTest : public ::testing::Test {
+  protected:
+    SettingsWindowModelTest() {
+        record.Wall_Dir_Path = "C:\\Pictures";
+        std::array<SettingsPage*, kValidatedPageCount> pointers{};
+        for (int i = 0; i < kValidatedPageCount; ++i) {
+            pointers[i] = &pages[i];
+        }
+        model.SetPages(pointers);
+        fade.command = kFadeIdle; // the fade-in is over
+        files.files[record.ShuffleListPath()] = "shuffle";
+    }
+    bool Written() const { return files.files.count(record.SettingsFilePath()) != 0; }
+    bool ShuffleListKept() const { return files.files.count(record.ShuffleListPath()) != 0; }
+
+    SettingsRecord record{"C:\\Pelavine"};
+    FakeFileSystem files;
+    FakeMessageBoxes messages;
+    FakeProcessStarter processes;
+    FadeState fade;
+    RecordingHost host;
+    std::array<ScriptedPage, kValidatedPageCount> pages;
+    SettingsWindowModel model{{record, files, messages, processes}, fade, host};
+};
+
+TEST_F(SettingsWindowModelTest, TheFirstInvalidPageInTheFixedOrderIsShownAndLaterPagesAreNotAsked) {
+    pages[5].valid = false;  // external program page
+    pages[11].valid = false; // hotkey page
+    EXPECT_FALSE(model.ValidateAll());
+    EXPECT_EQ(host.shownPages, std::vector<int>{7});
+    EXPECT_EQ(pages[4].validations, 1);
+    EXPECT_EQ(pages[11].validations, 0);
+
+    for (int order : {0, 4, 8, 12}) {
+        pages[5].valid = true;
+        pages[11].valid = true;
+        pages[order].valid = false;
+        host.shownPages.clear();
+        EXPECT_FALSE(model.ValidateAll());
+        EXPECT_EQ(host.shownPages, std::vector<int>{kValidatedPageIndexes[order]});
+        pages[order].valid = true;
+    }
+    EXPECT_TRUE(model.ValidateAll());
+}
+
+TEST_F(SettingsWindowModelTest, OkWithNothingModifiedValidatesWritesNothingAndCloses) {
+    model.Ok();
+    EXPECT_EQ(pages[0].validations, 1);
+    EXPECT_FALSE(Written());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(processes.started.empty());
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+    EXPECT_EQ(fade.result.load(), kFadeResultOk);
+}
+
+TEST_F(SettingsWindowModelTest, OkWithAModifiedPageSavesAsksAndStartsPelavineOnYes) {
+    pages[2].SetModified(1);
+    pages[2].store = [this] { record.Turn_Type = 2; };
+    messages.answers = {MessageAnswer::Yes};
+    model.Ok();
+    ASSERT_TRUE(Written());
+    EXPECT_NE(files.files[record.SettingsFilePath()].find("[Turn_Type]=2\r\n"), std::string::npos);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kRestartQuestion});
+    EXPECT_EQ(processes.started, std::vector<std::string>{"Pelavine.exe /nochange"});
+    EXPECT_TRUE(ShuffleListKept());
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+
+    model.Ok();
+    model.Cancel();
+    EXPECT_EQ(processes.started.size(), 1u) << "requests while closing are ignored";
+    EXPECT_EQ(fade.result.load(), kFadeResultOk);
+}
+
+TEST_F(SettingsWindowModelTest, OkAnsweredNoSavesWithoutStartingAndAFailedStartStillCloses) {
+    pages[0].SetModified(1);
+    model.Ok();
+    EXPECT_TRUE(Written());
+    EXPECT_TRUE(processes.started.empty());
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+
+    fade.command = kFadeIdle;
+    processes.fail = true;
+    messages.answers = {MessageAnswer::Yes};
+    messages.shown.clear();
+    model.Ok();
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kRestartQuestion, kPelavineStartFailedMessage}));
+    EXPECT_EQ(messages.shown[1].second, MessageKind::Error);
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+}
+
+TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheWindowOpenWithTheCollectedValues) {
+    files.failWrites = true;
+    pages[0].SetModified(1);
+    pages[0].store = [this] { record.Rect_Type = 4; };
+    model.Ok();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSettingsSaveFailedMessage});
+    EXPECT_EQ(fade.command.load(), kFadeIdle);
+    EXPECT_EQ(record.Rect_Type, 4);
+    model.Apply();
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(pages[0].Modified(), 1) << "a failed Apply keeps the modified flags";
+    EXPECT_TRUE(processes.started.empty());
+}
+
+TEST_F(SettingsWindowModelTest, AnInvalidPageStopsOkApplyButNotCancel) {
+    pages[0].SetModified(1);
+    pages[0].valid = false;
+    model.Ok();
+    model.Apply();
+    EXPECT_FALSE(Written());
+    EXPECT_EQ(fade.command.load(), kFadeIdle);
+    EXPECT_EQ(host.shownPages, (std::vector<int>{1, 1}));
+    messages.answers = {MessageAnswer::Yes};
+    model.Cancel();
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+    EXPECT_EQ(fade.result.load(), kFadeResultCancel);
+}
+
+TEST_F(SettingsWindowModelTest, ApplySavesClearsTheFlagsAndStartsPelavineWithoutAsking) {
+    pages[3].SetModified(1);
+    model.Apply();
+    EXPECT_TRUE(Written());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(processes.started, std::vector<std::string>{"Pelavine.exe /nochange"});
+    EXPECT_EQ(pages[3].Modified(), 0);
+    EXPECT_EQ(fade.command.load(), kFadeIdle);
+
+    files.files.erase(record.SettingsFilePath());
+    model.Apply();
+    EXPECT_TRUE(Written()) << "Apply saves without looking at the modified flags";
+
+    model.Cancel();
+    EXPECT_TRUE(messages.shown.empty()) << "nothing modified since the Apply: no question";
+    EXPECT_EQ(fade.result.load(), kFadeResultCancel);
+}
+
+TEST_F(SettingsWindowModelTest, CancelAfterAChangeAsksAndNoKeepsTheWindowOpen) {
+    pages[7].SetModified(1);
+    model.Cancel();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kDiscardChangesQuestion});
+    EXPECT_EQ(messages.shown[0].second, MessageKind::Question);
+    EXPECT_EQ(fade.command.load(), kFadeIdle);
+    EXPECT_EQ(pages[7].Modified(), 1);
+    messages.answers = {MessageAnswer::Yes};
+    model.Cancel();
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+    EXPECT_FALSE(Written());
+}
+
+TEST_F(SettingsWindowModelTest, TheShuffleListIsDeletedOnlyWhenTheFolderSettingsChange) {
+    pages[0].SetModified(1);
+    const auto applyWith = [this](std::function<void()> change) {
+        files.files[record.ShuffleListPath()] = "shuffle";
+        pages[0].store = std::move(change);
+        model.Apply();
+        return ShuffleListKept();
+    };
+    EXPECT_TRUE(applyWith([this] { record.Wall_Dir_Path = "c:\\PICTURES"; })) << "letter case alone";
+    EXPECT_TRUE(applyWith([this] { record.Turn_Type = 1; }));
+    EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Path = "C:\\Other"; }));
+    EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Saike_Use = 1; }));
+    EXPECT_FALSE(applyWith([this] { record.Susie_Use = 1; }));
+    // Multibyte-aware: the trail byte of "表" (0x95 0x5C) is not a folded letter.
+    record.Wall_Dir_Path = "C:\\表";
+    EXPECT_TRUE(applyWith([this] { record.Wall_Dir_Path = "c:\\表"; }));
+    EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Path = "c:\\ソ"; }));
+}
+
+TEST_F(SettingsWindowModelTest, OkAndCancelAreIgnoredWhileAFirstRunFadesIn) {
+    model.SetFirstRun(true);
+    fade.command = kFadeIn;
+    model.Ok();
+    model.Cancel();
+    EXPECT_EQ(pages[0].validations, 0);
+    EXPECT_EQ(fade.command.load(), kFadeIn);
+    fade.command = kFadeIdle;
+    model.Ok();
+    EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
+}
+
+TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsIgnored) {
+    pages[0].SetModified(1);
+    struct ReenteringMessages : FakeMessageBoxes {
+        SettingsWindowModel* model = nullptr;
+        MessageAnswer Show(std::string_view text, MessageKind kind) override {
+            model->Ok();
+            model->Cancel();
+            return FakeMessageBoxes::Show(text, kind);
+        }
+    } reentering;
+    reentering.answers = {MessageAnswer::Yes};
+    SettingsWindowModel reenteredModel{{record, files, reentering, processes}, fade, host};
+    reentering.model = &reenteredModel;
+    std::array<SettingsPage*, kValidatedPageCount> pointers{};
+    pointers[0] = &pages[0];
+    reenteredModel.SetPages(pointers);
+    reenteredModel.Ok();
+    EXPECT_EQ(reentering.shown.size(), 1u);
+    EXPECT_EQ(processes.started.size(), 1u);
+    EXPECT_EQ(pages[0].validations, 1);
+}
+
+TEST_F(SettingsWindowModelTest, TheFadeFollowsSetupDlgFadeAsStored) {
+    EXPECT_EQ(fade.fadeWanted.load(), 0);
+    pages[0].store = [this] { record.SetupDlg_Fade = 1; };
+    model.Apply();
+    EXPECT_EQ(fade.fadeWanted.load(), 1);
+}
+
+} // namespace
+} // namespace pelaconf
