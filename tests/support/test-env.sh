@@ -31,6 +31,8 @@ pelaconf_ensure_wine_prefix() {
             pelaconf_replace_font "ＭＳ ゴシック" IPAGothic
             pelaconf_replace_font "MS PGothic" IPAPGothic
             pelaconf_replace_font "MS Gothic" IPAGothic
+            # Xvfb has no window manager: Wine draws the caption and frame itself.
+            pelaconf_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             /usr/lib/wine/wineserver -w
             touch "$WINEPREFIX/.pelaconf-ready"
         fi
