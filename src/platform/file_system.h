@@ -5,8 +5,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelaconf {
+
+struct FolderEntry {
+    std::string name; // the file name alone
+    bool isFolder = false;
+};
 
 class FileSystem {
 public:
@@ -20,6 +26,9 @@ public:
     // write leaves the old file whole. False when any step fails.
     virtual bool WriteWholeFile(const std::string& path, std::string_view content) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+    // The entries that match a pattern such as "C:\\Plugins\\*.spi", in the order the file system
+    // gives them ("." and ".." included where it gives them); empty when nothing matches.
+    virtual std::vector<FolderEntry> ListFolder(const std::string& pattern) const = 0;
 };
 
 // 0 for an empty path; otherwise 1 when the file or folder exists.

@@ -77,6 +77,20 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view c
 
 bool Win32FileSystem::RemoveFile(const std::string& path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
+std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& pattern) const {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Utf8ToWide(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return entries;
+    }
+    do {
+        entries.push_back({WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return entries;
+}
+
 std::string ModuleFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

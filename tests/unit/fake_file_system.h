@@ -30,6 +30,13 @@ public:
         files[path] = std::string(content);
         return true;
     }
+    // Folder listings by pattern, as the test sets them up.
+    std::map<std::string, std::vector<FolderEntry>> listings;
+
+    std::vector<FolderEntry> ListFolder(const std::string& pattern) const override {
+        const auto found = listings.find(pattern);
+        return found == listings.end() ? std::vector<FolderEntry>() : found->second;
+    }
     bool RemoveFile(const std::string& path) override {
         if (failRemoves || files.count(path) == 0) {
             return false;

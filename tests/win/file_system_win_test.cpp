@@ -3,6 +3,7 @@
 #include "ui/wide_text.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <windows.h>
 
 namespace pelaconf {
@@ -91,6 +92,20 @@ TEST_F(Win32FileSystemTest, JapaneseNamesWorkThroughUtf8) {
     ASSERT_TRUE(files_.WriteWholeFile(PathOf("表示ソフト.ini"), "x"));
     const std::wstring expected = Utf8ToWide(folder_) + L"\\\u8868\u793A\u30BD\u30D5\u30C8.ini";
     EXPECT_NE(GetFileAttributesW(expected.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(Win32FileSystemTest, ListsMatchingFilesAndMarksFolders) {
+    ASSERT_TRUE(files_.WriteWholeFile(PathOf("a.spi"), ""));
+    ASSERT_TRUE(files_.WriteWholeFile(PathOf("B.SPI"), ""));
+    ASSERT_TRUE(files_.WriteWholeFile(PathOf("c.txt"), ""));
+    ASSERT_TRUE(CreateDirectoryA(PathOf("d.spi").c_str(), nullptr));
+    std::map<std::string, bool> listed;
+    for (const auto& entry : files_.ListFolder(PathOf("*.spi"))) {
+        listed[entry.name] = entry.isFolder;
+    }
+    EXPECT_EQ(listed, (std::map<std::string, bool>{{"B.SPI", false}, {"a.spi", false}, {"d.spi", true}}));
+    EXPECT_TRUE(files_.ListFolder(PathOf("*.none")).empty());
+    EXPECT_TRUE(files_.ListFolder(PathOf("missing\\*.spi")).empty());
 }
 
 TEST(ModuleFolder, IsTheExecutablesFolderWithoutTrailingBackslash) {

@@ -1,0 +1,124 @@
+#include "plugins/plugin_catalogue.h"
+
+#include "platform/file_system.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "settings/string_helpers.h"
+
+#include <algorithm>
+
+namespace pelaconf {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+// The .spi files of one folder, in the file system's order. Names already taken from another
+// folder are skipped; the names taken here are added to them.
+Entries FindCandidates(const std::string& folder, const FileSystem& files, Entries& takenNames) {
+    Entries paths;
+    if (!FileExists(files, folder)) {
+        return paths;
+    }
+    for (const auto& entry : files.ListFolder(folder + "\\*.spi")) {
+        const bool alreadyTaken = std::any_of(takenNames.begin(), takenNames.end(),
+                                              [&](const std::string& name) { return EqualNoCase(name, entry.name); });
+        if (entry.isFolder || entry.name == "." || entry.name == ".." || alreadyTaken ||
+            !EqualNoCase(GetExtension(entry.name), "spi")) {
+            continue;
+        }
+        paths.push_back(folder + "\\" + entry.name);
+        takenNames.push_back(entry.name);
+    }
+    return paths;
+}
+
+// "*.jpg;*.jpeg" gives the entries for jpeg, then jpg, each at priority 99.
+void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, Entries& entries, Entries& extensions) {
+    filter = AsciiLower(filter);
+    for (auto dot = filter.rfind('.'); dot != std::string::npos; dot = filter.rfind('.')) {
+        const std::string extension = filter.substr(dot + 1);
+        if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end()) {
+            extensions.push_back(extension);
+        }
+        entries.push_back(extension + ".99." + pluginPath);
+        const auto separator = filter.rfind(';');
+        if (separator == std::string::npos) {
+            break;
+        }
+        filter.resize(separator);
+    }
+}
+
+// Each new entry takes the priority its plug-in had for the extension before the scan.
+void CarryPrioritiesOver(Entries& entries, Entries oldEntries) {
+    for (auto& entry : entries) {
+        const std::string extension = GetEntryField(entry, 0);
+        const std::string path = GetEntryField(entry, 2);
+        const auto old = std::find_if(oldEntries.begin(), oldEntries.end(), [&](const std::string& candidate) {
+            return EqualNoCase(GetEntryField(candidate, 0), extension) &&
+                   EqualNoCase(GetEntryField(candidate, 2), path);
+        });
+        if (old != oldEntries.end()) {
+            entry = extension + "." + GetEntryField(*old, 1) + "." + path;
+            oldEntries.erase(old);
+        }
+    }
+}
+
+int NumericPriority(const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); }
+
+// Moves the group of one extension to the list in priority order, numbered 00, 01, ... without
+// gaps. Entries beyond the hundredth, or with a priority outside 0 to 99, are dropped: the
+// two-digit field could not carry them back.
+void AppendRenumbered(const std::string& extension, Entries group, Entries& list) {
+    int next = 0;
+    for (int priority = 0; priority < kMaxPluginsPerExtension && !group.empty(); ++priority) {
+        for (auto entry = group.begin(); entry != group.end();) {
+            if (NumericPriority(*entry) != priority) {
+                ++entry;
+                continue;
+            }
+            if (next < kMaxPluginsPerExtension) {
+                list.push_back(extension + "." + FormatPriority(next++) + "." + GetEntryField(*entry, 2));
+            }
+            entry = group.erase(entry);
+        }
+    }
+}
+
+} // namespace
+
+std::string FormatPriority(int priority) { return (priority < 10 ? "0" : "") + std::to_string(priority); }
+
+int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) {
+    Entries oldEntries;
+    oldEntries.swap(record.pluginPriorityList);
+
+    Entries takenNames;
+    Entries candidates = FindCandidates(record.moduleFolder, files, takenNames);
+    const Entries susieCandidates = FindCandidates(record.Susie_Dir_Path, files, takenNames);
+    candidates.insert(candidates.end(), susieCandidates.begin(), susieCandidates.end());
+
+    Entries newEntries;
+    record.extensionList.clear();
+    for (const auto& path : candidates) {
+        if (const auto filter = probe.ReadImportFilter(path)) {
+            AddEntriesOfFilter(*filter, path, newEntries, record.extensionList);
+        }
+    }
+    SortStringList(record.extensionList, 0);
+    CarryPrioritiesOver(newEntries, std::move(oldEntries));
+
+    for (const auto& extension : record.extensionList) {
+        Entries group;
+        auto rest = std::stable_partition(newEntries.begin(), newEntries.end(), [&](const std::string& entry) {
+            return !EqualNoCase(GetEntryField(entry, 0), extension);
+        });
+        group.assign(rest, newEntries.end());
+        newEntries.erase(rest, newEntries.end());
+        AppendRenumbered(extension, std::move(group), record.pluginPriorityList);
+    }
+    return 1;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,33 @@
+#pragma once
+// The plug-in catalogue: which Susie plug-ins decode which extensions, and in which order the
+// plug-ins of one extension are tried. It lives in the SettingsRecord's plug-in priority list
+// ("ext.NN.path" entries) and extension list.
+
+#include <optional>
+#include <string>
+
+namespace pelaconf {
+
+class FileSystem;
+struct SettingsRecord;
+
+// Asks a plug-in module about itself.
+class PluginProbe {
+public:
+    virtual ~PluginProbe() = default;
+    // The first extension filter of a loadable import filter (for example "*.jpg;*.jpeg"),
+    // or empty when the file does not load or is no import filter.
+    virtual std::optional<std::string> ReadImportFilter(const std::string& pluginPath) = 0;
+};
+
+// The most plug-ins one extension can hold: priorities run from "00" to "99".
+inline constexpr int kMaxPluginsPerExtension = 100;
+
+// Rebuilds both lists from the plug-ins of the module folder and of Susie_Dir_Path, keeping
+// the priorities already given and closing up the numbering. Always 1.
+int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
+
+// A priority number written as two digits.
+std::string FormatPriority(int priority);
+
+} // namespace pelaconf

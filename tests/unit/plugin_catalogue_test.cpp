@@ -1,0 +1,122 @@
+#include "plugins/plugin_catalogue.h"
+#include "fake_file_system.h"
+#include "settings/settings_record.h"
+
+#include <gtest/gtest.h>
+
+namespace pelaconf {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+constexpr char kModule[] = "C:\\Pelavine";
+constexpr char kSusie[] = "D:\\Susie";
+
+class FakeProbe : public PluginProbe {
+public:
+    std::map<std::string, std::string> filters; // plug-in path -> first extension filter
+    Entries probed;
+
+    std::optional<std::string> ReadImportFilter(const std::string& path) override {
+        probed.push_back(path);
+        const auto found = filters.find(path);
+        return found == filters.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+};
+
+class PluginScan : public ::testing::Test {
+protected:
+    PluginScan() : record_(kModule) {
+        record_.Susie_Dir_Path = kSusie;
+        files_.folders = {kModule, kSusie};
+    }
+
+    // A valid plug-in file in a folder, decoding the filter's extensions.
+    void AddPlugin(const std::string& folder, const std::string& name, const std::string& filter) {
+        files_.listings[folder + "\\*.spi"].push_back({name, false});
+        probe_.filters[folder + "\\" + name] = filter;
+    }
+    Entries Scan() {
+        EXPECT_EQ(ScanPlugins(record_, files_, probe_), 1);
+        return record_.pluginPriorityList;
+    }
+
+    SettingsRecord record_;
+    testing::FakeFileSystem files_;
+    FakeProbe probe_;
+};
+
+TEST_F(PluginScan, KnownPrioritiesComeFirstAndTheNumberingClosesUp) {
+    AddPlugin(kModule, "c.spi", "*.jpg");
+    AddPlugin(kSusie, "a.spi", "*.jpg");
+    AddPlugin(kSusie, "b.spi", "*.jpg");
+    record_.pluginPriorityList = {"jpg.03.D:\\Susie\\a.spi", "jpg.01.D:\\SUSIE\\B.SPI"};
+    EXPECT_EQ(Scan(), (Entries{"jpg.00.D:\\Susie\\b.spi", "jpg.01.D:\\Susie\\a.spi", "jpg.02.C:\\Pelavine\\c.spi"}));
+
+    files_.listings[std::string(kSusie) + "\\*.spi"].pop_back(); // b.spi is gone
+    EXPECT_EQ(Scan(), (Entries{"jpg.00.D:\\Susie\\a.spi", "jpg.01.C:\\Pelavine\\c.spi"}));
+}
+
+TEST_F(PluginScan, NewPluginsFollowInFolderOrderModuleFolderFirst) {
+    AddPlugin(kSusie, "s.spi", "*.png");
+    AddPlugin(kModule, "m.spi", "*.png");
+    EXPECT_EQ(Scan(), (Entries{"png.00.C:\\Pelavine\\m.spi", "png.01.D:\\Susie\\s.spi"}));
+}
+
+TEST_F(PluginScan, FiltersGiveLowerCaseExtensionsGroupedInSortedOrder) {
+    AddPlugin(kModule, "pic.spi", "*.PIC;*.Pi");
+    AddPlugin(kModule, "none.spi", "no dot at all");
+    AddPlugin(kModule, "jpeg.spi", "*.jpg;*.jpeg");
+    EXPECT_EQ(Scan(), (Entries{"jpeg.00.C:\\Pelavine\\jpeg.spi", "jpg.00.C:\\Pelavine\\jpeg.spi",
+                               "pi.00.C:\\Pelavine\\pic.spi", "pic.00.C:\\Pelavine\\pic.spi"}));
+    EXPECT_EQ(record_.extensionList, (Entries{"jpeg", "jpg", "pi", "pic"}));
+}
+
+TEST_F(PluginScan, OnlySpiFilesAreCandidatesAndAModuleFolderFileHidesItsTwin) {
+    AddPlugin(kModule, "twin.spi", "*.bmp");
+    AddPlugin(kSusie, "TWIN.SPI", "*.gif");
+    AddPlugin(kSusie, "CAPS.SPI", "*.tga");
+    AddPlugin(kSusie, "x.spi2", "*.xyz");
+    files_.listings[std::string(kSusie) + "\\*.spi"].push_back({"folder.spi", true});
+    files_.listings[std::string(kSusie) + "\\*.spi"].push_back({"..", true});
+    EXPECT_EQ(Scan(), (Entries{"bmp.00.C:\\Pelavine\\twin.spi", "tga.00.D:\\Susie\\CAPS.SPI"}));
+    EXPECT_EQ(probe_.probed, (Entries{"C:\\Pelavine\\twin.spi", "D:\\Susie\\CAPS.SPI"}));
+}
+
+TEST_F(PluginScan, InvalidOrVanishedPluginsAndMissingFoldersLeaveNothing) {
+    files_.listings[std::string(kModule) + "\\*.spi"].push_back({"broken.spi", false});
+    record_.pluginPriorityList = {"jpg.00.C:\\Pelavine\\broken.spi", "gif.00.C:\\old.spi"};
+    record_.extensionList = {"gif", "jpg"};
+    EXPECT_TRUE(Scan().empty());
+    EXPECT_TRUE(record_.extensionList.empty());
+
+    files_.folders.clear();
+    AddPlugin(kModule, "a.spi", "*.jpg");
+    EXPECT_TRUE(Scan().empty()) << "a folder that does not exist is not listed";
+}
+
+TEST_F(PluginScan, AMalformedOldPriorityCarriesNothingOver) {
+    AddPlugin(kModule, "a.spi", "*.jpg");
+    AddPlugin(kModule, "b.spi", "*.jpg");
+    record_.pluginPriorityList = {"jpg.5.C:\\Pelavine\\b.spi"}; // reads as priority 00, path "5.C:\..."
+    EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\a.spi", "jpg.01.C:\\Pelavine\\b.spi"}));
+}
+
+TEST_F(PluginScan, NeverWritesAThreeDigitPriority) {
+    for (int i = 0; i < 105; ++i) {
+        AddPlugin(kModule, "p" + std::to_string(1000 + i) + ".spi", "*.jpg");
+    }
+    const Entries entries = Scan();
+    ASSERT_EQ(entries.size(), 100u);
+    EXPECT_EQ(entries.front(), "jpg.00.C:\\Pelavine\\p1000.spi");
+    EXPECT_EQ(entries.back(), "jpg.99.C:\\Pelavine\\p1099.spi");
+}
+
+TEST(FormatPriority, AlwaysTwoDigitsBelowOneHundred) {
+    EXPECT_EQ(FormatPriority(0), "00");
+    EXPECT_EQ(FormatPriority(7), "07");
+    EXPECT_EQ(FormatPriority(42), "42");
+}
+
+} // namespace
+} // namespace pelaconf
