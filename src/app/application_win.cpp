@@ -39,7 +39,7 @@ void Application::RunSettingsMode(bool firstRun) {
         }
         return;
     }
-    SettingsWindow window(record_);
+    SettingsWindow window({record_, files_, messages_, processes_}, layeredWindows_);
     window.SetFirstRun(firstRun);
     window.RunModal(nullptr);
 }

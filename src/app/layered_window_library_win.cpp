@@ -26,7 +26,11 @@ bool LayeredWindowLibrary::SetOpacity(HWND window, BYTE alpha) const {
     if (setAttributes == nullptr) {
         return false;
     }
-    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    // Changing the style sends messages to the window's thread; do it only once.
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    if ((style & WS_EX_LAYERED) == 0) {
+        SetWindowLongPtrW(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    }
     return setAttributes(window, 0, alpha, LWA_ALPHA) != 0;
 }
 

@@ -12,20 +12,19 @@ namespace {
 // Marks a request in progress for as long as it runs, so that a click delivered while one of
 // its message boxes is open is not acted on a second time.
 class BusyScope {
-  public:
+public:
     explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
     ~BusyScope() { busy_ = false; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-  private:
+private:
     bool& busy_;
 };
 
 } // namespace
 
-SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeState& fade,
-                                         SettingsWindowHost& host)
+SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeState& fade, SettingsWindowHost& host)
     : services_(services), fade_(fade), host_(host) {
     SyncFadeWanted();
 }
@@ -130,8 +129,6 @@ void SettingsWindowModel::StartClosing(int32_t result) {
     fade_.command = kFadeOutAndEnd;
 }
 
-void SettingsWindowModel::SyncFadeWanted() {
-    fade_.fadeWanted = services_.record.SetupDlg_Fade != 0 ? 1 : 0;
-}
+void SettingsWindowModel::SyncFadeWanted() { fade_.fadeWanted = services_.record.SetupDlg_Fade != 0 ? 1 : 0; }
 
 } // namespace pelaconf

@@ -20,8 +20,7 @@ inline constexpr int kValidatedPageCount = 13;
 // The page index of each validated page, in the order in which the pages are validated and
 // stored: wallpaper folder, start-up, display order, display position, timer, external
 // program, WAVE, timer stop, Susie, tray icon, desktop icon, hotkey, other settings.
-inline constexpr std::array<int, kValidatedPageCount> kValidatedPageIndexes{1, 2,  3,  4,  6,  7, 8,
-                                                                            9, 11, 12, 13, 14, 15};
+inline constexpr std::array<int, kValidatedPageCount> kValidatedPageIndexes{1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14, 15};
 
 inline constexpr char kSettingsSaveFailedMessage[] = "設定ファイルの保存に失敗しました";
 inline constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
@@ -32,7 +31,7 @@ inline constexpr char kPelavineCommandLine[] = "Pelavine.exe /nochange";
 
 // What the window does for the model: show the page that failed validation.
 class SettingsWindowHost {
-  public:
+public:
     virtual ~SettingsWindowHost() = default;
     // Selects and shows the page without validating the pages again.
     virtual void ShowPageAfterFailedValidation(int pageIndex) = 0;
@@ -46,7 +45,7 @@ struct SettingsWindowServices {
 };
 
 class SettingsWindowModel {
-  public:
+public:
     SettingsWindowModel(SettingsWindowServices services, FadeState& fade, SettingsWindowHost& host);
 
     // The validated pages in validation order (see kValidatedPageIndexes).
@@ -65,7 +64,7 @@ class SettingsWindowModel {
     void Apply();
     void Cancel();
 
-  private:
+private:
     // Stores every page, deletes the shuffle list when the folder settings changed and writes
     // the file; false (after the message) when writing failed.
     bool CollectAndSave();

@@ -1,23 +1,26 @@
 #include "app/settings_window_win.h"
 
-#include "app/categories.h"
+#include "app/layered_window_library_win.h"
+#include "app/overview_page_win.h"
 #include "app/single_instance_win.h"
+#include "pages/blank_page_win.h"
+#include "pages/display_order_page_win.h"
+#include "pages/display_position_page_win.h"
+#include "pages/startup_page_win.h"
+#include "pages/wallpaper_folder_page_win.h"
+#include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/wide_text.h"
-
-#include <commctrl.h>
 
 namespace pelaconf {
 namespace {
 
-void SetWindowIcons(HWND window) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto load = [instance](int metricX, int metricY) {
-        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PELACONF), IMAGE_ICON,
-                                             GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
-    };
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
+constexpr UINT_PTR kFirstRunTimer = 1;
+constexpr char kThreadStartFailedMessage[] = "スレッドの起動に失敗しました。\nプログラムを終了します。";
+
+HICON ProgramIcon(int metricX, int metricY) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PELACONF), IMAGE_ICON,
+                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
 }
 
 HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label) {
@@ -30,15 +33,81 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label) {
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
+RECT ChildRectangle(HWND window, int id) {
+    RECT area{};
+    GetWindowRect(GetDlgItem(window, id), &area);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
 } // namespace
 
-SettingsWindow::SettingsWindow(SettingsRecord& record) : Dialog(IDD_SETTINGS), record_(record) {}
+SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows)
+    : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), fadeThread_(fade_, layeredWindows),
+      model_(services, fade_, *this) {}
+
+SettingsWindow::~SettingsWindow() { fadeThread_.Stop(); }
 
 bool SettingsWindow::OnInit() {
-    SetWindowIcons(Window());
+    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
     SetPropW(Window(), kSettingsWindowProperty, reinterpret_cast<HANDLE>(1));
+    if (fadeThread_.FadingPossible()) {
+        layeredWindows_.SetOpacity(Window(), static_cast<BYTE>(kFadeStartAlpha));
+    }
+    if (!fadeThread_.Start(Window())) {
+        services_.messages.Show(kThreadStartFailedMessage, MessageKind::Error);
+        End(IDCANCEL);
+        return true;
+    }
+    captionBar_.Create(Window());
+    CreatePages();
+    PlaceChildren();
+    validateOnSelection_ = false;
     BuildCategoryTree();
+    ShowPage(0);
+    if (model_.FirstRun()) {
+        SetTimer(Window(), kFirstRunTimer, 1, nullptr);
+    }
     return true;
+}
+
+void SettingsWindow::CreatePages() {
+    SettingsRecord& record = services_.record;
+    const auto select = [this](int pageIndex) { SelectCategory(pageIndex); };
+    for (int index = 0; index < kCategoryCount; ++index) {
+        const int templateId = Categories()[index].templateId;
+        if (FindOverviewPage(templateId) != nullptr) {
+            pages_[index] = std::make_unique<OverviewPage>(templateId, select);
+        } else if (templateId == IDD_WALLPAPER_FOLDER) {
+            pages_[index] = std::make_unique<WallpaperFolderPage>(record, services_.files, services_.messages);
+        } else if (templateId == IDD_STARTUP) {
+            pages_[index] = std::make_unique<StartupPage>(record);
+        } else if (templateId == IDD_DISPLAY_ORDER) {
+            pages_[index] = std::make_unique<DisplayOrderPage>(record);
+        } else if (templateId == IDD_DISPLAY_POSITION) {
+            pages_[index] = std::make_unique<DisplayPositionPage>(record);
+        } else {
+            pages_[index] = std::make_unique<BlankPage>(templateId);
+        }
+        pages_[index]->CreateChild(Window());
+    }
+    std::array<SettingsPage*, kValidatedPageCount> validated{};
+    for (int order = 0; order < kValidatedPageCount; ++order) {
+        validated[order] = pages_[kValidatedPageIndexes[order]].get();
+    }
+    model_.SetPages(validated);
+}
+
+void SettingsWindow::PlaceChildren() {
+    const RECT caption = ChildRectangle(Window(), IDC_CAPTION_FRAME);
+    SetWindowPos(captionBar_.Window(), nullptr, caption.left, caption.top, caption.right - caption.left,
+                 caption.bottom - caption.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    ShowWindow(captionBar_.Window(), SW_SHOWNA);
+    const RECT pageArea = ChildRectangle(Window(), IDC_PAGE_FRAME);
+    for (const auto& page : pages_) {
+        page->Place(pageArea);
+    }
 }
 
 // Top-level categories in order, each followed by its children; the parents shown expanded.
@@ -55,10 +124,104 @@ void SettingsWindow::BuildCategoryTree() {
     SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(treeItems_[0]));
 }
 
-void SettingsWindow::OnOk() { End(IDOK); }
+void SettingsWindow::SelectCategory(int pageIndex) {
+    if (pageIndex < 0 || pageIndex >= kCategoryCount || treeItems_[pageIndex] == nullptr) {
+        return;
+    }
+    SendDlgItemMessageW(Window(), IDC_CATEGORY_TREE, TVM_SELECTITEM, TVGN_CARET,
+                        reinterpret_cast<LPARAM>(treeItems_[pageIndex]));
+}
 
-void SettingsWindow::OnCancel() { End(IDCANCEL); }
+void SettingsWindow::ShowPageAfterFailedValidation(int pageIndex) {
+    validateOnSelection_ = false;
+    SelectCategory(pageIndex);
+    validateOnSelection_ = true;
+}
 
-void SettingsWindow::OnDestroy() { RemovePropW(Window(), kSettingsWindowProperty); }
+void SettingsWindow::ShowPage(int pageIndex) {
+    captionBar_.SetIndex(pageIndex);
+    for (const auto& page : pages_) {
+        ShowWindow(page->Window(), SW_HIDE);
+    }
+    if (pageIndex >= 0 && pageIndex < kCategoryCount) {
+        ShowWindow(pages_[pageIndex]->Window(), SW_SHOW);
+    }
+}
+
+int SettingsWindow::PageIndexOf(HTREEITEM item) const {
+    for (int index = 0; index < kCategoryCount; ++index) {
+        if (treeItems_[index] == item) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+std::optional<LRESULT> SettingsWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_CATEGORY_TREE) {
+        return std::nullopt;
+    }
+    const auto& change = reinterpret_cast<const NMTREEVIEWW&>(header);
+    if (header.code == TVN_SELCHANGINGW || header.code == TVN_SELCHANGINGA) {
+        // Every change of category validates every page; a refusal keeps the selection.
+        const bool refuse = validateOnSelection_ && !model_.ValidateAll();
+        return refuse ? TRUE : FALSE;
+    }
+    if ((header.code == TVN_SELCHANGEDW || header.code == TVN_SELCHANGEDA) && change.itemNew.hItem != nullptr) {
+        ShowPage(PageIndexOf(change.itemNew.hItem));
+        validateOnSelection_ = true;
+        return 0;
+    }
+    return std::nullopt;
+}
+
+bool SettingsWindow::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_APPLY && notifyCode == BN_CLICKED) {
+        model_.Apply();
+        return true;
+    }
+    return Dialog::OnCommand(id, notifyCode, control);
+}
+
+// The first-run timer fires once, right after the window is shown.
+bool SettingsWindow::OnTimer(UINT_PTR timerId) {
+    if (timerId != kFirstRunTimer) {
+        return false;
+    }
+    KillTimer(Window(), kFirstRunTimer);
+    return true;
+}
+
+bool SettingsWindow::OnPaint() {
+    if (!IsIconic(Window())) {
+        return false;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    SendMessageW(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Window(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, ProgramIcon(SM_CXICON, SM_CYICON));
+    EndPaint(Window(), &paint);
+    return true;
+}
+
+std::optional<INT_PTR> SettingsWindow::OnMessage(UINT message, WPARAM, LPARAM) {
+    if (message == WM_QUERYDRAGICON) {
+        return reinterpret_cast<INT_PTR>(ProgramIcon(SM_CXICON, SM_CYICON));
+    }
+    if (message == kFadeFinishedMessage) {
+        End(fade_.result.load());
+        return TRUE;
+    }
+    return std::nullopt;
+}
+
+void SettingsWindow::OnDestroy() {
+    fadeThread_.Stop();
+    RemovePropW(Window(), kSettingsWindowProperty);
+}
 
 } // namespace pelaconf

@@ -1,36 +1,63 @@
 #pragma once
-// The settings window: the category tree, the caption bar, the pages and OK, Cancel and Apply.
+// The settings window: the category tree, the caption bar, the eighteen pages and OK, Cancel
+// and Apply. The rules of saving live in SettingsWindowModel; this class moves between the
+// window and the model.
 
+#include "app/caption_bar_win.h"
 #include "app/categories.h"
+#include "app/fade.h"
+#include "app/fade_thread_win.h"
+#include "app/settings_window_model.h"
 #include "ui/dialog.h"
+#include "ui/page_dialog.h"
 
 #include <commctrl.h>
 
 #include <array>
+#include <memory>
 
 namespace pelaconf {
 
-struct SettingsRecord;
+class LayeredWindowLibrary;
 
-class SettingsWindow : public Dialog {
+class SettingsWindow : public Dialog, private SettingsWindowHost {
 public:
-    explicit SettingsWindow(SettingsRecord& record);
+    SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows);
+    ~SettingsWindow() override;
 
     // Set before the window runs when Pelavine.ini could not be read.
-    void SetFirstRun(bool firstRun) { firstRun_ = firstRun; }
+    void SetFirstRun(bool firstRun) { model_.SetFirstRun(firstRun); }
+    // Selects the category's tree item as a click would; an index without an item does nothing.
+    void SelectCategory(int pageIndex);
 
 protected:
     bool OnInit() override;
-    void OnOk() override;
-    void OnCancel() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override;
+    bool OnTimer(UINT_PTR timerId) override;
+    bool OnPaint() override;
+    void OnOk() override { model_.Ok(); }
+    void OnCancel() override { model_.Cancel(); }
     void OnDestroy() override;
+    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void ShowPageAfterFailedValidation(int pageIndex) override;
+    void CreatePages();
+    void PlaceChildren();
     void BuildCategoryTree();
+    void ShowPage(int pageIndex);
+    int PageIndexOf(HTREEITEM item) const;
 
-    SettingsRecord& record_;
+    SettingsWindowServices services_;
+    const LayeredWindowLibrary& layeredWindows_;
+    FadeState fade_;
+    FadeThread fadeThread_;
+    SettingsWindowModel model_;
+    CaptionBar captionBar_;
+    std::array<std::unique_ptr<PageDialog>, kCategoryCount> pages_;
     std::array<HTREEITEM, kCategoryCount> treeItems_{};
-    bool firstRun_ = false;
+    bool validateOnSelection_ = false;
 };
 
 } // namespace pelaconf

@@ -6,8 +6,6 @@ namespace pelaconf {
 
 // True when a check box loaded from the value shows itself checked. A two-state box cannot
 // show "indeterminate", so 2 is shown checked.
-constexpr bool CheckBoxShowsChecked(int value) {
-    return value == 1 || value == 2;
-}
+constexpr bool CheckBoxShowsChecked(int value) { return value == 1 || value == 2; }
 
 } // namespace pelaconf

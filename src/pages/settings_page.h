@@ -5,7 +5,7 @@
 namespace pelaconf {
 
 class SettingsPage {
-  public:
+public:
     virtual ~SettingsPage() = default;
 
     int Modified() const { return modified_; }
@@ -19,7 +19,7 @@ class SettingsPage {
     // Refills the page from the settings record (the pages the first-run wizard edits).
     virtual void Reload() {}
 
-  private:
+private:
     int modified_ = 0;
 };
 

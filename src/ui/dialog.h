@@ -23,6 +23,7 @@ public:
     void End(INT_PTR result);
 
     HWND Window() const { return window_; }
+    int TemplateId() const { return templateId_; }
     HWND Item(int id) const { return GetDlgItem(window_, id); }
 
 protected:

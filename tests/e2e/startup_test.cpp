@@ -1,6 +1,7 @@
 // Starting the real Pelaconf.exe: the settings file written at start, single instance, and the
 // command-line image path.
 #include "driver.h"
+#include "journey_helpers.h"
 #include "resource.h"
 #include "settings/code_page.h"
 #include "ui/wide_text.h"
@@ -9,8 +10,6 @@
 
 namespace pelaconf::driver {
 namespace {
-
-std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
 // The default file for a program installed in `folder`, as it lies on disk (Shift-JIS, CR LF).
 std::string DefaultFileFor(const std::wstring& folder) {
@@ -26,12 +25,6 @@ std::string DefaultFileFor(const std::wstring& folder) {
             "[HKey_ChgNormal]=0\r\n[HKey_ChgReverse]=0\r\n[HKey_ChgRandam]=0\r\n[HKey_ChgNone]=0\r\n"
             "[WaitDlg_Trans]=0\r\n[SetupDlg_Fade]=0\r\n";
     return *EncodeShiftJis(text);
-}
-
-// Closes the settings window with Cancel, answering the unsaved-changes question if asked.
-void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window) {
-    window.Click(IDCANCEL);
-    ASSERT_TRUE(pelaconf.WaitForExit());
 }
 
 TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {

@@ -12,7 +12,7 @@
 namespace pelaconf::testing {
 
 class FakeMessageBoxes : public MessageBoxes {
-  public:
+public:
     std::vector<std::pair<std::string, MessageKind>> shown;
     // Answers to questions, in order; a question without a scripted answer gets No.
     std::deque<MessageAnswer> answers;
@@ -39,7 +39,7 @@ class FakeMessageBoxes : public MessageBoxes {
 };
 
 class FakeProcessStarter : public ProcessStarter {
-  public:
+public:
     std::vector<std::string> started;
     bool fail = false;
 

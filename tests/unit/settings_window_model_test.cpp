@@ -18,7 +18,7 @@ using testing::FakeProcessStarter;
 
 // A page whose validation result is set by the test and whose store runs the test's action.
 class ScriptedPage : public SettingsPage {
-  public:
+public:
     bool valid = true;
     int validations = 0;
     std::function<void()> store = [] {};
@@ -30,13 +30,13 @@ class ScriptedPage : public SettingsPage {
 };
 
 class RecordingHost : public SettingsWindowHost {
-  public:
+public:
     std::vector<int> shownPages;
     void ShowPageAfterFailedValidation(int pageIndex) override { shownPages.push_back(pageIndex); }
 };
 
 class SettingsWindowModelTest : public ::testing::Test {
-  protected:
+protected:
     SettingsWindowModelTest() {
         record.Wall_Dir_Path = "C:\\Pictures";
         std::array<SettingsPage*, kValidatedPageCount> pointers{};

@@ -66,6 +66,16 @@ bool RemoteWindow::IsChecked(int id) const { return SendMessageW(Item(id), BM_GE
 
 void RemoteWindow::Click(int id) const { PostMessageW(Item(id), BM_CLICK, 0, 0); }
 
+std::optional<int> RemoteWindow::Opacity() const {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if ((GetWindowLongPtrW(handle_, GWL_EXSTYLE) & WS_EX_LAYERED) == 0 ||
+        !GetLayeredWindowAttributes(handle_, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
+        return std::nullopt;
+    }
+    return alpha;
+}
+
 std::vector<std::string> RemoteWindow::StaticTexts() const {
     std::vector<std::string> texts;
     for (HWND child = GetWindow(handle_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -172,6 +182,11 @@ std::optional<RemoteMessageBox> PelaconfProcess::WaitForMessageBox(const std::st
         },
         timeout);
     return found;
+}
+
+bool PelaconfProcess::Answer(const std::string& message, int buttonId, std::chrono::milliseconds timeout) const {
+    const auto box = WaitForMessageBox(message, timeout);
+    return box && box->Press(buttonId);
 }
 
 } // namespace pelaconf::driver

@@ -38,6 +38,11 @@ public:
     bool Exists() const { return IsWindow(handle_) != FALSE; }
     // Presses a button as a click would, without waiting for what the click does.
     void Click(int id) const;
+    // A child window by its control id, seen as a window of its own (the pages of the settings
+    // window carry their template id, the caption bar 104).
+    RemoteWindow Child(int id) const { return RemoteWindow(Item(id)); }
+    // The opacity of a layered window, or nothing while the window is not layered.
+    std::optional<int> Opacity() const;
     // The texts of every static control, in child order.
     std::vector<std::string> StaticTexts() const;
 
@@ -81,6 +86,9 @@ public:
                                                       std::chrono::milliseconds timeout = kPatience) const;
     // Every visible message box of this process now.
     std::vector<RemoteMessageBox> MessageBoxes() const;
+    // Waits for a question or message with the text, presses the button and waits until the
+    // box has gone; false when no such box came.
+    bool Answer(const std::string& message, int buttonId, std::chrono::milliseconds timeout = kPatience) const;
     // Every visible top-level window of this process now.
     std::vector<HWND> VisibleWindows() const;
 

@@ -1,0 +1,57 @@
+#include "app/caption_bar_win.h"
+
+#include "app/categories.h"
+#include "resource.h"
+#include "ui/wide_text.h"
+
+namespace pelaconf {
+namespace {
+
+constexpr int kBarHeight = 20;
+constexpr int kCornerSize = 5;
+constexpr int kFontHeight = 16;
+
+} // namespace
+
+CaptionBar::CaptionBar() : Dialog(IDD_CAPTION_BAR) {}
+
+bool CaptionBar::OnInit() {
+    font_.Reset(CreateFontW(kFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ ゴシック"));
+    pen_.Reset(CreatePen(PS_SOLID, 1, RGB(100, 100, 100)));
+    SetWindowLongPtrW(Window(), GWLP_ID, IDD_CAPTION_BAR);
+    return true;
+}
+
+void CaptionBar::SetIndex(int pageIndex) {
+    if (pageIndex < kCategoryCount) {
+        index_ = pageIndex;
+    }
+    // The label is also the bar's window text, so that it can be read from outside.
+    SetWindowTextW(Window(), Utf8ToWide(CaptionLabel(index_)).c_str());
+    InvalidateRect(Window(), nullptr, TRUE);
+    UpdateWindow(Window());
+}
+
+bool CaptionBar::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    RECT bar;
+    GetClientRect(Window(), &bar);
+    bar.bottom = bar.top + kBarHeight;
+    const HGDIOBJ oldPen = SelectObject(dc, pen_.Get());
+    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, bar.left, bar.top, bar.right, bar.bottom, kCornerSize, kCornerSize);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    const HGDIOBJ oldFont = SelectObject(dc, font_.Get());
+    const std::wstring label = Utf8ToWide(CaptionLabel(index_));
+    DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &bar, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    EndPaint(Window(), &paint);
+    return true;
+}
+
+} // namespace pelaconf

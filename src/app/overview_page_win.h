@@ -1,0 +1,31 @@
+#pragma once
+// An overview page: the group's sentence and one hyperlink-like button per sub-category that
+// selects that category in the settings window.
+
+#include "app/overview_pages.h"
+#include "ui/page_dialog.h"
+
+#include <functional>
+
+namespace pelaconf {
+
+class OverviewPage : public PageDialog {
+public:
+    // selectCategory: the settings window's selection of a category by page index.
+    OverviewPage(int templateId, std::function<void(int)> selectCategory);
+
+protected:
+    bool OnInit() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    const OverviewLink* FindLink(int buttonId) const;
+    void FitLinkToText(int buttonId);
+
+    const OverviewPageContent& content_;
+    std::function<void(int)> selectCategory_;
+};
+
+} // namespace pelaconf

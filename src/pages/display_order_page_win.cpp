@@ -1,0 +1,76 @@
+#include "pages/display_order_page_win.h"
+
+#include "resource.h"
+#include "ui/controls.h"
+
+namespace pelaconf {
+
+DisplayOrderPage::DisplayOrderPage(SettingsRecord& record) : PageDialog(IDD_DISPLAY_ORDER), record_(record) {}
+
+bool DisplayOrderPage::OnInit() {
+    SetModified(0);
+    SetItemText(Window(), IDC_HELP_TEXT, DisplayOrderHelpText());
+    Reload();
+    return true;
+}
+
+void DisplayOrderPage::Reload() {
+    model_.Load(record_);
+    SetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING, model_.order);
+    SetCheckBox(Window(), IDC_ORDER_ONE_ROUND, model_.oneRound);
+}
+
+// A stored order that no button shows is kept until the user chooses one.
+void DisplayOrderPage::ReadControls() {
+    const int chosen = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
+    if (chosen >= 0) {
+        model_.order = chosen;
+    }
+    model_.oneRound = GetCheckBox(Window(), IDC_ORDER_ONE_ROUND);
+}
+
+void DisplayOrderPage::ShowOneRound() {
+    SetCheckBox(Window(), IDC_ORDER_ONE_ROUND, model_.oneRound);
+    EnableItem(Window(), IDC_ORDER_ONE_ROUND, model_.OneRoundEnabled());
+}
+
+bool DisplayOrderPage::Validate() {
+    ReadControls();
+    return true;
+}
+
+void DisplayOrderPage::Store() {
+    ReadControls();
+    model_.Store(record_);
+}
+
+bool DisplayOrderPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (notifyCode != BN_CLICKED) {
+        return PageDialog::OnCommand(id, notifyCode, control);
+    }
+    if (id == IDC_ORDER_ASCENDING || id == IDC_ORDER_DESCENDING || id == IDC_ORDER_RANDOM) {
+        const int chosen = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
+        model_.oneRound = GetCheckBox(Window(), IDC_ORDER_ONE_ROUND);
+        if (chosen >= 0 && model_.ChooseOrder(chosen)) {
+            SetModified(1);
+        }
+        ShowOneRound();
+        return true;
+    }
+    if (id == IDC_ORDER_ONE_ROUND) {
+        SetModified(1);
+        return true;
+    }
+    return PageDialog::OnCommand(id, notifyCode, control);
+}
+
+std::optional<INT_PTR> DisplayOrderPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+        ReadControls();
+        model_.ChooseOrder(model_.order); // applies the enabling rule, not a change
+        ShowOneRound();
+    }
+    return std::nullopt;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,75 @@
+#include "ui/controls.h"
+
+#include "pages/exchange_rules.h"
+#include "ui/wide_text.h"
+
+#include <vector>
+
+namespace pelaconf {
+namespace {
+
+bool IsRadioButton(HWND control) {
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, 16);
+    const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiW(className, L"Button") == 0 && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+std::vector<HWND> RadioGroup(HWND dialog, int firstId) {
+    std::vector<HWND> buttons;
+    HWND first = GetDlgItem(dialog, firstId);
+    for (HWND control = first; control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (control != first && (GetWindowLongPtrW(control, GWL_STYLE) & WS_GROUP) != 0) {
+            break;
+        }
+        if (IsRadioButton(control)) {
+            buttons.push_back(control);
+        }
+    }
+    return buttons;
+}
+
+} // namespace
+
+int GetCheckBox(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) != BST_UNCHECKED ? 1 : 0; }
+
+void SetCheckBox(HWND dialog, int id, int value) {
+    CheckDlgButton(dialog, id, CheckBoxShowsChecked(value) ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int GetRadioGroupIndex(HWND dialog, int firstId) {
+    const std::vector<HWND> buttons = RadioGroup(dialog, firstId);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (SendMessageW(buttons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void SetRadioGroupIndex(HWND dialog, int firstId, int index) {
+    const std::vector<HWND> buttons = RadioGroup(dialog, firstId);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        SendMessageW(buttons[i], BM_SETCHECK, static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
+int GetDropDownIndex(HWND dialog, int id) {
+    const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void SetDropDownIndex(HWND dialog, int id, int index) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, index, 0); }
+
+std::string GetItemText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
+    text.resize(GetWindowTextW(control, text.data(), static_cast<int>(text.size())));
+    return WideToUtf8(text);
+}
+
+void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }
+
+void EnableItem(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
+
+} // namespace pelaconf

@@ -1,0 +1,30 @@
+#pragma once
+// Moving values between a dialog's controls and a page model, with the exchange rules in one
+// place: check boxes as 0 or 1, radio groups as the index of the checked button or -1,
+// drop-down lists as the selected index or -1, and edit text as UTF-8.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace pelaconf {
+
+// Check boxes: a stored value outside 0 to 2 shows the box cleared.
+int GetCheckBox(HWND dialog, int id);
+void SetCheckBox(HWND dialog, int id, int value);
+
+// Radio groups, named by their first button: only radio buttons count, up to the next
+// control that starts a new group. Setting an index no button has checks none.
+int GetRadioGroupIndex(HWND dialog, int firstId);
+void SetRadioGroupIndex(HWND dialog, int firstId, int index);
+
+int GetDropDownIndex(HWND dialog, int id);
+void SetDropDownIndex(HWND dialog, int id, int index);
+
+std::string GetItemText(HWND dialog, int id);
+void SetItemText(HWND dialog, int id, std::string_view text);
+
+void EnableItem(HWND dialog, int id, bool enabled);
+
+} // namespace pelaconf
