@@ -1,5 +1,9 @@
 #include "desktop/wallpaper_style.h"
 
+#include "platform/registry.h"
+
+#include <string>
+
 namespace pelaconf {
 
 int AutoStyleFor(int kind, Size image, Size screen) {
@@ -42,6 +46,14 @@ WallpaperStyleValues StyleValuesFor(int displayStyle) {
     case kStyleStretch: return {"0", "2"};
     default: return {"0", "0"};
     }
+}
+
+int WriteWallpaperStyle(Registry& registry, int displayStyle) {
+    const auto values = StyleValuesFor(displayStyle);
+    const bool written = registry.WriteUserStrings(
+        "Control Panel\\desktop", {{"TileWallpaper", std::string(values.tileWallpaper)},
+                                    {"WallpaperStyle", std::string(values.wallpaperStyle)}});
+    return written ? 1 : 0;
 }
 
 } // namespace pelaconf

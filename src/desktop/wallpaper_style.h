@@ -30,4 +30,10 @@ struct WallpaperStyleValues {
 };
 WallpaperStyleValues StyleValuesFor(int displayStyle);
 
+class Registry;
+
+// Writes TileWallpaper, then WallpaperStyle, under "Control Panel\desktop"; 1 when both were
+// written, else 0.
+int WriteWallpaperStyle(Registry& registry, int displayStyle);
+
 } // namespace pelaconf

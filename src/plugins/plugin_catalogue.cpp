@@ -1,6 +1,7 @@
 #include "plugins/plugin_catalogue.h"
 
 #include "platform/file_system.h"
+#include "platform/registry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -119,6 +120,16 @@ int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& pr
         AppendRenumbered(extension, std::move(group), record.pluginPriorityList);
     }
     return 1;
+}
+
+int LookUpSusieFolder(SettingsRecord& record, const Registry& registry) {
+    constexpr size_t kPathBufferBytes = 256;
+    const auto folder = registry.ReadUserText("Software\\Halvecor\\Susie\\Plug-in", "Path", kPathBufferBytes);
+    if (!folder) {
+        return 1;
+    }
+    record.Susie_Dir_Path = *folder;
+    return 0;
 }
 
 } // namespace pelaconf

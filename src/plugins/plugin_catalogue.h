@@ -9,6 +9,7 @@
 namespace pelaconf {
 
 class FileSystem;
+class Registry;
 struct SettingsRecord;
 
 // Asks a plug-in module about itself.
@@ -26,6 +27,10 @@ inline constexpr int kMaxPluginsPerExtension = 100;
 // Rebuilds both lists from the plug-ins of the module folder and of Susie_Dir_Path, keeping
 // the priorities already given and closing up the numbering. Always 1.
 int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
+
+// Takes Susie's own plug-in folder from the registry into Susie_Dir_Path: 0 when found,
+// 1 when the key or value is missing or does not fit (nothing changes then).
+int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 
 // A priority number written as two digits.
 std::string FormatPriority(int priority);
