@@ -1,0 +1,67 @@
+#pragma once
+// An image object holds at most one loaded Susie plug-in module and at most one library image.
+// The two are independent: an image decoded by a plug-in stays valid after the module is unloaded.
+
+#include "image/decoding_order.h"
+#include "image/fitting.h"
+#include "image/image_library.h"
+#include "image/plugin_description.h"
+#include "ui/handles.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace pelaconf {
+
+// Picture modes of LoadViaPlugin.
+enum PictureMode : int {
+    kPictureFull = 0,
+    kPicturePreviewFirst = 1,
+};
+
+class ImageObject : public ImageLoader {
+  public:
+    ImageObject() = default;
+    ~ImageObject() override;
+    ImageObject(const ImageObject&) = delete;
+    ImageObject& operator=(const ImageObject&) = delete;
+
+    // ---- The image
+    // Releases the held image, if any; 1 when one was released.
+    int ReleaseImage();
+    int HasImage() const { return image_ != nullptr ? 1 : 0; }
+    // Each releases the held image first and holds the new one; 1 on success, else 0 and no image.
+    int LoadBmp(const std::string& path) override;
+    int LoadJpeg(const std::string& path) override;
+    int LoadGif(const std::string& path) override;
+    int LoadPng(const std::string& path) override;
+    // 1 and the image's 40-byte header; 0 when no image is held.
+    int GetHeader(InfoHeaderBytes& header) const;
+    // Saves the image as a 24-bit BMP (fit modes in image/fitting.h, against the screen's size) and
+    // releases it, also when the save fails. Non-zero on success.
+    int SaveBitmap(const std::string& path, int fitMode);
+    // Draws the image inside the frame less a one-pixel border, as large as fits, aspect ratio
+    // kept and centred. The rows drawn; 0 when no image is held, the frame has no inside or
+    // drawing fails.
+    int DrawFitted(HDC dc, int x, int y, int width, int height);
+
+    // ---- The plug-in module
+    // Loads the module, unloading the one held before; 1 if loaded, else 0 and none is held.
+    int LoadPlugin(const std::string& path) override;
+    // Unloads the held module: what FreeLibrary returned, or 0 when none was held.
+    int FreePlugin() override;
+    // kQueryImportFilter and the description filled, or another QueryPluginResult.
+    int QueryPlugin(PluginDescription& description);
+    // Decodes the file through the held module into a new image; 1 on success, else 0 and no
+    // image is held.
+    int LoadViaPlugin(const std::string& path, int pictureMode) override;
+
+  private:
+    int Hold(LibImageHandle image);
+
+    UniqueModule plugin_;
+    LibImageHandle image_ = nullptr;
+};
+
+} // namespace pelaconf

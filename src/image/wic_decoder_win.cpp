@@ -1,0 +1,90 @@
+#include "image/wic_decoder_win.h"
+
+#include "ui/wide_text.h"
+
+#include <wincodec.h>
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <new>
+
+namespace pelaconf {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// COM for the duration of a decoding. It is uninitialised only when this call initialised it; a
+// thread that already runs another apartment model keeps it and works as it is.
+class ComScope {
+  public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+  private:
+    HRESULT result_;
+};
+
+ComPtr<IWICBitmapSource> FirstFrameAsPremultipliedBgra(IWICImagingFactory* factory, const std::string& path) {
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICBitmapSource> converted;
+    if (FAILED(factory->CreateDecoderFromFilename(Utf8ToWide(path).c_str(), nullptr, GENERIC_READ,
+                                                  WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) ||
+        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), &converted))) {
+        return nullptr;
+    }
+    return converted;
+}
+
+std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
+    UINT width = 0, height = 0;
+    if (FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 || width > INT32_MAX ||
+        height > INT32_MAX || uint64_t{width} * height > static_cast<uint64_t>(kMaxPicturePixels)) {
+        return std::nullopt;
+    }
+    Picture picture;
+    picture.width = static_cast<int>(width);
+    picture.height = static_cast<int>(height);
+    try {
+        picture.bgra.resize(size_t{width} * height);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+    const uint64_t stride = uint64_t{width} * 4;
+    const uint64_t bytes = stride * height;
+    if (bytes > UINT_MAX ||
+        FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
+                                  reinterpret_cast<BYTE*>(picture.bgra.data())))) {
+        return std::nullopt;
+    }
+    // Premultiplied: a transparent pixel already holds its colour over black.
+    for (uint32_t& pixel : picture.bgra) {
+        pixel |= 0xFF000000u;
+    }
+    return picture;
+}
+
+} // namespace
+
+std::optional<Picture> DecodeWithWic(const std::string& path) {
+    ComScope com;
+    ComPtr<IWICImagingFactory> factory;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&factory)))) {
+        return std::nullopt;
+    }
+    ComPtr<IWICBitmapSource> source = FirstFrameAsPremultipliedBgra(factory.Get(), path);
+    if (!source) {
+        return std::nullopt;
+    }
+    return CopyPixels(source.Get());
+}
+
+} // namespace pelaconf

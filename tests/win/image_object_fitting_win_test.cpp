@@ -1,0 +1,93 @@
+// The image object saving at the screen's size and drawing into a frame.
+#include "image/fitting.h"
+#include "image/image_object_win.h"
+
+#include "image_test_support.h"
+
+namespace pelaconf {
+namespace {
+
+constexpr uint32_t kRed = 0xFFFF0000;
+
+class ImageFittingTest : public ScratchFolderTest {
+  protected:
+    // The size the image is saved at with the fit mode, or 0 x 0 when the save fails.
+    Size SavedSize(int width, int height, int fitMode) {
+        ImageObject image;
+        if (image.LoadBmp(WritePicture("source.bmp", FlatPicture(width, height, kRed))) != 1) {
+            return {};
+        }
+        const std::string target = PathOf("Wallpaper.bmp");
+        const int saved = image.SaveBitmap(target, fitMode);
+        EXPECT_EQ(image.HasImage(), 0) << "saving releases the image";
+        if (!saved) {
+            return {};
+        }
+        const Picture picture = ReadBmp(target);
+        return {picture.width, picture.height};
+    }
+};
+
+bool IsTestScreen() {
+    return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768;
+}
+
+TEST_F(ImageFittingTest, SavesAtTheScreenSizeByFitMode) {
+    if (!IsTestScreen()) {
+        GTEST_SKIP() << "needs the 1024 x 768 test screen";
+    }
+    EXPECT_EQ(SavedSize(1600, 1200, kFitShrinkOnly), (Size{1024, 768}));
+    EXPECT_EQ(SavedSize(800, 600, kFitShrinkOnly), (Size{800, 600}));
+    EXPECT_EQ(SavedSize(800, 600, kFitToScreen), (Size{1024, 768}));
+    EXPECT_EQ(SavedSize(2000, 100, kFitToScreen), (Size{1024, 51}));
+    EXPECT_EQ(SavedSize(1600, 1200, kFitKeepSize), (Size{1600, 1200}));
+}
+
+TEST_F(ImageFittingTest, AFailedSaveStillReleasesTheImage) {
+    ImageObject image;
+    EXPECT_EQ(image.SaveBitmap(PathOf("Wallpaper.bmp"), kFitKeepSize), 0) << "no image";
+    ASSERT_EQ(image.LoadBmp(WritePicture("source.bmp", FlatPicture(4, 4, kRed))), 1);
+    EXPECT_EQ(image.SaveBitmap(MakeFolder("Wallpaper.bmp"), kFitToScreen), 0);
+    EXPECT_EQ(image.HasImage(), 0);
+}
+
+// Where the red image landed on the white canvas: the bounding box of red pixels.
+Rect RedArea(const DibCanvas& canvas, int width, int height) {
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (canvas.Pixel(x, y) == 0xFF0000) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? Rect{} : Rect{left, top, right - left + 1, bottom - top + 1};
+}
+
+TEST_F(ImageFittingTest, DrawsCentredInsideTheFrameKeepingTheAspectRatio) {
+    const struct {
+        Rect frame;
+        Rect drawn;
+    } cases[] = {{{10, 20, 182, 162}, {11, 33, 180, 135}}, {{5, 7, 242, 122}, {46, 8, 160, 120}}};
+    for (const auto& c : cases) {
+        ImageObject image;
+        ASSERT_EQ(image.LoadBmp(WritePicture("source.bmp", FlatPicture(400, 300, kRed))), 1);
+        DibCanvas canvas(260, 200);
+        ASSERT_TRUE(canvas.IsReady());
+        EXPECT_GT(image.DrawFitted(canvas.Dc(), c.frame.x, c.frame.y, c.frame.width, c.frame.height), 0);
+        EXPECT_EQ(RedArea(canvas, 260, 200), c.drawn) << c.frame.width << " x " << c.frame.height;
+    }
+}
+
+TEST_F(ImageFittingTest, NothingIsDrawnWithoutAnImageOrInsideTheFrame) {
+    DibCanvas canvas(20, 20);
+    ImageObject image;
+    EXPECT_EQ(image.DrawFitted(canvas.Dc(), 0, 0, 20, 20), 0);
+    ASSERT_EQ(image.LoadBmp(WritePicture("source.bmp", FlatPicture(4, 3, kRed))), 1);
+    EXPECT_EQ(image.DrawFitted(canvas.Dc(), 0, 0, 2, 20), 0);
+    EXPECT_EQ(RedArea(canvas, 20, 20), Rect{});
+}
+
+} // namespace
+} // namespace pelaconf

@@ -1,0 +1,155 @@
+#pragma once
+// Helpers of the image layer's Windows tests: the fixture images and test plug-ins made at build
+// time, a scratch folder per test, and files written by the tests themselves.
+
+#include "image/bmp_codec.h"
+#include "image/image_library.h"
+#include "platform/file_system_win.h"
+#include "ui/wide_text.h"
+
+#include "../support/live_image_test.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+namespace pelaconf {
+
+inline std::string WindowsPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+// An image made by ImageMagick at build time.
+inline std::string TestImage(const std::string& name) {
+    return WindowsPath(PELACONF_TEST_IMAGES "/" + name);
+}
+
+// One of our test plug-ins, by its name without ".spi".
+inline std::string TestPlugin(const std::string& name) {
+    return WindowsPath(PELACONF_TEST_PLUGINS "/" + name + ".spi");
+}
+
+inline Picture FlatPicture(int width, int height, uint32_t colour) {
+    return Picture{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, colour)};
+}
+
+// A white 32-bit top-down bitmap selected into a memory device context, to draw on and read back.
+class DibCanvas {
+  public:
+    DibCanvas(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        if (bitmap_ != nullptr) {
+            old_ = SelectObject(dc_, bitmap_);
+            std::fill_n(bits_, static_cast<size_t>(width) * height, 0x00FFFFFFu);
+        }
+    }
+    ~DibCanvas() {
+        if (bitmap_ != nullptr) {
+            SelectObject(dc_, old_);
+            DeleteObject(bitmap_);
+        }
+        DeleteDC(dc_);
+    }
+    DibCanvas(const DibCanvas&) = delete;
+    DibCanvas& operator=(const DibCanvas&) = delete;
+
+    bool IsReady() const { return bitmap_ != nullptr; }
+    HDC Dc() const { return dc_; }
+    // 0xRRGGBB.
+    uint32_t Pixel(int x, int y) const {
+        GdiFlush();
+        return bits_[static_cast<size_t>(y) * width_ + x] & 0xFFFFFF;
+    }
+
+  private:
+    int width_;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+// A folder of its own for each test beside the test program, removed with all it holds.
+class ScratchFolderTest : public LiveImageTest {
+  protected:
+    void SetUp() override {
+        LiveImageTest::SetUp();
+        folder_ =
+            ModuleFolder() + "\\scratch-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        RemoveTree(Utf8ToWide(folder_));
+        ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder_).c_str(), nullptr));
+    }
+    void TearDown() override {
+        RemoveTree(Utf8ToWide(folder_));
+        LiveImageTest::TearDown();
+    }
+
+    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string MakeFolder(const std::string& name) const {
+        const std::string path = PathOf(name);
+        EXPECT_TRUE(CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr)) << path;
+        return path;
+    }
+    std::string Write(const std::string& name, std::string_view content) const {
+        const std::string path = PathOf(name);
+        EXPECT_TRUE(Win32FileSystem().WriteWholeFile(path, content)) << path;
+        return path;
+    }
+    std::string WritePicture(const std::string& name, const Picture& picture) const {
+        return Write(name, EncodeBmp24(picture));
+    }
+    std::string CopyOf(const std::string& source, const std::string& name) const {
+        const std::string path = PathOf(name);
+        EXPECT_TRUE(CopyFileW(Utf8ToWide(source).c_str(), Utf8ToWide(path).c_str(), FALSE)) << source;
+        return path;
+    }
+    // The picture in a BMP file, or an empty picture.
+    static Picture ReadBmp(const std::string& path) {
+        const std::optional<std::string> file = Win32FileSystem().ReadWholeFile(path);
+        return file ? DecodeBmp(*file).picture : Picture{};
+    }
+    int FileCount() const {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(Utf8ToWide(folder_ + "\\*").c_str(), &found);
+        int count = 0;
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                count += found.cFileName[0] != L'.';
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        return count;
+    }
+
+    std::string folder_;
+
+  private:
+    static void RemoveTree(const std::wstring& folder) {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..") {
+                    continue;
+                }
+                const std::wstring path = folder + L"\\" + name;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(path);
+                } else {
+                    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW(path.c_str());
+                }
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+};
+
+} // namespace pelaconf
