@@ -16,8 +16,8 @@ using namespace pelaconf::driver;
 namespace {
 
 const std::map<int, std::string> kLabels{
-    {101, "基本設定"}, {103, "壁紙フォルダ"}, {105, "起動"},        {106, "表示順"},     {107, "表示位置"},
-    {108, "自動壁紙変更"}, {113, "詳細設定"}, {109, "タイマ"}, {119, "バージョン"},
+    {101, "基本設定"},     {103, "壁紙フォルダ"}, {105, "起動"},   {106, "表示順"},     {107, "表示位置"},
+    {108, "自動壁紙変更"}, {113, "詳細設定"},     {109, "タイマ"}, {119, "バージョン"},
 };
 
 // The window's pixels as they are on the screen now.
@@ -60,8 +60,9 @@ bool WriteFile(const std::wstring& path, const std::string& bytes) {
 // Waits until the page is shown under its caption and everything has been painted.
 bool ShowPage(const RemoteWindow& window, int templateId) {
     const std::string& label = kLabels.at(templateId);
-    if (!window.SelectTreeItem(IDC_CATEGORY_TREE, label) ||
-        !WaitUntil([&] { return window.Child(IDD_CAPTION_BAR).Text() == label && window.Child(templateId).IsVisible(); })) {
+    if (!window.SelectTreeItem(IDC_CATEGORY_TREE, label) || !WaitUntil([&] {
+            return window.Child(IDD_CAPTION_BAR).Text() == label && window.Child(templateId).IsVisible();
+        })) {
         return false;
     }
     RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -88,7 +89,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 2; i < argc; ++i) {
         const int templateId = _wtoi(argv[i]);
         if (kLabels.count(templateId) == 0 || !ShowPage(*window, templateId) ||
-            !WriteFile(std::wstring(argv[1]) + L"\\page-" + argv[i] + L".bmp", EncodeBmp24(Capture(window->Handle())))) {
+            !WriteFile(std::wstring(argv[1]) + L"\\page-" + argv[i] + L".bmp",
+                       EncodeBmp24(Capture(window->Handle())))) {
             fwprintf(stderr, L"cannot render page %ls\n", argv[i]);
             return 1;
         }
