@@ -3,6 +3,8 @@
 #include "app/command_line.h"
 #include "app/settings_window_win.h"
 #include "app/single_instance_win.h"
+#include "app/wallpaper_mode.h"
+#include "desktop/wallpaper_services_win.h"
 #include "settings/settings_file.h"
 #include "ui/wide_text.h"
 
@@ -23,9 +25,23 @@ int Application::Run(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-void Application::RunWallpaperMode(const std::string&) {
-    // Making an image the wallpaper without a window is not available yet: the program ends
-    // without touching Pelavine.ini.
+// Applies the image through the image work object; never writes Pelavine.ini.
+void Application::RunWallpaperMode(const std::string& imagePath) {
+    class Applier : public WallpaperApplier {
+    public:
+        Applier(Application& application) : application_(application), image_(application.imageWork_) {}
+        int ApplyWallpaper(const std::string& path) override {
+            return pelaconf::ApplyWallpaper(application_.record_, path,
+                                            {application_.files_, image_, application_.registry_, desktop_});
+        }
+
+    private:
+        Application& application_;
+        ImageObjectWallpaper image_;
+        Win32Desktop desktop_;
+    } applier(*this);
+    ImageObjectPluginProbe plugins(imageWork_);
+    pelaconf::RunWallpaperMode(imagePath, record_, {files_, registry_, plugins, applier, messages_});
 }
 
 void Application::RunSettingsMode(bool firstRun) {

@@ -3,9 +3,11 @@
 // wallpaper or runs the one settings window.
 
 #include "app/layered_window_library_win.h"
+#include "image/image_object_win.h"
 #include "platform/file_system_win.h"
 #include "platform/message_boxes_win.h"
 #include "platform/process_starter_win.h"
+#include "platform/registry_win.h"
 #include "settings/settings_record.h"
 
 #include <string>
@@ -27,7 +29,10 @@ private:
     Win32FileSystem files_;
     Win32MessageBoxes messages_;
     Win32ProcessStarter processes_;
+    Win32Registry registry_;
     SettingsRecord record_;
+    // The image work object: the one image and plug-in module that applying and scanning use.
+    ImageObject imageWork_;
     LayeredWindowLibrary layeredWindows_;
 };
 

@@ -1,0 +1,136 @@
+// The real Pelaconf.exe started with an image path: Wallpaper.bmp, the desktop's style values
+// and the messages, with no window and no write of Pelavine.ini.
+#include "driver.h"
+#include "image/bmp_codec.h"
+#include "image/picture.h"
+
+#include <gtest/gtest.h>
+
+namespace pelaconf::driver {
+namespace {
+
+std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+std::string SettingsWith(const std::string& lines) { return "# Pelavine Version 1.2\r\n" + lines; }
+
+// A BMP image of the size, in a flat colour.
+std::string BmpOfSize(int width, int height) {
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.bgra.assign(static_cast<size_t>(width) * height, 0xFF3366CCu);
+    return EncodeBmp24(picture);
+}
+
+struct SavedWallpaper {
+    int width = 0;
+    int height = 0;
+};
+
+std::optional<SavedWallpaper> ReadWallpaper(const InstallFolder& folder) {
+    const auto bytes = folder.Read("Wallpaper.bmp");
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const auto header = ReadBmpHeader(*bytes);
+    if (header.error != BmpError::None) {
+        return std::nullopt;
+    }
+    return SavedWallpaper{header.header.width, std::abs(header.header.height)};
+}
+
+std::wstring DesktopValue(const wchar_t* name) {
+    wchar_t text[64] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", name, RRF_RT_REG_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return text;
+}
+
+// Runs Pelaconf.exe with the image and waits until it has ended, answering the one expected
+// message (if any) with OK.
+void RunWithImage(const InstallFolder& folder, const std::string& imageName, const std::string& expectedMessage = "") {
+    const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf(imageName) + L"\"");
+    if (!expectedMessage.empty()) {
+        const auto box = pelaconf.WaitForMessageBox(expectedMessage);
+        ASSERT_TRUE(box) << "expected the message " << expectedMessage;
+        ASSERT_TRUE(box->Press(IDOK));
+    }
+    ASSERT_TRUE(pelaconf.WaitForExit());
+    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms));
+}
+
+TEST(WallpaperMode, AFittedStretchCentresOtherProportionsAndStretchesMatchingOnes) {
+    const InstallFolder folder(TestName());
+    const std::string settings = SettingsWith("[Rect_Type]=2\r\n[Rect_Fit]=1\r\n");
+    folder.Write("Pelavine.ini", settings);
+    folder.Write("wide.bmp", BmpOfSize(1920, 1080));
+    folder.Write("four-three.bmp", BmpOfSize(800, 600));
+
+    RunWithImage(folder, "wide.bmp");
+    auto saved = ReadWallpaper(folder);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 1024);
+    EXPECT_EQ(saved->height, 575);
+    EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"0");
+    EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"0");
+
+    RunWithImage(folder, "four-three.bmp");
+    saved = ReadWallpaper(folder);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 800);
+    EXPECT_EQ(saved->height, 600);
+    EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"0");
+    EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"2");
+    EXPECT_EQ(folder.Read("Pelavine.ini"), settings) << "wallpaper mode never writes the settings";
+    EXPECT_TRUE(folder.PelavineStarts().empty());
+}
+
+TEST(WallpaperMode, CentredWithFittingShrinksLargeImagesOnly) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", SettingsWith("[Rect_Type]=0\r\n[Rect_Fit]=1\r\n"));
+    folder.Write("large.bmp", BmpOfSize(1600, 1200));
+    folder.Write("small.bmp", BmpOfSize(640, 480));
+
+    RunWithImage(folder, "large.bmp");
+    auto saved = ReadWallpaper(folder);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 1024);
+    EXPECT_EQ(saved->height, 768);
+    EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"0");
+
+    RunWithImage(folder, "small.bmp");
+    saved = ReadWallpaper(folder);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 640);
+    EXPECT_EQ(saved->height, 480);
+}
+
+TEST(WallpaperMode, EachRefusalHasItsMessageAndNoFileIsWritten) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", SettingsWith(""));
+    RunWithImage(folder, "missing.jpg", "画像ファイルが存在しません。");
+    folder.Write("picture.xyz", "not an image");
+    RunWithImage(folder, "picture.xyz", "対応した画像ファイルではありません。");
+    folder.Write("nodot", "not an image");
+    RunWithImage(folder, "nodot", "対応した画像ファイルではありません。");
+    EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
+    EXPECT_EQ(folder.Read("Pelavine.ini"), SettingsWith(""));
+}
+
+TEST(WallpaperMode, AFailedDecodeLeavesThePreviousWallpaperWhole) {
+    const InstallFolder folder(TestName());
+    folder.Write("good.bmp", BmpOfSize(640, 480));
+    RunWithImage(folder, "good.bmp");
+    const auto before = folder.Read("Wallpaper.bmp");
+    ASSERT_TRUE(before);
+    folder.Write("broken.png", "\x89PNG\r\n\x1a\n broken");
+    RunWithImage(folder, "broken.png", "画像ファイルの保存に失敗しました。");
+    EXPECT_EQ(folder.Read("Wallpaper.bmp"), before);
+    EXPECT_FALSE(folder.Exists("Pelavine.ini"));
+}
+
+} // namespace
+} // namespace pelaconf::driver
