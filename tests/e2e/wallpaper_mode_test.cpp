@@ -120,6 +120,37 @@ TEST(WallpaperMode, EachRefusalHasItsMessageAndNoFileIsWritten) {
     EXPECT_EQ(folder.Read("Pelavine.ini"), SettingsWith(""));
 }
 
+// A 4 x 2 colour picture in the PNM format that only the test plug-in decodes.
+std::string SmallPixmap() { return std::string("P6\n4 2\n255\n") + std::string(4 * 2 * 3, '\x80'); }
+
+void CopyTestPlugin(const InstallFolder& folder) {
+    ASSERT_TRUE(CopyFileW((BuildFolder() + L"\\test-plugins\\pnm.spi").c_str(), folder.PathOf("pnm.spi").c_str(),
+                          FALSE));
+}
+
+TEST(WallpaperMode, APluginCopiedInSinceTheLastSaveIsFoundWhenSusieIsOn) {
+    const InstallFolder folder(TestName());
+    const std::string settings = SettingsWith("[Susie_Use]=1\r\n[Susie_Dir_Path]=Empty\r\n");
+    folder.Write("Pelavine.ini", settings);
+    folder.Write("picture.ppm", SmallPixmap());
+    CopyTestPlugin(folder);
+    RunWithImage(folder, "picture.ppm");
+    const auto saved = ReadWallpaper(folder);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 4);
+    EXPECT_EQ(saved->height, 2);
+    EXPECT_EQ(folder.Read("Pelavine.ini"), settings) << "the scan's findings are not saved";
+}
+
+TEST(WallpaperMode, WithoutSusieAPluginOnlyTypeIsRefused) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", SettingsWith("[Susie_Use]=0\r\n"));
+    folder.Write("picture.ppm", SmallPixmap());
+    CopyTestPlugin(folder);
+    RunWithImage(folder, "picture.ppm", "対応した画像ファイルではありません。");
+    EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
+}
+
 TEST(WallpaperMode, AFailedDecodeLeavesThePreviousWallpaperWhole) {
     const InstallFolder folder(TestName());
     folder.Write("good.bmp", BmpOfSize(640, 480));
