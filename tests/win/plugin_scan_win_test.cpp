@@ -1,0 +1,59 @@
+// The plug-in scan over two real folders, validating our test plug-ins by loading them.
+#include "desktop/wallpaper_services_win.h"
+#include "platform/file_system_win.h"
+#include "plugins/plugin_catalogue.h"
+#include "settings/settings_record.h"
+#include "ui/wide_text.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace pelaconf {
+namespace {
+
+std::wstring PluginPath(const char* name) { return Utf8ToWide(std::string(PELACONF_TEST_PLUGINS) + "\\" + name); }
+
+class PluginScanWin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = ModuleFolder() + "\\plugin-scan";
+        module_ = root_ + "\\module";
+        susie_ = root_ + "\\susie";
+        for (const auto& folder : {root_, module_, susie_}) {
+            CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr);
+        }
+    }
+    void Copy(const char* plugin, const std::string& to) {
+        ASSERT_TRUE(CopyFileW(PluginPath(plugin).c_str(), Utf8ToWide(to).c_str(), FALSE)) << to;
+    }
+
+    std::string root_, module_, susie_;
+    Win32FileSystem files_;
+    ImageObject image_;
+};
+
+TEST_F(PluginScanWin, TakesValidSpiFilesFromBothFoldersModuleFolderFirst) {
+    Copy("pnm.spi", module_ + "\\pnm.spi");
+    Copy("pnm.spi", susie_ + "\\PNM.spi");           // hidden by the module folder's file of that name
+    Copy("pnm.spi", susie_ + "\\CAPS.SPI");          // capitals are still a plug-in
+    Copy("pnm.spi", susie_ + "\\x.spi2");            // not a plug-in file name
+    Copy("pnm_wrong_version.spi", susie_ + "\\old.spi"); // not an import filter
+    SettingsRecord record(module_);
+    record.Susie_Dir_Path = susie_;
+    ImageObjectPluginProbe probe(image_);
+
+    ASSERT_EQ(ScanPlugins(record, files_, probe), 1);
+    EXPECT_EQ(record.extensionList, (std::vector<std::string>{"pbm", "pgm", "pnm", "ppm"}));
+    std::vector<std::string> ppm;
+    for (const auto& entry : record.pluginPriorityList) {
+        if (entry.rfind("ppm.", 0) == 0) {
+            ppm.push_back(entry);
+        }
+    }
+    EXPECT_EQ(ppm, (std::vector<std::string>{"ppm.00." + module_ + "\\pnm.spi", "ppm.01." + susie_ + "\\CAPS.SPI"}));
+    EXPECT_EQ(record.pluginPriorityList.size(), 8u);
+    image_.FreePlugin();
+}
+
+} // namespace
+} // namespace pelaconf
