@@ -64,6 +64,10 @@
 #define IDC_POSITION_KEEP_ASPECT 1020
 #define IDC_POSITION_FIT 1082
 
+// Desktop icon page
+#define IDC_ICON_TRANSPARENT_AFTER_CHANGE 1064
+#define IDC_ICON_TRANSPARENT_ALWAYS 1065
+
 // Overview pages: links and their descriptions
 #define IDC_LINK_1 1006
 #define IDC_LINK_2 1007

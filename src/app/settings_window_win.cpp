@@ -3,6 +3,7 @@
 #include "app/layered_window_library_win.h"
 #include "app/overview_page_win.h"
 #include "app/single_instance_win.h"
+#include "desktop/desktop_icon_page_win.h"
 #include "pages/blank_page_win.h"
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
@@ -87,6 +88,8 @@ void SettingsWindow::CreatePages() {
             pages_[index] = std::make_unique<DisplayOrderPage>(record);
         } else if (templateId == IDD_DISPLAY_POSITION) {
             pages_[index] = std::make_unique<DisplayPositionPage>(record);
+        } else if (templateId == IDD_DESKTOP_ICON) {
+            pages_[index] = std::make_unique<DesktopIconPage>(record);
         } else {
             pages_[index] = std::make_unique<BlankPage>(templateId);
         }

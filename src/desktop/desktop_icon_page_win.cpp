@@ -1,0 +1,72 @@
+#include "desktop/desktop_icon_page_win.h"
+
+#include "resource.h"
+#include "ui/controls.h"
+
+namespace pelaconf {
+
+DesktopIconPage::DesktopIconPage(SettingsRecord& record) : PageDialog(IDD_DESKTOP_ICON), record_(record) {}
+
+bool DesktopIconPage::OnInit() {
+    SetModified(0);
+    SetItemText(Window(), IDC_HELP_TEXT, DesktopIconHelpText());
+    model_.Load(record_);
+    SetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE, model_.afterChange);
+    SetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.always);
+    return true;
+}
+
+void DesktopIconPage::ReadControls() {
+    model_.afterChange = GetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE);
+    model_.always = GetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS);
+}
+
+void DesktopIconPage::ShowAlways() {
+    SetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.always);
+    EnableItem(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.AlwaysEnabled());
+}
+
+bool DesktopIconPage::Validate() {
+    ReadControls();
+    return true;
+}
+
+void DesktopIconPage::Store() {
+    ReadControls();
+    model_.Store(record_);
+}
+
+bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (notifyCode != BN_CLICKED) {
+        return PageDialog::OnCommand(id, notifyCode, control);
+    }
+    if (id == IDC_ICON_TRANSPARENT_AFTER_CHANGE) {
+        ReadControls();
+        if (model_.ClickAfterChange()) {
+            SetModified(1);
+        }
+        ShowAlways();
+        return true;
+    }
+    if (id == IDC_ICON_TRANSPARENT_ALWAYS) {
+        ReadControls();
+        if (model_.ClickAlways()) {
+            SetModified(1);
+        }
+        return true;
+    }
+    return PageDialog::OnCommand(id, notifyCode, control);
+}
+
+std::optional<INT_PTR> DesktopIconPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+        ReadControls();
+        if (model_.Show()) {
+            SetModified(1);
+        }
+        ShowAlways();
+    }
+    return std::nullopt;
+}
+
+} // namespace pelaconf
