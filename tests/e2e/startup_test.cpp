@@ -120,9 +120,13 @@ TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
     CloseWithCancel(first, *window);
 }
 
-TEST(Startup, AnImagePathEndsWithoutAWindowAndWithoutWritingTheFile) {
+TEST(Startup, AnImagePathRunsWithoutTheSettingsWindowAndWithoutWritingTheFile) {
     const InstallFolder folder(TestName());
     const PelaconfProcess pelaconf(folder, L"/x \"C:\\My Pictures\\a.jpg\"");
+    const auto message = pelaconf.WaitForMessageBox("画像ファイルが存在しません。");
+    ASSERT_TRUE(message) << "the switch is skipped and the quoted path taken whole";
+    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms));
+    ASSERT_TRUE(message->Press(IDOK));
     ASSERT_TRUE(pelaconf.WaitForExit());
     EXPECT_FALSE(folder.Exists("Pelavine.ini"));
     EXPECT_TRUE(folder.PelavineStarts().empty());
