@@ -13,8 +13,8 @@ Size Win32Desktop::ScreenSize() const { return {GetSystemMetrics(SM_CXSCREEN), G
 
 void Win32Desktop::SetWallpaperBitmap(const std::string& bitmapPath) {
     std::wstring path = Utf8ToWide(bitmapPath);
-    const UINT update = FindActiveDesktopView() != nullptr ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE
-                                                           : SPIF_UPDATEINIFILE;
+    const UINT update =
+        FindActiveDesktopView() != nullptr ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : SPIF_UPDATEINIFILE;
     SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(), update);
 }
 

@@ -50,9 +50,9 @@ WallpaperStyleValues StyleValuesFor(int displayStyle) {
 
 int WriteWallpaperStyle(Registry& registry, int displayStyle) {
     const auto values = StyleValuesFor(displayStyle);
-    const bool written = registry.WriteUserStrings(
-        "Control Panel\\desktop", {{"TileWallpaper", std::string(values.tileWallpaper)},
-                                    {"WallpaperStyle", std::string(values.wallpaperStyle)}});
+    const bool written =
+        registry.WriteUserStrings("Control Panel\\desktop", {{"TileWallpaper", std::string(values.tileWallpaper)},
+                                                             {"WallpaperStyle", std::string(values.wallpaperStyle)}});
     return written ? 1 : 0;
 }
 

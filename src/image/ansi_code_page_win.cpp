@@ -13,14 +13,14 @@ std::optional<std::string> WideToAnsiExactly(const std::wstring& wide) {
         return std::string();
     }
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                           static_cast<int>(wide.size()), nullptr, 0, nullptr, &usedDefault);
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, &usedDefault);
     if (length <= 0 || usedDefault) {
         return std::nullopt;
     }
     std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), ansi.data(),
-                        length, nullptr, &usedDefault);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), ansi.data(), length,
+                        nullptr, &usedDefault);
     if (usedDefault) {
         return std::nullopt;
     }
@@ -43,9 +43,7 @@ std::wstring ShortPath(const std::wstring& longPath) {
 
 } // namespace
 
-bool Win32AnsiCodePage::IsLeadByte(uint8_t byte) const {
-    return IsDBCSLeadByteEx(CP_ACP, byte) != 0;
-}
+bool Win32AnsiCodePage::IsLeadByte(uint8_t byte) const { return IsDBCSLeadByteEx(CP_ACP, byte) != 0; }
 
 std::string Win32AnsiCodePage::ToUtf8(std::string_view ansi) const {
     if (ansi.empty()) {

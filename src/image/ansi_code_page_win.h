@@ -9,7 +9,7 @@
 namespace pelaconf {
 
 class Win32AnsiCodePage : public AnsiCodePage {
-  public:
+public:
     bool IsLeadByte(uint8_t byte) const override;
     std::string ToUtf8(std::string_view ansi) const override;
 };

@@ -30,9 +30,7 @@ template <typename Byte> void Write32(Byte* out, uint32_t value) {
     Write16(out + 2, value >> 16);
 }
 
-uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) {
-    return kOpaque | red << 16 | green << 8 | blue;
-}
+uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return kOpaque | red << 16 | green << 8 | blue; }
 
 // One colour channel of a bit-field pixel: where it sits and how to widen it to 8 bits.
 struct Channel {
@@ -73,9 +71,7 @@ struct Layout {
 
     bool IsCompressed() const { return header.compression == kBmpRle8 || header.compression == kBmpRle4; }
     // Bytes in a stored row of uncompressed data: whole 32-bit words.
-    uint64_t RowStride() const {
-        return (uint64_t{static_cast<uint32_t>(width)} * header.bitCount + 31) / 32 * 4;
-    }
+    uint64_t RowStride() const { return (uint64_t{static_cast<uint32_t>(width)} * header.bitCount + 31) / 32 * 4; }
 };
 
 bool IsContiguous(uint32_t mask) {
@@ -106,17 +102,12 @@ bool IsSupportedFormat(const BmpHeader& header) {
     const bool core = header.headerSize == 12;
     switch (header.bitCount) {
     case 1:
-    case 24:
-        return header.compression == kBmpRgb;
-    case 4:
-        return header.compression == kBmpRgb || (!core && header.compression == kBmpRle4);
-    case 8:
-        return header.compression == kBmpRgb || (!core && header.compression == kBmpRle8);
+    case 24: return header.compression == kBmpRgb;
+    case 4: return header.compression == kBmpRgb || (!core && header.compression == kBmpRle4);
+    case 8: return header.compression == kBmpRgb || (!core && header.compression == kBmpRle8);
     case 16:
-    case 32:
-        return !core && (header.compression == kBmpRgb || header.compression == kBmpBitFields);
-    default:
-        return false;
+    case 32: return !core && (header.compression == kBmpRgb || header.compression == kBmpBitFields);
+    default: return false;
     }
 }
 
@@ -268,12 +259,10 @@ void DecodeDirectRow(const uint8_t* row, const Layout& layout, uint32_t* out) {
     const auto& c = layout.channels;
     const bool wide = layout.header.bitCount == 32;
     for (int x = 0; x < width; ++x) {
-        const uint32_t pixel = wide
-                                   ? row[0] | row[1] << 8 | row[2] << 16 | static_cast<uint32_t>(row[3]) << 24
-                                   : row[0] | row[1] << 8;
+        const uint32_t pixel =
+            wide ? row[0] | row[1] << 8 | row[2] << 16 | static_cast<uint32_t>(row[3]) << 24 : row[0] | row[1] << 8;
         row += wide ? 4 : 2;
-        out[x] = c[3].Extract(pixel) << 24 | c[0].Extract(pixel) << 16 | c[1].Extract(pixel) << 8 |
-                 c[2].Extract(pixel);
+        out[x] = c[3].Extract(pixel) << 24 | c[0].Extract(pixel) << 16 | c[1].Extract(pixel) << 8 | c[2].Extract(pixel);
     }
 }
 
@@ -302,7 +291,7 @@ BmpError DecodeRows(std::string_view file, const Layout& layout, Picture& pictur
 // ---- Run-length encoded data (always bottom-up)
 
 class RleDecoder {
-  public:
+public:
     RleDecoder(std::string_view file, const Layout& layout, Picture& picture)
         : data_(file.substr(layout.header.pixelOffset)), layout_(layout), picture_(picture),
           nibbles_(layout.header.compression == kBmpRle4),
@@ -330,7 +319,7 @@ class RleDecoder {
         }
     }
 
-  private:
+private:
     uint8_t Byte(size_t at) const { return static_cast<uint8_t>(data_[at]); }
 
     // Room for `count` pixels at the current position. Encoders may fill a row up to its stored
@@ -343,8 +332,7 @@ class RleDecoder {
         }
         if (x_ < layout_.width) {
             const size_t row = static_cast<size_t>(layout_.height - 1 - y_);
-            picture_.bgra[row * static_cast<size_t>(layout_.width) + static_cast<size_t>(x_)] =
-                layout_.palette[index];
+            picture_.bgra[row * static_cast<size_t>(layout_.width) + static_cast<size_t>(x_)] = layout_.palette[index];
         }
         ++x_;
         return true;

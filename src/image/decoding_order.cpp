@@ -111,8 +111,7 @@ DecodeOutcome DecodeImage(const SettingsRecord& settings, const std::string& pat
         return DecodeOutcome::PluginsExhausted;
     }
     if (const BuiltInExtension* builtIn = FindBuiltIn(GetExtension(path))) {
-        return (loader.*builtIn->loader)(path) == 1 ? DecodeOutcome::Loaded
-                                                    : DecodeOutcome::BuiltInLoaderFailed;
+        return (loader.*builtIn->loader)(path) == 1 ? DecodeOutcome::Loaded : DecodeOutcome::BuiltInLoaderFailed;
     }
     return endedAt == 0 ? DecodeOutcome::NoLoader : DecodeOutcome::PluginsFailed;
 }

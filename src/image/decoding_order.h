@@ -20,7 +20,7 @@ std::string FindPluginForExtension(const SettingsRecord& settings, std::string_v
 
 // The operations of an image object that the decoding order uses.
 class ImageLoader {
-  public:
+public:
     virtual ~ImageLoader() = default;
     virtual int LoadPlugin(const std::string& path) = 0;
     virtual int FreePlugin() = 0;

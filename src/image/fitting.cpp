@@ -6,13 +6,9 @@
 namespace pelaconf {
 namespace {
 
-bool IsPositive(Size size) {
-    return size.width > 0 && size.height > 0;
-}
+bool IsPositive(Size size) { return size.width > 0 && size.height > 0; }
 
-int AtLeastOne(int64_t value) {
-    return static_cast<int>(std::max<int64_t>(value, 1));
-}
+int AtLeastOne(int64_t value) { return static_cast<int>(std::max<int64_t>(value, 1)); }
 
 } // namespace
 

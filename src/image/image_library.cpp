@@ -17,8 +17,7 @@ std::atomic<int> liveImages{0};
 
 int32_t ReadSigned32(const InfoHeaderBytes& header, size_t at) {
     const uint32_t value = static_cast<uint32_t>(header[at]) | static_cast<uint32_t>(header[at + 1]) << 8 |
-                           static_cast<uint32_t>(header[at + 2]) << 16 |
-                           static_cast<uint32_t>(header[at + 3]) << 24;
+                           static_cast<uint32_t>(header[at + 2]) << 16 | static_cast<uint32_t>(header[at + 3]) << 24;
     return static_cast<int32_t>(value);
 }
 
@@ -46,9 +45,7 @@ LibImageHandle LibLoadBmpMemory(const void* data, size_t size) {
     return LibAdoptPicture(std::move(decoded.picture));
 }
 
-int LibPostLoad() {
-    return 1;
-}
+int LibPostLoad() { return 1; }
 
 int LibTestImage(LibImageHandle image) {
     if (image == nullptr) {
@@ -101,16 +98,10 @@ int LibRelease(LibImageHandle image) {
     return 1;
 }
 
-int LibLiveImageCount() {
-    return liveImages.load();
-}
+int LibLiveImageCount() { return liveImages.load(); }
 
-int32_t HeaderWidth(const InfoHeaderBytes& header) {
-    return ReadSigned32(header, 4);
-}
+int32_t HeaderWidth(const InfoHeaderBytes& header) { return ReadSigned32(header, 4); }
 
-int32_t HeaderHeight(const InfoHeaderBytes& header) {
-    return ReadSigned32(header, 8);
-}
+int32_t HeaderHeight(const InfoHeaderBytes& header) { return ReadSigned32(header, 8); }
 
 } // namespace pelaconf

@@ -20,17 +20,11 @@ LibImageHandle LibLoadBmpFile(const std::string& path) {
     return file ? LibLoadBmpMemory(file->data(), file->size()) : nullptr;
 }
 
-LibImageHandle LibLoadJpegFile(const std::string& path) {
-    return LoadThroughWic(path);
-}
+LibImageHandle LibLoadJpegFile(const std::string& path) { return LoadThroughWic(path); }
 
-LibImageHandle LibLoadGifFile(const std::string& path) {
-    return LoadThroughWic(path);
-}
+LibImageHandle LibLoadGifFile(const std::string& path) { return LoadThroughWic(path); }
 
-LibImageHandle LibLoadPngFile(const std::string& path) {
-    return LoadThroughWic(path);
-}
+LibImageHandle LibLoadPngFile(const std::string& path) { return LoadThroughWic(path); }
 
 int LibDraw(HDC dc, int x, int y, int width, int height, LibImageHandle image, int sourceX, int sourceY,
             int sourceWidth, int sourceHeight, DWORD rasterOperation, int stretchMode) {

@@ -89,8 +89,8 @@ int ImageObject::DrawFitted(HDC dc, int x, int y, int width, int height) {
     if (!target) {
         return 0;
     }
-    return LibDraw(dc, target->x, target->y, target->width, target->height, image_, 0, 0, size.width,
-                   size.height, SRCCOPY, HALFTONE);
+    return LibDraw(dc, target->x, target->y, target->width, target->height, image_, 0, 0, size.width, size.height,
+                   SRCCOPY, HALFTONE);
 }
 
 int ImageObject::LoadPlugin(const std::string& path) {

@@ -21,7 +21,7 @@ enum PictureMode : int {
 };
 
 class ImageObject : public ImageLoader {
-  public:
+public:
     ImageObject() = default;
     ~ImageObject() override;
     ImageObject(const ImageObject&) = delete;
@@ -57,7 +57,7 @@ class ImageObject : public ImageLoader {
     // image is held.
     int LoadViaPlugin(const std::string& path, int pictureMode) override;
 
-  private:
+private:
     int Hold(LibImageHandle image);
 
     UniqueModule plugin_;

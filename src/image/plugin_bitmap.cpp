@@ -41,14 +41,11 @@ BmpError CheckFormat(uint16_t bitCount, uint32_t compression) {
     case 1:
     case 4:
     case 8:
-    case 24:
-        return compression == kBmpRgb ? BmpError::None : BmpError::UnsupportedFormat;
+    case 24: return compression == kBmpRgb ? BmpError::None : BmpError::UnsupportedFormat;
     case 16:
     case 32:
-        return compression == kBmpRgb || compression == kBmpBitFields ? BmpError::None
-                                                                      : BmpError::UnsupportedFormat;
-    default:
-        return BmpError::UnsupportedFormat;
+        return compression == kBmpRgb || compression == kBmpBitFields ? BmpError::None : BmpError::UnsupportedFormat;
+    default: return BmpError::UnsupportedFormat;
     }
 }
 
@@ -89,8 +86,7 @@ BmpError ReadLayout(std::span<const uint8_t> info, PluginLayout& layout) {
 
 } // namespace
 
-PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock,
-                                      std::span<const uint8_t> pixelBlock) {
+PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock, std::span<const uint8_t> pixelBlock) {
     PluginLayout layout;
     if (const BmpError error = ReadLayout(infoBlock, layout); error != BmpError::None) {
         return {error, {}};

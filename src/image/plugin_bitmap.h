@@ -20,7 +20,6 @@ struct PluginBitmapResult {
 // copied unchanged, then for 8 bits or fewer a 256-entry colour table (the entries the block
 // holds, the rest zero) or for bit fields the three colour masks, then the pixel bytes: whole
 // 32-bit words per row times the number of rows, top-down (negative height) or bottom-up.
-PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock,
-                                      std::span<const uint8_t> pixelBlock);
+PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock, std::span<const uint8_t> pixelBlock);
 
 } // namespace pelaconf

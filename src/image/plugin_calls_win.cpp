@@ -12,9 +12,8 @@ namespace {
 // The plug-in exports, as the Susie interface declares them (stdcall on i686).
 using GetPluginInfoFunction = int(WINAPI*)(int number, LPSTR buffer, int length);
 using IsSupportedFunction = int(WINAPI*)(LPCSTR fileName, DWORD_PTR fileHandle);
-using GetPictureFunction = int(WINAPI*)(LPCSTR fileName, LONG_PTR offset, unsigned int flags,
-                                        HANDLE* infoBlock, HANDLE* pixelBlock, FARPROC progress,
-                                        LONG_PTR data);
+using GetPictureFunction = int(WINAPI*)(LPCSTR fileName, LONG_PTR offset, unsigned int flags, HANDLE* infoBlock,
+                                        HANDLE* pixelBlock, FARPROC progress, LONG_PTR data);
 
 // The local memory blocks a plug-in hands over.
 struct LocalMemoryTraits {
@@ -30,7 +29,7 @@ template <typename Function> Function FindExport(HMODULE module, const char* nam
 
 // A plug-in's memory block, locked for reading while this object lives and freed after.
 class LockedBlock {
-  public:
+public:
     explicit LockedBlock(HANDLE block) : owner_(static_cast<HLOCAL>(block)) {
         if (owner_) {
             data_ = static_cast<const uint8_t*>(LocalLock(owner_.Get()));
@@ -48,7 +47,7 @@ class LockedBlock {
     // The whole block as the system allocated it, so never read beyond its real size.
     std::span<const uint8_t> Bytes() const { return {data_, size_}; }
 
-  private:
+private:
     UniqueLocalMemory owner_;
     const uint8_t* data_ = nullptr;
     size_t size_ = 0;
@@ -62,10 +61,9 @@ struct PluginExports {
 
 // Asks the plug-in whether it reads the file, through the file opened for reading; the file is
 // closed again whatever the answer.
-bool PluginAcceptsFile(IsSupportedFunction isSupported, const std::string& path,
-                       const std::string& ansiPath) {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+bool PluginAcceptsFile(IsSupportedFunction isSupported, const std::string& path, const std::string& ansiPath) {
+    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
     }

@@ -12,8 +12,7 @@ constexpr std::string_view kImportFilterVersion = "00IN";
 // The text the plug-in wrote: up to its first NUL, never past the buffer.
 std::string_view BufferText(const std::array<char, kInfoBufferLength>& buffer) {
     const void* nul = std::memchr(buffer.data(), '\0', buffer.size());
-    const size_t length =
-        nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer.data()) : buffer.size();
+    const size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - buffer.data()) : buffer.size();
     return {buffer.data(), length};
 }
 

@@ -32,7 +32,7 @@ enum QueryPluginResult : int {
 
 // The system's ANSI code page, as far as plug-in texts need it.
 class AnsiCodePage {
-  public:
+public:
     virtual ~AnsiCodePage() = default;
     virtual bool IsLeadByte(uint8_t byte) const = 0;
     virtual std::string ToUtf8(std::string_view ansi) const = 0;

@@ -104,8 +104,7 @@ template <int InBits, int OutBits> PixelOf<OutBits> Pack(const uint32_t* sum) {
 
 // Resamples every row of a width x height plane to axis.targets.size() pixels.
 template <int InBits, int OutBits>
-void ResizeAcross(const PixelOf<InBits>* in, int width, int height, const AxisWeights& axis,
-                  PixelOf<OutBits>* out) {
+void ResizeAcross(const PixelOf<InBits>* in, int width, int height, const AxisWeights& axis, PixelOf<OutBits>* out) {
     for (int y = 0; y < height; ++y) {
         const PixelOf<InBits>* row = in + static_cast<size_t>(y) * static_cast<size_t>(width);
         for (const auto& target : axis.targets) {

@@ -16,7 +16,7 @@ using Microsoft::WRL::ComPtr;
 // COM for the duration of a decoding. It is uninitialised only when this call initialised it; a
 // thread that already runs another apartment model keeps it and works as it is.
 class ComScope {
-  public:
+public:
     ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
     ~ComScope() {
         if (SUCCEEDED(result_)) {
@@ -26,7 +26,7 @@ class ComScope {
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
 
-  private:
+private:
     HRESULT result_;
 };
 
@@ -59,9 +59,8 @@ std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
     }
     const uint64_t stride = uint64_t{width} * 4;
     const uint64_t bytes = stride * height;
-    if (bytes > UINT_MAX ||
-        FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
-                                  reinterpret_cast<BYTE*>(picture.bgra.data())))) {
+    if (bytes > UINT_MAX || FAILED(source->CopyPixels(nullptr, static_cast<UINT>(stride), static_cast<UINT>(bytes),
+                                                      reinterpret_cast<BYTE*>(picture.bgra.data())))) {
         return std::nullopt;
     }
     // Premultiplied: a transparent pixel already holds its colour over black.
@@ -76,8 +75,7 @@ std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
 std::optional<Picture> DecodeWithWic(const std::string& path) {
     ComScope com;
     ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory)))) {
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)))) {
         return std::nullopt;
     }
     ComPtr<IWICBitmapSource> source = FirstFrameAsPremultipliedBgra(factory.Get(), path);

@@ -67,8 +67,7 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view c
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         written = file && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
     }
-    if (written &&
-        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
     DeleteFileW(temporary.c_str());

@@ -22,7 +22,9 @@ constexpr char32_t kCarriedByteBase = 0xF700;
 
 bool IsLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 bool IsTrailByte(uint8_t byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
-bool IsCarriedByte(char32_t codePoint) { return codePoint >= kCarriedByteBase + 0x40 && codePoint <= kCarriedByteBase + 0xFF; }
+bool IsCarriedByte(char32_t codePoint) {
+    return codePoint >= kCarriedByteBase + 0x40 && codePoint <= kCarriedByteBase + 0xFF;
+}
 
 // Single bytes above ASCII: half-width katakana, and the few bytes Windows maps one to one.
 std::optional<char32_t> DecodeSingleByte(uint8_t byte) {

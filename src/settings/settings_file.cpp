@@ -55,7 +55,7 @@ std::string RebuildPluginEntry(std::string_view value) {
 
 void StoreValue(const SettingsKey& key, std::string_view value, SettingsRecord& record) {
     if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
-        record.**text = std::string(value);
+        record.** text = std::string(value);
     } else {
         record.*std::get<int R::*>(key.field) = LeadingNumber(value);
     }

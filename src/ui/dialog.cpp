@@ -61,29 +61,23 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInit() ? TRUE : FALSE;
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+    case WM_INITDIALOG: return OnInit() ? TRUE : FALSE;
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY:
         if (const auto result = OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, *result);
             return TRUE;
         }
         return FALSE;
-    case WM_TIMER:
-        return OnTimer(wParam) ? TRUE : FALSE;
-    case WM_PAINT:
-        return OnPaint() ? TRUE : FALSE;
-    case WM_DRAWITEM:
-        return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_TIMER: return OnTimer(wParam) ? TRUE : FALSE;
+    case WM_PAINT: return OnPaint() ? TRUE : FALSE;
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_DESTROY:
         OnDestroy();
         SetWindowLongPtrW(window_, DWLP_USER, 0);
         window_ = nullptr;
         return FALSE;
-    default:
-        break;
+    default: break;
     }
     const auto handled = OnMessage(message, wParam, lParam);
     return handled ? *handled : FALSE;

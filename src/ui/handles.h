@@ -8,8 +8,7 @@
 
 namespace pelaconf {
 
-template <typename Handle, typename Traits>
-class UniqueHandle {
+template <typename Handle, typename Traits> class UniqueHandle {
 public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
@@ -61,8 +60,7 @@ struct ModuleTraits {
 };
 using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
 
-template <typename GdiObject>
-struct GdiObjectTraits {
+template <typename GdiObject> struct GdiObjectTraits {
     static GdiObject Invalid() { return nullptr; }
     static bool IsValid(GdiObject h) { return h != nullptr; }
     static void Close(GdiObject h) { DeleteObject(h); }
@@ -86,8 +84,7 @@ struct RegistryKeyTraits {
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 
 // A COM interface pointer released once by its owner.
-template <typename Interface>
-class ComPointer {
+template <typename Interface> class ComPointer {
 public:
     ComPointer() = default;
     ~ComPointer() { Reset(); }

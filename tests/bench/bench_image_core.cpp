@@ -48,8 +48,7 @@ int main(int argc, char** argv) {
     BmpDecodeResult decoded;
     const double read = BestSeconds([&] { decoded = DecodeBmp(file); });
     if (decoded.error != BmpError::None) {
-        std::fprintf(stderr, "%s: not a readable BMP file (error %d)\n", argv[1],
-                     static_cast<int>(decoded.error));
+        std::fprintf(stderr, "%s: not a readable BMP file (error %d)\n", argv[1], static_cast<int>(decoded.error));
         return 1;
     }
     const Picture& picture = decoded.picture;
@@ -64,11 +63,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::printf("pelaconf, %d x %d, best of %d (megapixels of the large picture)\n", picture.width,
-                picture.height, kRuns);
+    std::printf("pelaconf, %d x %d, best of %d (megapixels of the large picture)\n", picture.width, picture.height,
+                kRuns);
     Report("read 24-bit BMP", megapixels, read);
-    Report(("resize to " + std::to_string(width) + " x " + std::to_string(height)).c_str(), megapixels,
-           resize);
+    Report(("resize to " + std::to_string(width) + " x " + std::to_string(height)).c_str(), megapixels, resize);
     Report("write 24-bit BMP", megapixels, write);
     return 0;
 }

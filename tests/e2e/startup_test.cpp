@@ -42,10 +42,24 @@ TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
-    const std::vector<std::string> expected{
-        "基本設定",   "壁紙フォルダ",    "起動",     "表示順",   "表示位置",        "自動壁紙変更",
-        "タイマ",     "外部プログラム実行", "WAVEの演奏", "タイマ停止", "詳細設定",        "Susieプラグイン",
-        "タスクトレイアイコン", "デスクトップアイコン", "ホットキー", "その他",   "壁紙変更", "バージョン"};
+    const std::vector<std::string> expected{"基本設定",
+                                            "壁紙フォルダ",
+                                            "起動",
+                                            "表示順",
+                                            "表示位置",
+                                            "自動壁紙変更",
+                                            "タイマ",
+                                            "外部プログラム実行",
+                                            "WAVEの演奏",
+                                            "タイマ停止",
+                                            "詳細設定",
+                                            "Susieプラグイン",
+                                            "タスクトレイアイコン",
+                                            "デスクトップアイコン",
+                                            "ホットキー",
+                                            "その他",
+                                            "壁紙変更",
+                                            "バージョン"};
     EXPECT_EQ(window->TreeLabels(IDC_CATEGORY_TREE), expected);
     EXPECT_EQ(window->SelectedTreeLabel(IDC_CATEGORY_TREE), "基本設定");
     ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
@@ -71,7 +85,8 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
     const InstallFolder folder(TestName());
     const std::string japanesePath = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67"; // D:\表示\ソフト
     folder.Write("Pelavine.ini", "[SetupDlg_Fade]=0\n[Old_Key]=1\n  [Turn_Type]=3  \n[SPI]=jpg.01.C:\\a.spi\n"
-                                 "[Wall_Dir_Path]=" + japanesePath + "\n[Timer_Exec_Path]=\x81\x20\xFF\n");
+                                 "[Wall_Dir_Path]=" +
+                                     japanesePath + "\n[Timer_Exec_Path]=\x81\x20\xFF\n");
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);

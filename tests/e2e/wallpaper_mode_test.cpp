@@ -124,8 +124,8 @@ TEST(WallpaperMode, EachRefusalHasItsMessageAndNoFileIsWritten) {
 std::string SmallPixmap() { return std::string("P6\n4 2\n255\n") + std::string(4 * 2 * 3, '\x80'); }
 
 void CopyTestPlugin(const InstallFolder& folder) {
-    ASSERT_TRUE(CopyFileW((BuildFolder() + L"\\test-plugins\\pnm.spi").c_str(), folder.PathOf("pnm.spi").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileW((BuildFolder() + L"\\test-plugins\\pnm.spi").c_str(), folder.PathOf("pnm.spi").c_str(), FALSE));
 }
 
 TEST(WallpaperMode, APluginCopiedInSinceTheLastSaveIsFoundWhenSusieIsOn) {

@@ -8,14 +8,14 @@
 namespace pelaconf {
 
 class LiveImageTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { liveBefore_ = LibLiveImageCount(); }
     void TearDown() override {
         EXPECT_EQ(liveBefore_, 0) << "an earlier test left images alive";
         EXPECT_EQ(LibLiveImageCount(), 0) << "every image is released exactly once";
     }
 
-  private:
+private:
     int liveBefore_ = 0;
 };
 

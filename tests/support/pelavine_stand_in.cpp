@@ -11,8 +11,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     const std::wstring commandLine = GetCommandLineW();
     std::string line(commandLine.size() * 3 + 2, '\0');
-    line.resize(WideCharToMultiByte(CP_UTF8, 0, commandLine.data(), static_cast<int>(commandLine.size()),
-                                    line.data(), static_cast<int>(line.size()), nullptr, nullptr));
+    line.resize(WideCharToMultiByte(CP_UTF8, 0, commandLine.data(), static_cast<int>(commandLine.size()), line.data(),
+                                    static_cast<int>(line.size()), nullptr, nullptr));
     line += "\r\n";
 
     HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,

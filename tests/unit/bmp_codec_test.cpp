@@ -116,8 +116,7 @@ BmpBuilder Rle(uint16_t bitCount, int32_t width, int32_t height, std::string dat
     return bmp;
 }
 
-BmpBuilder BitFields(uint32_t headerSize, uint16_t bitCount, std::array<uint32_t, 4> masks,
-                     std::string pixels) {
+BmpBuilder BitFields(uint32_t headerSize, uint16_t bitCount, std::array<uint32_t, 4> masks, std::string pixels) {
     BmpBuilder bmp;
     bmp.headerSize = headerSize;
     bmp.bitCount = bitCount;
@@ -140,9 +139,7 @@ std::vector<uint32_t> Decode(const BmpBuilder& bmp) {
     return result.picture.bgra;
 }
 
-BmpError ErrorOf(const BmpBuilder& bmp) {
-    return DecodeExact(bmp.Build()).error;
-}
+BmpError ErrorOf(const BmpBuilder& bmp) { return DecodeExact(bmp.Build()).error; }
 
 using Pixels = std::vector<uint32_t>;
 
@@ -259,8 +256,8 @@ TEST(DecodeBmp, ReadsRle4AlternatingNibblesAndOddLiterals) {
     // A run of three alternating 1 and 2, then a literal of three nibbles 3, 4, 0 (two bytes, no
     // padding needed), then end of bitmap; the last row is never written.
     const std::string data = Bytes({3, 0x12, 0, 3, 0x34, 0x00, 0, 1});
-    EXPECT_EQ(Decode(Rle(4, 6, 2, data)), (Pixels{kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite,
-                                                  kRed, kWhite, kGreen, kBlue, kBlack}));
+    EXPECT_EQ(Decode(Rle(4, 6, 2, data)),
+              (Pixels{kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite, kRed, kWhite, kGreen, kBlue, kBlack}));
     // Five nibbles take three bytes and one byte of padding.
     EXPECT_EQ(Decode(Rle(4, 5, 1, Bytes({0, 5, 0x12, 0x34, 0x00, 0x00, 0, 1}))),
               (Pixels{kWhite, kRed, kGreen, kBlue, kBlack}));

@@ -24,11 +24,12 @@ TEST(CodePage, EncodesWhatItDecodes) {
 
 TEST(CodePage, CarriesInvalidBytesThroughUnchanged) {
     const std::string invalid[] = {
-        "\x81",            // lead byte at the end
-        "\x81\x20xyz",     // lead byte before a byte that cannot trail
-        "\x85\x40",        // an unassigned pair
-        "a\x87\x90" "b",   // a duplicate code whose preferred form is another
-        "\xFC\xFC\x5C",    // unassigned pair, then a real backslash
+        "\x81",        // lead byte at the end
+        "\x81\x20xyz", // lead byte before a byte that cannot trail
+        "\x85\x40",    // an unassigned pair
+        "a\x87\x90"
+        "b",            // a duplicate code whose preferred form is another
+        "\xFC\xFC\x5C", // unassigned pair, then a real backslash
         "\x80\xA0\xFD\xFE\xFF",
     };
     for (const auto& bytes : invalid) {
@@ -49,7 +50,7 @@ TEST(CodePage, EveryTwoByteSequenceRoundTrips) {
 }
 
 TEST(CodePage, RefusesCharactersOutsideTheCodePage) {
-    EXPECT_FALSE(EncodeShiftJis("caf\xC3\xA9").has_value()); // e with acute accent
+    EXPECT_FALSE(EncodeShiftJis("caf\xC3\xA9").has_value());      // e with acute accent
     EXPECT_FALSE(EncodeShiftJis("\xF0\x9F\x98\x80").has_value()); // an emoji
     EXPECT_FALSE(EncodeShiftJis("\xC3").has_value());             // broken UTF-8
     EXPECT_FALSE(FitsShiftJis("한국"));

@@ -12,7 +12,7 @@ namespace {
 // Records every call; plug-ins named in `decoding` decode, the others fail; paths in
 // `unloadable` do not load; built-in loaders succeed unless `builtInFails`.
 class FakeLoader : public ImageLoader {
-  public:
+public:
     std::set<std::string> decoding;
     std::set<std::string> unloadable;
     bool builtInFails = false;
@@ -37,7 +37,7 @@ class FakeLoader : public ImageLoader {
     int LoadGif(const std::string&) override { return BuiltIn("gif"); }
     int LoadPng(const std::string&) override { return BuiltIn("png"); }
 
-  private:
+private:
     int BuiltIn(const std::string& kind) {
         calls.push_back("built-in " + kind);
         return builtInFails ? 0 : 1;
@@ -72,9 +72,8 @@ TEST(PluginLookup, PluginExtensionsCountOnlyWhilePluginsAreUsed) {
 }
 
 TEST(PluginLookup, FindsTheFirstEntryOfTheExtensionWithThePriority) {
-    const SettingsRecord settings =
-        WithPlugins({"jpg.01.C:\\one.spi", "JPG.00.C:\\zero.spi", "jpg.00.C:\\second.spi",
-                     "gif.02.C:\\x.y\\g.spi", "pic.5.C:\\odd.spi", "bad.xx.C:\\bad.spi"});
+    const SettingsRecord settings = WithPlugins({"jpg.01.C:\\one.spi", "JPG.00.C:\\zero.spi", "jpg.00.C:\\second.spi",
+                                                 "gif.02.C:\\x.y\\g.spi", "pic.5.C:\\odd.spi", "bad.xx.C:\\bad.spi"});
     EXPECT_EQ(FindPluginForExtension(settings, "jpg", 0), "C:\\zero.spi");
     EXPECT_EQ(FindPluginForExtension(settings, "Jpg", 1), "C:\\one.spi");
     EXPECT_EQ(FindPluginForExtension(settings, "jpg", 2), "");
@@ -91,16 +90,15 @@ TEST(DecodingOrder, TheFirstPriorityThatDecodesWins) {
     FakeLoader loader;
     loader.decoding = {"B.spi", "C.spi"};
     EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}), DecodeOutcome::Loaded);
-    EXPECT_EQ(loader.calls,
-              (Calls{"load A.spi", "decode mode 0", "free", "load B.spi", "decode mode 0", "free"}));
+    EXPECT_EQ(loader.calls, (Calls{"load A.spi", "decode mode 0", "free", "load B.spi", "decode mode 0", "free"}));
 }
 
 TEST(DecodingOrder, FailingPluginsHandOverToTheBuiltInLoader) {
     const SettingsRecord settings = WithPlugins({"gif.00.A.spi", "gif.01.B.spi"});
     FakeLoader loader;
     EXPECT_EQ(DecodeImage(settings, "x.GIF", loader, {1, true, {}}), DecodeOutcome::Loaded);
-    EXPECT_EQ(loader.calls, (Calls{"free", "load A.spi", "decode mode 1", "free", "free", "load B.spi",
-                                   "decode mode 1", "free", "built-in gif"}));
+    EXPECT_EQ(loader.calls, (Calls{"free", "load A.spi", "decode mode 1", "free", "free", "load B.spi", "decode mode 1",
+                                   "free", "built-in gif"}));
     loader.builtInFails = true;
     EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}), DecodeOutcome::BuiltInLoaderFailed);
 }
@@ -136,8 +134,7 @@ TEST(DecodingOrder, NoLoaderForUnknownExtensionsOrWhenPluginsAreOff) {
 TEST(DecodingOrder, AHundredFailingPluginsExhaustTheOrder) {
     std::vector<std::string> entries;
     for (int n = 0; n <= 100; ++n) {
-        entries.push_back("jpg." + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".P" +
-                          std::to_string(n));
+        entries.push_back("jpg." + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".P" + std::to_string(n));
     }
     FakeLoader loader;
     int phaseEnded = 0;

@@ -48,8 +48,7 @@ Bytes ColourTable(std::initializer_list<uint32_t> colours) {
 TEST(PluginBmpFile, LowBitCountsGetAFullColourTableWithTheMissingEntriesZero) {
     // 1 bit, 3 x 2, two colours given; rows of one 32-bit word, bottom-up: 101 then 010.
     const Bytes pixels = {0x40, 0, 0, 0, 0xA0, 0, 0, 0};
-    const PluginBitmapResult result =
-        BuildPluginBmpFile(InfoBlock(3, 2, 1, ColourTable({0xFFFFFF, 0x000080})), pixels);
+    const PluginBitmapResult result = BuildPluginBmpFile(InfoBlock(3, 2, 1, ColourTable({0xFFFFFF, 0x000080})), pixels);
     ASSERT_EQ(result.error, BmpError::None);
     const std::string& file = result.file;
     EXPECT_EQ(file.substr(0, 2), "BM");
@@ -63,8 +62,8 @@ TEST(PluginBmpFile, LowBitCountsGetAFullColourTableWithTheMissingEntriesZero) {
     }
     const BmpDecodeResult decoded = DecodeBmp(file);
     ASSERT_EQ(decoded.error, BmpError::None);
-    EXPECT_EQ(decoded.picture.bgra, (std::vector<uint32_t>{0xFF000080, 0xFFFFFFFF, 0xFF000080, 0xFFFFFFFF,
-                                                           0xFF000080, 0xFFFFFFFF}));
+    EXPECT_EQ(decoded.picture.bgra,
+              (std::vector<uint32_t>{0xFF000080, 0xFFFFFFFF, 0xFF000080, 0xFFFFFFFF, 0xFF000080, 0xFFFFFFFF}));
 }
 
 TEST(PluginBmpFile, FourAndEightBitsAlsoGetOffset1078) {
@@ -83,8 +82,7 @@ TEST(PluginBmpFile, FourAndEightBitsAlsoGetOffset1078) {
 TEST(PluginBmpFile, TwentyFourBitsHaveNoTableAndOffset54) {
     // 2 x 1: blue then red, padded to 8 bytes; the block may be larger than needed.
     const Bytes pixels = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0x55, 0x55};
-    const PluginBitmapResult result =
-        BuildPluginBmpFile(InfoBlock(2, 1, 24, ColourTable({0x123456})), pixels);
+    const PluginBitmapResult result = BuildPluginBmpFile(InfoBlock(2, 1, 24, ColourTable({0x123456})), pixels);
     ASSERT_EQ(result.error, BmpError::None);
     EXPECT_EQ(Read32(result.file, 10), 54u);
     EXPECT_EQ(result.file.size(), 54u + 8);
@@ -104,8 +102,7 @@ TEST(PluginBmpFile, BitFieldMasksAreCarriedOver) {
     ASSERT_EQ(decoded.error, BmpError::None);
     EXPECT_EQ(decoded.picture.bgra[0], 0xFF00FF00u);
     // Masks announced but missing from the block.
-    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(1, 1, 32, {}, kBmpBitFields), Bytes(4)).error,
-              BmpError::Truncated);
+    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(1, 1, 32, {}, kBmpBitFields), Bytes(4)).error, BmpError::Truncated);
 }
 
 TEST(PluginBmpFile, ANegativeHeightReadsTopDownWithAPositiveSize) {
@@ -125,8 +122,7 @@ TEST(PluginBmpFile, RefusesBlocksThatDoNotHoldWhatTheHeaderClaims) {
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(-4, 4, 24), Bytes(64)).error, BmpError::BadSize);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(4, 0, 24), Bytes(64)).error, BmpError::BadSize);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(4, 4, 7), Bytes(64)).error, BmpError::UnsupportedFormat);
-    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(4, 4, 8, {}, kBmpRle8), Bytes(64)).error,
-              BmpError::UnsupportedFormat);
+    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(4, 4, 8, {}, kBmpRle8), Bytes(64)).error, BmpError::UnsupportedFormat);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(65536, 65536, 1), Bytes(64)).error, BmpError::TooLarge);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(INT32_MAX, INT32_MIN, 32), Bytes(64)).error, BmpError::TooLarge);
     Bytes otherHeader = InfoBlock(1, 1, 24);

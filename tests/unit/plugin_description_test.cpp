@@ -14,7 +14,7 @@ namespace {
 
 // Code page 932, as a Japanese Windows has it.
 class ShiftJisCodePage : public AnsiCodePage {
-  public:
+public:
     bool IsLeadByte(uint8_t byte) const override {
         return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
     }
@@ -63,8 +63,7 @@ TEST(QueryPluginInfo, AnyOtherVersionTextIsNotAnImportFilter) {
         FakePlugin plugin = ImportFilter();
         plugin.answers[0] = version + '\0';
         PluginDescription description{"kept", "kept", "kept"};
-        EXPECT_EQ(QueryPluginInfo(plugin.Call(), ShiftJisCodePage(), description), kQueryNotImportFilter)
-            << version;
+        EXPECT_EQ(QueryPluginInfo(plugin.Call(), ShiftJisCodePage(), description), kQueryNotImportFilter) << version;
         EXPECT_EQ(plugin.asked, std::vector<int>{0}) << "nothing more is asked";
         EXPECT_EQ(description.description, "kept");
     }

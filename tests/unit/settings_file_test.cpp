@@ -44,7 +44,8 @@ TEST(SettingsRecord, DefaultsFollowTheModuleFolder) {
 
 TEST(SettingsFile, DefaultsAreWrittenInTableOrder) {
     EXPECT_EQ(FormatSettings(SettingsRecord(kFolder)), DefaultText());
-    EXPECT_EQ(DefaultFile().substr(0, 37), "# Pelavine Version 1.2 \x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\r\n");
+    EXPECT_EQ(DefaultFile().substr(0, 37),
+              "# Pelavine Version 1.2 \x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\r\n");
 }
 
 TEST(SettingsFile, LinesAreTrimmedAndMatchedExactly) {
@@ -123,8 +124,8 @@ TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
 TEST(SettingsFile, RoundTripIsByteExact) {
     testing::FakeFileSystem files;
     std::string original = DefaultFile();
-    const std::string japanese = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67";   // D:\表示\ソフト
-    const std::string invalid = "E:\\\x81\x20\x85\x40\xFC\xFC\\\x87\x90\x80\xFF"; // no valid Shift-JIS
+    const std::string japanese = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67"; // D:\表示\ソフト
+    const std::string invalid = "E:\\\x81\x20\x85\x40\xFC\xFC\\\x87\x90\x80\xFF";  // no valid Shift-JIS
     original.replace(original.find("C:\\Pelavine\r\n"), 11, japanese);
     original.replace(original.find("[Timer_Exec_Path]=") + 18, 0, invalid + "\\run.exe /a");
     original.replace(original.find("[Timer_Wave_Path]=") + 18, 0, japanese + "\\\x89\xB9.wav");

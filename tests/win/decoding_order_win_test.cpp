@@ -11,7 +11,7 @@ namespace {
 const std::string kPnmInGif = std::string("P6 4 1 255\n") + std::string(12, '\x40');
 
 class DecodingOrderWinTest : public ScratchFolderTest {
-  protected:
+protected:
     SettingsRecord WithPlugins(std::initializer_list<std::pair<const char*, const char*>> entries) {
         SettingsRecord settings(folder_);
         settings.Susie_Use = 1;
@@ -44,8 +44,7 @@ TEST_F(DecodingOrderWinTest, TheLibraryGifLoaderTakesOverWhenEveryPluginFails) {
 TEST_F(DecodingOrderWinTest, ALonePriority01PluginIsNeverUsed) {
     const SettingsRecord settings = WithPlugins({{"01", "pnm"}});
     ImageObject image;
-    EXPECT_EQ(DecodeImage(settings, Write("pnm.gif", kPnmInGif), image, {}),
-              DecodeOutcome::BuiltInLoaderFailed);
+    EXPECT_EQ(DecodeImage(settings, Write("pnm.gif", kPnmInGif), image, {}), DecodeOutcome::BuiltInLoaderFailed);
     EXPECT_EQ(image.HasImage(), 0);
     const std::string gif = CopyOf(TestImage("halves.gif"), "picture.gif");
     EXPECT_EQ(DecodeImage(settings, gif, image, {}), DecodeOutcome::Loaded);

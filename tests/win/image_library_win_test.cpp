@@ -19,8 +19,8 @@ uint32_t PixelAt(LibImageHandle image, int x, int y) {
 // Each colour channel within the tolerance.
 ::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance) {
     for (int shift = 0; shift < 32; shift += 8) {
-        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) -
-                     static_cast<int>((expected >> shift) & 0xFF)) > tolerance) {
+        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) >
+            tolerance) {
             return ::testing::AssertionFailure() << std::hex << actual << " is not near " << expected;
         }
     }
@@ -33,8 +33,7 @@ TEST_F(ImageLibraryWinTest, LosslessFormatsDecodeToTheirSizeAndExactColours) {
     const struct {
         const char* name;
         LibImageHandle (*load)(const std::string&);
-    } files[] = {
-        {"halves.png", LibLoadPngFile}, {"halves.gif", LibLoadGifFile}, {"palette.bmp", LibLoadBmpFile}};
+    } files[] = {{"halves.png", LibLoadPngFile}, {"halves.gif", LibLoadGifFile}, {"palette.bmp", LibLoadBmpFile}};
     for (const auto& file : files) {
         LibImageHandle image = file.load(TestImage(file.name));
         ASSERT_NE(image, nullptr) << file.name;

@@ -10,7 +10,7 @@ namespace {
 constexpr uint32_t kRed = 0xFFFF0000;
 
 class ImageFittingTest : public ScratchFolderTest {
-  protected:
+protected:
     // The size the image is saved at with the fit mode, or 0 x 0 when the save fails.
     Size SavedSize(int width, int height, int fitMode) {
         ImageObject image;
@@ -28,9 +28,7 @@ class ImageFittingTest : public ScratchFolderTest {
     }
 };
 
-bool IsTestScreen() {
-    return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768;
-}
+bool IsTestScreen() { return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768; }
 
 TEST_F(ImageFittingTest, SavesAtTheScreenSizeByFitMode) {
     if (!IsTestScreen()) {

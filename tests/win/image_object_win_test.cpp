@@ -18,15 +18,12 @@ const std::string kGreyBinary = std::string("P5 3 2 255\n") + std::string("\x00\
 const std::string kColourBinary =
     std::string("P6 3 2 255\n") + std::string("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0\xFF\xFF\xFF\x0A\x14\x1E", 18);
 
-const std::vector<uint32_t> kBitmapPixels = {0xFF000000, 0xFFFFFFFF, 0xFF000000,
-                                             0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF};
-const std::vector<uint32_t> kGreyPixels = {0xFF000000, 0xFF808080, 0xFFFFFFFF,
-                                           0xFFFFFFFF, 0xFF808080, 0xFF000000};
-const std::vector<uint32_t> kColourPixels = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
-                                             0xFF000000, 0xFFFFFFFF, 0xFF0A141E};
+const std::vector<uint32_t> kBitmapPixels = {0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF};
+const std::vector<uint32_t> kGreyPixels = {0xFF000000, 0xFF808080, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF808080, 0xFF000000};
+const std::vector<uint32_t> kColourPixels = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF000000, 0xFFFFFFFF, 0xFF0A141E};
 
 class ImageObjectTest : public ScratchFolderTest {
-  protected:
+protected:
     // Decodes the file through the plug-in and returns the picture as saved at its own size.
     Picture DecodeThrough(const std::string& plugin, const std::string& path, int mode = kPictureFull) {
         ImageObject image;

@@ -23,9 +23,7 @@ inline std::string WindowsPath(std::string path) {
 }
 
 // An image made by ImageMagick at build time.
-inline std::string TestImage(const std::string& name) {
-    return WindowsPath(PELACONF_TEST_IMAGES "/" + name);
-}
+inline std::string TestImage(const std::string& name) { return WindowsPath(PELACONF_TEST_IMAGES "/" + name); }
 
 // One of our test plug-ins, by its name without ".spi".
 inline std::string TestPlugin(const std::string& name) {
@@ -38,7 +36,7 @@ inline Picture FlatPicture(int width, int height, uint32_t colour) {
 
 // A white 32-bit top-down bitmap selected into a memory device context, to draw on and read back.
 class DibCanvas {
-  public:
+public:
     DibCanvas(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr)) {
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -66,7 +64,7 @@ class DibCanvas {
         return bits_[static_cast<size_t>(y) * width_ + x] & 0xFFFFFF;
     }
 
-  private:
+private:
     int width_;
     HDC dc_;
     HBITMAP bitmap_ = nullptr;
@@ -76,11 +74,10 @@ class DibCanvas {
 
 // A folder of its own for each test beside the test program, removed with all it holds.
 class ScratchFolderTest : public LiveImageTest {
-  protected:
+protected:
     void SetUp() override {
         LiveImageTest::SetUp();
-        folder_ =
-            ModuleFolder() + "\\scratch-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ = ModuleFolder() + "\\scratch-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         RemoveTree(Utf8ToWide(folder_));
         ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder_).c_str(), nullptr));
     }
@@ -128,7 +125,7 @@ class ScratchFolderTest : public LiveImageTest {
 
     std::string folder_;
 
-  private:
+private:
     static void RemoveTree(const std::wstring& folder) {
         WIN32_FIND_DATAW found;
         HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);

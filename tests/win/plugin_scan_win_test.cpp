@@ -34,9 +34,9 @@ protected:
 
 TEST_F(PluginScanWin, TakesValidSpiFilesFromBothFoldersModuleFolderFirst) {
     Copy("pnm.spi", module_ + "\\pnm.spi");
-    Copy("pnm.spi", susie_ + "\\PNM.spi");           // hidden by the module folder's file of that name
-    Copy("pnm.spi", susie_ + "\\CAPS.SPI");          // capitals are still a plug-in
-    Copy("pnm.spi", susie_ + "\\x.spi2");            // not a plug-in file name
+    Copy("pnm.spi", susie_ + "\\PNM.spi");               // hidden by the module folder's file of that name
+    Copy("pnm.spi", susie_ + "\\CAPS.SPI");              // capitals are still a plug-in
+    Copy("pnm.spi", susie_ + "\\x.spi2");                // not a plug-in file name
     Copy("pnm_wrong_version.spi", susie_ + "\\old.spi"); // not an import filter
     SettingsRecord record(module_);
     record.Susie_Dir_Path = susie_;

@@ -54,7 +54,8 @@ TEST(SusieFolderLookup, ReadsThePathValueOnlyWhenKeyAndValueArePresent) {
 TEST(WallpaperStyleRegistry, WritesBothValuesAsStrings) {
     Win32Registry registry;
     HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
     RegCloseKey(key);
     const struct {
         int style;

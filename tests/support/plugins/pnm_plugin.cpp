@@ -35,7 +35,7 @@ struct PnmImage {
 };
 
 class Reader {
-  public:
+public:
     explicit Reader(const std::string& data) : data_(data) {}
 
     // The next decimal number after white space and comments; -1 when there is none.
@@ -56,7 +56,7 @@ class Reader {
     void SkipOneSpace() { ++at_; }
     size_t Remaining() const { return at_ < data_.size() ? data_.size() - at_ : 0; }
 
-  private:
+private:
     void SkipSpaceAndComments() {
         while (at_ < data_.size()) {
             if (data_[at_] == '#') {
@@ -89,10 +89,8 @@ bool ReadSamples(Reader& reader, PnmImage& image) {
         for (int y = 0; y < image.height; ++y) {
             for (size_t b = 0; b < rowBytes; ++b) {
                 const int byte = reader.Byte();
-                for (int bit = 0; bit < 8 && byte >= 0 && b * 8 + bit < static_cast<size_t>(image.width);
-                     ++bit) {
-                    image.samples[static_cast<size_t>(y) * image.width + b * 8 + bit] =
-                        (byte >> (7 - bit)) & 1;
+                for (int bit = 0; bit < 8 && byte >= 0 && b * 8 + bit < static_cast<size_t>(image.width); ++bit) {
+                    image.samples[static_cast<size_t>(y) * image.width + b * 8 + bit] = (byte >> (7 - bit)) & 1;
                 }
                 if (byte < 0) {
                     return false;
@@ -127,8 +125,7 @@ bool ParsePnm(const std::string& data, PnmImage& image) {
     const long height = reader.Number();
     const bool bits = image.kind == '1' || image.kind == '4';
     const long maxValue = bits ? 1 : reader.Number();
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || maxValue <= 0 ||
-        maxValue > 65535) {
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || maxValue <= 0 || maxValue > 65535) {
         return false;
     }
     image.width = static_cast<int>(width);
@@ -140,9 +137,7 @@ bool ParsePnm(const std::string& data, PnmImage& image) {
     return ReadSamples(reader, image);
 }
 
-uint8_t Scale(uint32_t value, int maxValue) {
-    return static_cast<uint8_t>((value * 255 + maxValue / 2) / maxValue);
-}
+uint8_t Scale(uint32_t value, int maxValue) { return static_cast<uint8_t>((value * 255 + maxValue / 2) / maxValue); }
 
 // The information block: header and colour table (two entries for bits, 256 greys for grey).
 HLOCAL MakeInfoBlock(const PnmImage& image, int bitCount) {
@@ -201,8 +196,8 @@ HLOCAL MakePixelBlock(const PnmImage& image, int bitCount) {
 }
 
 bool ReadWholeFile(LPCSTR name, std::string& data) {
-    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -211,15 +206,14 @@ bool ReadWholeFile(LPCSTR name, std::string& data) {
     if (read) {
         data.resize(static_cast<size_t>(size.QuadPart));
         DWORD got = 0;
-        read = data.empty() || (ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &got, nullptr) &&
-                                got == data.size());
+        read = data.empty() ||
+               (ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &got, nullptr) && got == data.size());
     }
     CloseHandle(file);
     return read;
 }
 
-[[maybe_unused]] int Decode(LPCSTR source, LONG_PTR length, unsigned int flags, HANDLE* infoBlock,
-                            HANDLE* pixelBlock) {
+[[maybe_unused]] int Decode(LPCSTR source, LONG_PTR length, unsigned int flags, HANDLE* infoBlock, HANDLE* pixelBlock) {
     std::string data;
     if ((flags & 7) == 0) {
         if (!ReadWholeFile(source, data)) {
@@ -232,9 +226,7 @@ bool ReadWholeFile(LPCSTR name, std::string& data) {
     if (!ParsePnm(data, image)) {
         return kSusieFailure;
     }
-    const int bitCount = image.kind == '1' || image.kind == '4'   ? 1
-                         : image.kind == '2' || image.kind == '5' ? 8
-                                                                  : 24;
+    const int bitCount = image.kind == '1' || image.kind == '4' ? 1 : image.kind == '2' || image.kind == '5' ? 8 : 24;
     HLOCAL info = MakeInfoBlock(image, bitCount);
     HLOCAL pixels = info ? MakePixelBlock(image, bitCount) : nullptr;
     if (pixels == nullptr) {
@@ -277,8 +269,7 @@ PNM_EXPORT int WINAPI IsSupported(LPCSTR, DWORD_PTR fileOrHead) {
         return HasPnmMagic(head, sizeof head);
     }
     DWORD read = 0;
-    return ReadFile(reinterpret_cast<HANDLE>(fileOrHead), head, sizeof head, &read, nullptr) &&
-           HasPnmMagic(head, read);
+    return ReadFile(reinterpret_cast<HANDLE>(fileOrHead), head, sizeof head, &read, nullptr) && HasPnmMagic(head, read);
 #endif
 }
 
