@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 
+#include <cstdint>
 #include <string>
 
 namespace pelaconf {
@@ -10,9 +11,11 @@ int AutoStyleFor(int kind, Size image, Size screen) {
     if (image.width <= 0 || image.height <= 0 || screen.width <= 0) {
         return -1; // no proportions to compare
     }
-    const bool small = 2 * image.width < screen.width || 2 * image.height < screen.height;
-    const int imageRatio = image.height * 100 / image.width;
-    const int screenRatio = screen.height * 100 / screen.width;
+    // 64-bit: a tall image's height times 100 exceeds 32 bits.
+    const int64_t iw = image.width, ih = image.height, sw = screen.width, sh = screen.height;
+    const bool small = 2 * iw < sw || 2 * ih < sh;
+    const int64_t imageRatio = ih * 100 / iw;
+    const int64_t screenRatio = sh * 100 / sw;
     const bool near = imageRatio >= screenRatio * 9 / 10 && imageRatio <= screenRatio * 11 / 10;
     if (kind == 3) {
         return small ? kStyleTile : near ? kStyleStretch : kStyleCentre;

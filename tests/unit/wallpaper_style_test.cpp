@@ -27,6 +27,13 @@ TEST(AutoStyle, NearMeansWithinATenthOfTheScreensProportions) {
     EXPECT_EQ(AutoStyleFor(2, {300, 300}, kScreen), kStyleCentre) << "kind 2 never tiles";
 }
 
+TEST(AutoStyle, AVeryTallImageIsComparedWithoutOverflow) {
+    // 30,000,000 rows times 100 does not fit in 32 bits; the image is far from the screen's
+    // proportions and less than half its width.
+    EXPECT_EQ(AutoStyleFor(3, {1, 30'000'000}, kScreen), kStyleTile);
+    EXPECT_EQ(AutoStyleFor(2, {1, 30'000'000}, kScreen), kStyleCentre);
+}
+
 TEST(AutoStyle, AnImageWithoutSizeHasNoStyle) { EXPECT_EQ(AutoStyleFor(3, {0, 10}, kScreen), -1); }
 
 TEST(DisplayStyle, AutomaticOnlyForKinds3And4AndForAFittedStretch) {
