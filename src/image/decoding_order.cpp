@@ -3,6 +3,7 @@
 #include "settings/string_helpers.h"
 
 #include <array>
+#include <cstdlib>
 
 namespace pelaconf {
 namespace {
@@ -31,17 +32,10 @@ const BuiltInExtension* FindBuiltIn(std::string_view extension) {
     return nullptr;
 }
 
-// The leading decimal number of a priority text, as atoi reads it; 0 for an empty text.
-int PriorityNumber(std::string_view text) {
-    int number = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        number = number * 10 + (c - '0');
-    }
-    return number;
-}
+// The leading decimal number of a priority text, as atoi reads it (leading blanks and a sign
+// included, so "-1" is -1 and matches no priority); 0 for an empty text. A priority text has at
+// most two characters.
+int PriorityNumber(std::string_view text) { return std::atoi(std::string(text).c_str()); }
 
 // Tries the plug-ins by priority; the number of the first priority without an entry, or
 // kLastPluginPriority + 1 when all hundred were tried.

@@ -85,6 +85,15 @@ TEST(PluginLookup, FindsTheFirstEntryOfTheExtensionWithThePriority) {
     EXPECT_EQ(FindPluginForExtension(WithPlugins(settings.pluginPriorityList, 0), "jpg", 0), "");
 }
 
+TEST(PluginLookup, APriorityConvertsAsAtoiDoes) {
+    const SettingsRecord settings =
+        WithPlugins({"jpg.-1.C:\\minus.spi", "jpg. 1.C:\\blank.spi", "gif.+2.C:\\plus.spi"});
+    EXPECT_EQ(FindPluginForExtension(settings, "jpg", 0), "") << "-1 is no priority from 0 to 99";
+    EXPECT_EQ(FindPluginForExtension(settings, "jpg", 1), "C:\\blank.spi");
+    EXPECT_EQ(FindPluginForExtension(settings, "gif", 2), "C:\\plus.spi");
+    EXPECT_EQ(FindPluginForExtension(settings, "gif", 0), "");
+}
+
 TEST(DecodingOrder, TheFirstPriorityThatDecodesWins) {
     const SettingsRecord settings = WithPlugins({"gif.01.B.spi", "gif.00.A.spi", "gif.02.C.spi"});
     FakeLoader loader;
