@@ -1,5 +1,6 @@
 #include "image/wic_decoder_win.h"
 
+#include "ui/handles.h"
 #include "ui/wide_text.h"
 
 #include <wincodec.h>
@@ -12,23 +13,6 @@ namespace pelaconf {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-// COM for the duration of a decoding. It is uninitialised only when this call initialised it; a
-// thread that already runs another apartment model keeps it and works as it is.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 ComPtr<IWICBitmapSource> FirstFrameAsPremultipliedBgra(IWICImagingFactory* factory, const std::string& path) {
     ComPtr<IWICBitmapDecoder> decoder;
@@ -73,7 +57,7 @@ std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
 } // namespace
 
 std::optional<Picture> DecodeWithWic(const std::string& path) {
-    ComScope com;
+    const ComApartment com; // COM for the duration of the decoding
     ComPtr<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)))) {
         return std::nullopt;

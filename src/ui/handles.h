@@ -3,6 +3,7 @@
 // nothing; each owner below releases its handle exactly once.
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -82,6 +83,23 @@ struct RegistryKeyTraits {
     static void Close(HKEY h) { RegCloseKey(h); }
 };
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+
+// COM on the calling thread in a single-threaded apartment, for as long as the owner lives. It
+// uninitialises only when it initialised: a thread that already runs COM keeps it as it was.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
+};
 
 // A COM interface pointer released once by its owner.
 template <typename Interface> class ComPointer {
