@@ -2,6 +2,7 @@
 
 #include "ui/wide_text.h"
 
+#include <stdexcept>
 #include <thread>
 
 namespace pelaconf::driver {
@@ -113,12 +114,26 @@ PelaconfProcess::PelaconfProcess(const InstallFolder& folder, const std::wstring
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
-                       &startup, &info)) {
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        id_ = info.dwProcessId;
+    DWORD error = 0;
+    // Under load Wine now and then refuses to start a program it has only just seen copied;
+    // a moment later it starts.
+    const bool started = WaitUntil(
+        [&] {
+            std::wstring mutableCommandLine = commandLine;
+            if (CreateProcessW(nullptr, mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.Path().c_str(), &startup, &info)) {
+                return true;
+            }
+            error = GetLastError();
+            return false;
+        },
+        5s);
+    if (!started) {
+        throw std::runtime_error("cannot start Pelaconf.exe, error " + std::to_string(error));
     }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    id_ = info.dwProcessId;
 }
 
 PelaconfProcess::~PelaconfProcess() {

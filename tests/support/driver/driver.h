@@ -66,7 +66,8 @@ public:
     bool Press(int buttonId) const;
 };
 
-// One run of Pelaconf.exe from an install folder. Ends the process if the test has not.
+// One run of Pelaconf.exe from an install folder (throws when it cannot be started). Ends the
+// process if the test has not.
 class PelaconfProcess {
 public:
     PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments = L"");
