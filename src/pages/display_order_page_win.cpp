@@ -20,12 +20,8 @@ void DisplayOrderPage::Reload() {
     SetCheckBox(Window(), IDC_ORDER_ONE_ROUND, model_.oneRound);
 }
 
-// A stored order that no button shows is kept until the user chooses one.
 void DisplayOrderPage::ReadControls() {
-    const int chosen = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
-    if (chosen >= 0) {
-        model_.order = chosen;
-    }
+    ReadRadioGroupInto(Window(), IDC_ORDER_ASCENDING, model_.order);
     model_.oneRound = GetCheckBox(Window(), IDC_ORDER_ONE_ROUND);
 }
 

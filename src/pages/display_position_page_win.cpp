@@ -20,12 +20,8 @@ void DisplayPositionPage::Reload() {
     SetCheckBox(Window(), IDC_POSITION_FIT, model_.fit);
 }
 
-// A stored position that no button shows is kept until the user chooses one.
 void DisplayPositionPage::ReadControls() {
-    const int chosen = GetRadioGroupIndex(Window(), IDC_POSITION_CENTRE);
-    if (chosen >= 0) {
-        model_.position = chosen;
-    }
+    ReadRadioGroupInto(Window(), IDC_POSITION_CENTRE, model_.position);
     model_.fit = GetCheckBox(Window(), IDC_POSITION_FIT);
 }
 

@@ -18,6 +18,9 @@ void SetCheckBox(HWND dialog, int id, int value);
 // control that starts a new group. Setting an index no button has checks none.
 int GetRadioGroupIndex(HWND dialog, int firstId);
 void SetRadioGroupIndex(HWND dialog, int firstId, int index);
+// Reads the group into a stored value, keeping the value when no button is checked (a stored
+// value that no button shows stays until the user chooses one).
+void ReadRadioGroupInto(HWND dialog, int firstId, int& value);
 
 int GetDropDownIndex(HWND dialog, int id);
 void SetDropDownIndex(HWND dialog, int id, int index);
