@@ -54,35 +54,18 @@ struct FileHandleTraits {
 };
 using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 
-struct ModuleTraits {
-    static HMODULE Invalid() { return nullptr; }
-    static bool IsValid(HMODULE h) { return h != nullptr; }
-    static void Close(HMODULE h) { FreeLibrary(h); }
+// Handles whose "no handle" is null, released by one function.
+template <typename Handle, auto Release> struct NullHandleTraits {
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { Release(h); }
 };
-using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
-
-template <typename GdiObject> struct GdiObjectTraits {
-    static GdiObject Invalid() { return nullptr; }
-    static bool IsValid(GdiObject h) { return h != nullptr; }
-    static void Close(GdiObject h) { DeleteObject(h); }
-};
-using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
-using UniquePen = UniqueHandle<HPEN, GdiObjectTraits<HPEN>>;
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
-
-struct IconTraits {
-    static HICON Invalid() { return nullptr; }
-    static bool IsValid(HICON h) { return h != nullptr; }
-    static void Close(HICON h) { DestroyIcon(h); }
-};
-using UniqueIcon = UniqueHandle<HICON, IconTraits>;
-
-struct RegistryKeyTraits {
-    static HKEY Invalid() { return nullptr; }
-    static bool IsValid(HKEY h) { return h != nullptr; }
-    static void Close(HKEY h) { RegCloseKey(h); }
-};
-using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, &FreeLibrary>>;
+using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, &DeleteObject>>;
+using UniquePen = UniqueHandle<HPEN, NullHandleTraits<HPEN, &DeleteObject>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, &DeleteObject>>;
+using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, &DestroyIcon>>;
+using UniqueRegistryKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, &RegCloseKey>>;
 
 // COM on the calling thread in a single-threaded apartment, for as long as the owner lives. It
 // uninitialises only when it initialised: a thread that already runs COM keeps it as it was.
