@@ -22,6 +22,10 @@ finish() {
     pelaconf_stop_xvfb
 }
 trap finish EXIT
+# The Wine prefix is made before ctest so that a failure shows Wine's own words here rather
+# than as a failed test listing.
+source tests/support/test-env.sh
+pelaconf_ensure_wine_prefix
 
 status=0
 ctest --preset native -j2 || status=1

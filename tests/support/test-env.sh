@@ -21,26 +21,36 @@ pelaconf_wine() { env LC_ALL="$pelaconf_wine_locale" /usr/lib/wine/wine64 "$@"; 
 
 # Makes the prefix once per test run (concurrent callers wait on one lock) and keeps one
 # wineserver running while programs come and go, which saves seconds per test program.
+# A failed set-up prints Wine's own output and leaves no ready mark, so the next caller tries again.
 pelaconf_ensure_wine_prefix() {
     mkdir -p "$PELACONF_TEST_ROOT"
     (
         flock 9
         if [ ! -f "$WINEPREFIX/.pelaconf-ready" ]; then
-            pelaconf_wine wineboot -i >/dev/null 2>&1
-            pelaconf_replace_font "ＭＳ Ｐゴシック" IPAPGothic
-            pelaconf_replace_font "ＭＳ ゴシック" IPAGothic
-            pelaconf_replace_font "MS PGothic" IPAPGothic
-            pelaconf_replace_font "MS Gothic" IPAGothic
-            # Xvfb has no window manager: Wine draws the caption and frame itself.
-            pelaconf_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-            /usr/lib/wine/wineserver -w
+            local log="$PELACONF_TEST_ROOT/prefix-setup.log"
+            if ! pelaconf_set_up_wine_prefix >"$log" 2>&1; then
+                echo "wine-run: making the Wine prefix $WINEPREFIX failed:" >&2
+                cat "$log" >&2
+                exit 1
+            fi
             touch "$WINEPREFIX/.pelaconf-ready"
         fi
         /usr/lib/wine/wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
     ) 9>"$PELACONF_TEST_ROOT/.prefix.lock"
 }
 
+pelaconf_set_up_wine_prefix() {
+    pelaconf_wine wineboot -i &&
+        pelaconf_replace_font "ＭＳ Ｐゴシック" IPAPGothic &&
+        pelaconf_replace_font "ＭＳ ゴシック" IPAGothic &&
+        pelaconf_replace_font "MS PGothic" IPAPGothic &&
+        pelaconf_replace_font "MS Gothic" IPAGothic &&
+        # Xvfb has no window manager: Wine draws the caption and frame itself.
+        pelaconf_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+        /usr/lib/wine/wineserver -w
+}
+
 # The dialogs ask for the usual Japanese Windows fonts; the IPA fonts stand in for them.
 pelaconf_replace_font() {
-    pelaconf_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /d "$2" /f >/dev/null 2>&1
+    pelaconf_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /d "$2" /f
 }

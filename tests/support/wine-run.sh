@@ -14,7 +14,17 @@ pelaconf_ensure_wine_prefix
 # caller's output pipe open.
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
-status=0
-pelaconf_wine "$@" >"$output" 2>&1 </dev/null || status=$?
+run() {
+    status=0
+    pelaconf_wine "$@" >"$output" 2>&1 </dev/null || status=$?
+}
+run "$@"
+# The test programs print before they can fail; a failure with no output at all means Wine
+# itself did not start the program, so it gets one more try.
+if [ "$status" -ne 0 ] && [ ! -s "$output" ]; then
+    echo "wine-run: Wine ended with $status before $1 printed anything; running it again" >&2
+    pelaconf_ensure_wine_prefix
+    run "$@"
+fi
 cat "$output"
 exit $status
