@@ -29,9 +29,13 @@ pelaconf_ensure_wine_prefix() {
         if [ ! -f "$WINEPREFIX/.pelaconf-ready" ]; then
             local log="$PELACONF_TEST_ROOT/prefix-setup.log"
             if ! pelaconf_set_up_wine_prefix >"$log" 2>&1; then
-                echo "wine-run: making the Wine prefix $WINEPREFIX failed:" >&2
-                cat "$log" >&2
-                exit 1
+                # One more try on a fresh wineserver before giving up.
+                /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+                if ! pelaconf_set_up_wine_prefix >>"$log" 2>&1; then
+                    echo "wine-run: making the Wine prefix $WINEPREFIX failed:" >&2
+                    cat "$log" >&2
+                    exit 1
+                fi
             fi
             touch "$WINEPREFIX/.pelaconf-ready"
         fi
