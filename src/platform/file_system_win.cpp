@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <string>
 
 namespace pelaconf {
 namespace {
@@ -20,6 +22,30 @@ bool WriteAll(HANDLE file, std::string_view content) {
         content.remove_prefix(written);
     }
     return true;
+}
+
+// A name beside the target that no other writer uses: another Pelaconf may be writing the same
+// file at this moment (two wallpapers set from the command line at once).
+std::wstring TemporaryNameFor(const std::wstring& target) {
+    static std::atomic<unsigned> writes{0};
+    return target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(writes++) + L".pelaconf-new";
+}
+
+// Replacing fails for a moment while another writer replaces the same file or the system reads
+// it (the desktop loading a new wallpaper); such a refusal is tried again for about a second.
+bool ReplaceWith(const std::wstring& temporary, const std::wstring& target) {
+    constexpr int kAttempts = 50;
+    constexpr DWORD kPauseMilliseconds = 20;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if (attempt == kAttempts || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+            return false;
+        }
+        Sleep(kPauseMilliseconds);
+    }
 }
 
 } // namespace
@@ -60,14 +86,14 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view c
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
         return false;
     }
-    const std::wstring temporary = target + L".pelaconf-new";
+    const std::wstring temporary = TemporaryNameFor(target);
     bool written = false;
     {
         UniqueFileHandle file(
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         written = file && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
     }
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && ReplaceWith(temporary, target)) {
         return true;
     }
     DeleteFileW(temporary.c_str());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <thread>
 #include <windows.h>
 
 namespace pelaconf {
@@ -75,6 +76,29 @@ TEST_F(Win32FileSystemTest, AReadOnlyTargetKeepsItsContent) {
     EXPECT_FALSE(files_.WriteWholeFile(path, "new"));
     EXPECT_EQ(files_.ReadWholeFile(path), "old");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(Win32FileSystemTest, WritersOfTheSameFileAtOnceAllSucceedAndLeaveOneWholeFile) {
+    // Two writers, as two programs setting the wallpaper at the same moment.
+    const std::string path = PathOf("Wallpaper.bmp");
+    const std::string contents[2] = {std::string(256 * 1024, 'a'), std::string(300 * 1024, 'b')};
+    int failures[2] = {0, 0};
+    std::thread other([&] {
+        Win32FileSystem files;
+        for (int i = 0; i < 40; ++i) {
+            failures[1] += files.WriteWholeFile(path, contents[1]) ? 0 : 1;
+        }
+    });
+    for (int i = 0; i < 40; ++i) {
+        failures[0] += files_.WriteWholeFile(path, contents[0]) ? 0 : 1;
+    }
+    other.join();
+    EXPECT_EQ(failures[0], 0);
+    EXPECT_EQ(failures[1], 0);
+    const auto written = files_.ReadWholeFile(path);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_TRUE(*written == contents[0] || *written == contents[1]);
+    EXPECT_EQ(FileCount(), 1) << "no temporary file is left beside the target";
 }
 
 TEST_F(Win32FileSystemTest, ExistsForFilesAndFoldersAndRemovesFiles) {
