@@ -6,6 +6,32 @@
 #include "ui/wide_text.h"
 
 namespace pelaconf {
+namespace {
+
+// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
+// file that is no module, or a damaged one, fails quietly instead of with a system error box.
+HMODULE LoadPluginModule(const std::string& path) {
+    const std::wstring wide = Utf8ToWide(path);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) {
+        return nullptr;
+    }
+    full.resize(length);
+    DWORD previousMode = 0;
+    const bool modeSet = SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode) != 0;
+    HMODULE module = LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (modeSet) {
+        SetThreadErrorMode(previousMode, nullptr);
+    }
+    return module;
+}
+
+} // namespace
 
 ImageObject::~ImageObject() {
     ReleaseImage();
@@ -95,8 +121,7 @@ int ImageObject::DrawFitted(HDC dc, int x, int y, int width, int height) {
 
 int ImageObject::LoadPlugin(const std::string& path) {
     plugin_.Reset();
-    // The plug-in's own folder is searched first for the DLLs it needs.
-    plugin_.Reset(LoadLibraryExW(Utf8ToWide(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    plugin_.Reset(LoadPluginModule(path));
     return plugin_ ? 1 : 0;
 }
 
