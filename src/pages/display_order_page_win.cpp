@@ -1,21 +1,11 @@
 #include "pages/display_order_page_win.h"
 
-#include "resource.h"
-#include "ui/controls.h"
-
 namespace pelaconf {
 
-DisplayOrderPage::DisplayOrderPage(SettingsRecord& record) : PageDialog(IDD_DISPLAY_ORDER), record_(record) {}
+DisplayOrderPage::DisplayOrderPage(SettingsRecord& record)
+    : ModelPage(IDD_DISPLAY_ORDER, record, DisplayOrderHelpText()) {}
 
-bool DisplayOrderPage::OnInit() {
-    SetModified(0);
-    SetItemText(Window(), IDC_HELP_TEXT, DisplayOrderHelpText());
-    Reload();
-    return true;
-}
-
-void DisplayOrderPage::Reload() {
-    model_.Load(record_);
+void DisplayOrderPage::ShowModel() {
     SetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING, model_.order);
     SetCheckBox(Window(), IDC_ORDER_ONE_ROUND, model_.oneRound);
 }
@@ -30,19 +20,9 @@ void DisplayOrderPage::ShowOneRound() {
     EnableItem(Window(), IDC_ORDER_ONE_ROUND, model_.OneRoundEnabled());
 }
 
-bool DisplayOrderPage::Validate() {
-    ReadControls();
-    return true;
-}
-
-void DisplayOrderPage::Store() {
-    ReadControls();
-    model_.Store(record_);
-}
-
 bool DisplayOrderPage::OnCommand(int id, int notifyCode, HWND control) {
     if (notifyCode != BN_CLICKED) {
-        return PageDialog::OnCommand(id, notifyCode, control);
+        return ModelPage::OnCommand(id, notifyCode, control);
     }
     if (id == IDC_ORDER_ASCENDING || id == IDC_ORDER_DESCENDING || id == IDC_ORDER_RANDOM) {
         const int chosen = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
@@ -57,7 +37,7 @@ bool DisplayOrderPage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(1);
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 std::optional<INT_PTR> DisplayOrderPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {

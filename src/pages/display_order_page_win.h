@@ -3,29 +3,22 @@
 // random order enables.
 
 #include "pages/display_order_page.h"
-#include "ui/page_dialog.h"
+#include "pages/model_page_win.h"
 
 namespace pelaconf {
 
-class DisplayOrderPage : public PageDialog {
+class DisplayOrderPage : public ModelPage<DisplayOrderModel> {
 public:
     explicit DisplayOrderPage(SettingsRecord& record);
 
-    bool Validate() override;
-    void Store() override;
-    void Reload() override;
-
 protected:
-    bool OnInit() override;
+    void ShowModel() override;
+    void ReadControls() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void ReadControls();
     void ShowOneRound();
-
-    SettingsRecord& record_;
-    DisplayOrderModel model_;
 };
 
 } // namespace pelaconf

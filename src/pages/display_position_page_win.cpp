@@ -1,21 +1,11 @@
 #include "pages/display_position_page_win.h"
 
-#include "resource.h"
-#include "ui/controls.h"
-
 namespace pelaconf {
 
-DisplayPositionPage::DisplayPositionPage(SettingsRecord& record) : PageDialog(IDD_DISPLAY_POSITION), record_(record) {}
+DisplayPositionPage::DisplayPositionPage(SettingsRecord& record)
+    : ModelPage(IDD_DISPLAY_POSITION, record, DisplayPositionHelpText()) {}
 
-bool DisplayPositionPage::OnInit() {
-    SetModified(0);
-    SetItemText(Window(), IDC_HELP_TEXT, DisplayPositionHelpText());
-    Reload();
-    return true;
-}
-
-void DisplayPositionPage::Reload() {
-    model_.Load(record_);
+void DisplayPositionPage::ShowModel() {
     SetRadioGroupIndex(Window(), IDC_POSITION_CENTRE, model_.position);
     SetCheckBox(Window(), IDC_POSITION_FIT, model_.fit);
 }
@@ -23,16 +13,6 @@ void DisplayPositionPage::Reload() {
 void DisplayPositionPage::ReadControls() {
     ReadRadioGroupInto(Window(), IDC_POSITION_CENTRE, model_.position);
     model_.fit = GetCheckBox(Window(), IDC_POSITION_FIT);
-}
-
-bool DisplayPositionPage::Validate() {
-    ReadControls();
-    return true;
-}
-
-void DisplayPositionPage::Store() {
-    ReadControls();
-    model_.Store(record_);
 }
 
 bool DisplayPositionPage::OnCommand(int id, int notifyCode, HWND control) {
@@ -48,7 +28,7 @@ bool DisplayPositionPage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(1);
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 } // namespace pelaconf

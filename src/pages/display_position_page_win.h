@@ -2,27 +2,18 @@
 // The display position page: how the image is placed, and whether it is fitted to the screen.
 
 #include "pages/display_position_page.h"
-#include "ui/page_dialog.h"
+#include "pages/model_page_win.h"
 
 namespace pelaconf {
 
-class DisplayPositionPage : public PageDialog {
+class DisplayPositionPage : public ModelPage<DisplayPositionModel> {
 public:
     explicit DisplayPositionPage(SettingsRecord& record);
 
-    bool Validate() override;
-    void Store() override;
-    void Reload() override;
-
 protected:
-    bool OnInit() override;
+    void ShowModel() override;
+    void ReadControls() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-
-private:
-    void ReadControls();
-
-    SettingsRecord& record_;
-    DisplayPositionModel model_;
 };
 
 } // namespace pelaconf

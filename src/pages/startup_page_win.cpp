@@ -1,21 +1,10 @@
 #include "pages/startup_page_win.h"
 
-#include "resource.h"
-#include "ui/controls.h"
-
 namespace pelaconf {
 
-StartupPage::StartupPage(SettingsRecord& record) : PageDialog(IDD_STARTUP), record_(record) {}
+StartupPage::StartupPage(SettingsRecord& record) : ModelPage(IDD_STARTUP, record, StartupHelpText()) {}
 
-bool StartupPage::OnInit() {
-    SetModified(0);
-    SetItemText(Window(), IDC_HELP_TEXT, StartupHelpText());
-    Reload();
-    return true;
-}
-
-void StartupPage::Reload() {
-    model_.Load(record_);
+void StartupPage::ShowModel() {
     SetCheckBox(Window(), IDC_START_CHANGE_WALLPAPER, model_.changeWallpaper);
     SetCheckBox(Window(), IDC_START_SHOW_TOOLBAR, model_.showToolBar);
     SetCheckBox(Window(), IDC_START_EXIT_AT_ONCE, model_.exitAtOnce);
@@ -27,16 +16,6 @@ void StartupPage::ReadControls() {
     model_.exitAtOnce = GetCheckBox(Window(), IDC_START_EXIT_AT_ONCE);
 }
 
-bool StartupPage::Validate() {
-    ReadControls();
-    return true;
-}
-
-void StartupPage::Store() {
-    ReadControls();
-    model_.Store(record_);
-}
-
 bool StartupPage::OnCommand(int id, int notifyCode, HWND control) {
     const bool checkBox =
         id == IDC_START_CHANGE_WALLPAPER || id == IDC_START_SHOW_TOOLBAR || id == IDC_START_EXIT_AT_ONCE;
@@ -44,7 +23,7 @@ bool StartupPage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(1);
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 } // namespace pelaconf

@@ -1,8 +1,6 @@
 #include "pages/wallpaper_folder_page_win.h"
 
 #include "platform/message_boxes.h"
-#include "resource.h"
-#include "ui/controls.h"
 #include "ui/handles.h"
 #include "ui/wide_text.h"
 
@@ -22,19 +20,11 @@ int CALLBACK PreselectFolder(HWND browser, UINT message, LPARAM, LPARAM path) {
 } // namespace
 
 WallpaperFolderPage::WallpaperFolderPage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages)
-    : PageDialog(IDD_WALLPAPER_FOLDER), record_(record), files_(files), messages_(messages) {}
-
-bool WallpaperFolderPage::OnInit() {
-    SetModified(0);
-    SetItemText(Window(), IDC_HELP_TEXT, WallpaperFolderHelpText());
-    Reload();
-    return true;
-}
+    : ModelPage(IDD_WALLPAPER_FOLDER, record, WallpaperFolderHelpText()), files_(files), messages_(messages) {}
 
 // Any change of the path text marks the page, also the page's own loading: a stored path is
 // offered for saving again.
-void WallpaperFolderPage::Reload() {
-    model_.Load(record_);
+void WallpaperFolderPage::ShowModel() {
     if (GetItemText(Window(), IDC_FOLDER_PATH) != model_.path) {
         SetItemText(Window(), IDC_FOLDER_PATH, model_.path);
         SetModified(1);
@@ -47,15 +37,7 @@ void WallpaperFolderPage::ReadControls() {
     model_.includeSubfolders = GetCheckBox(Window(), IDC_FOLDER_SUBFOLDERS);
 }
 
-bool WallpaperFolderPage::Validate() {
-    ReadControls();
-    return model_.Validate(files_, messages_);
-}
-
-void WallpaperFolderPage::Store() {
-    ReadControls();
-    model_.Store(record_);
-}
+bool WallpaperFolderPage::ModelIsValid() { return model_.Validate(files_, messages_); }
 
 bool WallpaperFolderPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_FOLDER_PATH && notifyCode == EN_CHANGE) {
@@ -70,7 +52,7 @@ bool WallpaperFolderPage::OnCommand(int id, int notifyCode, HWND control) {
         BrowseForFolder();
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 void WallpaperFolderPage::BrowseForFolder() {
