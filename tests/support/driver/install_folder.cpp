@@ -1,9 +1,11 @@
 #include "install_folder.h"
 
+#include "driver.h"
 #include "ui/wide_text.h"
 
 #include <windows.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <stdexcept>
 
@@ -25,6 +27,36 @@ void CopyOrThrow(const std::wstring& from, const std::wstring& to) {
     if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
         throw std::runtime_error("cannot copy " + WideToUtf8(from));
     }
+}
+
+// Whether a process was started from this very file. A process whose path cannot be read yet
+// (it may still be starting) counts as one.
+bool RunsFrom(DWORD processId, const std::wstring& program) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        return true;
+    }
+    wchar_t path[MAX_PATH * 2];
+    DWORD size = MAX_PATH * 2;
+    const bool known = QueryFullProcessImageNameW(process, 0, path, &size);
+    CloseHandle(process);
+    return !known || CompareStringOrdinal(path, static_cast<int>(size), program.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool AnyProcessRunsFrom(const std::wstring& program) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const std::wstring name = program.substr(program.rfind(L'\\') + 1);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (bool more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+        found = _wcsicmp(entry.szExeFile, name.c_str()) == 0 && RunsFrom(entry.th32ProcessID, program);
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 } // namespace
@@ -83,6 +115,12 @@ void InstallFolder::Remove(const std::string& fileName) const { DeleteFileW(Path
 void InstallFolder::MakeFolder(const std::string& name) const { CreateDirectoryW(PathOf(name).c_str(), nullptr); }
 
 std::vector<std::string> InstallFolder::PelavineStarts() const {
+    // A start may still be on its way when Pelaconf has already ended: the stand-in writes its
+    // line as it runs, so the log is complete once no stand-in from this folder is running.
+    const std::wstring standIn = PathOf("Pelavine.exe");
+    if (!WaitUntil([&] { return !AnyProcessRunsFrom(standIn); })) {
+        throw std::runtime_error("the stand-in Pelavine.exe is still running");
+    }
     std::vector<std::string> lines;
     const std::string log = Read("Pelavine.log").value_or("");
     size_t start = 0;

@@ -23,7 +23,8 @@ public:
     void Remove(const std::string& fileName) const;
     void MakeFolder(const std::string& name) const;
 
-    // The command lines the stand-in Pelavine.exe was started with, one per start.
+    // The command lines the stand-in Pelavine.exe was started with, one per start, read once no
+    // stand-in started from this folder is still running.
     std::vector<std::string> PelavineStarts() const;
 
 private:
