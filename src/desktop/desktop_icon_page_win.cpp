@@ -1,19 +1,12 @@
 #include "desktop/desktop_icon_page_win.h"
 
-#include "resource.h"
-#include "ui/controls.h"
-
 namespace pelaconf {
 
-DesktopIconPage::DesktopIconPage(SettingsRecord& record) : PageDialog(IDD_DESKTOP_ICON), record_(record) {}
+DesktopIconPage::DesktopIconPage(SettingsRecord& record) : ModelPage(IDD_DESKTOP_ICON, record, DesktopIconHelpText()) {}
 
-bool DesktopIconPage::OnInit() {
-    SetModified(0);
-    SetItemText(Window(), IDC_HELP_TEXT, DesktopIconHelpText());
-    model_.Load(record_);
+void DesktopIconPage::ShowModel() {
     SetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE, model_.afterChange);
     SetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.always);
-    return true;
 }
 
 void DesktopIconPage::ReadControls() {
@@ -26,19 +19,9 @@ void DesktopIconPage::ShowAlways() {
     EnableItem(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.AlwaysEnabled());
 }
 
-bool DesktopIconPage::Validate() {
-    ReadControls();
-    return true;
-}
-
-void DesktopIconPage::Store() {
-    ReadControls();
-    model_.Store(record_);
-}
-
 bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
     if (notifyCode != BN_CLICKED) {
-        return PageDialog::OnCommand(id, notifyCode, control);
+        return ModelPage::OnCommand(id, notifyCode, control);
     }
     if (id == IDC_ICON_TRANSPARENT_AFTER_CHANGE) {
         ReadControls();
@@ -55,7 +38,7 @@ bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
         }
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 std::optional<INT_PTR> DesktopIconPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
