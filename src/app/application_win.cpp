@@ -6,7 +6,7 @@
 #include "app/wallpaper_mode.h"
 #include "desktop/wallpaper_services_win.h"
 #include "settings/settings_file.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <shellapi.h>
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include "app/categories.h"
 #include "resource.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace pelaconf {
 namespace {

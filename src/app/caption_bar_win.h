@@ -2,7 +2,7 @@
 // The bar above the page area that names the shown category in a rounded frame.
 
 #include "ui/dialog.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace pelaconf {
 

@@ -3,7 +3,7 @@
 // asks the window's own thread to end it.
 
 #include "app/fade.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <windows.h>
 

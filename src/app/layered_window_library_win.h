@@ -2,7 +2,7 @@
 // Layered windows, looked up at run time: where user32.dll lacks SetLayeredWindowAttributes,
 // fading and translucency are simply unavailable.
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #include "app/application_win.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <commctrl.h>
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 #include "ui/controls.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <stdexcept>
 

@@ -11,7 +11,7 @@
 #include "pages/wallpaper_folder_page_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace pelaconf {
 namespace {

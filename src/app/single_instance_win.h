@@ -2,7 +2,7 @@
 // One settings window at a time: the named mutex "Pelaconf" tells a second start that a
 // first one runs, and the window property "Pelaconf" lets it find that window.
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "desktop/wallpaper_services_win.h"
 
 #include "desktop/desktop_windows_win.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 

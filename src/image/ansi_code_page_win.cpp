@@ -1,6 +1,6 @@
 #include "image/ansi_code_page_win.h"
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 

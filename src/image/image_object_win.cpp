@@ -3,7 +3,7 @@
 #include "image/ansi_code_page_win.h"
 #include "image/fitting.h"
 #include "image/image_library_win.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 namespace pelaconf {
 namespace {

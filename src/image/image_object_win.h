@@ -6,7 +6,7 @@
 #include "image/fitting.h"
 #include "image/image_library.h"
 #include "image/plugin_description.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <windows.h>
 

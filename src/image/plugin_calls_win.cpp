@@ -2,7 +2,7 @@
 #include "image/ansi_code_page_win.h"
 #include "image/image_object_win.h"
 #include "image/plugin_bitmap.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 #include "image/wic_decoder_win.h"
 
-#include "ui/handles.h"
-#include "ui/wide_text.h"
+#include "win/handles.h"
+#include "win/wide_text.h"
 
 #include <wincodec.h>
 #include <windows.h>

@@ -1,8 +1,8 @@
 #include "pages/wallpaper_folder_page_win.h"
 
 #include "platform/message_boxes.h"
-#include "ui/handles.h"
-#include "ui/wide_text.h"
+#include "win/handles.h"
+#include "win/wide_text.h"
 
 #include <shlobj.h>
 

@@ -1,7 +1,7 @@
 #include "platform/file_system_win.h"
 
-#include "ui/handles.h"
-#include "ui/wide_text.h"
+#include "win/handles.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "platform/message_boxes_win.h"
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 

@@ -1,12 +1,15 @@
 #include "ui/controls.h"
 
-#include "pages/exchange_rules.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <vector>
 
 namespace pelaconf {
 namespace {
+
+// A two-state box cannot show "indeterminate", so a stored 2 shows checked; any value outside
+// 0 to 2 shows it cleared.
+bool CheckBoxShowsChecked(int value) { return value == 1 || value == 2; }
 
 bool IsRadioButton(HWND control) {
     wchar_t className[16] = {};

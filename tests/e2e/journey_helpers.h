@@ -3,7 +3,7 @@
 
 #include "driver.h"
 #include "resource.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <gtest/gtest.h>
 

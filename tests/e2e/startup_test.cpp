@@ -4,7 +4,7 @@
 #include "journey_helpers.h"
 #include "resource.h"
 #include "settings/code_page.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <gtest/gtest.h>
 

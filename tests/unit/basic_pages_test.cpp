@@ -3,7 +3,6 @@
 #include "fake_services.h"
 #include "pages/display_order_page.h"
 #include "pages/display_position_page.h"
-#include "pages/exchange_rules.h"
 #include "pages/startup_page.h"
 #include "pages/wallpaper_folder_page.h"
 #include "settings/settings_record.h"
@@ -103,14 +102,6 @@ TEST(DisplayPositionModel, FitIsStoredAsZeroOrOneAndThePositionAsLoaded) {
     model.Store(record);
     EXPECT_EQ(record.Rect_Type, 5);
     EXPECT_EQ(record.Rect_Fit, 1);
-}
-
-TEST(ExchangeRules, CheckBoxesShowValuesOutsideZeroToTwoCleared) {
-    EXPECT_FALSE(CheckBoxShowsChecked(0));
-    EXPECT_TRUE(CheckBoxShowsChecked(1));
-    EXPECT_TRUE(CheckBoxShowsChecked(2));
-    EXPECT_FALSE(CheckBoxShowsChecked(7));
-    EXPECT_FALSE(CheckBoxShowsChecked(-1));
 }
 
 TEST(HelpTexts, EachPageTextEndsWithItsLastLine) {

@@ -1,5 +1,5 @@
 // COM initialisation owned by scope, as the program's threads use it.
-#include "ui/handles.h"
+#include "win/handles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The Win32 file system on real files under Wine.
 #include "platform/file_system_win.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -5,7 +5,7 @@
 #include "image/bmp_codec.h"
 #include "image/image_library.h"
 #include "platform/file_system_win.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include "../support/live_image_test.h"
 

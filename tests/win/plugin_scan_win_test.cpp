@@ -3,7 +3,7 @@
 #include "platform/file_system_win.h"
 #include "plugins/plugin_catalogue.h"
 #include "settings/settings_record.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

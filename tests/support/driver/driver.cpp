@@ -1,6 +1,6 @@
 #include "driver.h"
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <stdexcept>
 #include <thread>

@@ -1,7 +1,7 @@
 #include "install_folder.h"
 
 #include "driver.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -2,7 +2,7 @@
 // requests are built there and read back.
 #include "driver.h"
 
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <commctrl.h>
 

@@ -4,7 +4,7 @@
 #include "driver.h"
 #include "image/bmp_codec.h"
 #include "resource.h"
-#include "ui/wide_text.h"
+#include "win/wide_text.h"
 
 #include <cstdio>
 #include <map>
