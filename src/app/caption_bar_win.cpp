@@ -1,6 +1,6 @@
 #include "app/caption_bar_win.h"
 
-#include "app/categories.h"
+#include "app/page_table_win.h"
 #include "resource.h"
 #include "win/wide_text.h"
 
@@ -13,6 +13,14 @@ constexpr int kFontHeight = 16;
 
 } // namespace
 
+std::string_view CaptionLabel(int pageIndex) {
+    const auto pages = PageTable();
+    if (pageIndex < 0 || pageIndex >= static_cast<int>(pages.size())) {
+        return "エラー";
+    }
+    return pages[pageIndex].label;
+}
+
 CaptionBar::CaptionBar() : Dialog(IDD_CAPTION_BAR) {}
 
 bool CaptionBar::OnInit() {
@@ -24,7 +32,7 @@ bool CaptionBar::OnInit() {
 }
 
 void CaptionBar::SetIndex(int pageIndex) {
-    if (pageIndex < kCategoryCount) {
+    if (pageIndex < static_cast<int>(PageTable().size())) {
         index_ = pageIndex;
     }
     // The label is also the bar's window text, so that it can be read from outside.

@@ -4,7 +4,12 @@
 #include "ui/dialog.h"
 #include "win/handles.h"
 
+#include <string_view>
+
 namespace pelaconf {
+
+// The caption of a page index: its category's label, or "エラー" for an index without a page.
+std::string_view CaptionLabel(int pageIndex);
 
 class CaptionBar : public Dialog {
 public:

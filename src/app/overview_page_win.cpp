@@ -64,7 +64,7 @@ const OverviewLink* OverviewPage::FindLink(int buttonId) const {
 bool OverviewPage::OnCommand(int id, int notifyCode, HWND control) {
     const OverviewLink* link = FindLink(id);
     if (link != nullptr && notifyCode == BN_CLICKED) {
-        selectCategory_(link->pageIndex);
+        selectCategory_(link->targetTemplateId);
         return true;
     }
     return PageDialog::OnCommand(id, notifyCode, control);

@@ -11,7 +11,7 @@ namespace pelaconf {
 
 class OverviewPage : public PageDialog {
 public:
-    // selectCategory: the settings window's selection of a category by page index.
+    // selectCategory: the settings window's selection of a category, by its page's template.
     OverviewPage(int templateId, std::function<void(int)> selectCategory);
 
 protected:

@@ -9,7 +9,7 @@ namespace pelaconf {
 
 struct OverviewLink {
     int buttonId;
-    int pageIndex; // the category the link selects
+    int targetTemplateId; // the link selects the category of the page with this template
     int descriptionId;
     std::string_view description;
 };
@@ -20,7 +20,7 @@ struct OverviewPageContent {
     std::vector<OverviewLink> links;
 };
 
-// The overview page of a template (101, 108 or 113); null for any other template.
+// The overview page of a template; null for a template that is no overview page.
 const OverviewPageContent* FindOverviewPage(int templateId);
 
 } // namespace pelaconf

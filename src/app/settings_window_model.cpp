@@ -6,6 +6,8 @@
 #include "settings/settings_file.h"
 #include "settings/string_helpers.h"
 
+#include <algorithm>
+
 namespace pelaconf {
 namespace {
 
@@ -30,9 +32,9 @@ SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeSt
 }
 
 bool SettingsWindowModel::ValidateAll() {
-    for (int order = 0; order < kValidatedPageCount; ++order) {
-        if (pages_[order] != nullptr && !pages_[order]->Validate()) {
-            host_.ShowPageAfterFailedValidation(kValidatedPageIndexes[order]);
+    for (const auto& [pageIndex, page] : pages_) {
+        if (!page->Validate()) {
+            host_.ShowPageAfterFailedValidation(pageIndex);
             return false;
         }
     }
@@ -40,12 +42,7 @@ bool SettingsWindowModel::ValidateAll() {
 }
 
 bool SettingsWindowModel::AnyPageModified() const {
-    for (const SettingsPage* page : pages_) {
-        if (page != nullptr && page->Modified() != 0) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(pages_.begin(), pages_.end(), [](const ValidatedPage& p) { return p.page->Modified() != 0; });
 }
 
 void SettingsWindowModel::Ok() {
@@ -75,10 +72,8 @@ void SettingsWindowModel::Apply() {
     if (!ValidateAll() || !CollectAndSave()) {
         return;
     }
-    for (SettingsPage* page : pages_) {
-        if (page != nullptr) {
-            page->SetModified(0);
-        }
+    for (const ValidatedPage& validated : pages_) {
+        validated.page->SetModified(0);
     }
     StartPelavine();
 }
@@ -100,10 +95,8 @@ bool SettingsWindowModel::CollectAndSave() {
     const std::string oldFolder = record.Wall_Dir_Path;
     const int oldIncludeSubfolders = record.Wall_Dir_Saike_Use;
     const int oldSusieUse = record.Susie_Use;
-    for (SettingsPage* page : pages_) {
-        if (page != nullptr) {
-            page->Store();
-        }
+    for (const ValidatedPage& validated : pages_) {
+        validated.page->Store();
     }
     SyncFadeWanted();
     if (!EqualNoCase(record.Wall_Dir_Path, oldFolder) || record.Wall_Dir_Saike_Use != oldIncludeSubfolders ||

@@ -1,11 +1,12 @@
 #pragma once
 // The rules of the settings window that need no window: validating and collecting the
-// thirteen settings pages in their fixed order, and what OK, Apply and Cancel do.
+// settings pages in their fixed order, and what OK, Apply and Cancel do.
 
 #include "app/fade.h"
 
-#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pelaconf {
 
@@ -14,13 +15,6 @@ class MessageBoxes;
 class ProcessStarter;
 class SettingsPage;
 struct SettingsRecord;
-
-inline constexpr int kValidatedPageCount = 13;
-
-// The page index of each validated page, in the order in which the pages are validated and
-// stored: wallpaper folder, start-up, display order, display position, timer, external
-// program, WAVE, timer stop, Susie, tray icon, desktop icon, hotkey, other settings.
-inline constexpr std::array<int, kValidatedPageCount> kValidatedPageIndexes{1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14, 15};
 
 inline constexpr char kSettingsSaveFailedMessage[] = "設定ファイルの保存に失敗しました";
 inline constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
@@ -37,6 +31,13 @@ public:
     virtual void ShowPageAfterFailedValidation(int pageIndex) = 0;
 };
 
+// A page that holds settings, with the index of its category, which is shown when the page
+// fails validation.
+struct ValidatedPage {
+    int pageIndex;
+    SettingsPage* page;
+};
+
 struct SettingsWindowServices {
     SettingsRecord& record;
     FileSystem& files;
@@ -48,8 +49,8 @@ class SettingsWindowModel {
 public:
     SettingsWindowModel(SettingsWindowServices services, FadeState& fade, SettingsWindowHost& host);
 
-    // The validated pages in validation order (see kValidatedPageIndexes).
-    void SetPages(const std::array<SettingsPage*, kValidatedPageCount>& pages) { pages_ = pages; }
+    // The pages that hold settings, in the order in which they are validated and stored.
+    void SetPages(std::vector<ValidatedPage> pages) { pages_ = std::move(pages); }
     void SetFirstRun(bool firstRun) { firstRun_ = firstRun; }
     bool FirstRun() const { return firstRun_; }
 
@@ -75,7 +76,7 @@ private:
     SettingsWindowServices services_;
     FadeState& fade_;
     SettingsWindowHost& host_;
-    std::array<SettingsPage*, kValidatedPageCount> pages_{};
+    std::vector<ValidatedPage> pages_;
     bool firstRun_ = false;
     bool busy_ = false;
 };

@@ -1,17 +1,13 @@
 #include "app/settings_window_win.h"
 
 #include "app/layered_window_library_win.h"
-#include "app/overview_page_win.h"
 #include "app/single_instance_win.h"
-#include "desktop/desktop_icon_page_win.h"
-#include "pages/blank_page_win.h"
-#include "pages/display_order_page_win.h"
-#include "pages/display_position_page_win.h"
-#include "pages/startup_page_win.h"
-#include "pages/wallpaper_folder_page_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
 #include "win/wide_text.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace pelaconf {
 namespace {
@@ -74,32 +70,32 @@ bool SettingsWindow::OnInit() {
 }
 
 void SettingsWindow::CreatePages() {
-    SettingsRecord& record = services_.record;
-    const auto select = [this](int pageIndex) { SelectCategory(pageIndex); };
-    for (int index = 0; index < kCategoryCount; ++index) {
-        const int templateId = Categories()[index].templateId;
-        if (FindOverviewPage(templateId) != nullptr) {
-            pages_[index] = std::make_unique<OverviewPage>(templateId, select);
-        } else if (templateId == IDD_WALLPAPER_FOLDER) {
-            pages_[index] = std::make_unique<WallpaperFolderPage>(record, services_.files, services_.messages);
-        } else if (templateId == IDD_STARTUP) {
-            pages_[index] = std::make_unique<StartupPage>(record);
-        } else if (templateId == IDD_DISPLAY_ORDER) {
-            pages_[index] = std::make_unique<DisplayOrderPage>(record);
-        } else if (templateId == IDD_DISPLAY_POSITION) {
-            pages_[index] = std::make_unique<DisplayPositionPage>(record);
-        } else if (templateId == IDD_DESKTOP_ICON) {
-            pages_[index] = std::make_unique<DesktopIconPage>(record);
-        } else {
-            pages_[index] = std::make_unique<BlankPage>(templateId);
+    const PageContext context{services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); }};
+    for (const PageRow& row : PageTable()) {
+        pages_.push_back(row.create(context, row.templateId));
+        pages_.back().dialog->CreateChild(Window());
+    }
+    HandValidatedPagesToModel();
+}
+
+void SettingsWindow::HandValidatedPagesToModel() {
+    std::vector<std::pair<int, ValidatedPage>> byPlace;
+    for (size_t index = 0; index < pages_.size(); ++index) {
+        const PageRow& row = PageTable()[index];
+        if (row.validationPlace == kNotValidated) {
+            continue;
         }
-        pages_[index]->CreateChild(Window());
+        if (pages_[index].settings == nullptr) {
+            throw std::logic_error("a validated page must hold settings");
+        }
+        byPlace.push_back({row.validationPlace, {static_cast<int>(index), pages_[index].settings}});
     }
-    std::array<SettingsPage*, kValidatedPageCount> validated{};
-    for (int order = 0; order < kValidatedPageCount; ++order) {
-        validated[order] = pages_[kValidatedPageIndexes[order]].get();
+    std::sort(byPlace.begin(), byPlace.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ValidatedPage> validated;
+    for (const auto& [place, page] : byPlace) {
+        validated.push_back(page);
     }
-    model_.SetPages(validated);
+    model_.SetPages(std::move(validated));
 }
 
 void SettingsWindow::PlaceChildren() {
@@ -109,17 +105,16 @@ void SettingsWindow::PlaceChildren() {
     ShowWindow(captionBar_.Window(), SW_SHOWNA);
     const RECT pageArea = ChildRectangle(Window(), IDC_PAGE_FRAME);
     for (const auto& page : pages_) {
-        page->Place(pageArea);
+        page.dialog->Place(pageArea);
     }
 }
 
 // Top-level categories in order, each followed by its children; the parents shown expanded.
 void SettingsWindow::BuildCategoryTree() {
     const HWND tree = Item(IDC_CATEGORY_TREE);
-    const auto& categories = Categories();
-    for (int index = 0; index < kCategoryCount; ++index) {
-        const int parent = categories[index].parentIndex;
-        treeItems_[index] = InsertTreeItem(tree, parent < 0 ? TVI_ROOT : treeItems_[parent], categories[index].label);
+    for (const PageRow& row : PageTable()) {
+        const int parent = row.parentTemplateId == kTopLevel ? -1 : PageIndexOf(row.parentTemplateId);
+        treeItems_.push_back(InsertTreeItem(tree, parent < 0 ? TVI_ROOT : treeItems_[parent], row.label));
         if (parent >= 0) {
             SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(treeItems_[parent]));
         }
@@ -128,7 +123,7 @@ void SettingsWindow::BuildCategoryTree() {
 }
 
 void SettingsWindow::SelectCategory(int pageIndex) {
-    if (pageIndex < 0 || pageIndex >= kCategoryCount || treeItems_[pageIndex] == nullptr) {
+    if (pageIndex < 0 || pageIndex >= static_cast<int>(treeItems_.size()) || treeItems_[pageIndex] == nullptr) {
         return;
     }
     SendDlgItemMessageW(Window(), IDC_CATEGORY_TREE, TVM_SELECTITEM, TVGN_CARET,
@@ -144,20 +139,16 @@ void SettingsWindow::ShowPageAfterFailedValidation(int pageIndex) {
 void SettingsWindow::ShowPage(int pageIndex) {
     captionBar_.SetIndex(pageIndex);
     for (const auto& page : pages_) {
-        ShowWindow(page->Window(), SW_HIDE);
+        ShowWindow(page.dialog->Window(), SW_HIDE);
     }
-    if (pageIndex >= 0 && pageIndex < kCategoryCount) {
-        ShowWindow(pages_[pageIndex]->Window(), SW_SHOW);
+    if (pageIndex >= 0 && pageIndex < static_cast<int>(pages_.size())) {
+        ShowWindow(pages_[pageIndex].dialog->Window(), SW_SHOW);
     }
 }
 
-int SettingsWindow::PageIndexOf(HTREEITEM item) const {
-    for (int index = 0; index < kCategoryCount; ++index) {
-        if (treeItems_[index] == item) {
-            return index;
-        }
-    }
-    return -1;
+int SettingsWindow::PageIndexOfItem(HTREEITEM item) const {
+    const auto found = std::find(treeItems_.begin(), treeItems_.end(), item);
+    return found == treeItems_.end() ? -1 : static_cast<int>(found - treeItems_.begin());
 }
 
 std::optional<LRESULT> SettingsWindow::OnNotify(const NMHDR& header) {
@@ -171,7 +162,7 @@ std::optional<LRESULT> SettingsWindow::OnNotify(const NMHDR& header) {
         return refuse ? TRUE : FALSE;
     }
     if ((header.code == TVN_SELCHANGEDW || header.code == TVN_SELCHANGEDA) && change.itemNew.hItem != nullptr) {
-        ShowPage(PageIndexOf(change.itemNew.hItem));
+        ShowPage(PageIndexOfItem(change.itemNew.hItem));
         validateOnSelection_ = true;
         return 0;
     }

@@ -1,20 +1,18 @@
 #pragma once
-// The settings window: the category tree, the caption bar, the eighteen pages and OK, Cancel
-// and Apply. The rules of saving live in SettingsWindowModel; this class moves between the
+// The settings window: the category tree, the caption bar, the pages of the page table and OK,
+// Cancel and Apply. The rules of saving live in SettingsWindowModel; this class moves between the
 // window and the model.
 
 #include "app/caption_bar_win.h"
-#include "app/categories.h"
 #include "app/fade.h"
 #include "app/fade_thread_win.h"
+#include "app/page_table_win.h"
 #include "app/settings_window_model.h"
 #include "ui/dialog.h"
-#include "ui/page_dialog.h"
 
 #include <commctrl.h>
 
-#include <array>
-#include <memory>
+#include <vector>
 
 namespace pelaconf {
 
@@ -44,10 +42,11 @@ protected:
 private:
     void ShowPageAfterFailedValidation(int pageIndex) override;
     void CreatePages();
+    void HandValidatedPagesToModel();
     void PlaceChildren();
     void BuildCategoryTree();
     void ShowPage(int pageIndex);
-    int PageIndexOf(HTREEITEM item) const;
+    int PageIndexOfItem(HTREEITEM item) const;
 
     SettingsWindowServices services_;
     const LayeredWindowLibrary& layeredWindows_;
@@ -55,8 +54,8 @@ private:
     FadeThread fadeThread_;
     SettingsWindowModel model_;
     CaptionBar captionBar_;
-    std::array<std::unique_ptr<PageDialog>, kCategoryCount> pages_;
-    std::array<HTREEITEM, kCategoryCount> treeItems_{};
+    std::vector<CreatedPage> pages_;   // by page index
+    std::vector<HTREEITEM> treeItems_; // by page index
     bool validateOnSelection_ = false;
 };
 

@@ -3,6 +3,7 @@
 // shows its help text and its model when it opens, reads the model back from its controls to
 // validate and store it, and refills itself from the record on Reload.
 
+#include "pages/settings_page.h"
 #include "resource.h"
 #include "ui/controls.h"
 #include "ui/page_dialog.h"
@@ -13,7 +14,7 @@ namespace pelaconf {
 
 struct SettingsRecord;
 
-template <typename Model> class ModelPage : public PageDialog {
+template <typename Model> class ModelPage : public PageDialog, public SettingsPage {
 public:
     ModelPage(int templateId, SettingsRecord& record, std::string_view helpText)
         : PageDialog(templateId), record_(record), helpText_(helpText) {}

@@ -1,13 +1,12 @@
 #pragma once
-// The base of every page of the settings window and the wizard: a child dialog that keeps the
-// settings page contract. A page without settings is always valid and stores nothing.
+// The base of every page: a child dialog that a window with pages (the settings window, the
+// wizard) creates hidden, places over its page area and shows one at a time.
 
-#include "pages/settings_page.h"
 #include "ui/dialog.h"
 
 namespace pelaconf {
 
-class PageDialog : public Dialog, public SettingsPage {
+class PageDialog : public Dialog {
 public:
     using Dialog::Dialog;
 
@@ -16,9 +15,6 @@ public:
     bool CreateChild(HWND parent);
     // Moves the page onto the rectangle (in the parent's client coordinates) without painting.
     void Place(const RECT& area);
-
-    bool Validate() override { return true; }
-    void Store() override {}
 
 protected:
     // Enter and Esc belong to the window that hosts the page, never end the page itself.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace pelaconf {
 namespace {
 
@@ -111,15 +113,17 @@ TEST(HelpTexts, EachPageTextEndsWithItsLastLine) {
     EXPECT_TRUE(WallpaperFolderHelpText().ends_with("画像ファイルを壁紙変更の対象とします。\n"));
 }
 
-TEST(OverviewPages, EachLinkSelectsASubCategoryOfItsOwnGroup) {
+TEST(OverviewPages, EachLinkSelectsTheCategoryOfItsRowInTheGroup) {
+    const std::vector<std::vector<int>> targets{{103, 105, 106, 107}, {109, 110, 111, 112}, {115, 117, 118, 152, 155}};
     const int groups[] = {101, 108, 113};
-    const int firstChild[] = {1, 6, 11};
     for (int g = 0; g < 3; ++g) {
         const OverviewPageContent* page = FindOverviewPage(groups[g]);
         ASSERT_NE(page, nullptr);
-        for (size_t i = 0; i < page->links.size(); ++i) {
-            EXPECT_EQ(page->links[i].pageIndex, firstChild[g] + static_cast<int>(i));
+        std::vector<int> selected;
+        for (const auto& link : page->links) {
+            selected.push_back(link.targetTemplateId);
         }
+        EXPECT_EQ(selected, targets[g]) << groups[g];
     }
     EXPECT_EQ(FindOverviewPage(113)->links.back().buttonId, 1015);
     EXPECT_EQ(FindOverviewPage(103), nullptr);

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <vector>
 
 namespace pelaconf {
 namespace {
@@ -35,15 +37,20 @@ public:
     void ShowPageAfterFailedValidation(int pageIndex) override { shownPages.push_back(pageIndex); }
 };
 
+// The page index of each page that holds settings, in the order of validation and storing:
+// wallpaper folder, start-up, display order, display position, timer, external program, WAVE,
+// timer stop, Susie, tray icon, desktop icon, hotkey, other settings.
+constexpr std::array<int, 13> kValidatedPageIndexes{1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14, 15};
+
 class SettingsWindowModelTest : public ::testing::Test {
 protected:
     SettingsWindowModelTest() {
         record.Wall_Dir_Path = "C:\\Pictures";
-        std::array<SettingsPage*, kValidatedPageCount> pointers{};
-        for (int i = 0; i < kValidatedPageCount; ++i) {
-            pointers[i] = &pages[i];
+        std::vector<ValidatedPage> validated;
+        for (size_t i = 0; i < pages.size(); ++i) {
+            validated.push_back({kValidatedPageIndexes[i], &pages[i]});
         }
-        model.SetPages(pointers);
+        model.SetPages(validated);
         fade.command = kFadeIdle; // the fade-in is over
         files.files[record.ShuffleListPath()] = "shuffle";
     }
@@ -56,7 +63,7 @@ protected:
     FakeProcessStarter processes;
     FadeState fade;
     RecordingHost host;
-    std::array<ScriptedPage, kValidatedPageCount> pages;
+    std::array<ScriptedPage, kValidatedPageIndexes.size()> pages;
     SettingsWindowModel model{{record, files, messages, processes}, fade, host};
 };
 
@@ -228,9 +235,7 @@ TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsI
     reentering.answers = {MessageAnswer::Yes};
     SettingsWindowModel reenteredModel{{record, files, reentering, processes}, fade, host};
     reentering.model = &reenteredModel;
-    std::array<SettingsPage*, kValidatedPageCount> pointers{};
-    pointers[0] = &pages[0];
-    reenteredModel.SetPages(pointers);
+    reenteredModel.SetPages({{kValidatedPageIndexes[0], &pages[0]}});
     reenteredModel.Ok();
     EXPECT_EQ(reentering.shown.size(), 1u);
     EXPECT_EQ(processes.started.size(), 1u);

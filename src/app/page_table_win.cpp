@@ -1,0 +1,62 @@
+#include "app/page_table_win.h"
+
+#include "app/overview_page_win.h"
+#include "desktop/desktop_icon_page_win.h"
+#include "pages/blank_page_win.h"
+#include "pages/display_order_page_win.h"
+#include "pages/display_position_page_win.h"
+#include "pages/startup_page_win.h"
+#include "pages/wallpaper_folder_page_win.h"
+#include "resource.h"
+
+namespace pelaconf {
+namespace {
+
+CreatedPage Overview(const PageContext& context, int templateId) {
+    return MakePage<OverviewPage>(templateId, context.selectCategory);
+}
+
+CreatedPage NotBuiltYet(const PageContext&, int templateId) { return MakePage<BlankPage>(templateId); }
+
+constexpr PageRow kPages[] = {
+    {"基本設定", kTopLevel, IDD_BASIC_OVERVIEW, kNotValidated, Overview},
+    {"壁紙フォルダ", IDD_BASIC_OVERVIEW, IDD_WALLPAPER_FOLDER, 1,
+     [](const PageContext& c, int) {
+         return MakePage<WallpaperFolderPage>(c.services.record, c.services.files, c.services.messages);
+     }},
+    {"起動", IDD_BASIC_OVERVIEW, IDD_STARTUP, 2,
+     [](const PageContext& c, int) { return MakePage<StartupPage>(c.services.record); }},
+    {"表示順", IDD_BASIC_OVERVIEW, IDD_DISPLAY_ORDER, 3,
+     [](const PageContext& c, int) { return MakePage<DisplayOrderPage>(c.services.record); }},
+    {"表示位置", IDD_BASIC_OVERVIEW, IDD_DISPLAY_POSITION, 4,
+     [](const PageContext& c, int) { return MakePage<DisplayPositionPage>(c.services.record); }},
+    {"自動壁紙変更", kTopLevel, IDD_AUTO_CHANGE_OVERVIEW, kNotValidated, Overview},
+    {"タイマ", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER, 5, NotBuiltYet},
+    {"外部プログラム実行", IDD_AUTO_CHANGE_OVERVIEW, IDD_EXTERNAL_PROGRAM, 6, NotBuiltYet},
+    {"WAVEの演奏", IDD_AUTO_CHANGE_OVERVIEW, IDD_WAVE, 7, NotBuiltYet},
+    {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8, NotBuiltYet},
+    {"詳細設定", kTopLevel, IDD_DETAIL_OVERVIEW, kNotValidated, Overview},
+    {"Susieプラグイン", IDD_DETAIL_OVERVIEW, IDD_SUSIE, 9, NotBuiltYet},
+    {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10, NotBuiltYet},
+    {"デスクトップアイコン", IDD_DETAIL_OVERVIEW, IDD_DESKTOP_ICON, 11,
+     [](const PageContext& c, int) { return MakePage<DesktopIconPage>(c.services.record); }},
+    {"ホットキー", IDD_DETAIL_OVERVIEW, IDD_HOTKEY, 12, NotBuiltYet},
+    {"その他", IDD_DETAIL_OVERVIEW, IDD_OTHER, 13, NotBuiltYet},
+    {"壁紙変更", kTopLevel, IDD_WALLPAPER_BROWSER, kNotValidated, NotBuiltYet},
+    {"バージョン", kTopLevel, IDD_VERSION, kNotValidated, NotBuiltYet},
+};
+
+} // namespace
+
+std::span<const PageRow> PageTable() { return kPages; }
+
+int PageIndexOf(int templateId) {
+    for (size_t index = 0; index < std::size(kPages); ++index) {
+        if (kPages[index].templateId == templateId) {
+            return static_cast<int>(index);
+        }
+    }
+    return -1;
+}
+
+} // namespace pelaconf
