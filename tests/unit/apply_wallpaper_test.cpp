@@ -1,7 +1,7 @@
 #include "desktop/apply_wallpaper.h"
 #include "desktop/wallpaper_style.h"
 #include "fake_file_system.h"
-#include "platform/registry.h"
+#include "fake_registry.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -35,22 +35,6 @@ struct FakeImage : WallpaperImage {
     }
 };
 
-struct FakeRegistry : Registry {
-    bool writable = true;
-    std::vector<std::pair<std::string, std::string>> written;
-    std::optional<std::string> ReadUserText(const std::string&, const std::string&, size_t) const override {
-        return std::nullopt;
-    }
-    bool WriteUserStrings(const std::string& key,
-                          const std::vector<std::pair<std::string, std::string>>& values) override {
-        EXPECT_EQ(key, "Control Panel\\desktop");
-        if (writable) {
-            written = values;
-        }
-        return writable;
-    }
-};
-
 struct FakeDesktop : Desktop {
     std::vector<std::string> wallpapers;
     Size ScreenSize() const override { return {1024, 768}; }
@@ -63,7 +47,13 @@ protected:
     int Apply(const std::string& path = "C:\\pics\\a.jpg") {
         return ApplyWallpaper(record_, path, {files_, image_, registry_, desktop_});
     }
-    using Values = std::vector<std::pair<std::string, std::string>>;
+    // Every registry value applying writes is the desktop's.
+    void TearDown() override {
+        for (const std::string& key : registry_.writeKeys) {
+            EXPECT_EQ(key, "Control Panel\\desktop");
+        }
+    }
+    using Values = testing::FakeRegistry::Values;
     static Values StyleValues(const char* tile, const char* style) {
         return {{"TileWallpaper", tile}, {"WallpaperStyle", style}};
     }
@@ -71,7 +61,7 @@ protected:
     SettingsRecord record_;
     testing::FakeFileSystem files_;
     FakeImage image_;
-    FakeRegistry registry_;
+    testing::FakeRegistry registry_;
     FakeDesktop desktop_;
 };
 

@@ -1,42 +1,14 @@
 #include "app/wallpaper_mode.h"
 #include "fake_file_system.h"
-#include "platform/message_boxes.h"
-#include "platform/registry.h"
-#include "plugins/plugin_catalogue.h"
+#include "fake_plugin_probe.h"
+#include "fake_registry.h"
+#include "fake_services.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
 
 namespace pelaconf {
 namespace {
-
-struct RecordedMessages : MessageBoxes {
-    std::vector<std::pair<std::string, MessageKind>> shown;
-    MessageAnswer Show(std::string_view text, MessageKind kind) override {
-        shown.emplace_back(std::string(text), kind);
-        return MessageAnswer::Ok;
-    }
-};
-
-struct FakeRegistry : Registry {
-    std::optional<std::string> susieFolder;
-    std::optional<std::string> ReadUserText(const std::string&, const std::string&, size_t) const override {
-        return susieFolder;
-    }
-    bool WriteUserStrings(const std::string&, const std::vector<std::pair<std::string, std::string>>&) override {
-        return true;
-    }
-};
-
-struct FakeProbe : PluginProbe {
-    std::map<std::string, std::string> filters;
-    int probes = 0;
-    std::optional<std::string> ReadImportFilter(const std::string& path) override {
-        ++probes;
-        const auto found = filters.find(path);
-        return found == filters.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-};
 
 struct FakeApplier : WallpaperApplier {
     int result = 0;
@@ -53,6 +25,9 @@ protected:
     void Run(const std::string& path) {
         RunWallpaperMode(path, record_, {files_, registry_, probe_, applier_, messages_});
     }
+    void SetSusieFolderInRegistry(const std::string& folder) {
+        registry_.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = folder;
+    }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const auto& [text, kind] : messages_.shown) {
@@ -64,16 +39,16 @@ protected:
 
     SettingsRecord record_;
     testing::FakeFileSystem files_;
-    FakeRegistry registry_;
-    FakeProbe probe_;
+    testing::FakeRegistry registry_;
+    testing::FakePluginProbe probe_;
     FakeApplier applier_;
-    RecordedMessages messages_;
+    testing::FakeMessageBoxes messages_;
 };
 
 TEST_F(WallpaperMode, AKnownTypeIsAppliedWithoutAScan) {
     Run("C:\\pics\\A.JPG");
     EXPECT_EQ(applier_.applied, std::vector<std::string>{"C:\\pics\\A.JPG"});
-    EXPECT_EQ(probe_.probes, 0);
+    EXPECT_TRUE(probe_.probed.empty());
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -96,13 +71,13 @@ TEST_F(WallpaperMode, WithoutSusieThePluginDoesNotHelp) {
 
 TEST_F(WallpaperMode, AnEmptySusieFolderIsTakenFromTheRegistryBeforeTheScan) {
     record_.Susie_Dir_Path = "";
-    registry_.susieFolder = "D:\\Susie";
+    SetSusieFolderInRegistry("D:\\Susie");
     Run("C:\\pics\\noextension");
     EXPECT_EQ(record_.Susie_Dir_Path, "D:\\Susie");
     EXPECT_EQ(Messages(), std::vector<std::string>{"対応した画像ファイルではありません。"});
 
     record_.Susie_Dir_Path = "Empty";
-    registry_.susieFolder = "E:\\Other";
+    SetSusieFolderInRegistry("E:\\Other");
     Run("C:\\pics\\noextension");
     EXPECT_EQ(record_.Susie_Dir_Path, "Empty") << "a set folder is kept";
 }
