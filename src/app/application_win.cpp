@@ -4,7 +4,8 @@
 #include "app/settings_window_win.h"
 #include "app/single_instance_win.h"
 #include "app/wallpaper_mode.h"
-#include "desktop/wallpaper_services_win.h"
+#include "desktop/system_desktop_win.h"
+#include "plugins/image_object_probe_win.h"
 #include "settings/settings_file.h"
 #include "win/wide_text.h"
 
@@ -29,15 +30,15 @@ int Application::Run(const std::vector<std::string>& arguments) {
 void Application::RunWallpaperMode(const std::string& imagePath) {
     class Applier : public WallpaperApplier {
     public:
-        Applier(Application& application) : application_(application), image_(application.imageWork_) {}
+        explicit Applier(Application& application) : application_(application) {}
         int ApplyWallpaper(const std::string& path) override {
-            return pelaconf::ApplyWallpaper(application_.record_, path,
-                                            {application_.files_, image_, application_.registry_, desktop_});
+            return pelaconf::ApplyWallpaper(
+                application_.record_, path,
+                {application_.files_, application_.imageWork_, application_.registry_, desktop_});
         }
 
     private:
         Application& application_;
-        ImageObjectWallpaper image_;
         Win32Desktop desktop_;
     } applier(*this);
     ImageObjectPluginProbe plugins(imageWork_);

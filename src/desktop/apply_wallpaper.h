@@ -2,10 +2,9 @@
 // Making one image file the desktop wallpaper: decode it, choose and record the display style,
 // save Wallpaper.bmp fitted as the settings ask, and hand that bitmap to the system.
 
-#include "image/decoding_order.h"
 #include "image/fitting.h"
+#include "image/wallpaper_image.h"
 
-#include <optional>
 #include <string>
 
 namespace pelaconf {
@@ -13,15 +12,6 @@ namespace pelaconf {
 class FileSystem;
 class Registry;
 struct SettingsRecord;
-
-// What applying needs of the image work object beyond decoding.
-class WallpaperImage : public ImageLoader {
-public:
-    // The held image's size; empty when no image is held.
-    virtual std::optional<Size> HeldImageSize() const = 0;
-    // Saves the held image as a 24-bit bitmap fitted to the screen, and releases it; non-zero on success.
-    virtual int SaveBitmap(const std::string& path, int fitMode) = 0;
-};
 
 // The system's side of the desktop.
 class Desktop {

@@ -5,6 +5,8 @@
 #include "image/image_library_win.h"
 #include "win/wide_text.h"
 
+#include <cstdlib>
+
 namespace pelaconf {
 namespace {
 
@@ -80,6 +82,14 @@ int ImageObject::LoadPng(const std::string& path) {
 
 int ImageObject::GetHeader(InfoHeaderBytes& header) const {
     return image_ != nullptr && LibGetHeader(image_, header) == 1 ? 1 : 0;
+}
+
+std::optional<Size> ImageObject::HeldImageSize() const {
+    InfoHeaderBytes header{};
+    if (GetHeader(header) == 0) {
+        return std::nullopt;
+    }
+    return Size{HeaderWidth(header), std::abs(HeaderHeight(header))}; // top-down images have negative heights
 }
 
 int ImageObject::SaveBitmap(const std::string& path, int fitMode) {

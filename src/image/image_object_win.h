@@ -2,10 +2,10 @@
 // An image object holds at most one loaded Susie plug-in module and at most one library image.
 // The two are independent: an image decoded by a plug-in stays valid after the module is unloaded.
 
-#include "image/decoding_order.h"
 #include "image/fitting.h"
 #include "image/image_library.h"
 #include "image/plugin_description.h"
+#include "image/wallpaper_image.h"
 #include "win/handles.h"
 
 #include <windows.h>
@@ -20,7 +20,7 @@ enum PictureMode : int {
     kPicturePreviewFirst = 1,
 };
 
-class ImageObject : public ImageLoader {
+class ImageObject : public WallpaperImage {
 public:
     ImageObject() = default;
     ~ImageObject() override;
@@ -38,9 +38,11 @@ public:
     int LoadPng(const std::string& path) override;
     // 1 and the image's 40-byte header; 0 when no image is held.
     int GetHeader(InfoHeaderBytes& header) const;
+    // Width and height, positive also for a top-down image; empty when no image is held.
+    std::optional<Size> HeldImageSize() const override;
     // Saves the image as a 24-bit BMP (fit modes in image/fitting.h, against the screen's size) and
     // releases it, also when the save fails. Non-zero on success.
-    int SaveBitmap(const std::string& path, int fitMode);
+    int SaveBitmap(const std::string& path, int fitMode) override;
     // Draws the image inside the frame less a one-pixel border, as large as fits, aspect ratio
     // kept and centred. The rows drawn; 0 when no image is held, the frame has no inside or
     // drawing fails.
