@@ -28,21 +28,9 @@ int Application::Run(const std::vector<std::string>& arguments) {
 
 // Applies the image through the image work object; never writes Pelavine.ini.
 void Application::RunWallpaperMode(const std::string& imagePath) {
-    class Applier : public WallpaperApplier {
-    public:
-        explicit Applier(Application& application) : application_(application) {}
-        int ApplyWallpaper(const std::string& path) override {
-            return pelaconf::ApplyWallpaper(
-                application_.record_, path,
-                {application_.files_, application_.imageWork_, application_.registry_, desktop_});
-        }
-
-    private:
-        Application& application_;
-        Win32Desktop desktop_;
-    } applier(*this);
+    Win32Desktop desktop;
     ImageObjectPluginProbe plugins(imageWork_);
-    pelaconf::RunWallpaperMode(imagePath, record_, {files_, registry_, plugins, applier, messages_});
+    pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop}, plugins, messages_});
 }
 
 void Application::RunSettingsMode(bool firstRun) {

@@ -22,14 +22,17 @@ public:
     virtual void SetWallpaperBitmap(const std::string& bitmapPath) = 0;
 };
 
-enum ApplyResult : int {
-    kApplied = 0,
-    kApplyBusy = 1,
-    kApplyNoFile = -1,
-    kApplyNoLoader = -2,
-    kApplyFailed = -3,
-    kApplyRegistryFailed = -9,
+enum class ApplyResult : int {
+    Applied = 0,
+    Busy = 1, // an application is already in progress
+    NoFile = -1,
+    NoLoader = -2, // no plug-in is listed first for the extension and the library has no loader for it
+    Failed = -3,   // no extension, or decoding or saving failed
+    RegistryFailed = -9,
 };
+
+// The error message the user is shown for a result; null for the results that show none.
+const char* ApplyResultMessage(ApplyResult result);
 
 struct WallpaperServices {
     const FileSystem& files;
@@ -38,7 +41,7 @@ struct WallpaperServices {
     Desktop& desktop;
 };
 
-int ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);
+ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);
 
 // The display style for an automatic kind from the held image; -1 when no image is held.
 int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& desktop);
