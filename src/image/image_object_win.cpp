@@ -1,6 +1,6 @@
 #include "image/image_object_win.h"
 
-#include "image/ansi_code_page_win.h"
+#include "susie/ansi_code_page_win.h"
 #include "image/fitting.h"
 #include "image/image_library_win.h"
 #include "win/wide_text.h"

@@ -4,7 +4,7 @@
 
 #include "image/fitting.h"
 #include "image/image_library.h"
-#include "image/plugin_description.h"
+#include "susie/plugin_description.h"
 #include "image/wallpaper_image.h"
 #include "win/handles.h"
 

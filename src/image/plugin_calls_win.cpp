@@ -1,7 +1,7 @@
 // The image object's conversation with a Susie plug-in: what it is, and decoding through it.
-#include "image/ansi_code_page_win.h"
+#include "susie/ansi_code_page_win.h"
 #include "image/image_object_win.h"
-#include "image/plugin_bitmap.h"
+#include "susie/plugin_bitmap.h"
 #include "win/wide_text.h"
 
 #include <span>

@@ -1,6 +1,6 @@
 // The image object with our own PNM plug-ins: questions, decoding, saving and drawing.
 #include "image/image_object_win.h"
-#include "image/plugin_bitmap.h"
+#include "susie/plugin_bitmap.h"
 
 #include "image_test_support.h"
 
