@@ -2,8 +2,8 @@
 // The plug-in scan's validation on Windows: each plug-in is loaded into the image work object and
 // asked about itself.
 
-#include "image/image_object_win.h"
 #include "plugins/plugin_catalogue.h"
+#include "susie/image_object_win.h"
 
 namespace pelaconf {
 

@@ -1,5 +1,5 @@
 // The image object with our own PNM plug-ins: questions, decoding, saving and drawing.
-#include "image/image_object_win.h"
+#include "susie/image_object_win.h"
 #include "susie/plugin_bitmap.h"
 
 #include "image_test_support.h"

@@ -1,24 +1,18 @@
 #pragma once
-// An image object holds at most one loaded Susie plug-in module and at most one library image.
-// The two are independent: an image decoded by a plug-in stays valid after the module is unloaded.
+// The image work object: at most one loaded Susie plug-in module and at most one library image,
+// joined by decoding through the one into the other. The two are independent: an image decoded by
+// a plug-in stays valid after the module is unloaded.
 
 #include "image/fitting.h"
 #include "image/image_library.h"
-#include "susie/plugin_description.h"
 #include "image/wallpaper_image.h"
-#include "win/handles.h"
+#include "susie/plugin_module_win.h"
 
 #include <windows.h>
 
 #include <string>
 
 namespace pelaconf {
-
-// Picture modes of LoadViaPlugin.
-enum PictureMode : int {
-    kPictureFull = 0,
-    kPicturePreviewFirst = 1,
-};
 
 class ImageObject : public WallpaperImage {
 public:
@@ -52,9 +46,9 @@ public:
     // Loads the module, unloading the one held before; 1 if loaded, else 0 and none is held.
     int LoadPlugin(const std::string& path) override;
     // Unloads the held module: what FreeLibrary returned, or 0 when none was held.
-    int FreePlugin() override;
+    int FreePlugin() override { return plugin_.Free(); }
     // kQueryImportFilter and the description filled, or another QueryPluginResult.
-    int QueryPlugin(PluginDescription& description);
+    int QueryPlugin(PluginDescription& description) const { return plugin_.Query(description); }
     // Decodes the file through the held module into a new image; 1 on success, else 0 and no
     // image is held.
     int LoadViaPlugin(const std::string& path, int pictureMode) override;
@@ -62,7 +56,7 @@ public:
 private:
     int Hold(LibImageHandle image);
 
-    UniqueModule plugin_;
+    PluginModule plugin_;
     LibImageHandle image_ = nullptr;
 };
 
