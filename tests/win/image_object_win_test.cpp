@@ -149,5 +149,15 @@ TEST_F(ImageObjectTest, AnImageOutlivesItsModuleAndTheObjectReleasesIt) {
     EXPECT_EQ(LibLiveImageCount(), 1);
 }
 
+TEST_F(ImageObjectTest, TheHeldImageSizeIsThatOfTheImageHeld) {
+    ImageObject image;
+    EXPECT_EQ(image.HeldImageSize(), std::nullopt);
+    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_EQ(image.LoadViaPlugin(Write("p6.ppm", kColourBinary), kPictureFull), 1);
+    EXPECT_EQ(image.HeldImageSize(), (Size{3, 2}));
+    image.ReleaseImage();
+    EXPECT_EQ(image.HeldImageSize(), std::nullopt);
+}
+
 } // namespace
 } // namespace pelaconf
