@@ -4,7 +4,8 @@
 #include "app/settings_window_win.h"
 #include "app/single_instance_win.h"
 #include "app/wallpaper_mode.h"
-#include "desktop/wallpaper_services_win.h"
+#include "desktop/system_desktop_win.h"
+#include "plugins/image_object_probe_win.h"
 #include "settings/settings_file.h"
 #include "win/wide_text.h"
 
@@ -27,21 +28,9 @@ int Application::Run(const std::vector<std::string>& arguments) {
 
 // Applies the image through the image work object; never writes Pelavine.ini.
 void Application::RunWallpaperMode(const std::string& imagePath) {
-    class Applier : public WallpaperApplier {
-    public:
-        Applier(Application& application) : application_(application), image_(application.imageWork_) {}
-        int ApplyWallpaper(const std::string& path) override {
-            return pelaconf::ApplyWallpaper(application_.record_, path,
-                                            {application_.files_, image_, application_.registry_, desktop_});
-        }
-
-    private:
-        Application& application_;
-        ImageObjectWallpaper image_;
-        Win32Desktop desktop_;
-    } applier(*this);
+    Win32Desktop desktop;
     ImageObjectPluginProbe plugins(imageWork_);
-    pelaconf::RunWallpaperMode(imagePath, record_, {files_, registry_, plugins, applier, messages_});
+    pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop}, plugins, messages_});
 }
 
 void Application::RunSettingsMode(bool firstRun) {

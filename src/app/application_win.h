@@ -3,12 +3,12 @@
 // wallpaper or runs the one settings window.
 
 #include "app/layered_window_library_win.h"
-#include "image/image_object_win.h"
 #include "platform/file_system_win.h"
 #include "platform/message_boxes_win.h"
 #include "platform/process_starter_win.h"
 #include "platform/registry_win.h"
 #include "settings/settings_record.h"
+#include "susie/image_object_win.h"
 
 #include <string>
 #include <vector>

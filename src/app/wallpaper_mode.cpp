@@ -16,19 +16,10 @@ bool IsSupportedAfterRescan(const std::string& extension, SettingsRecord& record
         return true;
     }
     if (record.Susie_Dir_Path.empty()) {
-        LookUpSusieFolder(record, services.registry);
+        LookUpSusieFolder(record, services.wallpaper.registry);
     }
-    ScanPlugins(record, services.files, services.plugins);
+    ScanPlugins(record, services.wallpaper.files, services.plugins);
     return IsSupportedExtension(record, extension) != 0;
-}
-
-const char* MessageForResult(int result) {
-    switch (result) {
-    case -1: return "画像ファイルが存在しません。";
-    case -2: return "Susieプラグインのロードに失敗しました。";
-    case -3: return "画像ファイルの保存に失敗しました。";
-    default: return nullptr;
-    }
 }
 
 } // namespace
@@ -38,7 +29,7 @@ void RunWallpaperMode(const std::string& imagePath, SettingsRecord& record, cons
         services.messages.Show("対応した画像ファイルではありません。", MessageKind::Error);
         return;
     }
-    if (const char* message = MessageForResult(services.applier.ApplyWallpaper(imagePath))) {
+    if (const char* message = ApplyResultMessage(ApplyWallpaper(record, imagePath, services.wallpaper))) {
         services.messages.Show(message, MessageKind::Error);
     }
 }

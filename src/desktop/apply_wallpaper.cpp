@@ -9,7 +9,7 @@ namespace pelaconf {
 namespace {
 
 // Decodes into the image work object; the in-progress flag guards only the plug-in phase.
-int Decode(SettingsRecord& record, const std::string& imagePath, WallpaperImage& image) {
+ApplyResult Decode(SettingsRecord& record, const std::string& imagePath, WallpaperImage& image) {
     DecodeOptions options;
     options.pictureMode = 0;
     options.freePluginFirst = false;
@@ -17,50 +17,62 @@ int Decode(SettingsRecord& record, const std::string& imagePath, WallpaperImage&
     const DecodeOutcome outcome = DecodeImage(record, imagePath, image, options);
     record.applyInProgress = 0;
     switch (outcome) {
-    case DecodeOutcome::NoLoader: return kApplyNoLoader;
+    case DecodeOutcome::NoLoader: return ApplyResult::NoLoader;
     case DecodeOutcome::PluginsFailed:
-    case DecodeOutcome::BuiltInLoaderFailed: return kApplyFailed;
+    case DecodeOutcome::BuiltInLoaderFailed: return ApplyResult::Failed;
     case DecodeOutcome::PluginsExhausted: // no image: the save below fails
-    case DecodeOutcome::Loaded: return kApplied;
+    case DecodeOutcome::Loaded: return ApplyResult::Applied;
     }
-    return kApplyFailed;
+    return ApplyResult::Failed;
 }
 
 } // namespace
+
+const char* ApplyResultMessage(ApplyResult result) {
+    switch (result) {
+    case ApplyResult::NoFile: return "画像ファイルが存在しません。";
+    case ApplyResult::NoLoader: return "Susieプラグインのロードに失敗しました。";
+    case ApplyResult::Failed: return "画像ファイルの保存に失敗しました。";
+    case ApplyResult::Applied:
+    case ApplyResult::Busy:
+    case ApplyResult::RegistryFailed: return nullptr;
+    }
+    return nullptr;
+}
 
 int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& desktop) {
     const auto size = image.HeldImageSize();
     return size ? AutoStyleFor(kind, *size, desktop.ScreenSize()) : -1;
 }
 
-int ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
+ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
     if (record.applyInProgress != 0) {
-        return kApplyBusy;
+        return ApplyResult::Busy;
     }
     record.applyInProgress = 1;
     if (!FileExists(services.files, imagePath)) {
         record.applyInProgress = 0;
-        return kApplyNoFile;
+        return ApplyResult::NoFile;
     }
     if (GetExtension(imagePath).empty()) {
         record.applyInProgress = 0;
-        return kApplyFailed;
+        return ApplyResult::Failed;
     }
-    if (const int decoded = Decode(record, imagePath, services.image); decoded != kApplied) {
+    if (const ApplyResult decoded = Decode(record, imagePath, services.image); decoded != ApplyResult::Applied) {
         return decoded;
     }
     const int style = ChooseDisplayStyle(record.Rect_Type, record.Rect_Fit, [&](int kind) {
         return ChooseAutoStyle(kind, services.image, services.desktop);
     });
     if (WriteWallpaperStyle(services.registry, style) == 0) {
-        return kApplyRegistryFailed;
+        return ApplyResult::RegistryFailed;
     }
     const int fitMode = ChooseFitMode(record.Rect_Type, record.Rect_Fit, style);
     if (services.image.SaveBitmap(record.wallpaperBitmapPath, fitMode) == 0) {
-        return kApplyFailed;
+        return ApplyResult::Failed;
     }
     services.desktop.SetWallpaperBitmap(record.wallpaperBitmapPath);
-    return kApplied;
+    return ApplyResult::Applied;
 }
 
 } // namespace pelaconf

@@ -2,10 +2,9 @@
 // Making one image file the desktop wallpaper: decode it, choose and record the display style,
 // save Wallpaper.bmp fitted as the settings ask, and hand that bitmap to the system.
 
-#include "image/decoding_order.h"
 #include "image/fitting.h"
+#include "image/wallpaper_image.h"
 
-#include <optional>
 #include <string>
 
 namespace pelaconf {
@@ -13,15 +12,6 @@ namespace pelaconf {
 class FileSystem;
 class Registry;
 struct SettingsRecord;
-
-// What applying needs of the image work object beyond decoding.
-class WallpaperImage : public ImageLoader {
-public:
-    // The held image's size; empty when no image is held.
-    virtual std::optional<Size> HeldImageSize() const = 0;
-    // Saves the held image as a 24-bit bitmap fitted to the screen, and releases it; non-zero on success.
-    virtual int SaveBitmap(const std::string& path, int fitMode) = 0;
-};
 
 // The system's side of the desktop.
 class Desktop {
@@ -32,14 +22,17 @@ public:
     virtual void SetWallpaperBitmap(const std::string& bitmapPath) = 0;
 };
 
-enum ApplyResult : int {
-    kApplied = 0,
-    kApplyBusy = 1,
-    kApplyNoFile = -1,
-    kApplyNoLoader = -2,
-    kApplyFailed = -3,
-    kApplyRegistryFailed = -9,
+enum class ApplyResult : int {
+    Applied = 0,
+    Busy = 1, // an application is already in progress
+    NoFile = -1,
+    NoLoader = -2, // no plug-in is listed first for the extension and the library has no loader for it
+    Failed = -3,   // no extension, or decoding or saving failed
+    RegistryFailed = -9,
 };
+
+// The error message the user is shown for a result; null for the results that show none.
+const char* ApplyResultMessage(ApplyResult result);
 
 struct WallpaperServices {
     const FileSystem& files;
@@ -48,7 +41,7 @@ struct WallpaperServices {
     Desktop& desktop;
 };
 
-int ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);
+ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);
 
 // The display style for an automatic kind from the held image; -1 when no image is held.
 int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& desktop);

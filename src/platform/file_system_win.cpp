@@ -105,14 +105,13 @@ bool Win32FileSystem::RemoveFile(const std::string& path) { return DeleteFileW(U
 std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& pattern) const {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(Utf8ToWide(pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    const UniqueFindHandle search(FindFirstFileW(Utf8ToWide(pattern).c_str(), &found));
+    if (!search) {
         return entries;
     }
     do {
         entries.push_back({WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
     return entries;
 }
 

@@ -54,6 +54,15 @@ struct FileHandleTraits {
 };
 using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 
+// Folder searches from FindFirstFileW: "no handle" is INVALID_HANDLE_VALUE, and the search is ended
+// with FindClose, never CloseHandle.
+struct FindHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static void Close(HANDLE h) { FindClose(h); }
+};
+using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
+
 // Handles whose "no handle" is null, released by one function.
 template <typename Handle, auto Release> struct NullHandleTraits {
     static Handle Invalid() { return nullptr; }

@@ -2,7 +2,7 @@
 // size and pixel offset agree with its length, and which the BMP reader then reads or refuses
 // without fault. The first byte of the input splits it into the information and pixel blocks.
 #include "image/bmp_codec.h"
-#include "image/plugin_bitmap.h"
+#include "susie/plugin_bitmap.h"
 
 #include <cstdint>
 #include <cstdlib>

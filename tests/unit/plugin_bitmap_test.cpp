@@ -1,6 +1,6 @@
 // Building a BMP file image from the blocks a Susie plug-in returns.
 #include "image/bmp_codec.h"
-#include "image/plugin_bitmap.h"
+#include "susie/plugin_bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "plugins/plugin_catalogue.h"
 #include "fake_file_system.h"
+#include "fake_plugin_probe.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +12,6 @@ using Entries = std::vector<std::string>;
 
 constexpr char kModule[] = "C:\\Pelavine";
 constexpr char kSusie[] = "D:\\Susie";
-
-class FakeProbe : public PluginProbe {
-public:
-    std::map<std::string, std::string> filters; // plug-in path -> first extension filter
-    Entries probed;
-
-    std::optional<std::string> ReadImportFilter(const std::string& path) override {
-        probed.push_back(path);
-        const auto found = filters.find(path);
-        return found == filters.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-};
 
 class PluginScan : public ::testing::Test {
 protected:
@@ -43,7 +32,7 @@ protected:
 
     SettingsRecord record_;
     testing::FakeFileSystem files_;
-    FakeProbe probe_;
+    testing::FakePluginProbe probe_;
 };
 
 TEST_F(PluginScan, KnownPrioritiesComeFirstAndTheNumberingClosesUp) {

@@ -1,5 +1,5 @@
 // Asking a Susie plug-in what it is.
-#include "image/plugin_description.h"
+#include "susie/plugin_description.h"
 #include "settings/code_page.h"
 
 #include <gtest/gtest.h>

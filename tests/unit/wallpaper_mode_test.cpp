@@ -1,8 +1,10 @@
 #include "app/wallpaper_mode.h"
+#include "fake_desktop.h"
 #include "fake_file_system.h"
-#include "platform/message_boxes.h"
-#include "platform/registry.h"
-#include "plugins/plugin_catalogue.h"
+#include "fake_plugin_probe.h"
+#include "fake_registry.h"
+#include "fake_services.h"
+#include "fake_wallpaper_image.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -10,48 +12,19 @@
 namespace pelaconf {
 namespace {
 
-struct RecordedMessages : MessageBoxes {
-    std::vector<std::pair<std::string, MessageKind>> shown;
-    MessageAnswer Show(std::string_view text, MessageKind kind) override {
-        shown.emplace_back(std::string(text), kind);
-        return MessageAnswer::Ok;
-    }
-};
+using Paths = std::vector<std::string>;
 
-struct FakeRegistry : Registry {
-    std::optional<std::string> susieFolder;
-    std::optional<std::string> ReadUserText(const std::string&, const std::string&, size_t) const override {
-        return susieFolder;
-    }
-    bool WriteUserStrings(const std::string&, const std::vector<std::pair<std::string, std::string>>&) override {
-        return true;
-    }
-};
-
-struct FakeProbe : PluginProbe {
-    std::map<std::string, std::string> filters;
-    int probes = 0;
-    std::optional<std::string> ReadImportFilter(const std::string& path) override {
-        ++probes;
-        const auto found = filters.find(path);
-        return found == filters.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-};
-
-struct FakeApplier : WallpaperApplier {
-    int result = 0;
-    std::vector<std::string> applied;
-    int ApplyWallpaper(const std::string& path) override {
-        applied.push_back(path);
-        return result;
-    }
-};
+constexpr char kWallpaperBitmap[] = "C:\\p\\Wallpaper.bmp";
 
 class WallpaperMode : public ::testing::Test {
 protected:
     WallpaperMode() : record_("C:\\p") { files_.folders.insert("C:\\p"); }
     void Run(const std::string& path) {
-        RunWallpaperMode(path, record_, {files_, registry_, probe_, applier_, messages_});
+        RunWallpaperMode(path, record_, {{files_, image_, registry_, desktop_}, probe_, messages_});
+    }
+    void AddImage(const std::string& path) { files_.files[path] = ""; }
+    void SetSusieFolderInRegistry(const std::string& folder) {
+        registry_.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = folder;
     }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
@@ -64,62 +37,106 @@ protected:
 
     SettingsRecord record_;
     testing::FakeFileSystem files_;
-    FakeRegistry registry_;
-    FakeProbe probe_;
-    FakeApplier applier_;
-    RecordedMessages messages_;
+    testing::FakeWallpaperImage image_;
+    testing::FakeRegistry registry_;
+    testing::FakeDesktop desktop_;
+    testing::FakePluginProbe probe_;
+    testing::FakeMessageBoxes messages_;
 };
 
 TEST_F(WallpaperMode, AKnownTypeIsAppliedWithoutAScan) {
+    AddImage("C:\\pics\\A.JPG");
     Run("C:\\pics\\A.JPG");
-    EXPECT_EQ(applier_.applied, std::vector<std::string>{"C:\\pics\\A.JPG"});
-    EXPECT_EQ(probe_.probes, 0);
+    EXPECT_EQ(image_.loaded, Paths{"C:\\pics\\A.JPG"});
+    EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
+    EXPECT_TRUE(probe_.probed.empty());
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(WallpaperMode, APluginCopiedInSinceTheLastScanIsFoundWhenSusieIsOn) {
     files_.listings["C:\\p\\*.spi"] = {{"pnm.spi", false}};
     probe_.filters["C:\\p\\pnm.spi"] = "*.pnm";
+    image_.plugins.insert("C:\\p\\pnm.spi");
+    AddImage("C:\\pics\\a.pnm");
     record_.Susie_Use = 1;
     Run("C:\\pics\\a.pnm");
-    EXPECT_EQ(applier_.applied.size(), 1u);
-    EXPECT_EQ(record_.pluginPriorityList, std::vector<std::string>{"pnm.00.C:\\p\\pnm.spi"});
+    EXPECT_EQ(image_.loaded, Paths{"C:\\pics\\a.pnm"});
+    EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
+    EXPECT_EQ(record_.pluginPriorityList, Paths{"pnm.00.C:\\p\\pnm.spi"});
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(WallpaperMode, WithoutSusieThePluginDoesNotHelp) {
     files_.listings["C:\\p\\*.spi"] = {{"pnm.spi", false}};
     probe_.filters["C:\\p\\pnm.spi"] = "*.pnm";
+    image_.plugins.insert("C:\\p\\pnm.spi");
+    AddImage("C:\\pics\\a.pnm");
     Run("C:\\pics\\a.pnm");
-    EXPECT_TRUE(applier_.applied.empty());
-    EXPECT_EQ(Messages(), std::vector<std::string>{"対応した画像ファイルではありません。"});
+    EXPECT_TRUE(image_.loaded.empty());
+    EXPECT_TRUE(desktop_.wallpapers.empty());
+    EXPECT_EQ(Messages(), Paths{"対応した画像ファイルではありません。"});
 }
 
 TEST_F(WallpaperMode, AnEmptySusieFolderIsTakenFromTheRegistryBeforeTheScan) {
     record_.Susie_Dir_Path = "";
-    registry_.susieFolder = "D:\\Susie";
+    SetSusieFolderInRegistry("D:\\Susie");
     Run("C:\\pics\\noextension");
     EXPECT_EQ(record_.Susie_Dir_Path, "D:\\Susie");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"対応した画像ファイルではありません。"});
+    EXPECT_EQ(Messages(), Paths{"対応した画像ファイルではありません。"});
 
     record_.Susie_Dir_Path = "Empty";
-    registry_.susieFolder = "E:\\Other";
+    SetSusieFolderInRegistry("E:\\Other");
     Run("C:\\pics\\noextension");
     EXPECT_EQ(record_.Susie_Dir_Path, "Empty") << "a set folder is kept";
 }
 
-TEST_F(WallpaperMode, EachFailureHasItsMessageAndOtherResultsNone) {
-    const std::pair<int, const char*> cases[] = {{-1, "画像ファイルが存在しません。"},
-                                                 {-2, "Susieプラグインのロードに失敗しました。"},
-                                                 {-3, "画像ファイルの保存に失敗しました。"},
-                                                 {-9, nullptr},
-                                                 {1, nullptr},
-                                                 {0, nullptr}};
-    for (const auto& [result, message] : cases) {
-        messages_.shown.clear();
-        applier_.result = result;
-        Run("C:\\pics\\a.png");
-        EXPECT_EQ(Messages(), message ? std::vector<std::string>{message} : std::vector<std::string>{}) << result;
-    }
+TEST_F(WallpaperMode, AMissingFileIsReported) {
+    Run("C:\\pics\\a.png");
+    EXPECT_TRUE(image_.loaded.empty());
+    EXPECT_EQ(Messages(), Paths{"画像ファイルが存在しません。"});
+}
+
+TEST_F(WallpaperMode, AnExtensionWithoutAFirstPluginIsReportedAsALoadFailure) {
+    record_.Susie_Use = 1;
+    record_.pluginPriorityList = {"pnm.01.C:\\p\\pnm.spi"};
+    AddImage("C:\\pics\\a.pnm");
+    Run("C:\\pics\\a.pnm");
+    EXPECT_TRUE(probe_.probed.empty()) << "the extension is known, so nothing is scanned";
+    EXPECT_TRUE(desktop_.wallpapers.empty());
+    EXPECT_EQ(Messages(), Paths{"Susieプラグインのロードに失敗しました。"});
+}
+
+TEST_F(WallpaperMode, AFailedDecodeOrSaveIsReportedAsASaveFailure) {
+    AddImage("C:\\pics\\a.png");
+    image_.decodedSize.reset();
+    Run("C:\\pics\\a.png");
+    EXPECT_EQ(Messages(), Paths{"画像ファイルの保存に失敗しました。"});
+
+    messages_.shown.clear();
+    image_.decodedSize = Size{800, 600};
+    image_.saveSucceeds = false;
+    Run("C:\\pics\\a.png");
+    EXPECT_EQ(Messages(), Paths{"画像ファイルの保存に失敗しました。"});
+    EXPECT_TRUE(desktop_.wallpapers.empty());
+}
+
+TEST_F(WallpaperMode, ARegistryFailureABusyApplicationAndSuccessShowNothing) {
+    AddImage("C:\\pics\\a.png");
+    registry_.writable = false;
+    Run("C:\\pics\\a.png");
+    EXPECT_TRUE(image_.saves.empty()) << "the registry failed";
+    EXPECT_TRUE(Messages().empty());
+
+    registry_.writable = true;
+    record_.applyInProgress = 1;
+    Run("C:\\pics\\a.png");
+    EXPECT_EQ(image_.loaded.size(), 1u) << "busy: nothing more is decoded";
+    EXPECT_TRUE(Messages().empty());
+
+    record_.applyInProgress = 0;
+    Run("C:\\pics\\a.png");
+    EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
+    EXPECT_TRUE(Messages().empty());
 }
 
 } // namespace

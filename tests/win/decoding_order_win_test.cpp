@@ -1,6 +1,6 @@
 // The decoding order with real plug-ins and the library's own GIF loader.
 #include "image/decoding_order.h"
-#include "image/image_object_win.h"
+#include "susie/image_object_win.h"
 
 #include "image_test_support.h"
 

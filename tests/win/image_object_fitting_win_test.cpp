@@ -1,6 +1,6 @@
 // The image object saving at the screen's size and drawing into a frame.
 #include "image/fitting.h"
-#include "image/image_object_win.h"
+#include "susie/image_object_win.h"
 
 #include "image_test_support.h"
 

@@ -1,6 +1,6 @@
 // The image object with our own PNM plug-ins: questions, decoding, saving and drawing.
-#include "image/image_object_win.h"
-#include "image/plugin_bitmap.h"
+#include "susie/image_object_win.h"
+#include "susie/plugin_bitmap.h"
 
 #include "image_test_support.h"
 
@@ -147,6 +147,16 @@ TEST_F(ImageObjectTest, AnImageOutlivesItsModuleAndTheObjectReleasesIt) {
     EXPECT_EQ(HeaderWidth(header), 3);
     EXPECT_EQ(HeaderHeight(header), 2);
     EXPECT_EQ(LibLiveImageCount(), 1);
+}
+
+TEST_F(ImageObjectTest, TheHeldImageSizeIsThatOfTheImageHeld) {
+    ImageObject image;
+    EXPECT_EQ(image.HeldImageSize(), std::nullopt);
+    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_EQ(image.LoadViaPlugin(Write("p6.ppm", kColourBinary), kPictureFull), 1);
+    EXPECT_EQ(image.HeldImageSize(), (Size{3, 2}));
+    image.ReleaseImage();
+    EXPECT_EQ(image.HeldImageSize(), std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The plug-in scan over two real folders, validating our test plug-ins by loading them.
-#include "desktop/wallpaper_services_win.h"
 #include "platform/file_system_win.h"
+#include "plugins/image_object_probe_win.h"
 #include "plugins/plugin_catalogue.h"
 #include "settings/settings_record.h"
 #include "win/wide_text.h"

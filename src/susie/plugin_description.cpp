@@ -1,4 +1,4 @@
-#include "image/plugin_description.h"
+#include "susie/plugin_description.h"
 
 #include <array>
 #include <cstring>

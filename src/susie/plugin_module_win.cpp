@@ -1,13 +1,38 @@
-// The image object's conversation with a Susie plug-in: what it is, and decoding through it.
-#include "image/ansi_code_page_win.h"
-#include "image/image_object_win.h"
-#include "image/plugin_bitmap.h"
+#include "susie/plugin_module_win.h"
+
+#include "susie/ansi_code_page_win.h"
+#include "susie/plugin_bitmap.h"
 #include "win/wide_text.h"
+
+#include <windows.h>
 
 #include <span>
 
 namespace pelaconf {
 namespace {
+
+// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
+// file that is no module, or a damaged one, fails quietly instead of with a system error box.
+HMODULE LoadPluginModule(const std::string& path) {
+    const std::wstring wide = Utf8ToWide(path);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) {
+        return nullptr;
+    }
+    full.resize(length);
+    DWORD previousMode = 0;
+    const bool modeSet = SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode) != 0;
+    HMODULE module = LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (modeSet) {
+        SetThreadErrorMode(previousMode, nullptr);
+    }
+    return module;
+}
 
 // The plug-in exports, as the Susie interface declares them (stdcall on i686).
 using GetPluginInfoFunction = int(WINAPI*)(int number, LPSTR buffer, int length);
@@ -90,11 +115,24 @@ bool DecodeToBlocks(const PluginExports& exports, const std::string& ansiPath, i
 
 } // namespace
 
-int ImageObject::QueryPlugin(PluginDescription& description) {
-    if (!plugin_) {
+bool PluginModule::Load(const std::string& path) {
+    module_.Reset();
+    module_.Reset(LoadPluginModule(path));
+    return IsLoaded();
+}
+
+int PluginModule::Free() {
+    if (!module_) {
+        return 0;
+    }
+    return FreeLibrary(module_.Release()) ? 1 : 0;
+}
+
+int PluginModule::Query(PluginDescription& description) const {
+    if (!module_) {
         return kQueryNoModule;
     }
-    const auto getPluginInfo = FindExport<GetPluginInfoFunction>(plugin_.Get(), "GetPluginInfo");
+    const auto getPluginInfo = FindExport<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
     if (getPluginInfo == nullptr) {
         return kQueryFailed;
     }
@@ -104,31 +142,28 @@ int ImageObject::QueryPlugin(PluginDescription& description) {
     return QueryPluginInfo(call, Win32AnsiCodePage(), description);
 }
 
-int ImageObject::LoadViaPlugin(const std::string& path, int pictureMode) {
-    ReleaseImage();
-    if (!plugin_) {
-        return 0;
+std::optional<std::string> PluginModule::Decode(const std::string& path, int pictureMode) const {
+    if (!module_) {
+        return std::nullopt;
     }
-    const PluginExports exports{FindExport<IsSupportedFunction>(plugin_.Get(), "IsSupported"),
-                                FindExport<GetPictureFunction>(plugin_.Get(), "GetPicture"),
-                                FindExport<GetPictureFunction>(plugin_.Get(), "GetPreview")};
+    const PluginExports exports{FindExport<IsSupportedFunction>(module_.Get(), "IsSupported"),
+                                FindExport<GetPictureFunction>(module_.Get(), "GetPicture"),
+                                FindExport<GetPictureFunction>(module_.Get(), "GetPreview")};
     const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
     if (!exports.isSupported || !exports.getPicture || !exports.getPreview || !ansiPath ||
         !PluginAcceptsFile(exports.isSupported, path, *ansiPath)) {
-        return 0;
+        return std::nullopt;
     }
     HANDLE infoHandle = nullptr, pixelHandle = nullptr;
     if (!DecodeToBlocks(exports, *ansiPath, pictureMode, infoHandle, pixelHandle)) {
-        return 0;
+        return std::nullopt;
     }
     const LockedBlock info(infoHandle), pixels(pixelHandle);
-    const PluginBitmapResult file = BuildPluginBmpFile(info.Bytes(), pixels.Bytes());
+    PluginBitmapResult file = BuildPluginBmpFile(info.Bytes(), pixels.Bytes());
     if (file.error != BmpError::None) {
-        return 0;
+        return std::nullopt;
     }
-    const int held = Hold(LibLoadBmpMemory(file.file.data(), file.file.size()));
-    LibPostLoad();
-    return held;
+    return std::move(file.file);
 }
 
 } // namespace pelaconf

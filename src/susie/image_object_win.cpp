@@ -1,37 +1,11 @@
-#include "image/image_object_win.h"
+#include "susie/image_object_win.h"
 
-#include "image/ansi_code_page_win.h"
 #include "image/fitting.h"
 #include "image/image_library_win.h"
-#include "win/wide_text.h"
+
+#include <cstdlib>
 
 namespace pelaconf {
-namespace {
-
-// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
-// file that is no module, or a damaged one, fails quietly instead of with a system error box.
-HMODULE LoadPluginModule(const std::string& path) {
-    const std::wstring wide = Utf8ToWide(path);
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {
-        full.resize(length);
-        length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    }
-    if (length == 0 || length >= full.size()) {
-        return nullptr;
-    }
-    full.resize(length);
-    DWORD previousMode = 0;
-    const bool modeSet = SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode) != 0;
-    HMODULE module = LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (modeSet) {
-        SetThreadErrorMode(previousMode, nullptr);
-    }
-    return module;
-}
-
-} // namespace
 
 ImageObject::~ImageObject() {
     ReleaseImage();
@@ -82,6 +56,14 @@ int ImageObject::GetHeader(InfoHeaderBytes& header) const {
     return image_ != nullptr && LibGetHeader(image_, header) == 1 ? 1 : 0;
 }
 
+std::optional<Size> ImageObject::HeldImageSize() const {
+    InfoHeaderBytes header{};
+    if (GetHeader(header) == 0) {
+        return std::nullopt;
+    }
+    return Size{HeaderWidth(header), std::abs(HeaderHeight(header))}; // top-down images have negative heights
+}
+
 int ImageObject::SaveBitmap(const std::string& path, int fitMode) {
     if (image_ == nullptr) {
         return 0;
@@ -119,17 +101,17 @@ int ImageObject::DrawFitted(HDC dc, int x, int y, int width, int height) {
                    SRCCOPY, HALFTONE);
 }
 
-int ImageObject::LoadPlugin(const std::string& path) {
-    plugin_.Reset();
-    plugin_.Reset(LoadPluginModule(path));
-    return plugin_ ? 1 : 0;
-}
+int ImageObject::LoadPlugin(const std::string& path) { return plugin_.Load(path) ? 1 : 0; }
 
-int ImageObject::FreePlugin() {
-    if (!plugin_) {
+int ImageObject::LoadViaPlugin(const std::string& path, int pictureMode) {
+    ReleaseImage();
+    const std::optional<std::string> file = plugin_.Decode(path, pictureMode);
+    if (!file) {
         return 0;
     }
-    return FreeLibrary(plugin_.Release()) ? 1 : 0;
+    const int held = Hold(LibLoadBmpMemory(file->data(), file->size()));
+    LibPostLoad();
+    return held;
 }
 
 } // namespace pelaconf

@@ -1,4 +1,4 @@
-#include "image/plugin_bitmap.h"
+#include "susie/plugin_bitmap.h"
 
 #include "image/picture.h"
 

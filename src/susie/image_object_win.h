@@ -1,12 +1,12 @@
 #pragma once
-// An image object holds at most one loaded Susie plug-in module and at most one library image.
-// The two are independent: an image decoded by a plug-in stays valid after the module is unloaded.
+// The image work object: at most one loaded Susie plug-in module and at most one library image,
+// joined by decoding through the one into the other. The two are independent: an image decoded by
+// a plug-in stays valid after the module is unloaded.
 
-#include "image/decoding_order.h"
 #include "image/fitting.h"
 #include "image/image_library.h"
-#include "image/plugin_description.h"
-#include "win/handles.h"
+#include "image/wallpaper_image.h"
+#include "susie/plugin_module_win.h"
 
 #include <windows.h>
 
@@ -14,13 +14,7 @@
 
 namespace pelaconf {
 
-// Picture modes of LoadViaPlugin.
-enum PictureMode : int {
-    kPictureFull = 0,
-    kPicturePreviewFirst = 1,
-};
-
-class ImageObject : public ImageLoader {
+class ImageObject : public WallpaperImage {
 public:
     ImageObject() = default;
     ~ImageObject() override;
@@ -38,9 +32,11 @@ public:
     int LoadPng(const std::string& path) override;
     // 1 and the image's 40-byte header; 0 when no image is held.
     int GetHeader(InfoHeaderBytes& header) const;
+    // Width and height, positive also for a top-down image; empty when no image is held.
+    std::optional<Size> HeldImageSize() const override;
     // Saves the image as a 24-bit BMP (fit modes in image/fitting.h, against the screen's size) and
     // releases it, also when the save fails. Non-zero on success.
-    int SaveBitmap(const std::string& path, int fitMode);
+    int SaveBitmap(const std::string& path, int fitMode) override;
     // Draws the image inside the frame less a one-pixel border, as large as fits, aspect ratio
     // kept and centred. The rows drawn; 0 when no image is held, the frame has no inside or
     // drawing fails.
@@ -50,9 +46,9 @@ public:
     // Loads the module, unloading the one held before; 1 if loaded, else 0 and none is held.
     int LoadPlugin(const std::string& path) override;
     // Unloads the held module: what FreeLibrary returned, or 0 when none was held.
-    int FreePlugin() override;
+    int FreePlugin() override { return plugin_.Free(); }
     // kQueryImportFilter and the description filled, or another QueryPluginResult.
-    int QueryPlugin(PluginDescription& description);
+    int QueryPlugin(PluginDescription& description) const { return plugin_.Query(description); }
     // Decodes the file through the held module into a new image; 1 on success, else 0 and no
     // image is held.
     int LoadViaPlugin(const std::string& path, int pictureMode) override;
@@ -60,7 +56,7 @@ public:
 private:
     int Hold(LibImageHandle image);
 
-    UniqueModule plugin_;
+    PluginModule plugin_;
     LibImageHandle image_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The system's ANSI code page, which Susie plug-ins speak.
 
-#include "image/plugin_description.h"
+#include "susie/plugin_description.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "image/ansi_code_page_win.h"
+#include "susie/ansi_code_page_win.h"
 
 #include "win/wide_text.h"
 

@@ -1,0 +1,21 @@
+#pragma once
+// What making a wallpaper needs of the image work object: decoding, the decoded image's size, and
+// saving it fitted to the screen.
+
+#include "image/decoding_order.h"
+#include "image/fitting.h"
+
+#include <optional>
+#include <string>
+
+namespace pelaconf {
+
+class WallpaperImage : public ImageLoader {
+public:
+    // The held image's size; empty when no image is held.
+    virtual std::optional<Size> HeldImageSize() const = 0;
+    // Saves the held image as a 24-bit bitmap fitted to the screen, and releases it; non-zero on success.
+    virtual int SaveBitmap(const std::string& path, int fitMode) = 0;
+};
+
+} // namespace pelaconf

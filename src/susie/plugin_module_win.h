@@ -1,0 +1,40 @@
+#pragma once
+// A loaded Susie plug-in (.spi) module and the calls made to it: GetPluginInfo to learn what it
+// is, and IsSupported then GetPreview or GetPicture to decode a file through it.
+
+#include "susie/plugin_description.h"
+#include "win/handles.h"
+
+#include <optional>
+#include <string>
+
+namespace pelaconf {
+
+// Picture modes of decoding through a plug-in.
+enum PictureMode : int {
+    kPictureFull = 0,
+    kPicturePreviewFirst = 1,
+};
+
+// Owns at most one loaded module; moving hands it over, and it is unloaded once.
+class PluginModule {
+public:
+    PluginModule() = default;
+
+    // Loads the module, unloading the one held before; true if loaded, else none is held.
+    bool Load(const std::string& path);
+    // Unloads the module: what FreeLibrary returned, or 0 when none was held.
+    int Free();
+    bool IsLoaded() const { return static_cast<bool>(module_); }
+
+    // kQueryImportFilter and the description filled, or another QueryPluginResult.
+    int Query(PluginDescription& description) const;
+    // The file decoded by the module (its preview first in kPicturePreviewFirst) as a complete BMP
+    // file image; empty when no module is held, the module does not read the file or decoding fails.
+    std::optional<std::string> Decode(const std::string& path, int pictureMode) const;
+
+private:
+    UniqueModule module_;
+};
+
+} // namespace pelaconf
