@@ -2,6 +2,8 @@
 
 #include "win/wide_text.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace pelaconf {
@@ -63,12 +65,33 @@ void SetRadioGroupIndex(HWND dialog, int firstId, int index) {
     }
 }
 
+void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items) {
+    SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
+    for (const std::string_view item : items) {
+        const std::wstring text = Utf8ToWide(item);
+        SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
 int GetDropDownIndex(HWND dialog, int id) {
     const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void SetDropDownIndex(HWND dialog, int id, int index) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, index, 0); }
+
+void SetTrackbarRange(HWND dialog, int id, int minimum, int maximum) {
+    SendDlgItemMessageW(dialog, id, TBM_SETRANGEMIN, FALSE, minimum);
+    SendDlgItemMessageW(dialog, id, TBM_SETRANGEMAX, TRUE, maximum);
+}
+
+int GetTrackbarPosition(HWND dialog, int id) {
+    return static_cast<int>(SendDlgItemMessageW(dialog, id, TBM_GETPOS, 0, 0));
+}
+
+void SetTrackbarPosition(HWND dialog, int id, int position) {
+    SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
+}
 
 std::string GetItemText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);

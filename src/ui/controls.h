@@ -1,10 +1,12 @@
 #pragma once
 // Moving values between a dialog's controls and a page model, with the exchange rules in one
 // place: check boxes as 0 or 1, radio groups as the index of the checked button or -1,
-// drop-down lists as the selected index or -1, and edit text as UTF-8.
+// drop-down lists as the selected index or -1, trackbars as their position, and edit text as
+// UTF-8.
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -22,8 +24,15 @@ void SetRadioGroupIndex(HWND dialog, int firstId, int index);
 // value that no button shows stays until the user chooses one).
 void ReadRadioGroupInto(HWND dialog, int firstId, int& value);
 
+// Drop-down lists: the items in order, replacing any before; the selected index or -1.
+void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items);
 int GetDropDownIndex(HWND dialog, int id);
 void SetDropDownIndex(HWND dialog, int id, int index);
+
+// Trackbars (sliders).
+void SetTrackbarRange(HWND dialog, int id, int minimum, int maximum);
+int GetTrackbarPosition(HWND dialog, int id);
+void SetTrackbarPosition(HWND dialog, int id, int position);
 
 std::string GetItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, std::string_view text);

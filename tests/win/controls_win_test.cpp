@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 namespace pelaconf {
 namespace {
 
@@ -11,12 +13,19 @@ namespace {
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
         parent_ = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(parent_, nullptr);
     }
     void TearDown() override { DestroyWindow(parent_); }
     void AddButton(int id, DWORD style) {
         ASSERT_NE(CreateWindowExW(0, L"Button", L"", WS_CHILD | style, 0, 0, 10, 10, parent_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr),
+                  nullptr);
+    }
+    void AddControl(const wchar_t* className, int id, DWORD style) {
+        ASSERT_NE(CreateWindowExW(0, className, L"", WS_CHILD | style, 0, 0, 100, 100, parent_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr),
                   nullptr);
     }
@@ -55,6 +64,30 @@ TEST_F(ControlsTest, TextIsExchangedAsUtf8) {
     AddStatic(40, 0);
     SetItemText(parent_, 40, "壁紙フォルダ\\表");
     EXPECT_EQ(GetItemText(parent_, 40), "壁紙フォルダ\\表");
+}
+
+TEST_F(ControlsTest, ADropDownListIsRefilledInOrderAndReadsMinusOneWithoutSelection) {
+    AddControl(L"ComboBox", 50, CBS_DROPDOWNLIST);
+    FillDropDown(parent_, 50, {"古い", "項目"});
+    FillDropDown(parent_, 50, {"使用しない", "一定時間毎", "毎時指定時刻"});
+    EXPECT_EQ(SendDlgItemMessageW(parent_, 50, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(GetDropDownIndex(parent_, 50), -1);
+    SetDropDownIndex(parent_, 50, 2);
+    EXPECT_EQ(GetDropDownIndex(parent_, 50), 2);
+    wchar_t text[16] = {};
+    SendDlgItemMessageW(parent_, 50, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"一定時間毎");
+}
+
+TEST_F(ControlsTest, ATrackbarKeepsItsPositionWithinItsRange) {
+    AddControl(TRACKBAR_CLASSW, 60, TBS_HORZ);
+    SetTrackbarRange(parent_, 60, 1, 93);
+    SetTrackbarPosition(parent_, 60, 65);
+    EXPECT_EQ(GetTrackbarPosition(parent_, 60), 65);
+    SetTrackbarPosition(parent_, 60, 200);
+    EXPECT_EQ(GetTrackbarPosition(parent_, 60), 93);
+    SetTrackbarPosition(parent_, 60, 0);
+    EXPECT_EQ(GetTrackbarPosition(parent_, 60), 1);
 }
 
 } // namespace
