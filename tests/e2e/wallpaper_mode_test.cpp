@@ -4,6 +4,8 @@
 #include "image/bmp_codec.h"
 #include "image/picture.h"
 
+#include "flat_picture.h"
+
 #include <gtest/gtest.h>
 
 namespace pelaconf::driver {
@@ -14,13 +16,7 @@ std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test
 std::string SettingsWith(const std::string& lines) { return "# Pelavine Version 1.2\r\n" + lines; }
 
 // A BMP image of the size, in a flat colour.
-std::string BmpOfSize(int width, int height) {
-    Picture picture;
-    picture.width = width;
-    picture.height = height;
-    picture.bgra.assign(static_cast<size_t>(width) * height, 0xFF3366CCu);
-    return EncodeBmp24(picture);
-}
+std::string BmpOfSize(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
 
 struct SavedWallpaper {
     int width = 0;

@@ -7,7 +7,8 @@
 #include "platform/file_system_win.h"
 #include "win/wide_text.h"
 
-#include "../support/live_image_test.h"
+#include "flat_picture.h"
+#include "live_image_test.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -28,10 +29,6 @@ inline std::string TestImage(const std::string& name) { return WindowsPath(PELAC
 // One of our test plug-ins, by its name without ".spi".
 inline std::string TestPlugin(const std::string& name) {
     return WindowsPath(PELACONF_TEST_PLUGINS "/" + name + ".spi");
-}
-
-inline Picture FlatPicture(int width, int height, uint32_t colour) {
-    return Picture{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, colour)};
 }
 
 // A white 32-bit top-down bitmap selected into a memory device context, to draw on and read back.
