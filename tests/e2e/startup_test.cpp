@@ -6,26 +6,15 @@
 #include "settings/code_page.h"
 #include "win/wide_text.h"
 
+#include "default_settings_text.h"
+
 #include <gtest/gtest.h>
 
 namespace pelaconf::driver {
 namespace {
 
-// The default file for a program installed in `folder`, as it lies on disk (Shift-JIS, CR LF).
-std::string DefaultFileFor(const std::wstring& folder) {
-    std::string text = "# Pelavine Version 1.2 設定ファイル\r\n[Wall_Dir_Path]=" + WideToUtf8(folder) + "\r\n";
-    for (const char* key : {"Wall_Dir_Saike_Use", "Start_Exec_Type", "Start_ToolBar_Type", "Start_Exit_Type",
-                            "Turn_Type", "Rect_Type", "Rect_Fit", "Timer_Type"}) {
-        text += std::string("[") + key + "]=0\r\n";
-    }
-    text += "[Timer_Length]=10\r\n[Timer1_List]=\r\n[Timer2_List]=\r\n[Timer_Exec1_Start]=0\r\n[Timer_Exec2_Use]=0\r\n"
-            "[Timer_Exec3_Use]=0\r\n[Timer_Exec_Path]=\r\n[Timer_Wave1_Start]=0\r\n[Timer_Wave2_Use]=0\r\n"
-            "[Timer_Wave3_Use]=0\r\n[Timer_Wave_Path]=\r\n[Timer_Stop_FullScreen]=0\r\n[Susie_Use]=0\r\n"
-            "[Susie_Dir_Path]=Empty\r\n[Left_Single]=0\r\n[Left_Double]=2\r\n[Icon_Trance]=0\r\n"
-            "[HKey_ChgNormal]=0\r\n[HKey_ChgReverse]=0\r\n[HKey_ChgRandam]=0\r\n[HKey_ChgNone]=0\r\n"
-            "[WaitDlg_Trans]=0\r\n[SetupDlg_Fade]=0\r\n";
-    return *EncodeShiftJis(text);
-}
+// The default file for a program installed in `folder`, as it lies on disk.
+std::string DefaultFileFor(const std::wstring& folder) { return DefaultSettingsFile(WideToUtf8(folder)); }
 
 TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
     const InstallFolder folder(TestName());
