@@ -2,7 +2,9 @@
 // Small steps shared by the journeys through the settings window.
 
 #include "driver.h"
+#include "expected_texts.h"
 #include "resource.h"
+#include "test_name.h"
 #include "win/wide_text.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +12,6 @@
 #include <string>
 
 namespace pelaconf::driver {
-
-inline constexpr char kDiscardQuestion[] =
-    "設定内容は変更されています。\nキャンセルすると変更は保存されませんが、よろしいですか？";
-
-inline std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
 // Presses Cancel, agrees to drop the changes when asked, and waits for the program to end.
 inline void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window) {

@@ -5,13 +5,12 @@
 #include "image/picture.h"
 
 #include "flat_picture.h"
+#include "test_name.h"
 
 #include <gtest/gtest.h>
 
 namespace pelaconf::driver {
 namespace {
-
-std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
 std::string SettingsWith(const std::string& lines) { return "# Pelavine Version 1.2\r\n" + lines; }
 
