@@ -33,7 +33,7 @@ TEST_F(BasicPagesTest, DescendingOrderShowsTheRoundDisabledOnceThePageIsShown) {
     EXPECT_TRUE(Page(IDD_DISPLAY_ORDER).IsChecked(IDC_ORDER_DESCENDING));
     EXPECT_FALSE(Page(IDD_DISPLAY_ORDER).IsChecked(IDC_ORDER_ONE_ROUND));
     EXPECT_FALSE(Page(IDD_DISPLAY_ORDER).IsItemEnabled(IDC_ORDER_ONE_ROUND));
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(BasicPagesTest, AHiddenPositionAndOutOfRangeBoxesAreStoredAsTheRulesSay) {
@@ -76,7 +76,7 @@ TEST_F(BasicPagesTest, AFolderTheSettingsFileCannotHoldIsRefusedWithAClearMessag
     EXPECT_TRUE(WaitUntil([&] { return Page(IDD_WALLPAPER_FOLDER).IsVisible(); }));
     EXPECT_EQ(folder.Read("Pelavine.ini"), written);
     EXPECT_TRUE(folder.PelavineStarts().empty());
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(BasicPagesTest, TheHelpTextsAreShown) {
@@ -85,7 +85,7 @@ TEST_F(BasicPagesTest, TheHelpTextsAreShown) {
         Page(IDD_STARTUP).ItemText(IDC_HELP_TEXT).rfind("本アプリケーションの起動時に行う処理を設定します。\n", 0), 0u);
     EXPECT_EQ(Page(IDD_BASIC_OVERVIEW).ItemText(IDC_LINK_DESCRIPTION_4), "壁紙の表示位置を設定します。\n");
     EXPECT_EQ(Page(IDD_DETAIL_OVERVIEW).ItemText(IDC_LINK_5), "その他");
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 } // namespace

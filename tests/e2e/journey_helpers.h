@@ -13,14 +13,26 @@
 
 namespace pelaconf::driver {
 
-// Presses Cancel, agrees to drop the changes when asked, and waits for the program to end.
-inline void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window) {
+// Whether Cancel is expected to ask before dropping changes. It asks whenever a page holds
+// changes not yet saved, and the wallpaper folder page counts its own loading as one: only right
+// after a save does Cancel close without asking.
+enum class DiscardQuestion { NotAsked, Asked };
+
+// Presses Cancel and waits for the program to end. An expected question about dropping the
+// changes is waited for by its text and agreed to; any other message box fails the test and is
+// left unanswered.
+inline void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window, DiscardQuestion question) {
+    ASSERT_FALSE(pelaconf.HasExited()) << "the program ended before Cancel was pressed";
     window.Click(IDCANCEL);
-    WaitUntil([&] { return pelaconf.HasExited() || !pelaconf.MessageBoxes().empty(); });
-    for (const auto& box : pelaconf.MessageBoxes()) {
-        box.Press(IDYES);
+    if (question == DiscardQuestion::Asked) {
+        ASSERT_TRUE(pelaconf.Answer(expected::kDiscardQuestion, IDYES)) << "Cancel did not ask to drop the changes";
     }
-    ASSERT_TRUE(pelaconf.WaitForExit());
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf.HasExited() || !pelaconf.MessageBoxes().empty(); }))
+        << "the program did not end after Cancel";
+    for (const auto& box : pelaconf.MessageBoxes()) {
+        ADD_FAILURE() << "unexpected message box after Cancel: " << box.Message();
+    }
+    ASSERT_TRUE(pelaconf.HasExited()) << "the program did not end after Cancel";
 }
 
 inline std::string AsciiUpper(std::string text) {

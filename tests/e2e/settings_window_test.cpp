@@ -66,7 +66,7 @@ TEST_F(SettingsWindowTest, EveryCategoryShowsItsPageUnderItsCaption) {
         Select(kCategoryPages[i].label);
         EXPECT_TRUE(Shows(*window, kCategoryPages[i])) << kCategoryPages[i].label;
     }
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(SettingsWindowTest, EachOverviewLinkSelectsItsCategory) {
@@ -86,7 +86,7 @@ TEST_F(SettingsWindowTest, EachOverviewLinkSelectsItsCategory) {
         Page(overview.templateId).Click(link.buttonId);
         EXPECT_TRUE(Shows(*window, kCategoryPages[link.targetIndex])) << kCategoryPages[link.targetIndex].label;
     }
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(SettingsWindowTest, OkAfterAnApplyWritesNothingAndStartsNothing) {
@@ -148,7 +148,7 @@ TEST_F(SettingsWindowTest, AMissingWallpaperFolderStopsEveryWayOut) {
     window->Click(IDOK);
     expectRefusal("OK");
     EXPECT_TRUE(folder.PelavineStarts().empty());
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(SettingsWindowTest, AnOverviewLinkIsRefusedWhileTheWallpaperFolderIsMissing) {
@@ -158,7 +158,7 @@ TEST_F(SettingsWindowTest, AnOverviewLinkIsRefusedWhileTheWallpaperFolderIsMissi
     EXPECT_TRUE(pelaconf->Answer(kFolderMissing, IDOK));
     EXPECT_TRUE(Shows(*window, kCategoryPages[1]));
     EXPECT_TRUE(Unchanged());
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(SettingsWindowTest, ApplySavesAndRestartsWithoutAskingAndACancelAfterItAsksNothing) {
@@ -230,7 +230,7 @@ TEST_F(SettingsWindowTest, AnUnwritableFileIsReportedAndTheWindowStaysWithItsVal
     window->Click(IDC_APPLY);
     ASSERT_TRUE(pelaconf->Answer("設定ファイルの保存に失敗しました", IDOK));
     EXPECT_TRUE(folder.PelavineStarts().empty());
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(SettingsWindowTest, WithFadingTheWindowBecomesOpaqueAndClosesAfterOk) {
@@ -244,7 +244,7 @@ TEST_F(SettingsWindowTest, WithFadingTheWindowBecomesOpaqueAndClosesAfterOk) {
 TEST_F(SettingsWindowTest, WithoutFadingTheWindowIsNeverLayered) {
     Start();
     EXPECT_FALSE(window->Opacity().has_value());
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
     ASSERT_TRUE(window);
     EXPECT_EQ(window->Text(), "Pelavine 設定");
     EXPECT_EQ(folder.Read("Pelavine.ini"), DefaultFileFor(folder.Path()));
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
@@ -56,7 +56,7 @@ TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
     EXPECT_EQ(window->ItemText(IDOK), "OK");
     EXPECT_EQ(window->ItemText(IDCANCEL), "キャンセル");
     EXPECT_EQ(window->ItemText(IDC_APPLY), "適用(&A)");
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AJapaneseInstallFolderIsWrittenInShiftJis) {
@@ -67,7 +67,7 @@ TEST(Startup, AJapaneseInstallFolderIsWrittenInShiftJis) {
     const std::string written = folder.Read("Pelavine.ini").value_or("");
     EXPECT_EQ(written, DefaultFileFor(folder.Path()));
     EXPECT_NE(written.find("\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67"), std::string::npos);
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
@@ -89,7 +89,7 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
     replace("[Timer_Exec_Path]=", "[Timer_Exec_Path]=\x81\x20\xFF");
     expected += "[SPI]=jpg.01.C:\\a.spi\r\n";
     EXPECT_EQ(folder.Read("Pelavine.ini"), expected);
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
@@ -102,7 +102,7 @@ TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
     ASSERT_TRUE(message->Press(IDOK));
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
@@ -121,7 +121,7 @@ TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window->Handle(); }));
     EXPECT_TRUE(folder.Exists("Pelavine.ini")) << "the second start writes the file before it ends";
     EXPECT_FALSE(first.HasExited());
-    CloseWithCancel(first, *window);
+    CloseWithCancel(first, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AnImagePathRunsWithoutTheSettingsWindowAndWithoutWritingTheFile) {
@@ -142,7 +142,7 @@ TEST(Startup, SwitchesAloneStartTheSettingsWindow) {
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
     EXPECT_TRUE(folder.Exists("Pelavine.ini"));
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 } // namespace
