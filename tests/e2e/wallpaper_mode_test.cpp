@@ -45,16 +45,15 @@ std::wstring DesktopValue(const wchar_t* name) {
 }
 
 // Runs Pelaconf.exe with the image and waits until it has ended, answering the one expected
-// message (if any) with OK.
+// message (if any) with OK. The program shows no window but that message all the while.
 void RunWithImage(const InstallFolder& folder, const std::string& imageName, const std::string& expectedMessage = "") {
     const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf(imageName) + L"\"");
     if (!expectedMessage.empty()) {
-        const auto box = pelaconf.WaitForMessageBox(expectedMessage);
-        ASSERT_TRUE(box) << "expected the message " << expectedMessage;
+        const auto box = pelaconf.WaitForMessageBoxAlone(expectedMessage);
+        ASSERT_TRUE(box) << "expected the message " << expectedMessage << " and no other window";
         ASSERT_TRUE(box->Press(IDOK));
     }
-    ASSERT_TRUE(pelaconf.WaitForExit());
-    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms));
+    ASSERT_TRUE(pelaconf.EndsWithoutShowingAWindow()) << "a window was shown, or the program did not end";
 }
 
 TEST(WallpaperMode, AFittedStretchCentresOtherProportionsAndStretchesMatchingOnes) {
