@@ -3,44 +3,18 @@
 #include "driver.h"
 #include "journey_helpers.h"
 #include "resource.h"
+#include "settings_window_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace pelaconf::driver {
 namespace {
 
-constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
-
-class BasicPagesTest : public ::testing::Test {
-protected:
-    void Start(const std::string& lines) {
-        folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n" + lines);
-        pelaconf.emplace(folder);
-        window = pelaconf->WaitForSettingsWindow();
-        ASSERT_TRUE(window);
-    }
-    RemoteWindow Page(int templateId) const { return window->Child(templateId); }
-    void Select(const char* label) const {
-        ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, label));
-        ASSERT_TRUE(WaitUntil([&] { return Page(templateIdOf(label)).IsVisible(); }));
-    }
-    static int templateIdOf(const std::string& label) {
-        return label == "表示順" ? IDD_DISPLAY_ORDER : label == "表示位置" ? IDD_DISPLAY_POSITION : IDD_STARTUP;
-    }
-    void SaveWithOk() const {
-        window->Click(IDOK);
-        ASSERT_TRUE(pelaconf->Answer(kRestartQuestion, IDNO));
-        ASSERT_TRUE(pelaconf->WaitForExit());
-    }
-
-    InstallFolder folder{TestName()};
-    std::optional<PelaconfProcess> pelaconf;
-    std::optional<RemoteWindow> window;
-};
+class BasicPagesTest : public SettingsWindowFixture {};
 
 TEST_F(BasicPagesTest, RandomWithOneRoundTurnsIntoAscendingWithoutTheRound) {
-    Start("[Turn_Type]=3\r\n");
-    Select("表示順");
+    Start(FolderLine() + "[Turn_Type]=3\r\n");
+    ShowPage("表示順", IDD_DISPLAY_ORDER);
     const RemoteWindow order = Page(IDD_DISPLAY_ORDER);
     EXPECT_TRUE(order.IsChecked(IDC_ORDER_RANDOM));
     EXPECT_TRUE(order.IsChecked(IDC_ORDER_ONE_ROUND));
@@ -54,24 +28,24 @@ TEST_F(BasicPagesTest, RandomWithOneRoundTurnsIntoAscendingWithoutTheRound) {
 }
 
 TEST_F(BasicPagesTest, DescendingOrderShowsTheRoundDisabledOnceThePageIsShown) {
-    Start("[Turn_Type]=1\r\n");
-    Select("表示順");
+    Start(FolderLine() + "[Turn_Type]=1\r\n");
+    ShowPage("表示順", IDD_DISPLAY_ORDER);
     EXPECT_TRUE(Page(IDD_DISPLAY_ORDER).IsChecked(IDC_ORDER_DESCENDING));
     EXPECT_FALSE(Page(IDD_DISPLAY_ORDER).IsChecked(IDC_ORDER_ONE_ROUND));
     EXPECT_FALSE(Page(IDD_DISPLAY_ORDER).IsItemEnabled(IDC_ORDER_ONE_ROUND));
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(BasicPagesTest, AHiddenPositionAndOutOfRangeBoxesAreStoredAsTheRulesSay) {
-    Start("[Rect_Type]=5\r\n[Rect_Fit]=7\r\n[Start_Exec_Type]=7\r\n[Start_Exit_Type]=1\r\n");
-    Select("表示位置");
+    Start(FolderLine() + "[Rect_Type]=5\r\n[Rect_Fit]=7\r\n[Start_Exec_Type]=7\r\n[Start_Exit_Type]=1\r\n");
+    ShowPage("表示位置", IDD_DISPLAY_POSITION);
     const RemoteWindow position = Page(IDD_DISPLAY_POSITION);
     for (int id = IDC_POSITION_CENTRE; id <= IDC_POSITION_AUTO_STRETCH; ++id) {
         EXPECT_FALSE(position.IsChecked(id)) << id;
     }
     EXPECT_FALSE(position.IsItemVisible(IDC_POSITION_KEEP_ASPECT));
     EXPECT_TRUE(position.IsChecked(IDC_POSITION_FIT));
-    Select("起動");
+    ShowPage("起動", IDD_STARTUP);
     EXPECT_FALSE(Page(IDD_STARTUP).IsChecked(IDC_START_CHANGE_WALLPAPER));
     EXPECT_TRUE(Page(IDD_STARTUP).IsChecked(IDC_START_EXIT_AT_ONCE));
     SaveWithOk();
@@ -82,7 +56,7 @@ TEST_F(BasicPagesTest, AHiddenPositionAndOutOfRangeBoxesAreStoredAsTheRulesSay) 
 }
 
 TEST_F(BasicPagesTest, AWallpaperPathNamingAFilePassesValidation) {
-    Start("");
+    Start(FolderLine());
     const std::string file = WideToUtf8(folder.PathOf("Pelavine.sys"));
     Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, file);
     Page(IDD_WALLPAPER_FOLDER).Click(IDC_FOLDER_SUBFOLDERS);
@@ -92,8 +66,7 @@ TEST_F(BasicPagesTest, AWallpaperPathNamingAFilePassesValidation) {
 }
 
 TEST_F(BasicPagesTest, AFolderTheSettingsFileCannotHoldIsRefusedWithAClearMessage) {
-    Start("");
-    const std::string written = folder.Read("Pelavine.ini").value_or("");
+    Start(FolderLine());
     folder.MakeFolder("Ảnh");
     Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, WideToUtf8(folder.PathOf("Ảnh")));
     window->Click(IDC_APPLY);
@@ -103,16 +76,16 @@ TEST_F(BasicPagesTest, AFolderTheSettingsFileCannotHoldIsRefusedWithAClearMessag
     EXPECT_TRUE(WaitUntil([&] { return Page(IDD_WALLPAPER_FOLDER).IsVisible(); }));
     EXPECT_EQ(folder.Read("Pelavine.ini"), written);
     EXPECT_TRUE(folder.PelavineStarts().empty());
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(BasicPagesTest, TheHelpTextsAreShown) {
-    Start("");
+    Start(FolderLine());
     EXPECT_EQ(
         Page(IDD_STARTUP).ItemText(IDC_HELP_TEXT).rfind("本アプリケーションの起動時に行う処理を設定します。\n", 0), 0u);
     EXPECT_EQ(Page(IDD_BASIC_OVERVIEW).ItemText(IDC_LINK_DESCRIPTION_4), "壁紙の表示位置を設定します。\n");
     EXPECT_EQ(Page(IDD_DETAIL_OVERVIEW).ItemText(IDC_LINK_5), "その他");
-    CloseWithCancel(*pelaconf, *window);
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // Small steps shared by the journeys through the settings window.
 
 #include "driver.h"
+#include "expected_texts.h"
 #include "resource.h"
+#include "test_name.h"
 #include "win/wide_text.h"
 
 #include <gtest/gtest.h>
@@ -11,19 +13,26 @@
 
 namespace pelaconf::driver {
 
-inline constexpr char kDiscardQuestion[] =
-    "設定内容は変更されています。\nキャンセルすると変更は保存されませんが、よろしいですか？";
+// Whether Cancel is expected to ask before dropping changes. It asks whenever a page holds
+// changes not yet saved, and the wallpaper folder page counts its own loading as one: only right
+// after a save does Cancel close without asking.
+enum class DiscardQuestion { NotAsked, Asked };
 
-inline std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
-// Presses Cancel, agrees to drop the changes when asked, and waits for the program to end.
-inline void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window) {
+// Presses Cancel and waits for the program to end. An expected question about dropping the
+// changes is waited for by its text and agreed to; any other message box fails the test and is
+// left unanswered.
+inline void CloseWithCancel(const PelaconfProcess& pelaconf, const RemoteWindow& window, DiscardQuestion question) {
+    ASSERT_FALSE(pelaconf.HasExited()) << "the program ended before Cancel was pressed";
     window.Click(IDCANCEL);
-    WaitUntil([&] { return pelaconf.HasExited() || !pelaconf.MessageBoxes().empty(); });
-    for (const auto& box : pelaconf.MessageBoxes()) {
-        box.Press(IDYES);
+    if (question == DiscardQuestion::Asked) {
+        ASSERT_TRUE(pelaconf.Answer(expected::kDiscardQuestion, IDYES)) << "Cancel did not ask to drop the changes";
     }
-    ASSERT_TRUE(pelaconf.WaitForExit());
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf.HasExited() || !pelaconf.MessageBoxes().empty(); }))
+        << "the program did not end after Cancel";
+    for (const auto& box : pelaconf.MessageBoxes()) {
+        ADD_FAILURE() << "unexpected message box after Cancel: " << box.Message();
+    }
+    ASSERT_TRUE(pelaconf.HasExited()) << "the program did not end after Cancel";
 }
 
 inline std::string AsciiUpper(std::string text) {

@@ -6,26 +6,15 @@
 #include "settings/code_page.h"
 #include "win/wide_text.h"
 
+#include "default_settings_text.h"
+
 #include <gtest/gtest.h>
 
 namespace pelaconf::driver {
 namespace {
 
-// The default file for a program installed in `folder`, as it lies on disk (Shift-JIS, CR LF).
-std::string DefaultFileFor(const std::wstring& folder) {
-    std::string text = "# Pelavine Version 1.2 設定ファイル\r\n[Wall_Dir_Path]=" + WideToUtf8(folder) + "\r\n";
-    for (const char* key : {"Wall_Dir_Saike_Use", "Start_Exec_Type", "Start_ToolBar_Type", "Start_Exit_Type",
-                            "Turn_Type", "Rect_Type", "Rect_Fit", "Timer_Type"}) {
-        text += std::string("[") + key + "]=0\r\n";
-    }
-    text += "[Timer_Length]=10\r\n[Timer1_List]=\r\n[Timer2_List]=\r\n[Timer_Exec1_Start]=0\r\n[Timer_Exec2_Use]=0\r\n"
-            "[Timer_Exec3_Use]=0\r\n[Timer_Exec_Path]=\r\n[Timer_Wave1_Start]=0\r\n[Timer_Wave2_Use]=0\r\n"
-            "[Timer_Wave3_Use]=0\r\n[Timer_Wave_Path]=\r\n[Timer_Stop_FullScreen]=0\r\n[Susie_Use]=0\r\n"
-            "[Susie_Dir_Path]=Empty\r\n[Left_Single]=0\r\n[Left_Double]=2\r\n[Icon_Trance]=0\r\n"
-            "[HKey_ChgNormal]=0\r\n[HKey_ChgReverse]=0\r\n[HKey_ChgRandam]=0\r\n[HKey_ChgNone]=0\r\n"
-            "[WaitDlg_Trans]=0\r\n[SetupDlg_Fade]=0\r\n";
-    return *EncodeShiftJis(text);
-}
+// The default file for a program installed in `folder`, as it lies on disk.
+std::string DefaultFileFor(const std::wstring& folder) { return DefaultSettingsFile(WideToUtf8(folder)); }
 
 TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
     const InstallFolder folder(TestName());
@@ -34,7 +23,7 @@ TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
     ASSERT_TRUE(window);
     EXPECT_EQ(window->Text(), "Pelavine 設定");
     EXPECT_EQ(folder.Read("Pelavine.ini"), DefaultFileFor(folder.Path()));
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
@@ -67,7 +56,7 @@ TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
     EXPECT_EQ(window->ItemText(IDOK), "OK");
     EXPECT_EQ(window->ItemText(IDCANCEL), "キャンセル");
     EXPECT_EQ(window->ItemText(IDC_APPLY), "適用(&A)");
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AJapaneseInstallFolderIsWrittenInShiftJis) {
@@ -78,7 +67,7 @@ TEST(Startup, AJapaneseInstallFolderIsWrittenInShiftJis) {
     const std::string written = folder.Read("Pelavine.ini").value_or("");
     EXPECT_EQ(written, DefaultFileFor(folder.Path()));
     EXPECT_NE(written.find("\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67"), std::string::npos);
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
@@ -100,20 +89,19 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
     replace("[Timer_Exec_Path]=", "[Timer_Exec_Path]=\x81\x20\xFF");
     expected += "[SPI]=jpg.01.C:\\a.spi\r\n";
     EXPECT_EQ(folder.Read("Pelavine.ini"), expected);
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
     const InstallFolder folder(TestName());
     folder.MakeFolder("Pelavine.ini");
     const PelaconfProcess pelaconf(folder);
-    const auto message = pelaconf.WaitForMessageBox("設定ファイルの保存に失敗しました。");
-    ASSERT_TRUE(message);
-    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms)) << "the window opens only after the message";
+    const auto message = pelaconf.WaitForMessageBoxAlone("設定ファイルの保存に失敗しました。");
+    ASSERT_TRUE(message) << "the message comes before the window";
     ASSERT_TRUE(message->Press(IDOK));
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
@@ -126,23 +114,23 @@ TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
 
     folder.Remove("Pelavine.ini");
     const PelaconfProcess second(folder, L"/nochange");
-    ASSERT_TRUE(second.WaitForExit());
-    EXPECT_TRUE(second.VisibleWindows().empty());
+    ASSERT_TRUE(second.EndsWithoutShowingAWindow());
     EXPECT_TRUE(WaitUntil([&] { return !window->IsMinimised(); }));
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window->Handle(); }));
     EXPECT_TRUE(folder.Exists("Pelavine.ini")) << "the second start writes the file before it ends";
-    EXPECT_FALSE(first.HasExited());
-    CloseWithCancel(first, *window);
+    // The first keeps running: it still acts on a click, queued after whatever the second sent it.
+    ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
+    EXPECT_TRUE(WaitUntil([&] { return window->SelectedTreeLabel(IDC_CATEGORY_TREE) == "表示順"; }));
+    CloseWithCancel(first, *window, DiscardQuestion::Asked);
 }
 
 TEST(Startup, AnImagePathRunsWithoutTheSettingsWindowAndWithoutWritingTheFile) {
     const InstallFolder folder(TestName());
     const PelaconfProcess pelaconf(folder, L"/x \"C:\\My Pictures\\a.jpg\"");
-    const auto message = pelaconf.WaitForMessageBox("画像ファイルが存在しません。");
-    ASSERT_TRUE(message) << "the switch is skipped and the quoted path taken whole";
-    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms));
+    const auto message = pelaconf.WaitForMessageBoxAlone("画像ファイルが存在しません。");
+    ASSERT_TRUE(message) << "the switch is skipped and the quoted path taken whole; no window comes";
     ASSERT_TRUE(message->Press(IDOK));
-    ASSERT_TRUE(pelaconf.WaitForExit());
+    ASSERT_TRUE(pelaconf.EndsWithoutShowingAWindow());
     EXPECT_FALSE(folder.Exists("Pelavine.ini"));
     EXPECT_TRUE(folder.PelavineStarts().empty());
 }
@@ -153,7 +141,7 @@ TEST(Startup, SwitchesAloneStartTheSettingsWindow) {
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
     EXPECT_TRUE(folder.Exists("Pelavine.ini"));
-    CloseWithCancel(pelaconf, *window);
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
 } // namespace

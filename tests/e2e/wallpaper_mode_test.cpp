@@ -4,23 +4,18 @@
 #include "image/bmp_codec.h"
 #include "image/picture.h"
 
+#include "flat_picture.h"
+#include "test_name.h"
+
 #include <gtest/gtest.h>
 
 namespace pelaconf::driver {
 namespace {
 
-std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
 std::string SettingsWith(const std::string& lines) { return "# Pelavine Version 1.2\r\n" + lines; }
 
 // A BMP image of the size, in a flat colour.
-std::string BmpOfSize(int width, int height) {
-    Picture picture;
-    picture.width = width;
-    picture.height = height;
-    picture.bgra.assign(static_cast<size_t>(width) * height, 0xFF3366CCu);
-    return EncodeBmp24(picture);
-}
+std::string BmpOfSize(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
 
 struct SavedWallpaper {
     int width = 0;
@@ -50,16 +45,15 @@ std::wstring DesktopValue(const wchar_t* name) {
 }
 
 // Runs Pelaconf.exe with the image and waits until it has ended, answering the one expected
-// message (if any) with OK.
+// message (if any) with OK. The program shows no window but that message all the while.
 void RunWithImage(const InstallFolder& folder, const std::string& imageName, const std::string& expectedMessage = "") {
     const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf(imageName) + L"\"");
     if (!expectedMessage.empty()) {
-        const auto box = pelaconf.WaitForMessageBox(expectedMessage);
-        ASSERT_TRUE(box) << "expected the message " << expectedMessage;
+        const auto box = pelaconf.WaitForMessageBoxAlone(expectedMessage);
+        ASSERT_TRUE(box) << "expected the message " << expectedMessage << " and no other window";
         ASSERT_TRUE(box->Press(IDOK));
     }
-    ASSERT_TRUE(pelaconf.WaitForExit());
-    EXPECT_FALSE(pelaconf.WaitForSettingsWindow(0ms));
+    ASSERT_TRUE(pelaconf.EndsWithoutShowingAWindow()) << "a window was shown, or the program did not end";
 }
 
 TEST(WallpaperMode, AFittedStretchCentresOtherProportionsAndStretchesMatchingOnes) {

@@ -3,16 +3,13 @@
 #include "image/image_library.h"
 #include "image/library_image.h"
 
-#include "../support/live_image_test.h"
+#include "flat_picture.h"
+#include "live_image_test.h"
 
 #include <gtest/gtest.h>
 
 namespace pelaconf {
 namespace {
-
-Picture Flat(int width, int height, uint32_t colour) {
-    return Picture{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, colour)};
-}
 
 LibImageHandle LoadPicture(const Picture& picture) {
     const std::string file = EncodeBmp24(picture);
@@ -22,7 +19,7 @@ LibImageHandle LoadPicture(const Picture& picture) {
 class ImageLibraryTest : public LiveImageTest {};
 
 TEST_F(ImageLibraryTest, LoadsABmpFileImageAndReportsItsSizeInAHeader) {
-    LibImageHandle image = LoadPicture(Flat(7, 3, 0xFF102030));
+    LibImageHandle image = LoadPicture(FlatPicture(7, 3, 0xFF102030));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(LibLiveImageCount(), 1);
     EXPECT_EQ(LibPostLoad(), 1);
@@ -39,7 +36,7 @@ TEST_F(ImageLibraryTest, RefusesWhatIsNotABmpAndMakesNoHandle) {
     const std::string garbage = "BM not really a bitmap";
     EXPECT_EQ(LibLoadBmpMemory(garbage.data(), garbage.size()), nullptr);
     EXPECT_EQ(LibLoadBmpMemory(nullptr, 100), nullptr);
-    std::string truncated = EncodeBmp24(Flat(4, 4, 0xFF000000));
+    std::string truncated = EncodeBmp24(FlatPicture(4, 4, 0xFF000000));
     truncated.resize(truncated.size() - 1);
     EXPECT_EQ(LibLoadBmpMemory(truncated.data(), truncated.size()), nullptr);
     EXPECT_EQ(LibLiveImageCount(), 0);
@@ -55,7 +52,7 @@ TEST_F(ImageLibraryTest, NullHandlesFailSoftly) {
 }
 
 TEST_F(ImageLibraryTest, ResizesInPlaceAndKeepsTheImageOnABadSize) {
-    LibImageHandle image = LoadPicture(Flat(40, 30, 0xFF336699));
+    LibImageHandle image = LoadPicture(FlatPicture(40, 30, 0xFF336699));
     ASSERT_NE(image, nullptr);
     InfoHeaderBytes header{};
     EXPECT_EQ(LibResize(image, 16, 12), 1);
@@ -107,7 +104,7 @@ TEST_F(ImageLibraryTest, TransparencyIsFoundAndMadeOpaqueKeepingTheColours) {
     EXPECT_EQ(image->picture.bgra, (std::vector<uint32_t>{0xFF112233, 0xFF445566}));
     LibRelease(image);
 
-    LibImageHandle opaque = LoadPicture(Flat(2, 2, 0xFFABCDEF));
+    LibImageHandle opaque = LoadPicture(FlatPicture(2, 2, 0xFFABCDEF));
     EXPECT_EQ(LibTestImage(opaque), 0);
     LibRelease(opaque);
 }

@@ -1,5 +1,7 @@
 #include "image/resampler.h"
 
+#include "flat_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,11 +9,6 @@
 
 namespace pelaconf {
 namespace {
-
-Picture Flat(int width, int height, uint32_t colour) {
-    return Picture{width, height,
-                   std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height), colour)};
-}
 
 // Opaque grey levels, row after row.
 Picture Greys(int width, int height, std::vector<uint32_t> levels) {
@@ -51,11 +48,11 @@ TEST(Resize, KeepsAFlatColourExactlyFlat) {
         {100, 60, 37, 23}, {7, 5, 3, 11}, {3, 3, 10, 10}, {1, 1, 5, 4}, {6000, 2, 1024, 1}, {9, 9, 9, 9},
     };
     for (const auto& c : cases) {
-        const auto resized = Resize(Flat(c.width, c.height, colour), c.newWidth, c.newHeight);
+        const auto resized = Resize(FlatPicture(c.width, c.height, colour), c.newWidth, c.newHeight);
         ASSERT_TRUE(resized) << c.newWidth << "x" << c.newHeight;
         EXPECT_EQ(resized->width, c.newWidth);
         EXPECT_EQ(resized->height, c.newHeight);
-        EXPECT_EQ(*resized, Flat(c.newWidth, c.newHeight, colour)) << c.newWidth << "x" << c.newHeight;
+        EXPECT_EQ(*resized, FlatPicture(c.newWidth, c.newHeight, colour)) << c.newWidth << "x" << c.newHeight;
     }
 }
 
@@ -95,7 +92,7 @@ TEST(Resize, KeepsTheSameSizeUnchanged) {
 }
 
 TEST(Resize, RefusesInvalidPicturesAndSizes) {
-    const Picture picture = Flat(4, 4, 0xFF000000);
+    const Picture picture = FlatPicture(4, 4, 0xFF000000);
     EXPECT_FALSE(Resize(picture, 0, 4));
     EXPECT_FALSE(Resize(picture, 4, -1));
     EXPECT_FALSE(Resize(picture, 16384, 16385));

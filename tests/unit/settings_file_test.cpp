@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 #include "fake_file_system.h"
-#include "settings/code_page.h"
+
+#include "default_settings_text.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +17,6 @@ SettingsRecord Parsed(std::string_view text) {
     return record;
 }
 
-std::string DefaultText() {
-    return "# Pelavine Version 1.2 設定ファイル\r\n"
-           "[Wall_Dir_Path]=C:\\Pelavine\r\n[Wall_Dir_Saike_Use]=0\r\n[Start_Exec_Type]=0\r\n"
-           "[Start_ToolBar_Type]=0\r\n[Start_Exit_Type]=0\r\n[Turn_Type]=0\r\n[Rect_Type]=0\r\n[Rect_Fit]=0\r\n"
-           "[Timer_Type]=0\r\n[Timer_Length]=10\r\n[Timer1_List]=\r\n[Timer2_List]=\r\n[Timer_Exec1_Start]=0\r\n"
-           "[Timer_Exec2_Use]=0\r\n[Timer_Exec3_Use]=0\r\n[Timer_Exec_Path]=\r\n[Timer_Wave1_Start]=0\r\n"
-           "[Timer_Wave2_Use]=0\r\n[Timer_Wave3_Use]=0\r\n[Timer_Wave_Path]=\r\n[Timer_Stop_FullScreen]=0\r\n"
-           "[Susie_Use]=0\r\n[Susie_Dir_Path]=Empty\r\n[Left_Single]=0\r\n[Left_Double]=2\r\n[Icon_Trance]=0\r\n"
-           "[HKey_ChgNormal]=0\r\n[HKey_ChgReverse]=0\r\n[HKey_ChgRandam]=0\r\n[HKey_ChgNone]=0\r\n"
-           "[WaitDlg_Trans]=0\r\n[SetupDlg_Fade]=0\r\n";
-}
-
-// The default file as it lies on disk, in Shift-JIS.
-std::string DefaultFile() { return *EncodeShiftJis(DefaultText()); }
-
 TEST(SettingsRecord, DefaultsFollowTheModuleFolder) {
     const SettingsRecord record(kFolder);
     EXPECT_EQ(record.Wall_Dir_Path, kFolder);
@@ -43,8 +29,8 @@ TEST(SettingsRecord, DefaultsFollowTheModuleFolder) {
 }
 
 TEST(SettingsFile, DefaultsAreWrittenInTableOrder) {
-    EXPECT_EQ(FormatSettings(SettingsRecord(kFolder)), DefaultText());
-    EXPECT_EQ(DefaultFile().substr(0, 37),
+    EXPECT_EQ(FormatSettings(SettingsRecord(kFolder)), DefaultSettingsText(kFolder));
+    EXPECT_EQ(DefaultSettingsFile(kFolder).substr(0, 37),
               "# Pelavine Version 1.2 \x90\xDD\x92\xE8\x83\x74\x83\x40\x83\x43\x83\x8B\r\n");
 }
 
@@ -99,11 +85,11 @@ TEST(SettingsFile, ReadReportsWhetherTheFileOpened) {
     testing::FakeFileSystem files;
     SettingsRecord record(kFolder);
     EXPECT_EQ(ReadSettings(record, files), 0);
-    EXPECT_EQ(FormatSettings(record), DefaultText());
+    EXPECT_EQ(FormatSettings(record), DefaultSettingsText(kFolder));
 
     files.files[kIniPath] = "# Pelavine Version 1.2\r\n";
     EXPECT_EQ(ReadSettings(record, files), 1);
-    EXPECT_EQ(FormatSettings(record), DefaultText());
+    EXPECT_EQ(FormatSettings(record), DefaultSettingsText(kFolder));
 }
 
 TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
@@ -112,7 +98,7 @@ TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
     SettingsRecord record(kFolder);
     ASSERT_EQ(ReadSettings(record, files), 1);
     ASSERT_EQ(WriteSettings(record, files), 1);
-    std::string expected = DefaultFile();
+    std::string expected = DefaultSettingsFile(kFolder);
     expected.replace(expected.find("C:\\Pelavine\r\n"), 11, "D:\\w");
     expected.replace(expected.find("[SetupDlg_Fade]=0"), 17, "[SetupDlg_Fade]=1");
     expected += "[SPI]=jpg.01.a.spi\r\n";
@@ -123,7 +109,7 @@ TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
 // Shift-JIS at all, comes back byte for byte.
 TEST(SettingsFile, RoundTripIsByteExact) {
     testing::FakeFileSystem files;
-    std::string original = DefaultFile();
+    std::string original = DefaultSettingsFile(kFolder);
     const std::string japanese = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67"; // D:\表示\ソフト
     const std::string invalid = "E:\\\x81\x20\x85\x40\xFC\xFC\\\x87\x90\x80\xFF";  // no valid Shift-JIS
     original.replace(original.find("C:\\Pelavine\r\n"), 11, japanese);

@@ -13,7 +13,7 @@ const std::string kPnmInGif = std::string("P6 4 1 255\n") + std::string(12, '\x4
 class DecodingOrderWinTest : public ScratchFolderTest {
 protected:
     SettingsRecord WithPlugins(std::initializer_list<std::pair<const char*, const char*>> entries) {
-        SettingsRecord settings(folder_);
+        SettingsRecord settings(scratch_.Path());
         settings.Susie_Use = 1;
         for (const auto& [priority, plugin] : entries) {
             settings.pluginPriorityList.push_back(std::string("gif.") + priority + "." + TestPlugin(plugin));

@@ -16,6 +16,8 @@ void RegisterWindowClass(const wchar_t* name) {
     RegisterClassW(&windowClass); // a second registration of the same class fails harmlessly
 }
 
+// Without the shell view the view sits right under the Program Manager, where it is not the
+// desktop's.
 class FakeDesktop {
 public:
     explicit FakeDesktop(bool withShellView = true, const wchar_t* viewClass = WC_LISTVIEWW) {
@@ -23,14 +25,16 @@ public:
         RegisterWindowClass(L"SHELLDLL_DefView");
         programManager_ = CreateWindowW(L"Progman", L"Program Manager", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
+        HWND viewParent = programManager_;
         if (withShellView) {
             shellView_ = CreateWindowW(L"SHELLDLL_DefView", L"", WS_CHILD, 0, 0, 100, 100, programManager_, nullptr,
                                        GetModuleHandleW(nullptr), nullptr);
-            listView_ = CreateWindowW(viewClass, L"", WS_CHILD | LVS_ICON, 0, 0, 100, 100, shellView_, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
-            // Counts the requests to change the text background.
-            SetWindowSubclass(listView_, CountSetTextBackground, 0, reinterpret_cast<DWORD_PTR>(&setRequests_));
+            viewParent = shellView_;
         }
+        listView_ = CreateWindowW(viewClass, L"", WS_CHILD | LVS_ICON, 0, 0, 100, 100, viewParent, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        // Counts the requests to change the text background.
+        SetWindowSubclass(listView_, CountSetTextBackground, 0, reinterpret_cast<DWORD_PTR>(&setRequests_));
     }
     ~FakeDesktop() { DestroyWindow(programManager_); }
 
@@ -61,10 +65,15 @@ TEST(DesktopWindows, FindTheListViewInsideTheShellView) {
 
 TEST(DesktopWindows, FindNothingWithoutTheShellView) {
     const FakeDesktop desktop(false);
+    ASSERT_NE(desktop.ListView(), nullptr);
+    ListView_SetTextBkColor(desktop.ListView(), RGB(0, 128, 128));
+    const int before = desktop.SetRequests();
     EXPECT_NE(FindProgramManager(), nullptr);
     EXPECT_EQ(FindDesktopListView(), nullptr);
     EXPECT_EQ(FindActiveDesktopView(), nullptr);
-    MakeIconLabelsTransparent(1); // must not fail without a list view
+    MakeIconLabelsTransparent(1);
+    EXPECT_EQ(desktop.SetRequests(), before) << "a list view outside the shell view is not the desktop's";
+    EXPECT_EQ(ListView_GetTextBkColor(desktop.ListView()), RGB(0, 128, 128));
 }
 
 TEST(DesktopWindows, FindTheHtmlViewByItsClass) {

@@ -2,6 +2,8 @@
 #include "platform/file_system_win.h"
 #include "win/wide_text.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 #include <map>
 #include <thread>
@@ -12,43 +14,12 @@ namespace {
 
 class Win32FileSystemTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = ModuleFolder() + "\\fs-test-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        RemoveDirectoryTree();
-        CreateDirectoryA(folder_.c_str(), nullptr);
-    }
-    void TearDown() override { RemoveDirectoryTree(); }
-    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
-    int FileCount() const {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-        int count = 0;
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                count += found.cFileName[0] != '.';
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        return count;
-    }
+    void SetUp() override { ASSERT_TRUE(scratch_.IsMade()) << scratch_.Path(); }
+    std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
+    int FileCount() const { return scratch_.EntryCount(); }
 
+    const ScratchFolder scratch_;
     Win32FileSystem files_;
-    std::string folder_;
-
-private:
-    void RemoveDirectoryTree() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string path = PathOf(found.cFileName);
-                DeleteFileA(path.c_str());
-                RemoveDirectoryA(path.c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder_.c_str());
-    }
 };
 
 TEST_F(Win32FileSystemTest, WritesReadsAndReplacesWholeFiles) {
@@ -102,7 +73,7 @@ TEST_F(Win32FileSystemTest, WritersOfTheSameFileAtOnceAllSucceedAndLeaveOneWhole
 }
 
 TEST_F(Win32FileSystemTest, ExistsForFilesAndFoldersAndRemovesFiles) {
-    EXPECT_TRUE(files_.PathExists(folder_));
+    EXPECT_TRUE(files_.PathExists(scratch_.Path()));
     const std::string path = PathOf("Shuffle.ini");
     EXPECT_FALSE(files_.PathExists(path));
     EXPECT_FALSE(files_.RemoveFile(path));
@@ -114,7 +85,7 @@ TEST_F(Win32FileSystemTest, ExistsForFilesAndFoldersAndRemovesFiles) {
 
 TEST_F(Win32FileSystemTest, JapaneseNamesWorkThroughUtf8) {
     ASSERT_TRUE(files_.WriteWholeFile(PathOf("表示ソフト.ini"), "x"));
-    const std::wstring expected = Utf8ToWide(folder_) + L"\\\u8868\u793A\u30BD\u30D5\u30C8.ini";
+    const std::wstring expected = Utf8ToWide(scratch_.Path()) + L"\\\u8868\u793A\u30BD\u30D5\u30C8.ini";
     EXPECT_NE(GetFileAttributesW(expected.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

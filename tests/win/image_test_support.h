@@ -1,13 +1,15 @@
 #pragma once
 // Helpers of the image layer's Windows tests: the fixture images and test plug-ins made at build
-// time, a scratch folder per test, and files written by the tests themselves.
+// time, and files the tests write into a scratch folder of their own.
 
 #include "image/bmp_codec.h"
 #include "image/image_library.h"
 #include "platform/file_system_win.h"
 #include "win/wide_text.h"
 
-#include "../support/live_image_test.h"
+#include "flat_picture.h"
+#include "live_image_test.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -28,10 +30,6 @@ inline std::string TestImage(const std::string& name) { return WindowsPath(PELAC
 // One of our test plug-ins, by its name without ".spi".
 inline std::string TestPlugin(const std::string& name) {
     return WindowsPath(PELACONF_TEST_PLUGINS "/" + name + ".spi");
-}
-
-inline Picture FlatPicture(int width, int height, uint32_t colour) {
-    return Picture{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, colour)};
 }
 
 // A white 32-bit top-down bitmap selected into a memory device context, to draw on and read back.
@@ -72,21 +70,15 @@ private:
     uint32_t* bits_ = nullptr;
 };
 
-// A folder of its own for each test beside the test program, removed with all it holds.
+// Each test in a scratch folder of its own, with helpers that write files into it.
 class ScratchFolderTest : public LiveImageTest {
 protected:
     void SetUp() override {
         LiveImageTest::SetUp();
-        folder_ = ModuleFolder() + "\\scratch-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        RemoveTree(Utf8ToWide(folder_));
-        ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder_).c_str(), nullptr));
-    }
-    void TearDown() override {
-        RemoveTree(Utf8ToWide(folder_));
-        LiveImageTest::TearDown();
+        ASSERT_TRUE(scratch_.IsMade()) << scratch_.Path();
     }
 
-    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
     std::string MakeFolder(const std::string& name) const {
         const std::string path = PathOf(name);
         EXPECT_TRUE(CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr)) << path;
@@ -110,43 +102,9 @@ protected:
         const std::optional<std::string> file = Win32FileSystem().ReadWholeFile(path);
         return file ? DecodeBmp(*file).picture : Picture{};
     }
-    int FileCount() const {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(Utf8ToWide(folder_ + "\\*").c_str(), &found);
-        int count = 0;
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                count += found.cFileName[0] != L'.';
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        return count;
-    }
+    int FileCount() const { return scratch_.EntryCount(); }
 
-    std::string folder_;
-
-private:
-    static void RemoveTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") {
-                    continue;
-                }
-                const std::wstring path = folder + L"\\" + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(path);
-                } else {
-                    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileW(path.c_str());
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
+    const ScratchFolder scratch_;
 };
 
 } // namespace pelaconf

@@ -5,6 +5,8 @@
 #include "settings/settings_record.h"
 #include "win/wide_text.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,21 +15,22 @@ namespace {
 
 std::wstring PluginPath(const char* name) { return Utf8ToWide(std::string(PELACONF_TEST_PLUGINS) + "\\" + name); }
 
+// The module folder and Susie's folder side by side in a scratch folder.
 class PluginScanWin : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = ModuleFolder() + "\\plugin-scan";
-        module_ = root_ + "\\module";
-        susie_ = root_ + "\\susie";
-        for (const auto& folder : {root_, module_, susie_}) {
-            CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr);
+        ASSERT_TRUE(scratch_.IsMade()) << scratch_.Path();
+        for (const auto& folder : {module_, susie_}) {
+            ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr)) << folder;
         }
     }
     void Copy(const char* plugin, const std::string& to) {
         ASSERT_TRUE(CopyFileW(PluginPath(plugin).c_str(), Utf8ToWide(to).c_str(), FALSE)) << to;
     }
 
-    std::string root_, module_, susie_;
+    const ScratchFolder scratch_;
+    const std::string module_ = scratch_.PathOf("module");
+    const std::string susie_ = scratch_.PathOf("susie");
     Win32FileSystem files_;
     ImageObject image_;
 };

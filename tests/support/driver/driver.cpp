@@ -52,6 +52,13 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     }
 }
 
+bool WaitUntilUnless(const std::function<bool()>& condition, const std::function<bool()>& forbidden,
+                     std::chrono::milliseconds timeout) {
+    bool forbiddenHeld = false;
+    const bool held = WaitUntil([&] { return (forbiddenHeld = forbidden()) || condition(); }, timeout);
+    return held && !forbiddenHeld;
+}
+
 // ---- RemoteWindow
 
 std::string RemoteWindow::Text() const { return WindowText(handle_); }
@@ -199,9 +206,25 @@ std::optional<RemoteMessageBox> PelaconfProcess::WaitForMessageBox(const std::st
     return found;
 }
 
+std::optional<RemoteMessageBox> PelaconfProcess::WaitForMessageBoxAlone(const std::string& message,
+                                                                        std::chrono::milliseconds timeout) const {
+    std::optional<RemoteMessageBox> found;
+    const bool alone = WaitUntilUnless(
+        [&] {
+            found = WaitForMessageBox(message, 0ms);
+            return found.has_value();
+        },
+        [&] { return VisibleWindows().size() > MessageBoxes().size(); }, timeout);
+    return alone ? found : std::nullopt;
+}
+
 bool PelaconfProcess::Answer(const std::string& message, int buttonId, std::chrono::milliseconds timeout) const {
     const auto box = WaitForMessageBox(message, timeout);
     return box && box->Press(buttonId);
+}
+
+bool PelaconfProcess::EndsWithoutShowingAWindow(std::chrono::milliseconds timeout) const {
+    return WaitUntilUnless([&] { return HasExited(); }, [&] { return !VisibleWindows().empty(); }, timeout);
 }
 
 } // namespace pelaconf::driver

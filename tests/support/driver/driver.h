@@ -19,6 +19,10 @@ inline constexpr std::chrono::milliseconds kPatience = 15s;
 
 // Polls the condition until it holds or the time is up; returns whether it held.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPatience);
+// Polls the condition like WaitUntil and watches at every poll, before the condition, that
+// `forbidden` does not hold: false as soon as it does, or when the time is up.
+bool WaitUntilUnless(const std::function<bool()>& condition, const std::function<bool()>& forbidden,
+                     std::chrono::milliseconds timeout = kPatience);
 
 // A window of the program under test, seen from outside: every read and action is a message.
 class RemoteWindow {
@@ -85,6 +89,10 @@ public:
     // A message box of this process whose message is exactly the text.
     std::optional<RemoteMessageBox> WaitForMessageBox(const std::string& message,
                                                       std::chrono::milliseconds timeout = kPatience) const;
+    // The same, watching meanwhile that the process shows no window other than message boxes;
+    // nothing when it did.
+    std::optional<RemoteMessageBox> WaitForMessageBoxAlone(const std::string& message,
+                                                           std::chrono::milliseconds timeout = kPatience) const;
     // Every visible message box of this process now.
     std::vector<RemoteMessageBox> MessageBoxes() const;
     // Waits for a question or message with the text, presses the button and waits until the
@@ -92,6 +100,9 @@ public:
     bool Answer(const std::string& message, int buttonId, std::chrono::milliseconds timeout = kPatience) const;
     // Every visible top-level window of this process now.
     std::vector<HWND> VisibleWindows() const;
+    // Waits for the process to end, watching meanwhile that no window of it becomes visible; false
+    // when one did or the process still runs.
+    bool EndsWithoutShowingAWindow(std::chrono::milliseconds timeout = kPatience) const;
 
 private:
     HANDLE process_ = nullptr;

@@ -1,10 +1,10 @@
 #include "install_folder.h"
 
 #include "driver.h"
+#include "folder_tree.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <stdexcept>
@@ -13,15 +13,6 @@ namespace pelaconf::driver {
 namespace {
 
 std::wstring TestRunFolder() { return BuildFolder() + L"\\e2e-runs"; }
-
-void RemoveTree(const std::wstring& path) {
-    std::wstring from = path + L'\0'; // SHFileOperation wants a double-null-terminated list
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
-}
 
 void CopyOrThrow(const std::wstring& from, const std::wstring& to) {
     if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
@@ -65,8 +56,7 @@ std::wstring BuildFolder() { return PELACONF_BUILD_DIR; }
 
 InstallFolder::InstallFolder(const std::string& name) : path_(TestRunFolder() + L"\\" + Utf8ToWide(name)) {
     CreateDirectoryW(TestRunFolder().c_str(), nullptr);
-    RemoveTree(path_);
-    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
+    if (!MakeFreshFolder(path_)) {
         throw std::runtime_error("cannot make the install folder " + name);
     }
     CopyOrThrow(BuildFolder() + L"\\bin\\Pelaconf.exe", PathOf("Pelaconf.exe"));

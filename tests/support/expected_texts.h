@@ -1,0 +1,11 @@
+#pragma once
+// Questions the journeys expect Pelaconf to ask, word for word. The tests keep their own copy
+// rather than the program's constants, so that a wrong text in the program fails a test.
+
+namespace pelaconf::expected {
+
+inline constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
+inline constexpr char kDiscardQuestion[] =
+    "設定内容は変更されています。\nキャンセルすると変更は保存されませんが、よろしいですか？";
+
+} // namespace pelaconf::expected
