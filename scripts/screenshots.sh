@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders the settings window on each basic settings page and on the basic settings overview
-# page to PNG files under docs/screenshots, on a private Xvfb under Wine.
+# Renders the settings window on every page of its page table to PNG files under
+# docs/screenshots (page-<template id>.png), on a private Xvfb under Wine.
 # PELACONF_BUILD_DIR chooses the x86_64 build folder (default build/win64).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,12 +21,12 @@ trap 'WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; 
 
 pictures=$(mktemp -d)
 trap 'rm -rf "$pictures"; WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT
-pages=(101 103 105 106 107)
-pelaconf_wine "$build/tests/support/driver/screenshot_tour.exe" "Z:${pictures//\//\\}" "${pages[@]}"
+pelaconf_wine "$build/tests/support/driver/screenshot_tour.exe" "Z:${pictures//\//\\}"
 
 mkdir -p docs/screenshots
-for page in "${pages[@]}"; do
+for picture in "$pictures"/page-*.bmp; do
+    name=$(basename "$picture" .bmp)
     # ImageMagick by its own path: an earlier `convert` on the PATH may be a stand-in.
-    /usr/bin/convert "$pictures/page-$page.bmp" "docs/screenshots/page-$page.png"
-    echo "docs/screenshots/page-$page.png"
+    /usr/bin/convert "$picture" "docs/screenshots/$name.png"
+    echo "docs/screenshots/$name.png"
 done

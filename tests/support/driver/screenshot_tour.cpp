@@ -1,24 +1,21 @@
-// Renders the settings window on a few of its pages into BMP files, for people to look at the
-// program: screenshot_tour <output folder> <template id>...
+// Renders the settings window on its pages into BMP files, for people to look at the program:
+// screenshot_tour <output folder> [<template id>...]; without ids, every page of the page table.
 // Each picture is the window as it is on the screen, named page-<template id>.bmp.
+#include "app/page_table_win.h"
 #include "driver.h"
+#include "expected_texts.h"
 #include "image/bmp_codec.h"
 #include "resource.h"
 #include "win/wide_text.h"
 
 #include <cstdio>
-#include <map>
 #include <string>
+#include <vector>
 
 using namespace pelaconf;
 using namespace pelaconf::driver;
 
 namespace {
-
-const std::map<int, std::string> kLabels{
-    {101, "基本設定"},     {103, "壁紙フォルダ"}, {105, "起動"},   {106, "表示順"},     {107, "表示位置"},
-    {108, "自動壁紙変更"}, {113, "詳細設定"},     {109, "タイマ"}, {119, "バージョン"},
-};
 
 // The window's pixels as they are on the screen now.
 Picture Capture(HWND window) {
@@ -59,7 +56,11 @@ bool WriteFile(const std::wstring& path, const std::string& bytes) {
 
 // Waits until the page is shown under its caption and everything has been painted.
 bool ShowPage(const RemoteWindow& window, int templateId) {
-    const std::string& label = kLabels.at(templateId);
+    const int pageIndex = PageIndexOf(templateId);
+    if (pageIndex < 0) {
+        return false;
+    }
+    const std::string label(PageTable()[pageIndex].label);
     if (!window.SelectTreeItem(IDC_CATEGORY_TREE, label) || !WaitUntil([&] {
             return window.Child(IDD_CAPTION_BAR).Text() == label && window.Child(templateId).IsVisible();
         })) {
@@ -73,9 +74,22 @@ bool ShowPage(const RemoteWindow& window, int templateId) {
 
 } // namespace
 
+std::vector<int> TemplatesToRender(int argc, wchar_t** argv) {
+    std::vector<int> templates;
+    for (int i = 2; i < argc; ++i) {
+        templates.push_back(_wtoi(argv[i]));
+    }
+    if (templates.empty()) {
+        for (const PageRow& row : PageTable()) {
+            templates.push_back(row.templateId);
+        }
+    }
+    return templates;
+}
+
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        fwprintf(stderr, L"usage: screenshot_tour <output folder> <template id>...\n");
+    if (argc < 2) {
+        fwprintf(stderr, L"usage: screenshot_tour <output folder> [<template id>...]\n");
         return 2;
     }
     const InstallFolder folder("screenshots");
@@ -86,19 +100,16 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     SetForegroundWindow(window->Handle());
-    for (int i = 2; i < argc; ++i) {
-        const int templateId = _wtoi(argv[i]);
-        if (kLabels.count(templateId) == 0 || !ShowPage(*window, templateId) ||
-            !WriteFile(std::wstring(argv[1]) + L"\\page-" + argv[i] + L".bmp",
-                       EncodeBmp24(Capture(window->Handle())))) {
-            fwprintf(stderr, L"cannot render page %ls\n", argv[i]);
+    for (const int templateId : TemplatesToRender(argc, argv)) {
+        const std::wstring name = L"\\page-" + std::to_wstring(templateId) + L".bmp";
+        if (!ShowPage(*window, templateId) ||
+            !WriteFile(std::wstring(argv[1]) + name, EncodeBmp24(Capture(window->Handle())))) {
+            fwprintf(stderr, L"cannot render page %d\n", templateId);
             return 1;
         }
     }
+    // The wallpaper folder page counts as changed once loaded, so Cancel asks first.
     window->Click(IDCANCEL);
-    WaitUntil([&] { return pelaconf.HasExited() || !pelaconf.MessageBoxes().empty(); });
-    for (const auto& box : pelaconf.MessageBoxes()) {
-        box.Press(IDYES);
-    }
+    pelaconf.Answer(expected::kDiscardQuestion, IDYES);
     return pelaconf.WaitForExit() ? 0 : 1;
 }
