@@ -7,8 +7,8 @@
 
 namespace pelaconf {
 
-// The first argument that is not a switch (a switch begins with "/" or "-"); the program's own
-// name is not among the arguments.
+// The first argument that is neither a switch (beginning with "/" or "-") nor empty; the
+// program's own name is not among the arguments.
 std::optional<std::string> FindImagePath(const std::vector<std::string>& arguments);
 
 } // namespace pelaconf

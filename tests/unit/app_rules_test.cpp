@@ -10,7 +10,8 @@ TEST(CommandLine, TheFirstArgumentThatIsNoSwitchIsTheImagePath) {
     EXPECT_FALSE(FindImagePath(Args{}).has_value());
     EXPECT_FALSE(FindImagePath(Args{"/nochange", "-x"}).has_value());
     EXPECT_EQ(FindImagePath(Args{"/nochange", "C:\\My Pictures\\a.jpg", "b.jpg"}), "C:\\My Pictures\\a.jpg");
-    EXPECT_EQ(FindImagePath(Args{"", "a.jpg"}), "") << "an empty argument is not a switch";
+    EXPECT_FALSE(FindImagePath(Args{""}).has_value()) << "an empty argument is no image path";
+    EXPECT_EQ(FindImagePath(Args{"", "/x", "a.jpg"}), "a.jpg") << "the next argument fills the empty path";
 }
 
 } // namespace
