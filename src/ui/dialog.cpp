@@ -1,6 +1,46 @@
 #include "ui/dialog.h"
 
+#include <algorithm>
+
 namespace pelaconf {
+namespace {
+
+RECT WindowRectangle(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    return area;
+}
+
+bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top == b.top; }
+
+// Centres a top-level window over its owner, or over the work area of its screen when it has
+// none (or the owner is hidden or minimised), keeping it inside that work area.
+void CentreOverOwner(HWND window) {
+    HWND owner = GetWindow(window, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner != nullptr ? owner : window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT workArea = monitor.rcWork;
+    const bool ownerUsable = owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner);
+    const RECT around = ownerUsable ? WindowRectangle(owner) : workArea;
+    const RECT own = WindowRectangle(window);
+    const LONG width = own.right - own.left;
+    const LONG height = own.bottom - own.top;
+    LONG left = (around.left + around.right - width) / 2;
+    LONG top = (around.top + around.bottom - height) / 2;
+    left = std::max(workArea.left, std::min(left, workArea.right - width));
+    top = std::max(workArea.top, std::min(top, workArea.bottom - height));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A dialog that did not place itself while it initialised is centred, as users expect of a
+// dialog; pages and other child dialogs are placed by their parents.
+bool ShouldCentre(HWND window, const RECT& before) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    return (style & WS_CHILD) == 0 && SamePlace(before, WindowRectangle(window));
+}
+
+} // namespace
 
 Dialog::~Dialog() {
     if (window_ != nullptr && !modal_) {
@@ -61,7 +101,14 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInit() ? TRUE : FALSE;
+    case WM_INITDIALOG: {
+        const RECT before = WindowRectangle(window_);
+        const bool focusLeftToSystem = OnInit();
+        if (window_ != nullptr && IsWindow(window_) && ShouldCentre(window_, before)) {
+            CentreOverOwner(window_);
+        }
+        return focusLeftToSystem ? TRUE : FALSE;
+    }
     case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY:
         if (const auto result = OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {

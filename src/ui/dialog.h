@@ -1,6 +1,8 @@
 #pragma once
 // The dialog layer: one dialog procedure for the whole program. A Dialog keeps `this` in its
-// window's user data and turns window messages into calls of the virtual handlers below.
+// window's user data and turns window messages into calls of the virtual handlers below. A
+// top-level dialog that does not move itself in OnInit is centred over its owner, or over the
+// screen when it has none.
 
 #include <windows.h>
 
