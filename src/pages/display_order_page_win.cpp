@@ -11,7 +11,7 @@ void DisplayOrderPage::ShowModel() {
 }
 
 void DisplayOrderPage::ReadControls() {
-    ReadRadioGroupInto(Window(), IDC_ORDER_ASCENDING, model_.order);
+    model_.order = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
     model_.oneRound = GetCheckBox(Window(), IDC_ORDER_ONE_ROUND);
 }
 

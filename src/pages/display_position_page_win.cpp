@@ -11,7 +11,7 @@ void DisplayPositionPage::ShowModel() {
 }
 
 void DisplayPositionPage::ReadControls() {
-    ReadRadioGroupInto(Window(), IDC_POSITION_CENTRE, model_.position);
+    model_.position = GetRadioGroupIndex(Window(), IDC_POSITION_CENTRE);
     model_.fit = GetCheckBox(Window(), IDC_POSITION_FIT);
 }
 

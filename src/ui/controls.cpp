@@ -52,12 +52,6 @@ int GetRadioGroupIndex(HWND dialog, int firstId) {
     return -1;
 }
 
-void ReadRadioGroupInto(HWND dialog, int firstId, int& value) {
-    if (const int chosen = GetRadioGroupIndex(dialog, firstId); chosen >= 0) {
-        value = chosen;
-    }
-}
-
 void SetRadioGroupIndex(HWND dialog, int firstId, int index) {
     const std::vector<HWND> buttons = RadioGroup(dialog, firstId);
     for (size_t i = 0; i < buttons.size(); ++i) {

@@ -20,9 +20,6 @@ void SetCheckBox(HWND dialog, int id, int value);
 // control that starts a new group. Setting an index no button has checks none.
 int GetRadioGroupIndex(HWND dialog, int firstId);
 void SetRadioGroupIndex(HWND dialog, int firstId, int index);
-// Reads the group into a stored value, keeping the value when no button is checked (a stored
-// value that no button shows stays until the user chooses one).
-void ReadRadioGroupInto(HWND dialog, int firstId, int& value);
 
 // Drop-down lists: the items in order, replacing any before; the selected index or -1.
 void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items);

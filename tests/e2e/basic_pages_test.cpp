@@ -36,8 +36,9 @@ TEST_F(BasicPagesTest, DescendingOrderShowsTheRoundDisabledOnceThePageIsShown) {
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
-TEST_F(BasicPagesTest, AHiddenPositionAndOutOfRangeBoxesAreStoredAsTheRulesSay) {
-    Start(FolderLine() + "[Rect_Type]=5\r\n[Rect_Fit]=7\r\n[Start_Exec_Type]=7\r\n[Start_Exit_Type]=1\r\n");
+TEST_F(BasicPagesTest, AHiddenPositionAndOutOfRangeValuesAreStoredAsTheRulesSay) {
+    Start(FolderLine() +
+          "[Rect_Type]=5\r\n[Rect_Fit]=7\r\n[Start_Exec_Type]=7\r\n[Start_Exit_Type]=1\r\n[Turn_Type]=7\r\n");
     ShowPage("表示位置", IDD_DISPLAY_POSITION);
     const RemoteWindow position = Page(IDD_DISPLAY_POSITION);
     for (int id = IDC_POSITION_CENTRE; id <= IDC_POSITION_AUTO_STRETCH; ++id) {
@@ -53,6 +54,7 @@ TEST_F(BasicPagesTest, AHiddenPositionAndOutOfRangeBoxesAreStoredAsTheRulesSay) 
     EXPECT_TRUE(FileHasLine(folder, "[Rect_Fit]=1"));
     EXPECT_TRUE(FileHasLine(folder, "[Start_Exec_Type]=0"));
     EXPECT_TRUE(FileHasLine(folder, "[Start_Exit_Type]=1"));
+    EXPECT_TRUE(FileHasLine(folder, "[Turn_Type]=-1")) << "a group with no button checked reads -1";
 }
 
 TEST_F(BasicPagesTest, AWallpaperPathNamingAFilePassesValidation) {
