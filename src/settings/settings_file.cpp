@@ -12,30 +12,31 @@ namespace pelaconf {
 namespace {
 
 using R = SettingsRecord;
+constexpr NumberKind kFlag = NumberKind::Flag;
 
 constexpr std::array<SettingsKey, 32> kScalarKeys{{
     {"[Wall_Dir_Path]=", &R::Wall_Dir_Path},
-    {"[Wall_Dir_Saike_Use]=", &R::Wall_Dir_Saike_Use},
-    {"[Start_Exec_Type]=", &R::Start_Exec_Type},
-    {"[Start_ToolBar_Type]=", &R::Start_ToolBar_Type},
-    {"[Start_Exit_Type]=", &R::Start_Exit_Type},
+    {"[Wall_Dir_Saike_Use]=", &R::Wall_Dir_Saike_Use, kFlag},
+    {"[Start_Exec_Type]=", &R::Start_Exec_Type, kFlag},
+    {"[Start_ToolBar_Type]=", &R::Start_ToolBar_Type, kFlag},
+    {"[Start_Exit_Type]=", &R::Start_Exit_Type, kFlag},
     {"[Turn_Type]=", &R::Turn_Type},
     {"[Rect_Type]=", &R::Rect_Type},
-    {"[Rect_Fit]=", &R::Rect_Fit},
+    {"[Rect_Fit]=", &R::Rect_Fit, kFlag},
     {"[Timer_Type]=", &R::Timer_Type},
     {"[Timer_Length]=", &R::Timer_Length},
     {"[Timer1_List]=", &R::Timer1_List},
     {"[Timer2_List]=", &R::Timer2_List},
-    {"[Timer_Exec1_Start]=", &R::Timer_Exec1_Start},
-    {"[Timer_Exec2_Use]=", &R::Timer_Exec2_Use},
-    {"[Timer_Exec3_Use]=", &R::Timer_Exec3_Use},
+    {"[Timer_Exec1_Start]=", &R::Timer_Exec1_Start, kFlag},
+    {"[Timer_Exec2_Use]=", &R::Timer_Exec2_Use, kFlag},
+    {"[Timer_Exec3_Use]=", &R::Timer_Exec3_Use, kFlag},
     {"[Timer_Exec_Path]=", &R::Timer_Exec_Path},
-    {"[Timer_Wave1_Start]=", &R::Timer_Wave1_Start},
-    {"[Timer_Wave2_Use]=", &R::Timer_Wave2_Use},
-    {"[Timer_Wave3_Use]=", &R::Timer_Wave3_Use},
+    {"[Timer_Wave1_Start]=", &R::Timer_Wave1_Start, kFlag},
+    {"[Timer_Wave2_Use]=", &R::Timer_Wave2_Use, kFlag},
+    {"[Timer_Wave3_Use]=", &R::Timer_Wave3_Use, kFlag},
     {"[Timer_Wave_Path]=", &R::Timer_Wave_Path},
-    {"[Timer_Stop_FullScreen]=", &R::Timer_Stop_FullScreen},
-    {"[Susie_Use]=", &R::Susie_Use},
+    {"[Timer_Stop_FullScreen]=", &R::Timer_Stop_FullScreen, kFlag},
+    {"[Susie_Use]=", &R::Susie_Use, kFlag},
     {"[Susie_Dir_Path]=", &R::Susie_Dir_Path},
     {"[Left_Single]=", &R::Left_Single},
     {"[Left_Double]=", &R::Left_Double},
@@ -45,7 +46,7 @@ constexpr std::array<SettingsKey, 32> kScalarKeys{{
     {"[HKey_ChgRandam]=", &R::HKey_ChgRandam},
     {"[HKey_ChgNone]=", &R::HKey_ChgNone},
     {"[WaitDlg_Trans]=", &R::WaitDlg_Trans},
-    {"[SetupDlg_Fade]=", &R::SetupDlg_Fade},
+    {"[SetupDlg_Fade]=", &R::SetupDlg_Fade, kFlag},
 }};
 
 // A plug-in entry rebuilt from its three fields, which normalises a malformed one.
@@ -87,7 +88,11 @@ std::string FormatValue(const SettingsKey& key, const SettingsRecord& record) {
     if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
         return record.**text;
     }
-    return std::to_string(record.*std::get<int R::*>(key.field));
+    const int number = record.*std::get<int R::*>(key.field);
+    if (key.kind == NumberKind::Flag) {
+        return number != 0 ? "1" : "0";
+    }
+    return std::to_string(number);
 }
 
 } // namespace

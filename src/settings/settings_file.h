@@ -14,9 +14,13 @@ namespace pelaconf {
 class FileSystem;
 
 // One scalar key of the file: its text up to and including "=", and the record's field.
+// How a number is written: as it is, or as a flag ("1" for any non-zero value, "0" for zero).
+enum class NumberKind { Integer, Flag };
+
 struct SettingsKey {
     std::string_view key;
     std::variant<std::string SettingsRecord::*, int SettingsRecord::*> field;
+    NumberKind kind = NumberKind::Integer;
 };
 
 // The 32 scalar keys in the order in which the file is written.

@@ -59,6 +59,17 @@ TEST(SettingsFile, NumbersTakeTheLeadingDecimalNumber) {
     EXPECT_EQ(record.WaitDlg_Trans, -2147483647 - 1);
 }
 
+TEST(SettingsFile, FlagsAreWrittenAsOneOrZeroAndOtherNumbersAsTheyAre) {
+    const auto record = Parsed("[Start_Exec_Type]=7\r\n[Rect_Fit]=-3\r\n[SetupDlg_Fade]=0\r\n[Susie_Use]=2\r\n"
+                               "[Turn_Type]=7\r\n[Icon_Trance]=-1\r\n");
+    const std::string text = FormatSettings(record);
+    for (const char* line : {"[Start_Exec_Type]=1\r\n", "[Rect_Fit]=1\r\n", "[SetupDlg_Fade]=0\r\n",
+                             "[Susie_Use]=1\r\n", "[Turn_Type]=7\r\n", "[Icon_Trance]=-1\r\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(record.Start_Exec_Type, 7) << "the record keeps what was read; only the file is cleaned";
+}
+
 TEST(SettingsFile, EmptyValuesAndRepeatedKeys) {
     const auto record = Parsed("[Wall_Dir_Path]=\n[Timer_Length]=\n[Turn_Type]=1\n[Turn_Type]=3\n");
     EXPECT_EQ(record.Wall_Dir_Path, "");
