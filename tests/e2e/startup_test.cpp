@@ -74,7 +74,7 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
     const InstallFolder folder(TestName());
     const std::string japanesePath = "D:\\\x95\x5C\x8E\xA6\\\x83\x5C\x83\x74\x83\x67"; // D:\表示\ソフト
     folder.Write("Pelavine.ini", "[SetupDlg_Fade]=0\n[Old_Key]=1\n  [Turn_Type]=3  \n[SPI]=jpg.01.C:\\a.spi\n"
-                                 "[Wall_Dir_Path]=" +
+                                 "[Start_Exec_Type]=7\n[Rect_Fit]=-3\n[Wall_Dir_Path]=" +
                                      japanesePath + "\n[Timer_Exec_Path]=\x81\x20\xFF\n");
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
@@ -86,6 +86,8 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
     };
     replace("[Wall_Dir_Path]=" + *EncodeShiftJis(WideToUtf8(folder.Path())), "[Wall_Dir_Path]=" + japanesePath);
     replace("[Turn_Type]=0", "[Turn_Type]=3");
+    replace("[Start_Exec_Type]=0", "[Start_Exec_Type]=1"); // flags are written as 1 or 0
+    replace("[Rect_Fit]=0", "[Rect_Fit]=1");
     replace("[Timer_Exec_Path]=", "[Timer_Exec_Path]=\x81\x20\xFF");
     expected += "[SPI]=jpg.01.C:\\a.spi\r\n";
     EXPECT_EQ(folder.Read("Pelavine.ini"), expected);
@@ -126,21 +128,25 @@ TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
 
 TEST(Startup, AnImagePathRunsWithoutTheSettingsWindowAndWithoutWritingTheFile) {
     const InstallFolder folder(TestName());
-    const PelaconfProcess pelaconf(folder, L"/x \"C:\\My Pictures\\a.jpg\"");
+    const PelaconfProcess pelaconf(folder, L"/x \"\" \"C:\\My Pictures\\a.jpg\"");
     const auto message = pelaconf.WaitForMessageBoxAlone("画像ファイルが存在しません。");
-    ASSERT_TRUE(message) << "the switch is skipped and the quoted path taken whole; no window comes";
+    ASSERT_TRUE(message) << "the switch and the empty argument are skipped and the quoted path taken whole";
     ASSERT_TRUE(message->Press(IDOK));
     ASSERT_TRUE(pelaconf.EndsWithoutShowingAWindow());
     EXPECT_FALSE(folder.Exists("Pelavine.ini"));
     EXPECT_TRUE(folder.PelavineStarts().empty());
 }
 
-TEST(Startup, SwitchesAloneStartTheSettingsWindow) {
+TEST(Startup, SwitchesAndEmptyArgumentsAloneStartTheSettingsWindowCentredOnTheScreen) {
     const InstallFolder folder(TestName());
-    const PelaconfProcess pelaconf(folder, L"/nochange -x");
+    const PelaconfProcess pelaconf(folder, L"/nochange \"\" -x");
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
     EXPECT_TRUE(folder.Exists("Pelavine.ini"));
+    RECT area{};
+    GetWindowRect(window->Handle(), &area);
+    EXPECT_NEAR((area.left + area.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 3);
+    EXPECT_NEAR((area.top + area.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 3);
     CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
