@@ -29,6 +29,9 @@ struct FadeState {
 // One pass of the fade thread after its tick. Returns the opacity to give the window, or
 // nothing when the window is not to be touched (idle, or fading is not possible).
 std::optional<int32_t> FadeStep(FadeState& state, bool fadingPossible);
+// The same pass for a command read a moment before: a command given since then is kept for
+// the next pass.
+std::optional<int32_t> RunFadeCommand(FadeState& state, int32_t command, bool fadingPossible);
 
 // True while OK and Cancel are to be ignored: the window is closing, or it is still fading in
 // on a first run.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace pelaconf {
@@ -16,6 +17,40 @@ std::vector<int32_t> RunUntilIdle(FadeState& state, bool fadingPossible) {
         }
     }
     return shown;
+}
+
+// OK pressed just as the last fade-in step ends: after the fade thread read "fade in" and
+// before it marks the fade done.
+TEST(Fade, AnOkGivenWhileTheFadeInEndsIsNeverLost) {
+    FadeState state;
+    state.alpha = 250; // the next step ends the fade-in
+    const int32_t read = state.command.load();
+    state.result = kFadeResultOk;
+    state.command = kFadeOutAndEnd;
+    EXPECT_EQ(RunFadeCommand(state, read, true), 255);
+    EXPECT_EQ(state.command.load(), kFadeOutAndEnd) << "the closing command waits for the next pass";
+    EXPECT_EQ(RunUntilIdle(state, true).back(), 0);
+    EXPECT_EQ(state.stop.load(), 1);
+}
+
+// The same with both sides on real threads, starting together in each round.
+TEST(Fade, RacingOkAgainstTheLastFadeInStepAlwaysEndsTheWindow) {
+    for (int round = 0; round < 1000; ++round) {
+        FadeState state;
+        state.alpha = 250; // the next step ends the fade-in
+        std::atomic<bool> go{false};
+        std::thread fadeThread([&] {
+            while (!go.load()) {
+            }
+            FadeStep(state, true);
+        });
+        go = true;
+        state.result = kFadeResultOk;
+        state.command = kFadeOutAndEnd;
+        fadeThread.join();
+        RunUntilIdle(state, true);
+        ASSERT_EQ(state.stop.load(), 1) << "round " << round << ": the closing command was lost";
+    }
 }
 
 TEST(Fade, FadingInAndOutStepsByFortyAndStopsTheThreadAfterTheLastStep) {
