@@ -71,7 +71,10 @@ ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath,
     if (services.image.SaveBitmap(record.wallpaperBitmapPath, fitMode) == 0) {
         return ApplyResult::Failed;
     }
-    services.desktop.SetWallpaperBitmap(record.wallpaperBitmapPath);
+    // A refusal is reported like a failed save: the bitmap did not become the wallpaper.
+    if (!services.desktop.SetWallpaperBitmap(record.wallpaperBitmapPath)) {
+        return ApplyResult::Failed;
+    }
     return ApplyResult::Applied;
 }
 

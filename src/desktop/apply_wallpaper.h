@@ -19,7 +19,8 @@ public:
     virtual ~Desktop() = default;
     virtual Size ScreenSize() const = 0;
     // Asks the system to show the bitmap as wallpaper.
-    virtual void SetWallpaperBitmap(const std::string& bitmapPath) = 0;
+    // Asks the system to show the bitmap as wallpaper; false when the system refuses.
+    virtual bool SetWallpaperBitmap(const std::string& bitmapPath) = 0;
 };
 
 enum class ApplyResult : int {

@@ -9,11 +9,11 @@ namespace pelaconf {
 
 Size Win32Desktop::ScreenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
-void Win32Desktop::SetWallpaperBitmap(const std::string& bitmapPath) {
+bool Win32Desktop::SetWallpaperBitmap(const std::string& bitmapPath) {
     std::wstring path = Utf8ToWide(bitmapPath);
     const UINT update =
         FindActiveDesktopView() != nullptr ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : SPIF_UPDATEINIFILE;
-    SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(), update);
+    return SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(), update) != FALSE;
 }
 
 } // namespace pelaconf

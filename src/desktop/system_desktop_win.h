@@ -10,7 +10,7 @@ class Win32Desktop : public Desktop {
 public:
     Size ScreenSize() const override;
     // SPI_SETDESKWALLPAPER, broadcasting the change only where the desktop has its HTML view.
-    void SetWallpaperBitmap(const std::string& bitmapPath) override;
+    bool SetWallpaperBitmap(const std::string& bitmapPath) override;
 };
 
 } // namespace pelaconf

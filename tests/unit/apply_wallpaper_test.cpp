@@ -91,6 +91,13 @@ TEST_F(ApplyWallpaperTest, AFailedDecodeOrSaveNeverSetsTheWallpaper) {
     EXPECT_TRUE(desktop_.wallpapers.empty());
 }
 
+TEST_F(ApplyWallpaperTest, AWallpaperTheSystemRefusesIsReportedAsAFailure) {
+    desktop_.refuseWallpaper = true;
+    EXPECT_EQ(Apply(), ApplyResult::Failed);
+    EXPECT_STREQ(ApplyResultMessage(ApplyResult::Failed), "画像ファイルの保存に失敗しました。");
+    EXPECT_EQ(record_.applyInProgress, 0);
+}
+
 TEST_F(ApplyWallpaperTest, ARegistryFailureStopsBeforeSaving) {
     registry_.writable = false;
     EXPECT_EQ(Apply(), ApplyResult::RegistryFailed);

@@ -11,9 +11,16 @@ namespace pelaconf::testing {
 class FakeDesktop : public Desktop {
 public:
     std::vector<std::string> wallpapers;
+    bool refuseWallpaper = false;
 
     Size ScreenSize() const override { return {1024, 768}; }
-    void SetWallpaperBitmap(const std::string& path) override { wallpapers.push_back(path); }
+    bool SetWallpaperBitmap(const std::string& path) override {
+        if (refuseWallpaper) {
+            return false;
+        }
+        wallpapers.push_back(path);
+        return true;
+    }
 };
 
 } // namespace pelaconf::testing
