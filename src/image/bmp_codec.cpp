@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <new>
+#include <exception>
 
 namespace pelaconf {
 namespace {
@@ -417,7 +417,7 @@ BmpDecodeResult DecodeBmp(std::string_view file) {
     try {
         const size_t pixels = static_cast<size_t>(layout.width) * static_cast<size_t>(layout.height);
         result.picture.bgra.assign(pixels, kOpaque);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
         return {BmpError::OutOfMemory, {}};
     }
     result.picture.width = layout.width;
@@ -461,7 +461,7 @@ std::string EncodeBmp24(const Picture& picture) {
     std::string file;
     try {
         file.assign(static_cast<size_t>(fileSize), '\0');
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
         return {};
     }
     file[0] = 'B';

@@ -1,7 +1,7 @@
 #include "image/resampler.h"
 
 #include <algorithm>
-#include <new>
+#include <exception>
 
 namespace pelaconf {
 namespace {
@@ -150,10 +150,15 @@ std::optional<Picture> Resize(const Picture& picture, int newWidth, int newHeigh
         const AxisWeights down = WeightsFor(picture.height, newHeight);
         Picture result{newWidth, newHeight, {}};
         result.bgra.resize(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight));
-        // The pass that leaves the smaller plane between the two goes first.
-        const size_t acrossFirst = static_cast<size_t>(newWidth) * static_cast<size_t>(picture.height);
-        const size_t downFirst = static_cast<size_t>(picture.width) * static_cast<size_t>(newHeight);
-        std::vector<uint64_t> between(std::min(acrossFirst, downFirst));
+        // The pass that leaves the smaller plane between the two goes first. Sizes are counted in
+        // 64 bits, so that no product wraps where size_t is 32 bits wide.
+        const uint64_t acrossFirst = uint64_t{static_cast<uint32_t>(newWidth)} * static_cast<uint32_t>(picture.height);
+        const uint64_t downFirst = uint64_t{static_cast<uint32_t>(picture.width)} * static_cast<uint32_t>(newHeight);
+        const uint64_t betweenPixels = std::min(acrossFirst, downFirst);
+        if (betweenPixels > static_cast<uint64_t>(kMaxPicturePixels)) {
+            return std::nullopt;
+        }
+        std::vector<uint64_t> between(static_cast<size_t>(betweenPixels));
         if (acrossFirst <= downFirst) {
             ResizeAcross<8, 16>(picture.bgra.data(), picture.width, picture.height, across, between.data());
             ResizeDown<16, 8>(between.data(), newWidth, down, result.bgra.data());
@@ -162,7 +167,7 @@ std::optional<Picture> Resize(const Picture& picture, int newWidth, int newHeigh
             ResizeAcross<16, 8>(between.data(), picture.width, newHeight, across, result.bgra.data());
         }
         return result;
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
         return std::nullopt;
     }
 }

@@ -7,7 +7,7 @@
 #include <windows.h>
 #include <wrl/client.h>
 
-#include <new>
+#include <exception>
 
 namespace pelaconf {
 namespace {
@@ -38,7 +38,7 @@ std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
     picture.height = static_cast<int>(height);
     try {
         picture.bgra.resize(size_t{width} * height);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
         return std::nullopt;
     }
     const uint64_t stride = uint64_t{width} * 4;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <string>
 
 namespace pelaconf {
@@ -61,7 +62,12 @@ std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& pat
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 30)) {
         return std::nullopt;
     }
-    std::string content(static_cast<size_t>(size.QuadPart), '\0');
+    std::string content;
+    try {
+        content.assign(static_cast<size_t>(size.QuadPart), '\0');
+    } catch (const std::exception&) {
+        return std::nullopt; // no memory for it (bad_alloc), or more than a string holds (length_error)
+    }
     size_t done = 0;
     while (done < content.size()) {
         DWORD read = 0;

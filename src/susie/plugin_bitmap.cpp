@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <new>
+#include <exception>
 
 namespace pelaconf {
 namespace {
@@ -102,7 +102,7 @@ PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock, std::s
     PluginBitmapResult result;
     try {
         result.file.assign(static_cast<size_t>(totalSize), '\0');
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
         return {BmpError::OutOfMemory, {}};
     }
     std::string& file = result.file;
