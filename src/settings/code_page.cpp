@@ -1,6 +1,7 @@
 #include "settings/code_page.h"
 
 #include <algorithm>
+#include <iterator>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,7 @@ namespace {
 struct CodePair {
     uint16_t shiftJis;
     uint16_t unicode;
+    uint8_t windowsWrites; // 1 when Windows writes the character with this code
 };
 
 constexpr CodePair kDoubleByteCodes[] = {
@@ -57,7 +59,9 @@ std::optional<char32_t> DecodeDoubleByte(uint8_t lead, uint8_t trail) {
 
 const std::vector<CodePair>& CodesByUnicode() {
     static const std::vector<CodePair> sorted = [] {
-        std::vector<CodePair> codes(std::begin(kDoubleByteCodes), std::end(kDoubleByteCodes));
+        std::vector<CodePair> codes;
+        std::copy_if(std::begin(kDoubleByteCodes), std::end(kDoubleByteCodes), std::back_inserter(codes),
+                     [](const CodePair& pair) { return pair.windowsWrites != 0; });
         std::sort(codes.begin(), codes.end(),
                   [](const CodePair& a, const CodePair& b) { return a.unicode < b.unicode; });
         return codes;

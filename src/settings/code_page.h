@@ -8,13 +8,13 @@
 
 namespace pelaconf {
 
-// Decodes Shift-JIS bytes. Bytes that are not valid Shift-JIS, and the duplicate codes whose
-// preferred encoding is another code, are carried through as private-use code points
+// Decodes Shift-JIS bytes as Windows does, also the duplicate codes of a character (NEC and IBM
+// extensions). Bytes that are not valid Shift-JIS are carried through as private-use code points
 // (U+F740 to U+F7FF), so that EncodeShiftJis gives back exactly the same bytes.
 std::string DecodeShiftJis(std::string_view bytes);
 
-// Encodes UTF-8 text; empty when the text holds a character code page 932 cannot represent
-// (or is not valid UTF-8).
+// Encodes UTF-8 text with the codes Windows chooses; empty when the text holds a character code
+// page 932 cannot represent exactly (or is not valid UTF-8).
 std::optional<std::string> EncodeShiftJis(std::string_view utf8);
 
 // True when the text can be stored in code page 932 without loss.

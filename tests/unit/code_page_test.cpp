@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
 namespace pelaconf {
 namespace {
 
@@ -24,11 +30,9 @@ TEST(CodePage, EncodesWhatItDecodes) {
 
 TEST(CodePage, CarriesInvalidBytesThroughUnchanged) {
     const std::string invalid[] = {
-        "\x81",        // lead byte at the end
-        "\x81\x20xyz", // lead byte before a byte that cannot trail
-        "\x85\x40",    // an unassigned pair
-        "a\x87\x90"
-        "b",            // a duplicate code whose preferred form is another
+        "\x81",         // lead byte at the end
+        "\x81\x20xyz",  // lead byte before a byte that cannot trail
+        "\x85\x40",     // an unassigned pair
         "\xFC\xFC\x5C", // unassigned pair, then a real backslash
         "\x80\xA0\xFD\xFE\xFF",
     };
@@ -40,11 +44,115 @@ TEST(CodePage, CarriesInvalidBytesThroughUnchanged) {
     }
 }
 
-TEST(CodePage, EveryTwoByteSequenceRoundTrips) {
+// Windows' own table of code page 932, as Wine ships it: the character of every code, and the
+// code Windows writes for every character.
+class WindowsCodePage {
+public:
+    bool Load(const char* path) {
+        std::ifstream file(path, std::ios::binary);
+        const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (data.size() < 0x30000) {
+            return false;
+        }
+        words_.resize(data.size() / 2);
+        std::memcpy(words_.data(), data.data(), words_.size() * 2);
+        const size_t table = words_[0];
+        singleBytes_ = table + 1;
+        wideToMultiByte_ = table + words_[table] + 1;
+        const size_t glyphs = singleBytes_ + 256;
+        offsets_ = glyphs + 1 + (words_[glyphs] != 0 ? 256 : 0) + 1;
+        return true;
+    }
+    // The character of a double-byte code; empty when Windows reads it as no character.
+    std::optional<char32_t> Decode(int lead, int trail) const {
+        const uint16_t offset = words_[offsets_ + lead];
+        if (offset == 0) {
+            return std::nullopt;
+        }
+        const char32_t character = words_[offsets_ + offset + trail];
+        const bool isDefault = character == words_[4] && (lead << 8 | trail) != words_[6];
+        return isDefault ? std::nullopt : std::optional<char32_t>(character);
+    }
+    // The bytes Windows writes for the character, when they read back as that character.
+    std::optional<std::string> Encode(char32_t character) const {
+        const uint16_t code = words_[wideToMultiByte_ + character];
+        if (code < 0x100) {
+            const bool exact = words_[singleBytes_ + code] == character;
+            return exact ? std::optional<std::string>(std::string(1, static_cast<char>(code))) : std::nullopt;
+        }
+        if (Decode(code >> 8, code & 0xFF) != character) {
+            return std::nullopt;
+        }
+        return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+    }
+
+private:
+    std::vector<uint16_t> words_;
+    size_t singleBytes_ = 0, wideToMultiByte_ = 0, offsets_ = 0;
+};
+
+std::string Utf8(char32_t character) {
+    std::string text;
+    AppendUtf8(text, character);
+    return text;
+}
+
+class CodePageAsWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!windows.Load("/usr/share/wine/nls/c_932.nls")) {
+            GTEST_SKIP() << "Wine's table of code page 932 is not installed";
+        }
+    }
+    WindowsCodePage windows;
+};
+
+TEST_F(CodePageAsWindows, EveryTwoByteCodeWindowsReadsIsReadAsItsCharacter) {
+    int decoded = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            if (const auto character = windows.Decode(lead, trail)) {
+                ASSERT_EQ(DecodeShiftJis(bytes), Utf8(*character)) << std::hex << lead << trail;
+                ++decoded;
+            } else {
+                ASSERT_EQ(EncodeShiftJis(DecodeShiftJis(bytes)), bytes)
+                    << "carried through: " << std::hex << lead << trail;
+            }
+        }
+    }
+    EXPECT_GT(decoded, 9000);
+}
+
+TEST_F(CodePageAsWindows, EveryCharacterIsWrittenWithTheCodeWindowsWrites) {
+    for (char32_t character = 0x80; character <= 0xFFFF; ++character) {
+        const bool carriedByte = character >= 0xF740 && character <= 0xF7FF; // our own carrier of bad bytes
+        if ((character >= 0xD800 && character <= 0xDFFF) || carriedByte) {
+            continue;
+        }
+        ASSERT_EQ(EncodeShiftJis(Utf8(character)), windows.Encode(character))
+            << std::hex << static_cast<uint32_t>(character);
+    }
+}
+
+TEST(CodePage, DuplicateCodesAreReadAsTheirCharacterAndWrittenAsWindowsWritesThem) {
+    EXPECT_EQ(DecodeShiftJis("\xFB\xFC\xFA\xB1"), "髙﨑");
+    EXPECT_EQ(DecodeShiftJis("\xEE\xE0"), "髙") << "the NEC-selected duplicate";
+    EXPECT_EQ(DecodeShiftJis("\x87\x90"), "≒") << "an NEC row 13 duplicate";
+    EXPECT_EQ(EncodeShiftJis("髙﨑≒"), "\xFB\xFC\xFA\xB1\x81\xE0");
+}
+
+TEST(CodePage, EveryOtherTwoByteSequenceRoundTrips) {
     for (int first = 0; first < 256; ++first) {
         for (int second = 0; second < 256; ++second) {
             const std::string bytes{static_cast<char>(first), static_cast<char>(second)};
-            ASSERT_EQ(EncodeShiftJis(DecodeShiftJis(bytes)), bytes) << first << "," << second;
+            const std::string text = DecodeShiftJis(bytes);
+            const auto back = EncodeShiftJis(text);
+            ASSERT_TRUE(back.has_value()) << first << "," << second;
+            // A duplicate code reads as its character, whose code is another; the rest comes back.
+            if (*back != bytes) {
+                EXPECT_EQ(DecodeShiftJis(*back), text) << first << "," << second;
+            }
         }
     }
 }
