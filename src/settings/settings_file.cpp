@@ -54,6 +54,42 @@ std::string RebuildPluginEntry(std::string_view value) {
     return GetEntryField(value, 0) + "." + GetEntryField(value, 1) + "." + GetEntryField(value, 2);
 }
 
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Remembers each value whose bytes differ from what Windows writes for its characters.
+void RememberOriginalSpellings(std::string_view bytes, SettingsRecord& record) {
+    record.originalSpellings.clear();
+    while (!bytes.empty()) {
+        const auto lineEnd = bytes.find('\n');
+        // White space and "=" are never the second byte of a character, so the bytes split as
+        // the decoded text does.
+        const std::string_view line = TrimWhiteSpace(bytes.substr(0, lineEnd));
+        bytes = lineEnd == std::string_view::npos ? std::string_view() : bytes.substr(lineEnd + 1);
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view rawValue = TrimWhiteSpace(line.substr(equals + 1));
+        const std::string value = DecodeShiftJis(rawValue);
+        if (EncodeShiftJis(value) != rawValue) {
+            record.originalSpellings[DecodeShiftJis(line.substr(0, equals + 1)) + value] = std::string(rawValue);
+        }
+    }
+}
+
+// One line of the file in code page 932: a value read and not changed keeps its bytes.
+std::optional<std::string> EncodeLine(std::string_view line, const SettingsRecord& record) {
+    const auto spelled = record.originalSpellings.find(std::string(line));
+    if (spelled == record.originalSpellings.end()) {
+        return EncodeShiftJis(line);
+    }
+    auto key = EncodeShiftJis(line.substr(0, line.find('=') + 1));
+    if (key) {
+        key->append(spelled->second);
+    }
+    return key;
+}
+
 void StoreValue(const SettingsKey& key, std::string_view value, SettingsRecord& record) {
     if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
         record.** text = std::string(value);
@@ -155,16 +191,24 @@ int ReadSettings(SettingsRecord& record, const FileSystem& files) {
     if (!bytes) {
         return 0;
     }
+    RememberOriginalSpellings(*bytes, record);
     ParseSettings(DecodeShiftJis(*bytes), record);
     return 1;
 }
 
 int WriteSettings(const SettingsRecord& record, FileSystem& files) {
-    const auto bytes = EncodeShiftJis(FormatSettings(record));
-    if (!bytes) {
-        return 0;
+    const std::string text = FormatSettings(record);
+    std::string bytes;
+    for (std::string_view rest = text; !rest.empty();) {
+        const auto lineEnd = rest.find(kLineEnd);
+        const auto line = EncodeLine(rest.substr(0, lineEnd), record);
+        if (!line) {
+            return 0;
+        }
+        bytes.append(*line).append(kLineEnd);
+        rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd + kLineEnd.size());
     }
-    return files.WriteWholeFile(record.SettingsFilePath(), *bytes) ? 1 : 0;
+    return files.WriteWholeFile(record.SettingsFilePath(), bytes) ? 1 : 0;
 }
 
 int DeleteShuffleList(const SettingsRecord& record, FileSystem& files) {

@@ -139,6 +139,28 @@ TEST(SettingsFile, RoundTripIsByteExact) {
     EXPECT_EQ(files.files[kIniPath], original);
 }
 
+TEST(SettingsFile, ADuplicateCodeKeepsItsBytesUntilTheValueChanges) {
+    testing::FakeFileSystem files;
+    std::string original = DefaultSettingsFile(kFolder);
+    const std::string necFolder = "D:\\\xEE\xE0\x87\x90"; // 髙≒ in NEC codes, which Windows reads but never writes
+    original.replace(original.find("C:\\Pelavine\r\n"), 11, necFolder);
+    original.replace(original.find("[Timer_Wave_Path]=") + 18, 0, necFolder + ".wav");
+    files.files[kIniPath] = original;
+
+    SettingsRecord record(kFolder);
+    ASSERT_EQ(ReadSettings(record, files), 1);
+    EXPECT_EQ(record.Wall_Dir_Path, "D:\\髙≒");
+    ASSERT_EQ(WriteSettings(record, files), 1);
+    EXPECT_EQ(files.files[kIniPath], original) << "unchanged values keep their bytes";
+
+    record.Wall_Dir_Path += "\\x";
+    ASSERT_EQ(WriteSettings(record, files), 1);
+    const std::string& written = files.files[kIniPath];
+    EXPECT_NE(written.find("[Wall_Dir_Path]=D:\\\xFB\xFC\x81\xE0\\x\r\n"), std::string::npos)
+        << "a changed value is written with the codes Windows writes";
+    EXPECT_NE(written.find("[Timer_Wave_Path]=" + necFolder + ".wav\r\n"), std::string::npos);
+}
+
 TEST(SettingsFile, WriteFailsRatherThanStoringWhatTheCodePageCannotHold) {
     testing::FakeFileSystem files;
     files.files[kIniPath] = "old";
