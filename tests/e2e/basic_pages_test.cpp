@@ -12,6 +12,18 @@ namespace {
 
 class BasicPagesTest : public SettingsWindowFixture {};
 
+// 髙﨑 in the codes Windows writes for them, which are among the IBM extensions.
+TEST_F(BasicPagesTest, AWallpaperFolderNamedWithExtensionCodesIsFoundAndKeepsItsBytes) {
+    folder.MakeFolder("髙﨑");
+    ASSERT_TRUE(folder.Exists("髙﨑"));
+    const std::string line = "[Wall_Dir_Path]=" + FolderPath() + "\\\xFB\xFC\xFA\xB1\r\n";
+    Start(line);
+    ShowPage("壁紙フォルダ", IDD_WALLPAPER_FOLDER);
+    EXPECT_EQ(Page(IDD_WALLPAPER_FOLDER).ItemText(IDC_FOLDER_PATH), FolderPath() + "\\髙﨑");
+    SaveWithOk(); // the folder exists, so OK saves and asks about the restart
+    EXPECT_NE(folder.Read("Pelavine.ini").value_or("").find(line), std::string::npos);
+}
+
 TEST_F(BasicPagesTest, RandomWithOneRoundTurnsIntoAscendingWithoutTheRound) {
     Start(FolderLine() + "[Turn_Type]=3\r\n");
     ShowPage("表示順", IDD_DISPLAY_ORDER);
