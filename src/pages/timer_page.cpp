@@ -221,11 +221,15 @@ AddResult TimerModel::AddEntry(MessageBoxes& messages) {
     return AddResult::Added;
 }
 
-bool TimerModel::RemoveEntry(int value, MessageBoxes& messages) {
+bool TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages) {
     if (type != kTimerHourly && type != kTimerTimeOfDay) {
         messages.Show(kTimerFaultMessage, MessageKind::Error);
         return false;
     }
+    if (!selected) {
+        return false;
+    }
+    const int value = *selected;
     std::vector<int>& list = type == kTimerTimeOfDay ? timesOfDay : hourlyMinutes;
     const auto found = std::find(list.begin(), list.end(), value);
     if (found == list.end()) {

@@ -2,6 +2,7 @@
 // The timer page's values and rules: the timer type, the interval scale of the slider, and the
 // two lists of times (minutes past every hour, times of day) with their adding and removing.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,9 +80,9 @@ struct TimerModel {
     int EnteredValue() const;
     // Adds the time in the fields to the visible list.
     AddResult AddEntry(MessageBoxes& messages);
-    // Removes the value from the visible list and puts its time back into the fields; false
-    // when nothing was removed.
-    bool RemoveEntry(int value, MessageBoxes& messages);
+    // Removes the selected value from the visible list and puts its time back into the fields;
+    // false when nothing was removed (also without a selection, which is no fault).
+    bool RemoveEntry(std::optional<int> selected, MessageBoxes& messages);
     // The minute up-down is about to move from `position` by `delta`: for times of day a step
     // past 59 or below 0 carries into the hour instead. True when it carried, and the up-down's
     // own step must then be refused.

@@ -187,7 +187,8 @@ TEST(TimerModel, AddingOrRemovingWithoutAListIsAFault) {
     model.type = kTimerInterval;
     EXPECT_EQ(model.AddEntry(messages), AddResult::Refused);
     EXPECT_FALSE(model.RemoveEntry(0, messages));
-    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_FALSE(model.RemoveEntry(std::nullopt, messages));
+    ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0], std::make_pair(std::string(kTimerFaultMessage), MessageKind::Error));
     EXPECT_EQ(messages.shown[1].first, kTimerFaultMessage);
 }
@@ -203,6 +204,8 @@ TEST(TimerModel, RemovingPutsTheTimeBackIntoTheFields) {
     EXPECT_EQ(model.timesOfDay, (std::vector<int>{0, 1439}));
     EXPECT_FALSE(model.RemoveEntry(750, messages));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kTimeRemovalFailedMessage});
+    EXPECT_FALSE(model.RemoveEntry(std::nullopt, messages)) << "no selection, nothing to remove";
+    EXPECT_EQ(messages.shown.size(), 1u);
 
     model.type = kTimerHourly;
     model.hourlyMinutes = {45};
