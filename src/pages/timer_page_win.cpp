@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 namespace pelaconf {
 namespace {
 
-// A taller slider leaves room for its thumb under the larger fonts of some systems.
+// The slider is drawn a little taller than its template gives, room for its thumb and ticks.
 constexpr int kSliderExtraHeight = 4;
 // A field that holds no number reads as a value outside every range, so adding refuses it.
 constexpr int kNoNumber = -1;
@@ -80,8 +81,14 @@ int TimerPage::VisibleListId() const {
 }
 
 void TimerPage::ShowTimeFields() {
-    SetItemInt(Window(), IDC_TIMER_HOUR, model_.hour);
-    SetItemInt(Window(), IDC_TIMER_MINUTE, model_.minute);
+    for (const auto& [id, value] :
+         {std::pair{IDC_TIMER_HOUR, model_.hour}, std::pair{IDC_TIMER_MINUTE, model_.minute}}) {
+        if (value == kNoNumber) {
+            SetItemText(Window(), id, ""); // a field left empty stays empty
+        } else {
+            SetItemInt(Window(), id, value);
+        }
+    }
 }
 
 void TimerPage::ReadSlider() {

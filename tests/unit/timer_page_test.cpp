@@ -76,30 +76,23 @@ TEST(TimeLists, EntriesReadZeroPaddedAndStoreAsPlainNumbers) {
     EXPECT_EQ(FormatTimeList({}), "");
 }
 
-TEST(TimerTypeLayout, EachTypeShowsItsOwnControlsAndHelp) {
-    const TimerTypeLayout off = LayoutForTimerType(kTimerOff);
-    EXPECT_FALSE(off.interval || off.hourlyList || off.timeOfDayList || off.timeEntry);
-    EXPECT_TRUE(off.helpText.starts_with("タイマによる壁紙変更を行いません。\n\n"));
-
-    const TimerTypeLayout interval = LayoutForTimerType(kTimerInterval);
-    EXPECT_TRUE(interval.interval);
-    EXPECT_FALSE(interval.hourlyList || interval.timeOfDayList || interval.timeEntry);
-    EXPECT_TRUE(interval.helpText.ends_with("スライダバーを左右に動かしてお好みの時間間隔を指定して下さい。\n"));
-
-    const TimerTypeLayout hourly = LayoutForTimerType(kTimerHourly);
-    EXPECT_TRUE(hourly.hourlyList && hourly.timeEntry);
-    EXPECT_FALSE(hourly.interval || hourly.timeOfDayList);
-    EXPECT_NE(hourly.helpText.find("時間（分）を入力後、「<< 追加」ボタンを押して\nリストに"), std::string_view::npos);
-
-    const TimerTypeLayout timeOfDay = LayoutForTimerType(kTimerTimeOfDay);
-    EXPECT_TRUE(timeOfDay.timeOfDayList && timeOfDay.timeEntry);
-    EXPECT_FALSE(timeOfDay.interval || timeOfDay.hourlyList);
-    EXPECT_TRUE(timeOfDay.helpText.starts_with("壁紙を指定した時刻に変更します。\n"));
-
+// Which controls each type shows is seen through the real program; here the help texts.
+TEST(TimerTypeLayout, EachTypeHasItsHelpAndAnUnknownTypeShowsNothingAndKeepsTheHelp) {
+    EXPECT_EQ(LayoutForTimerType(kTimerOff).helpText, "タイマによる壁紙変更を行いません。\n\n"
+                                                      "自動的に壁紙を変更したい場合は、使用するタイマの種類を選択して\n"
+                                                      "下さい。\n");
+    EXPECT_TRUE(LayoutForTimerType(kTimerInterval)
+                    .helpText.ends_with("\n\nスライダバーを左右に動かしてお好みの時間間隔を指定して下さい。\n"));
+    EXPECT_EQ(LayoutForTimerType(kTimerHourly).helpText,
+              "壁紙を毎時指定した時刻に変更します。\n\n"
+              "壁紙を変更したい時間（分）を入力後、「<< 追加」ボタンを押して\n"
+              "リストに追加して下さい（20個まで追加できます）。\n");
+    EXPECT_TRUE(LayoutForTimerType(kTimerTimeOfDay)
+                    .helpText.starts_with("壁紙を指定した時刻に変更します。\n\n壁紙を変更したい時間（時・分）を"));
     for (int type : {-1, 4}) {
         const TimerTypeLayout none = LayoutForTimerType(type);
-        EXPECT_FALSE(none.interval || none.hourlyList || none.timeOfDayList || none.timeEntry);
-        EXPECT_TRUE(none.helpText.empty()) << "the help text stays as it was";
+        EXPECT_FALSE(none.interval || none.hourlyList || none.timeOfDayList || none.timeEntry) << type;
+        EXPECT_TRUE(none.helpText.empty()) << type;
     }
 }
 
@@ -132,14 +125,6 @@ TEST(TimerModel, AnUnknownTypeAndALengthOffTheScaleStoreAsOffAndTheNearestInterv
         EXPECT_EQ(record.Timer_Type, 0) << type;
         EXPECT_EQ(record.Timer_Length, 3600);
     }
-}
-
-TEST(TimerModel, TheSliderCountsAsChangedOnlyWhenItMovedSinceLastRead) {
-    TimerModel model;
-    model.sliderPosition = 65;
-    EXPECT_FALSE(model.TakeSliderPosition(65));
-    EXPECT_TRUE(model.TakeSliderPosition(66));
-    EXPECT_FALSE(model.TakeSliderPosition(66));
 }
 
 TEST(TimerModel, AddingChecksTheHourThenTheMinuteThenTheRoomThenRepeats) {
