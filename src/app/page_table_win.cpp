@@ -6,6 +6,7 @@
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
 #include "pages/startup_page_win.h"
+#include "pages/timer_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
 #include "resource.h"
 
@@ -31,7 +32,8 @@ constexpr PageRow kPages[] = {
     {"表示位置", IDD_BASIC_OVERVIEW, IDD_DISPLAY_POSITION, 4,
      [](const PageContext& c, int) { return MakePage<DisplayPositionPage>(c.services.record); }},
     {"自動壁紙変更", kTopLevel, IDD_AUTO_CHANGE_OVERVIEW, kNotValidated, Overview},
-    {"タイマ", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER, 5, NotBuiltYet},
+    {"タイマ", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER, 5,
+     [](const PageContext& c, int) { return MakePage<TimerPage>(c.services.record, c.services.messages); }},
     {"外部プログラム実行", IDD_AUTO_CHANGE_OVERVIEW, IDD_EXTERNAL_PROGRAM, 6, NotBuiltYet},
     {"WAVEの演奏", IDD_AUTO_CHANGE_OVERVIEW, IDD_WAVE, 7, NotBuiltYet},
     {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8, NotBuiltYet},

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <charconv>
 #include <vector>
 
 namespace pelaconf {
@@ -36,11 +37,15 @@ std::vector<HWND> RadioGroup(HWND dialog, int firstId) {
 
 } // namespace
 
+// ---- Check boxes
+
 int GetCheckBox(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) != BST_UNCHECKED ? 1 : 0; }
 
 void SetCheckBox(HWND dialog, int id, int value) {
     CheckDlgButton(dialog, id, CheckBoxShowsChecked(value) ? BST_CHECKED : BST_UNCHECKED);
 }
+
+// ---- Radio groups
 
 int GetRadioGroupIndex(HWND dialog, int firstId) {
     const std::vector<HWND> buttons = RadioGroup(dialog, firstId);
@@ -59,6 +64,8 @@ void SetRadioGroupIndex(HWND dialog, int firstId, int index) {
     }
 }
 
+// ---- Drop-down lists
+
 void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items) {
     SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
     for (const std::string_view item : items) {
@@ -74,6 +81,8 @@ int GetDropDownIndex(HWND dialog, int id) {
 
 void SetDropDownIndex(HWND dialog, int id, int index) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, index, 0); }
 
+// ---- Trackbars
+
 void SetTrackbarRange(HWND dialog, int id, int minimum, int maximum) {
     SendDlgItemMessageW(dialog, id, TBM_SETRANGEMIN, FALSE, minimum);
     SendDlgItemMessageW(dialog, id, TBM_SETRANGEMAX, TRUE, maximum);
@@ -87,6 +96,71 @@ void SetTrackbarPosition(HWND dialog, int id, int position) {
     SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
 }
 
+void SetTrackbarPageSize(HWND dialog, int id, int positions) {
+    SendDlgItemMessageW(dialog, id, TBM_SETPAGESIZE, 0, positions);
+}
+
+// ---- Up-down controls
+
+void SetUpDownRange(HWND dialog, int id, int minimum, int maximum) {
+    SendDlgItemMessageW(dialog, id, UDM_SETRANGE32, minimum, maximum);
+    SendDlgItemMessageW(dialog, id, UDM_SETBASE, 10, 0);
+}
+
+// ---- List boxes
+
+void FillListBox(HWND dialog, int id, const std::vector<ListBoxEntry>& entries) {
+    SendDlgItemMessageW(dialog, id, LB_RESETCONTENT, 0, 0);
+    for (const ListBoxEntry& entry : entries) {
+        const std::wstring text = Utf8ToWide(entry.text);
+        const LRESULT index = SendDlgItemMessageW(dialog, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (index >= 0) {
+            SendDlgItemMessageW(dialog, id, LB_SETITEMDATA, index, entry.value);
+        }
+    }
+}
+
+std::optional<int> GetSelectedListBoxValue(HWND dialog, int id) {
+    const LRESULT index = SendDlgItemMessageW(dialog, id, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) {
+        return std::nullopt;
+    }
+    return static_cast<int>(SendDlgItemMessageW(dialog, id, LB_GETITEMDATA, index, 0));
+}
+
+void SelectListBoxValue(HWND dialog, int id, int value) {
+    const LRESULT count = SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        if (static_cast<int>(SendDlgItemMessageW(dialog, id, LB_GETITEMDATA, index, 0)) == value) {
+            SendDlgItemMessageW(dialog, id, LB_SETCURSEL, index, 0);
+            return;
+        }
+    }
+}
+
+// ---- Integer fields
+
+std::optional<int> GetItemInt(HWND dialog, int id) {
+    const std::string text = GetItemText(dialog, id);
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
+    const size_t last = text.find_last_not_of(" \t");
+    int value = 0;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void SetItemInt(HWND dialog, int id, int value) { SetItemText(dialog, id, std::to_string(value)); }
+
+// ---- Any control: text, state, place
+
 std::string GetItemText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
@@ -97,5 +171,15 @@ std::string GetItemText(HWND dialog, int id) {
 void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }
 
 void EnableItem(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
+
+void ShowItem(HWND dialog, int id, bool shown) { ShowWindow(GetDlgItem(dialog, id), shown ? SW_SHOW : SW_HIDE); }
+
+void GrowItemHeight(HWND dialog, int id, int pixels) {
+    HWND control = GetDlgItem(dialog, id);
+    RECT bounds{};
+    GetWindowRect(control, &bounds);
+    SetWindowPos(control, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top + pixels,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 } // namespace pelaconf

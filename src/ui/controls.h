@@ -1,14 +1,16 @@
 #pragma once
 // Moving values between a dialog's controls and a page model, with the exchange rules in one
 // place: check boxes as 0 or 1, radio groups as the index of the checked button or -1,
-// drop-down lists as the selected index or -1, trackbars as their position, and edit text as
-// UTF-8.
+// drop-down lists as the selected index or -1, trackbars as their position, list boxes as
+// entries of a text and a value, integer fields as a number or nothing, and edit text as UTF-8.
 
 #include <windows.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelaconf {
 
@@ -30,10 +32,33 @@ void SetDropDownIndex(HWND dialog, int id, int index);
 void SetTrackbarRange(HWND dialog, int id, int minimum, int maximum);
 int GetTrackbarPosition(HWND dialog, int id);
 void SetTrackbarPosition(HWND dialog, int id, int position);
+// How far a click beside the thumb (Page Up, Page Down) moves it.
+void SetTrackbarPageSize(HWND dialog, int id, int positions);
+
+// Up-down controls: a decimal range, without wrapping from one end to the other.
+void SetUpDownRange(HWND dialog, int id, int minimum, int maximum);
+
+// List boxes: each entry a text and the value it stands for; a sorted list box places the
+// entries by their text. The selected entry's value, or nothing without a selection.
+struct ListBoxEntry {
+    std::string text;
+    int value;
+};
+void FillListBox(HWND dialog, int id, const std::vector<ListBoxEntry>& entries);
+std::optional<int> GetSelectedListBoxValue(HWND dialog, int id);
+void SelectListBoxValue(HWND dialog, int id, int value);
+
+// Integer fields: a decimal number, perhaps negative, with blanks around it; nothing when the
+// text holds anything else or a number too large.
+std::optional<int> GetItemInt(HWND dialog, int id);
+void SetItemInt(HWND dialog, int id, int value);
 
 std::string GetItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, std::string_view text);
 
 void EnableItem(HWND dialog, int id, bool enabled);
+void ShowItem(HWND dialog, int id, bool shown);
+// Makes a control taller by the pixels, keeping its place.
+void GrowItemHeight(HWND dialog, int id, int pixels);
 
 } // namespace pelaconf

@@ -90,5 +90,48 @@ TEST_F(ControlsTest, ATrackbarKeepsItsPositionWithinItsRange) {
     EXPECT_EQ(GetTrackbarPosition(parent_, 60), 1);
 }
 
+TEST_F(ControlsTest, ASortedListBoxKeepsEachValueWithItsText) {
+    AddControl(L"ListBox", 70, LBS_SORT | LBS_HASSTRINGS);
+    FillListBox(parent_, 70, {{"毎時 45 分", 45}, {"毎時 05 分", 5}, {"毎時 30 分", 30}});
+    EXPECT_EQ(GetSelectedListBoxValue(parent_, 70), std::nullopt);
+    SelectListBoxValue(parent_, 70, 30);
+    EXPECT_EQ(GetSelectedListBoxValue(parent_, 70), 30);
+    const LRESULT selected = SendDlgItemMessageW(parent_, 70, LB_GETCURSEL, 0, 0);
+    EXPECT_EQ(selected, 1) << "sorted by text";
+    wchar_t text[16] = {};
+    SendDlgItemMessageW(parent_, 70, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"毎時 30 分");
+    FillListBox(parent_, 70, {{"毎時 00 分", 0}});
+    EXPECT_EQ(SendDlgItemMessageW(parent_, 70, LB_GETCOUNT, 0, 0), 1) << "refilling replaces the entries";
+}
+
+TEST_F(ControlsTest, AnIntegerFieldReadsNothingUnlessItHoldsANumber) {
+    AddControl(L"Edit", 80, 0);
+    SetItemInt(parent_, 80, 7);
+    EXPECT_EQ(GetItemText(parent_, 80), "7");
+    EXPECT_EQ(GetItemInt(parent_, 80), 7);
+    SetItemText(parent_, 80, " 12 ");
+    EXPECT_EQ(GetItemInt(parent_, 80), 12);
+    SetItemText(parent_, 80, "-3");
+    EXPECT_EQ(GetItemInt(parent_, 80), -3);
+    for (const char* text : {"", "  ", "abc", "12abc", "1 2", "99999999999"}) {
+        SetItemText(parent_, 80, text);
+        EXPECT_EQ(GetItemInt(parent_, 80), std::nullopt) << text;
+    }
+}
+
+TEST_F(ControlsTest, AGrownControlKeepsItsPlace) {
+    AddStatic(90, 0);
+    SetWindowPos(GetDlgItem(parent_, 90), nullptr, 5, 6, 50, 20, SWP_NOZORDER);
+    GrowItemHeight(parent_, 90, 4);
+    RECT bounds{};
+    GetWindowRect(GetDlgItem(parent_, 90), &bounds);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&bounds), 2);
+    EXPECT_EQ(bounds.left, 5);
+    EXPECT_EQ(bounds.top, 6);
+    EXPECT_EQ(bounds.right - bounds.left, 50);
+    EXPECT_EQ(bounds.bottom - bounds.top, 24);
+}
+
 } // namespace
 } // namespace pelaconf

@@ -94,6 +94,49 @@ std::vector<std::string> RemoteWindow::StaticTexts() const {
     return texts;
 }
 
+void RemoteWindow::PressKey(int id, UINT virtualKey) const {
+    PostMessageW(Item(id), WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(Item(id), WM_KEYUP, virtualKey, 1 | (1u << 30) | (1u << 31));
+}
+
+int RemoteWindow::DropDownIndex(int id) const {
+    const LRESULT index = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void RemoteWindow::ChooseDropDownItem(int id, int index) const {
+    SendMessageW(Item(id), CB_SETCURSEL, index, 0);
+    PostMessageW(GetParent(Item(id)), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+std::vector<std::string> RemoteWindow::ListBoxTexts(int id) const {
+    std::vector<std::string> texts;
+    const LRESULT count = SendMessageW(Item(id), LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        std::wstring text(SendMessageW(Item(id), LB_GETTEXTLEN, index, 0) + 1, L'\0');
+        SendMessageW(Item(id), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcslen(text.c_str()));
+        texts.push_back(WideToUtf8(text));
+    }
+    return texts;
+}
+
+std::string RemoteWindow::SelectedListBoxText(int id) const {
+    const LRESULT selected = SendMessageW(Item(id), LB_GETCURSEL, 0, 0);
+    const std::vector<std::string> texts = ListBoxTexts(id);
+    return selected >= 0 && selected < static_cast<LRESULT>(texts.size()) ? texts[selected] : std::string();
+}
+
+bool RemoteWindow::SelectListBoxItem(int id, const std::string& text) const {
+    const std::vector<std::string> texts = ListBoxTexts(id);
+    for (size_t index = 0; index < texts.size(); ++index) {
+        if (texts[index] == text) {
+            return SendMessageW(Item(id), LB_SETCURSEL, index, 0) != LB_ERR;
+        }
+    }
+    return false;
+}
+
 // ---- RemoteMessageBox
 
 std::string RemoteMessageBox::Message() const {

@@ -49,6 +49,18 @@ public:
     std::optional<int> Opacity() const;
     // The texts of every static control, in child order.
     std::vector<std::string> StaticTexts() const;
+    // Presses and releases a key in a control, as typing would, without waiting for its effect.
+    void PressKey(int id, UINT virtualKey) const;
+
+    // Drop-down lists: the selected index (-1 for none), and choosing an item as the keyboard
+    // would, which tells the owner of the change (without waiting for what it does).
+    int DropDownIndex(int id) const;
+    void ChooseDropDownItem(int id, int index) const;
+    // List boxes: every entry's text in list order, the selected entry's text (empty for none),
+    // and selecting the entry with the text; false when no entry has it.
+    std::vector<std::string> ListBoxTexts(int id) const;
+    std::string SelectedListBoxText(int id) const;
+    bool SelectListBoxItem(int id, const std::string& text) const;
 
     // Tree views: every item's label in display order (parents before their children), the
     // selected item's label, and selecting an item by its label as a click would (without

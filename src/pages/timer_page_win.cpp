@@ -1,0 +1,167 @@
+#include "pages/timer_page_win.h"
+
+#include <commctrl.h>
+
+#include <utility>
+#include <vector>
+
+namespace pelaconf {
+namespace {
+
+// The slider is drawn a little taller than its template gives, room for its thumb and ticks.
+constexpr int kSliderExtraHeight = 4;
+// A field that holds no number reads as a value outside every range, so adding refuses it.
+constexpr int kNoNumber = -1;
+
+std::vector<ListBoxEntry> ListEntries(const std::vector<int>& values, TimeListKind kind) {
+    std::vector<ListBoxEntry> entries;
+    for (const int value : values) {
+        entries.push_back({TimeEntryText(kind, value), value});
+    }
+    return entries;
+}
+
+} // namespace
+
+TimerPage::TimerPage(SettingsRecord& record, MessageBoxes& messages)
+    : ModelPage(IDD_TIMER, record, {}), messages_(messages) {}
+
+bool TimerPage::OnInit() {
+    FillDropDown(Window(), IDC_TIMER_TYPE, {"使用しない", "一定時間毎", "毎時指定時刻", "任意指定時刻"});
+    GrowItemHeight(Window(), IDC_TIMER_INTERVAL, kSliderExtraHeight);
+    SetTrackbarRange(Window(), IDC_TIMER_INTERVAL, kFirstSliderPosition, kLastSliderPosition);
+    SetTrackbarPageSize(Window(), IDC_TIMER_INTERVAL, kSliderPageSize);
+    SetUpDownRange(Window(), IDC_TIMER_HOUR_UPDOWN, 0, kLastHour);
+    SetUpDownRange(Window(), IDC_TIMER_MINUTE_UPDOWN, 0, kLastMinute);
+    return ModelPage::OnInit();
+}
+
+void TimerPage::ShowModel() {
+    SetDropDownIndex(Window(), IDC_TIMER_TYPE, model_.type);
+    SetTrackbarPosition(Window(), IDC_TIMER_INTERVAL, model_.sliderPosition);
+    ShowLists();
+    ShowTimeFields();
+    ShowIntervalText();
+    ShowLayout();
+}
+
+void TimerPage::ReadControls() {
+    model_.type = GetDropDownIndex(Window(), IDC_TIMER_TYPE);
+    model_.hour = GetItemInt(Window(), IDC_TIMER_HOUR).value_or(kNoNumber);
+    model_.minute = GetItemInt(Window(), IDC_TIMER_MINUTE).value_or(kNoNumber);
+    ReadSlider();
+}
+
+void TimerPage::ShowLayout() {
+    const TimerTypeLayout layout = LayoutForTimerType(model_.type);
+    ShowItem(Window(), IDC_TIMER_INTERVAL, layout.interval);
+    ShowItem(Window(), IDC_TIMER_INTERVAL_TEXT, layout.interval);
+    ShowItem(Window(), IDC_TIMER_HOURLY_LIST, layout.hourlyList);
+    ShowItem(Window(), IDC_TIMER_EVERY_HOUR, layout.hourlyList);
+    ShowItem(Window(), IDC_TIMER_TIME_OF_DAY_LIST, layout.timeOfDayList);
+    for (const int id : {IDC_TIMER_HOUR, IDC_TIMER_HOUR_UPDOWN, IDC_TIMER_HOUR_LABEL}) {
+        ShowItem(Window(), id, layout.timeOfDayList);
+    }
+    for (const int id : {IDC_TIMER_ADD, IDC_TIMER_REMOVE, IDC_TIMER_ENTRY_FRAME, IDC_TIMER_MINUTE,
+                         IDC_TIMER_MINUTE_UPDOWN, IDC_TIMER_MINUTE_LABEL}) {
+        ShowItem(Window(), id, layout.timeEntry);
+    }
+    if (!layout.helpText.empty()) {
+        SetItemText(Window(), IDC_HELP_TEXT, layout.helpText);
+    }
+}
+
+void TimerPage::ShowLists() {
+    FillListBox(Window(), IDC_TIMER_HOURLY_LIST, ListEntries(model_.hourlyMinutes, TimeListKind::Hourly));
+    FillListBox(Window(), IDC_TIMER_TIME_OF_DAY_LIST, ListEntries(model_.timesOfDay, TimeListKind::TimeOfDay));
+}
+
+int TimerPage::VisibleListId() const {
+    return model_.type == kTimerTimeOfDay ? IDC_TIMER_TIME_OF_DAY_LIST : IDC_TIMER_HOURLY_LIST;
+}
+
+void TimerPage::ShowTimeFields() {
+    for (const auto& [id, value] :
+         {std::pair{IDC_TIMER_HOUR, model_.hour}, std::pair{IDC_TIMER_MINUTE, model_.minute}}) {
+        if (value == kNoNumber) {
+            SetItemText(Window(), id, ""); // a field left empty stays empty
+        } else {
+            SetItemInt(Window(), id, value);
+        }
+    }
+}
+
+void TimerPage::ReadSlider() {
+    if (model_.TakeSliderPosition(GetTrackbarPosition(Window(), IDC_TIMER_INTERVAL))) {
+        SetModified(1);
+    }
+}
+
+void TimerPage::ShowIntervalText() {
+    SetItemText(Window(), IDC_TIMER_INTERVAL_TEXT, IntervalText(IntervalSecondsAt(model_.sliderPosition)));
+}
+
+bool TimerPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_TIMER_TYPE && notifyCode == CBN_SELCHANGE) {
+        model_.type = GetDropDownIndex(Window(), IDC_TIMER_TYPE);
+        ShowLayout();
+        SetModified(1);
+        return true;
+    }
+    if (id == IDC_TIMER_ADD && notifyCode == BN_CLICKED) {
+        AddEntry();
+        return true;
+    }
+    if (id == IDC_TIMER_REMOVE && notifyCode == BN_CLICKED) {
+        RemoveEntry();
+        return true;
+    }
+    return ModelPage::OnCommand(id, notifyCode, control);
+}
+
+void TimerPage::AddEntry() {
+    ReadControls();
+    switch (model_.AddEntry(messages_)) {
+    case AddResult::Added:
+        ShowLists();
+        SelectListBoxValue(Window(), VisibleListId(), model_.EnteredValue());
+        SetModified(1);
+        break;
+    case AddResult::HourRefused: SetFocus(Item(IDC_TIMER_HOUR)); break;
+    case AddResult::MinuteRefused: SetFocus(Item(IDC_TIMER_MINUTE)); break;
+    case AddResult::Refused: break;
+    }
+}
+
+void TimerPage::RemoveEntry() {
+    ReadControls();
+    if (model_.RemoveEntry(GetSelectedListBoxValue(Window(), VisibleListId()), messages_)) {
+        ShowLists();
+        ShowTimeFields();
+        SetModified(1);
+    }
+}
+
+std::optional<LRESULT> TimerPage::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_TIMER_MINUTE_UPDOWN || header.code != UDN_DELTAPOS) {
+        return std::nullopt;
+    }
+    const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+    ReadControls();
+    if (!model_.CarryMinute(change.iPos, change.iDelta)) {
+        return FALSE;
+    }
+    ShowTimeFields();
+    return TRUE; // the carry has set both fields; the up-down's own step is refused
+}
+
+std::optional<INT_PTR> TimerPage::OnMessage(UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_TIMER_INTERVAL)) {
+        ReadSlider();
+        ShowIntervalText();
+        return TRUE;
+    }
+    return std::nullopt;
+}
+
+} // namespace pelaconf
