@@ -1,12 +1,13 @@
 #pragma once
 // Moving values between a dialog's controls and a page model, with the exchange rules in one
 // place: check boxes as 0 or 1, radio groups as the index of the checked button or -1,
-// drop-down lists as the selected index or -1, trackbars as their position, and edit text as
-// UTF-8.
+// drop-down lists as the selected index or -1, trackbars as their position, edit text as UTF-8,
+// and hot-key controls as their hot-key code.
 
 #include <windows.h>
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,14 @@ std::string GetItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, std::string_view text);
 
 void EnableItem(HWND dialog, int id, bool enabled);
+
+// ---- Hot-key controls
+// A hot-key code: the virtual-key code in the low byte and the modifier flags (HOTKEYF_*) in the
+// high byte, 0 for none. A control holds 16 bits; higher bits of a value are dropped.
+int GetHotkey(HWND dialog, int id);
+void SetHotkey(HWND dialog, int id, int code);
+// A key typed with one of the refused sets of Shift, Ctrl and Alt held (0: none of them) gets the
+// replacement modifiers instead.
+void SetHotkeyRules(HWND dialog, int id, std::span<const int> refusedModifiers, int replacementModifiers);
 
 } // namespace pelaconf
