@@ -5,6 +5,7 @@
 #include "pages/blank_page_win.h"
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
+#include "pages/hotkey_page_win.h"
 #include "pages/startup_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
 #include "resource.h"
@@ -40,7 +41,8 @@ constexpr PageRow kPages[] = {
     {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10, NotBuiltYet},
     {"デスクトップアイコン", IDD_DETAIL_OVERVIEW, IDD_DESKTOP_ICON, 11,
      [](const PageContext& c, int) { return MakePage<DesktopIconPage>(c.services.record); }},
-    {"ホットキー", IDD_DETAIL_OVERVIEW, IDD_HOTKEY, 12, NotBuiltYet},
+    {"ホットキー", IDD_DETAIL_OVERVIEW, IDD_HOTKEY, 12,
+     [](const PageContext& c, int) { return MakePage<HotkeyPage>(c.services.record, c.services.messages); }},
     {"その他", IDD_DETAIL_OVERVIEW, IDD_OTHER, 13, NotBuiltYet},
     {"壁紙変更", kTopLevel, IDD_WALLPAPER_BROWSER, kNotValidated, NotBuiltYet},
     {"バージョン", kTopLevel, IDD_VERSION, kNotValidated, NotBuiltYet},
