@@ -7,6 +7,7 @@
 #include "pages/display_position_page_win.h"
 #include "pages/hotkey_page_win.h"
 #include "pages/startup_page_win.h"
+#include "pages/timer_stop_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
 #include "resource.h"
 
@@ -35,7 +36,8 @@ constexpr PageRow kPages[] = {
     {"タイマ", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER, 5, NotBuiltYet},
     {"外部プログラム実行", IDD_AUTO_CHANGE_OVERVIEW, IDD_EXTERNAL_PROGRAM, 6, NotBuiltYet},
     {"WAVEの演奏", IDD_AUTO_CHANGE_OVERVIEW, IDD_WAVE, 7, NotBuiltYet},
-    {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8, NotBuiltYet},
+    {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8,
+     [](const PageContext& c, int) { return MakePage<TimerStopPage>(c.services.record); }},
     {"詳細設定", kTopLevel, IDD_DETAIL_OVERVIEW, kNotValidated, Overview},
     {"Susieプラグイン", IDD_DETAIL_OVERVIEW, IDD_SUSIE, 9, NotBuiltYet},
     {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10, NotBuiltYet},

@@ -1,5 +1,6 @@
 #include "fake_services.h"
 #include "pages/hotkey_page.h"
+#include "pages/timer_stop_page.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -69,8 +70,9 @@ TEST(HotkeyModel, EmptyKeysNeverClashAndValidationTellsWhetherAnyKeyDiffersFromT
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(HelpTexts, TheHotkeyPageEndsWithItsLastLine) {
+TEST(HelpTexts, TheHotkeyAndTimerStopPagesEndWithTheirLastLines) {
     EXPECT_TRUE(HotkeyHelpText().ends_with("\n　壁紙変更出来なかったり、元の機能も動作しなくなる可能性があります。\n"));
+    EXPECT_TRUE(TimerStopHelpText().ends_with("（DirectXを使用したゲーム等）実行中の自動壁紙変更を行いません。\n"));
 }
 
 } // namespace
