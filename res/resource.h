@@ -85,6 +85,15 @@
 #define IDC_ICON_TRANSPARENT_AFTER_CHANGE 1064
 #define IDC_ICON_TRANSPARENT_ALWAYS 1065
 
+// Timer-stop page
+#define IDC_TIMER_STOP_FULL_SCREEN 1042
+
+// Hotkey page
+#define IDC_HOTKEY_ASCENDING 1077
+#define IDC_HOTKEY_DESCENDING 1078
+#define IDC_HOTKEY_RANDOM 1079
+#define IDC_HOTKEY_REMOVE 1080
+
 // Overview pages: links and their descriptions
 #define IDC_LINK_1 1006
 #define IDC_LINK_2 1007

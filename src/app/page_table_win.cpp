@@ -5,8 +5,10 @@
 #include "pages/blank_page_win.h"
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
+#include "pages/hotkey_page_win.h"
 #include "pages/startup_page_win.h"
 #include "pages/timer_page_win.h"
+#include "pages/timer_stop_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
 #include "resource.h"
 
@@ -36,13 +38,15 @@ constexpr PageRow kPages[] = {
      [](const PageContext& c, int) { return MakePage<TimerPage>(c.services.record, c.services.messages); }},
     {"外部プログラム実行", IDD_AUTO_CHANGE_OVERVIEW, IDD_EXTERNAL_PROGRAM, 6, NotBuiltYet},
     {"WAVEの演奏", IDD_AUTO_CHANGE_OVERVIEW, IDD_WAVE, 7, NotBuiltYet},
-    {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8, NotBuiltYet},
+    {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8,
+     [](const PageContext& c, int) { return MakePage<TimerStopPage>(c.services.record); }},
     {"詳細設定", kTopLevel, IDD_DETAIL_OVERVIEW, kNotValidated, Overview},
     {"Susieプラグイン", IDD_DETAIL_OVERVIEW, IDD_SUSIE, 9, NotBuiltYet},
     {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10, NotBuiltYet},
     {"デスクトップアイコン", IDD_DETAIL_OVERVIEW, IDD_DESKTOP_ICON, 11,
      [](const PageContext& c, int) { return MakePage<DesktopIconPage>(c.services.record); }},
-    {"ホットキー", IDD_DETAIL_OVERVIEW, IDD_HOTKEY, 12, NotBuiltYet},
+    {"ホットキー", IDD_DETAIL_OVERVIEW, IDD_HOTKEY, 12,
+     [](const PageContext& c, int) { return MakePage<HotkeyPage>(c.services.record, c.services.messages); }},
     {"その他", IDD_DETAIL_OVERVIEW, IDD_OTHER, 13, NotBuiltYet},
     {"壁紙変更", kTopLevel, IDD_WALLPAPER_BROWSER, kNotValidated, NotBuiltYet},
     {"バージョン", kTopLevel, IDD_VERSION, kNotValidated, NotBuiltYet},

@@ -182,4 +182,38 @@ void GrowItemHeight(HWND dialog, int id, int pixels) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// ---- Hot-key controls
+
+namespace {
+
+// HKM_SETRULES names each set of Shift, Ctrl and Alt by a flag of its own.
+WPARAM CombinationFlag(int modifiers) {
+    switch (modifiers & (HOTKEYF_SHIFT | HOTKEYF_CONTROL | HOTKEYF_ALT)) {
+    case 0: return HKCOMB_NONE;
+    case HOTKEYF_SHIFT: return HKCOMB_S;
+    case HOTKEYF_CONTROL: return HKCOMB_C;
+    case HOTKEYF_ALT: return HKCOMB_A;
+    case HOTKEYF_SHIFT | HOTKEYF_CONTROL: return HKCOMB_SC;
+    case HOTKEYF_SHIFT | HOTKEYF_ALT: return HKCOMB_SA;
+    case HOTKEYF_CONTROL | HOTKEYF_ALT: return HKCOMB_CA;
+    default: return HKCOMB_SCA;
+    }
+}
+
+} // namespace
+
+int GetHotkey(HWND dialog, int id) { return LOWORD(SendDlgItemMessageW(dialog, id, HKM_GETHOTKEY, 0, 0)); }
+
+void SetHotkey(HWND dialog, int id, int code) {
+    SendDlgItemMessageW(dialog, id, HKM_SETHOTKEY, static_cast<WORD>(code), 0);
+}
+
+void SetHotkeyRules(HWND dialog, int id, std::span<const int> refusedModifiers, int replacementModifiers) {
+    WPARAM combinations = 0;
+    for (const int modifiers : refusedModifiers) {
+        combinations |= CombinationFlag(modifiers);
+    }
+    SendDlgItemMessageW(dialog, id, HKM_SETRULES, combinations, MAKELPARAM(replacementModifiers, 0));
+}
+
 } // namespace pelaconf

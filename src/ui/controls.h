@@ -2,12 +2,14 @@
 // Moving values between a dialog's controls and a page model, with the exchange rules in one
 // place: check boxes as 0 or 1, radio groups as the index of the checked button or -1,
 // drop-down lists as the selected index or -1, trackbars as their position, list boxes as
-// entries of a text and a value, integer fields as a number or nothing, and edit text as UTF-8.
+// entries of a text and a value, integer fields as a number or nothing, hot-key controls as
+// their hot-key code, and edit text as UTF-8.
 
 #include <windows.h>
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,5 +62,14 @@ void EnableItem(HWND dialog, int id, bool enabled);
 void ShowItem(HWND dialog, int id, bool shown);
 // Makes a control taller by the pixels, keeping its place.
 void GrowItemHeight(HWND dialog, int id, int pixels);
+
+// ---- Hot-key controls
+// A hot-key code: the virtual-key code in the low byte and the modifier flags (HOTKEYF_*) in the
+// high byte, 0 for none. A control holds 16 bits; higher bits of a value are dropped.
+int GetHotkey(HWND dialog, int id);
+void SetHotkey(HWND dialog, int id, int code);
+// A key typed with one of the refused sets of Shift, Ctrl and Alt held (0: none of them) gets the
+// replacement modifiers instead.
+void SetHotkeyRules(HWND dialog, int id, std::span<const int> refusedModifiers, int replacementModifiers);
 
 } // namespace pelaconf

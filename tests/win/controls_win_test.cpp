@@ -1,10 +1,13 @@
 // The exchange rules of the control helpers on real controls.
+#include "pages/hotkey_page.h"
 #include "ui/controls.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <initializer_list>
 
 namespace pelaconf {
 namespace {
@@ -131,6 +134,41 @@ TEST_F(ControlsTest, AGrownControlKeepsItsPlace) {
     EXPECT_EQ(bounds.top, 6);
     EXPECT_EQ(bounds.right - bounds.left, 50);
     EXPECT_EQ(bounds.bottom - bounds.top, 24);
+}
+
+// Types a key into a control as the keyboard would, with the modifier keys held around it.
+int TypeHotkey(HWND control, std::initializer_list<UINT> held, UINT key) {
+    const auto send = [control](UINT virtualKey, bool down) {
+        const UINT message =
+            virtualKey == VK_MENU ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+        SendMessageW(control, message, virtualKey, down ? 1 : 0xC0000001);
+    };
+    for (const UINT modifier : held) {
+        send(modifier, true);
+    }
+    send(key, true);
+    send(key, false);
+    for (const UINT modifier : held) {
+        send(modifier, false);
+    }
+    return LOWORD(SendMessageW(control, HKM_GETHOTKEY, 0, 0));
+}
+
+TEST_F(ControlsTest, AHotkeyControlHoldsSixteenBitsAndGivesKeysTypedWithTooFewModifiersCtrlAlt) {
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
+    AddControl(HOTKEY_CLASSW, 70, 0);
+    SetHotkey(parent_, 70, 0x10470);
+    EXPECT_EQ(GetHotkey(parent_, 70), 0x0470) << "Alt+F1, without the bits beyond a hot-key code";
+
+    SetHotkeyRules(parent_, 70, kRefusedHotkeyModifiers, kReplacementHotkeyModifiers);
+    HWND control = GetDlgItem(parent_, 70);
+    constexpr int kCtrlAltA = ((HOTKEYF_CONTROL | HOTKEYF_ALT) << 8) | 'A';
+    EXPECT_EQ(TypeHotkey(control, {}, 'A'), kCtrlAltA);
+    EXPECT_EQ(TypeHotkey(control, {VK_SHIFT}, 'A'), kCtrlAltA);
+    EXPECT_EQ(TypeHotkey(control, {VK_CONTROL}, 'A'), kCtrlAltA);
+    EXPECT_EQ(TypeHotkey(control, {VK_MENU}, 'A'), (HOTKEYF_ALT << 8) | 'A');
+    EXPECT_EQ(TypeHotkey(control, {VK_CONTROL, VK_SHIFT}, 'A'), ((HOTKEYF_CONTROL | HOTKEYF_SHIFT) << 8) | 'A');
 }
 
 } // namespace

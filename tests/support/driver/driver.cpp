@@ -2,6 +2,8 @@
 
 #include "win/wide_text.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 #include <thread>
 
@@ -73,6 +75,18 @@ void RemoteWindow::SetItemText(int id, const std::string& text) const {
 bool RemoteWindow::IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void RemoteWindow::Click(int id) const { PostMessageW(Item(id), BM_CLICK, 0, 0); }
+
+int RemoteWindow::Hotkey(int id) const { return LOWORD(SendMessageW(Item(id), HKM_GETHOTKEY, 0, 0)); }
+
+void RemoteWindow::SetHotkey(int id, int code) const {
+    SendMessageW(Item(id), HKM_SETHOTKEY, static_cast<WORD>(code), 0);
+    SendMessageW(handle_, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void RemoteWindow::TypeKey(int id, UINT virtualKey) const {
+    SendMessageW(Item(id), WM_KEYDOWN, virtualKey, 1);
+    SendMessageW(Item(id), WM_KEYUP, virtualKey, 0xC0000001);
+}
 
 std::optional<int> RemoteWindow::Opacity() const {
     BYTE alpha = 0;

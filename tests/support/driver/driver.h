@@ -42,6 +42,12 @@ public:
     bool Exists() const { return IsWindow(handle_) != FALSE; }
     // Presses a button as a click would, without waiting for what the click does.
     void Click(int id) const;
+    // Hot-key controls: the hot-key code, and setting one as typing would (the code, then the
+    // change notification the parent gets).
+    int Hotkey(int id) const;
+    void SetHotkey(int id, int code) const;
+    // Sends a control a key press and release as the keyboard would, with no modifier held.
+    void TypeKey(int id, UINT virtualKey) const;
     // A child window by its control id, seen as a window of its own (the pages of the settings
     // window carry their template id, the caption bar 104).
     RemoteWindow Child(int id) const { return RemoteWindow(Item(id)); }
