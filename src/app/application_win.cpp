@@ -13,15 +13,22 @@
 #include <windows.h>
 
 namespace pelaconf {
+namespace {
+
+constexpr char kSaveFailedMessage[] = "設定ファイルの保存に失敗しました。";
+constexpr char kUnreadableMessage[] =
+    "設定ファイルの読み込みに失敗しました。\n保存するまで設定ファイルは変更されません。";
+
+} // namespace
 
 Application::Application() : record_(ModuleFolder()) {}
 
 int Application::Run(const std::vector<std::string>& arguments) {
-    const bool fileRead = ReadSettings(record_, files_) == 1;
+    const int fileState = ReadSettings(record_, files_);
     if (const auto imagePath = FindImagePath(arguments)) {
         RunWallpaperMode(*imagePath);
     } else {
-        RunSettingsMode(!fileRead);
+        RunSettingsMode(fileState);
     }
     return 0;
 }
@@ -33,9 +40,13 @@ void Application::RunWallpaperMode(const std::string& imagePath) {
     pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop}, plugins, messages_});
 }
 
-void Application::RunSettingsMode(bool firstRun) {
-    if (WriteSettings(record_, files_) == 0) {
-        messages_.Show("設定ファイルの保存に失敗しました。", MessageKind::Error);
+// The start rewrites the file in the current layout, or creates it with the defaults, except
+// when it could not be read: the defaults must not replace settings the user still has.
+void Application::RunSettingsMode(int fileState) {
+    if (fileState == kSettingsUnreadable) {
+        messages_.Show(kUnreadableMessage, MessageKind::Error);
+    } else if (WriteSettings(record_, files_) == 0) {
+        messages_.Show(kSaveFailedMessage, MessageKind::Error);
     }
     SingleInstance instance;
     if (!instance.Acquire()) {
@@ -45,7 +56,7 @@ void Application::RunSettingsMode(bool firstRun) {
         return;
     }
     SettingsWindow window({record_, files_, messages_, processes_}, layeredWindows_);
-    window.SetFirstRun(firstRun);
+    window.SetFirstRun(fileState == kSettingsMissing);
     window.RunModal(nullptr);
 }
 

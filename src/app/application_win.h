@@ -24,7 +24,8 @@ public:
 
 private:
     void RunWallpaperMode(const std::string& imagePath);
-    void RunSettingsMode(bool firstRun);
+    // fileState: what ReadSettings found.
+    void RunSettingsMode(int fileState);
 
     Win32FileSystem files_;
     Win32MessageBoxes messages_;

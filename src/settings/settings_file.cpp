@@ -189,11 +189,11 @@ void RebuildExtensionList(SettingsRecord& record) {
 int ReadSettings(SettingsRecord& record, const FileSystem& files) {
     const auto bytes = files.ReadWholeFile(record.SettingsFilePath());
     if (!bytes) {
-        return 0;
+        return files.PathExists(record.SettingsFilePath()) ? kSettingsUnreadable : kSettingsMissing;
     }
     RememberOriginalSpellings(*bytes, record);
     ParseSettings(DecodeShiftJis(*bytes), record);
-    return 1;
+    return kSettingsRead;
 }
 
 int WriteSettings(const SettingsRecord& record, FileSystem& files) {

@@ -41,7 +41,15 @@ int LeadingNumber(std::string_view value);
 // Distinct extensions of the plug-in priority list (first spelling wins), sorted ascending.
 void RebuildExtensionList(SettingsRecord& record);
 
-// 1 when Pelavine.ini was opened and read; 0 when it could not be opened.
+// What ReadSettings found.
+inline constexpr int kSettingsRead = 1;
+inline constexpr int kSettingsMissing = 0;
+// The file is there but could not be read (locked by another program, access denied): it must
+// not be taken for a first run and replaced by the defaults.
+inline constexpr int kSettingsUnreadable = -1;
+
+// kSettingsRead when Pelavine.ini was opened and read, kSettingsMissing when there is none,
+// kSettingsUnreadable when it exists but could not be read. Only a read file changes the record.
 int ReadSettings(SettingsRecord& record, const FileSystem& files);
 // 1 when the whole file was written; 0 when any step failed, or when a value cannot be held in
 // the file's code page. The previous file then stays as it was.

@@ -96,7 +96,8 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
 
 TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
     const InstallFolder folder(TestName());
-    folder.MakeFolder("Pelavine.ini");
+    folder.Write("Pelavine.ini", "[Turn_Type]=2\r\n");
+    ASSERT_TRUE(SetFileAttributesW(folder.PathOf("Pelavine.ini").c_str(), FILE_ATTRIBUTE_READONLY));
     const PelaconfProcess pelaconf(folder);
     const auto message = pelaconf.WaitForMessageBoxAlone("設定ファイルの保存に失敗しました。");
     ASSERT_TRUE(message) << "the message comes before the window";
@@ -104,6 +105,29 @@ TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
     const auto window = pelaconf.WaitForSettingsWindow();
     ASSERT_TRUE(window);
     CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
+    SetFileAttributesW(folder.PathOf("Pelavine.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(folder.Read("Pelavine.ini"), "[Turn_Type]=2\r\n");
+}
+
+// A file another program holds open without sharing: it is there but cannot be read, and the
+// defaults must not replace it.
+TEST(Startup, ALockedSettingsFileIsReportedAndKeepsItsBytes) {
+    const InstallFolder folder(TestName());
+    const std::string original = "[Turn_Type]=2\r\n[Wall_Dir_Path]=D:\\\x95\x5C\r\n";
+    folder.Write("Pelavine.ini", original);
+    HANDLE lock = CreateFileW(folder.PathOf("Pelavine.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    const PelaconfProcess pelaconf(folder);
+    const auto message = pelaconf.WaitForMessageBoxAlone(
+        "設定ファイルの読み込みに失敗しました。\n保存するまで設定ファイルは変更されません。");
+    ASSERT_TRUE(message);
+    ASSERT_TRUE(message->Press(IDOK));
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window) << "no first-run wizard timer, just the window";
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
+    CloseHandle(lock);
+    EXPECT_EQ(folder.Read("Pelavine.ini"), original);
 }
 
 TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {

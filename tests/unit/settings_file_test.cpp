@@ -101,6 +101,10 @@ TEST(SettingsFile, ReadReportsWhetherTheFileOpened) {
     files.files[kIniPath] = "# Pelavine Version 1.2\r\n";
     EXPECT_EQ(ReadSettings(record, files), 1);
     EXPECT_EQ(FormatSettings(record), DefaultSettingsText(kFolder));
+
+    files.files.erase(kIniPath);
+    files.folders.insert(kIniPath); // there, but no file that can be read
+    EXPECT_EQ(ReadSettings(record, files), kSettingsUnreadable);
 }
 
 TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
