@@ -18,12 +18,8 @@ cp build/win64/bin/Pelaconf.exe build/win64/bin/Pelavine.sys build/win64/stand-i
     build/win64/bench/bare_dialog.exe build/win64/bench/startup_timer.exe "$work/"
 printf '# Pelavine Version 1.2\r\n' >"$work/Pelavine.ini"
 
-export PELACONF_TEST_ROOT="$root/build/benchmark-startup-wine"
-source tests/support/test-env.sh
 source scripts/xvfb.sh
-pelaconf_start_xvfb
-trap 'WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT
-pelaconf_ensure_wine_prefix
+pelaconf_start_wine_session benchmark-startup-wine
 
 # Prints "median fastest" in milliseconds for the program in the work folder.
 time_starts() { (cd "$work" && pelaconf_wine ./startup_timer.exe "$runs" "$@" | tr -d '\r'); }

@@ -19,12 +19,8 @@ cp build/win64/bin/Pelaconf.exe "$work/"
 "$magick" -size 6000x4000 plasma:fractal -quality 90 "$work/large.jpg"
 "$magick" -size 1920x1080 plasma:fractal "$work/wide.png"
 
-export PELACONF_TEST_ROOT="$root/build/benchmark-wine"
-source tests/support/test-env.sh
 source scripts/xvfb.sh
-pelaconf_start_xvfb
-trap 'WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT
-pelaconf_ensure_wine_prefix
+pelaconf_start_wine_session benchmark-wine
 
 # Runs a command $runs times; prints "median seconds" and "peak KiB" of the runs.
 measure() {

@@ -21,3 +21,13 @@ pelaconf_start_xvfb() {
 pelaconf_stop_xvfb() {
     [ -n "${pelaconf_xvfb_pid:-}" ] && kill "$pelaconf_xvfb_pid" 2>/dev/null || true
 }
+
+# For the scripts that run the program for people (benchmarks): a Wine prefix of their own
+# under build/<name>, a private Xvfb, and both ended when the script exits.
+pelaconf_start_wine_session() {
+    export PELACONF_TEST_ROOT="$(pwd)/build/$1"
+    source tests/support/test-env.sh
+    pelaconf_start_xvfb
+    trap 'WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT
+    pelaconf_ensure_wine_prefix
+}
