@@ -66,6 +66,10 @@ void SetRadioGroupIndex(HWND dialog, int firstId, int index) {
 }
 
 void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items) {
+    FillDropDown(dialog, id, std::span<const std::string_view>(items.begin(), items.size()));
+}
+
+void FillDropDown(HWND dialog, int id, std::span<const std::string_view> items) {
     SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
     for (const std::string_view item : items) {
         const std::wstring text = Utf8ToWide(item);
@@ -93,6 +97,14 @@ void SetTrackbarPosition(HWND dialog, int id, int position) {
     SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
 }
 
+void SetTrackbarTicks(HWND dialog, int id, int frequency) {
+    SendDlgItemMessageW(dialog, id, TBM_SETTICFREQ, frequency, 0);
+}
+
+void SetTrackbarPageSize(HWND dialog, int id, int pageSize) {
+    SendDlgItemMessageW(dialog, id, TBM_SETPAGESIZE, 0, pageSize);
+}
+
 std::string GetItemText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
@@ -103,5 +115,18 @@ std::string GetItemText(HWND dialog, int id) {
 void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }
 
 void EnableItem(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
+
+void GrowItemHeight(HWND dialog, int id, int pixels) {
+    const RECT area = ItemRectangle(dialog, id);
+    SetWindowPos(GetDlgItem(dialog, id), nullptr, 0, 0, area.right - area.left, area.bottom - area.top + pixels,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT ItemRectangle(HWND dialog, int id) {
+    RECT area{};
+    GetWindowRect(GetDlgItem(dialog, id), &area);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
 
 } // namespace pelaconf

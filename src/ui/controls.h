@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,7 @@ void SetRadioGroupIndex(HWND dialog, int firstId, int index);
 void ReadRadioGroupInto(HWND dialog, int firstId, int& value);
 
 // Drop-down lists: the items in order, replacing any before; the selected index or -1.
+void FillDropDown(HWND dialog, int id, std::span<const std::string_view> items);
 void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items);
 int GetDropDownIndex(HWND dialog, int id);
 void SetDropDownIndex(HWND dialog, int id, int index);
@@ -33,10 +35,19 @@ void SetDropDownIndex(HWND dialog, int id, int index);
 void SetTrackbarRange(HWND dialog, int id, int minimum, int maximum);
 int GetTrackbarPosition(HWND dialog, int id);
 void SetTrackbarPosition(HWND dialog, int id, int position);
+// A tick mark every `frequency` positions (the trackbar needs TBS_AUTOTICKS), and how far Page Up,
+// Page Down and a click beside the thumb move it.
+void SetTrackbarTicks(HWND dialog, int id, int frequency);
+void SetTrackbarPageSize(HWND dialog, int id, int pageSize);
 
 std::string GetItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, std::string_view text);
 
 void EnableItem(HWND dialog, int id, bool enabled);
+
+// Geometry: makes the control taller or shorter by `pixels`, keeping its place.
+void GrowItemHeight(HWND dialog, int id, int pixels);
+// The control's rectangle in the dialog's client coordinates.
+RECT ItemRectangle(HWND dialog, int id);
 
 } // namespace pelaconf
