@@ -59,6 +59,33 @@ bool WaitUntilUnless(const std::function<bool()>& condition, const std::function
     return held && !forbiddenHeld;
 }
 
+Picture CaptureScreen(HWND window) {
+    RECT area;
+    GetWindowRect(window, &area);
+    Picture picture;
+    picture.width = area.right - area.left;
+    picture.height = area.bottom - area.top;
+    picture.bgra.resize(static_cast<size_t>(picture.width) * picture.height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    for (auto& pixel : picture.bgra) {
+        pixel = *pixels++ | 0xFF000000u;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
 // ---- RemoteWindow
 
 std::string RemoteWindow::Text() const { return WindowText(handle_); }
@@ -73,6 +100,16 @@ void RemoteWindow::SetItemText(int id, const std::string& text) const {
 bool RemoteWindow::IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void RemoteWindow::Click(int id) const { PostMessageW(Item(id), BM_CLICK, 0, 0); }
+
+void RemoteWindow::SelectListItem(int id, int index) const {
+    SendMessageW(Item(id), CB_SETCURSEL, index, 0);
+    SendMessageW(handle_, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void RemoteWindow::PressKey(int id, UINT virtualKey) const {
+    PostMessageW(Item(id), WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(Item(id), WM_KEYUP, virtualKey, 0xC0000001);
+}
 
 std::optional<int> RemoteWindow::Opacity() const {
     BYTE alpha = 0;

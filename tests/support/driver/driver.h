@@ -2,6 +2,7 @@
 // Drives the real Pelaconf.exe from a test: starts it from an install folder of its own, finds
 // its windows, reads and sets controls, answers message boxes. Every wait is bounded.
 
+#include "image/picture.h"
 #include "install_folder.h"
 
 #include <windows.h>
@@ -24,6 +25,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 bool WaitUntilUnless(const std::function<bool()>& condition, const std::function<bool()>& forbidden,
                      std::chrono::milliseconds timeout = kPatience);
 
+// The window's pixels as they are on the screen now.
+Picture CaptureScreen(HWND window);
+
 // A window of the program under test, seen from outside: every read and action is a message.
 class RemoteWindow {
 public:
@@ -42,6 +46,10 @@ public:
     bool Exists() const { return IsWindow(handle_) != FALSE; }
     // Presses a button as a click would, without waiting for what the click does.
     void Click(int id) const;
+    // Chooses the item of a drop-down list as the user would, telling the window of the change.
+    void SelectListItem(int id, int index) const;
+    // Presses and releases a key on the control, without waiting for what it does.
+    void PressKey(int id, UINT virtualKey) const;
     // A child window by its control id, seen as a window of its own (the pages of the settings
     // window carry their template id, the caption bar 104).
     RemoteWindow Child(int id) const { return RemoteWindow(Item(id)); }

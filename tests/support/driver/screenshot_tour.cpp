@@ -16,37 +16,11 @@ using namespace pelaconf::driver;
 namespace {
 
 const std::map<int, std::string> kLabels{
-    {101, "基本設定"},     {103, "壁紙フォルダ"}, {105, "起動"},   {106, "表示順"},     {107, "表示位置"},
-    {108, "自動壁紙変更"}, {113, "詳細設定"},     {109, "タイマ"}, {119, "バージョン"},
+    {101, "基本設定"}, {103, "壁紙フォルダ"}, {105, "起動"},
+    {106, "表示順"},   {107, "表示位置"},     {108, "自動壁紙変更"},
+    {113, "詳細設定"}, {109, "タイマ"},       {117, "タスクトレイアイコン"},
+    {155, "その他"},   {119, "バージョン"},
 };
-
-// The window's pixels as they are on the screen now.
-Picture Capture(HWND window) {
-    RECT area;
-    GetWindowRect(window, &area);
-    Picture picture;
-    picture.width = area.right - area.left;
-    picture.height = area.bottom - area.top;
-    picture.bgra.resize(static_cast<size_t>(picture.width) * picture.height);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    for (auto& pixel : picture.bgra) {
-        pixel = *pixels++ | 0xFF000000u;
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
 
 bool WriteFile(const std::wstring& path, const std::string& bytes) {
     FILE* file = _wfopen(path.c_str(), L"wb");
@@ -90,7 +64,7 @@ int wmain(int argc, wchar_t** argv) {
         const int templateId = _wtoi(argv[i]);
         if (kLabels.count(templateId) == 0 || !ShowPage(*window, templateId) ||
             !WriteFile(std::wstring(argv[1]) + L"\\page-" + argv[i] + L".bmp",
-                       EncodeBmp24(Capture(window->Handle())))) {
+                       EncodeBmp24(CaptureScreen(window->Handle())))) {
             fwprintf(stderr, L"cannot render page %ls\n", argv[i]);
             return 1;
         }
