@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "settings_window_fixture.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -130,6 +131,11 @@ TEST_F(TrayOtherVersionPagesTest, MovingTheSliderUpdatesItsTextAndStoresTheOpaci
     ShowPage("その他", IDD_OTHER);
     const RemoteWindow other = Page(IDD_OTHER);
     EXPECT_EQ(other.ItemText(IDC_OTHER_TRANSPARENCY_TEXT), "透明度  0 %");
+    HWND slider = other.Item(IDC_OTHER_TRANSPARENCY);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 99);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPAGESIZE, 0, 0), 5);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETNUMTICS, 0, 0), 21) << "a tick every 5 positions and one at each end";
     other.PressKey(IDC_OTHER_TRANSPARENCY, VK_END);
     EXPECT_TRUE(WaitUntil([&] { return other.ItemText(IDC_OTHER_TRANSPARENCY_TEXT) == "透明度 99 %"; }));
     other.Click(IDC_OTHER_FADE);
