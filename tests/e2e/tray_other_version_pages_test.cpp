@@ -94,11 +94,13 @@ TEST_F(TrayOtherVersionPagesTest, TheTrayPictureFillsItsFrameAndTheListsShowAndS
     EXPECT_TRUE(WaitUntil([&] { return FrameMiddle() == kMagenta; }));
     EXPECT_EQ(tray.ItemText(IDC_TRAY_LEFT_SINGLE), "壁紙変更（昇順）");
     EXPECT_EQ(tray.ItemText(IDC_TRAY_LEFT_DOUBLE), "") << "8 names no action";
-    tray.SelectListItem(IDC_TRAY_LEFT_DOUBLE, 7);
-    EXPECT_EQ(tray.ItemText(IDC_TRAY_LEFT_DOUBLE), "壁紙をはがす・戻す");
+    tray.SelectListItem(IDC_TRAY_LEFT_SINGLE, 1);
+    EXPECT_EQ(tray.ItemText(IDC_TRAY_LEFT_SINGLE), "ツールバー表示");
     SaveWithOk();
-    EXPECT_TRUE(FileHasLine(folder, "[Left_Single]=4"));
-    EXPECT_TRUE(FileHasLine(folder, "[Left_Double]=7"));
+    std::string expected = written;
+    expected.replace(expected.find("[Left_Single]=4"), 15, "[Left_Single]=1");
+    expected.replace(expected.find("[Left_Double]=8"), 15, "[Left_Double]=-1");
+    EXPECT_EQ(folder.Read("Pelavine.ini"), expected) << "the two actions change, nothing else";
 }
 
 TEST_F(TrayOtherVersionPagesTest, AnUnreadableTrayPictureLeavesTheFrameEmptyWithoutAMessage) {

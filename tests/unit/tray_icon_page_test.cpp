@@ -35,16 +35,5 @@ TEST(TrayIconModel, AValueNamingNoActionLoadsAsNoneAndIsStoredAsMinusOne) {
     }
 }
 
-TEST(TrayIconModel, BeforeItsFirstLoadNeitherListHasAnAction) {
-    const TrayIconModel model;
-    EXPECT_EQ(model.leftSingle, kNoTrayAction);
-    EXPECT_EQ(model.leftDouble, kNoTrayAction);
-}
-
-TEST(TrayIconModel, ThePictureLiesBesideTheProgram) {
-    EXPECT_EQ(TrayPicturePath(SettingsRecord("C:\\Program Files\\Pelavine")),
-              "C:\\Program Files\\Pelavine\\Pelavine.sys");
-}
-
 } // namespace
 } // namespace pelaconf
