@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's own pictures: res/Pelaconf.ico (the window icon) and res/Pelavine.sys
-(the tray picture, a 16 x 16 BMP). Both show a small framed landscape: sky, sun and a hill."""
+"""Draws the program's own pictures: res/Pelaconf.ico (the window icon), res/Pelavine.sys
+(the tray picture, a 16 x 16 BMP) and res/Version.ico (the version page's icon). All show a small
+framed landscape: sky, sun and a hill; the version icon shows it at night, under a moon."""
 import math
 import pathlib
 import struct
@@ -8,7 +9,7 @@ import struct
 RES = pathlib.Path(__file__).resolve().parent.parent / "res"
 
 
-def landscape(size):
+def landscape(size, night=False):
     """Rows of (b, g, r, a) from top to bottom."""
     rows = []
     for y in range(size):
@@ -17,10 +18,14 @@ def landscape(size):
             u, v = (x + 0.5) / size, (y + 0.5) / size
             if min(x, y, size - 1 - x, size - 1 - y) < max(1, size // 16):
                 pixel = (60, 60, 60, 255)  # frame
-            elif (u - 0.7) ** 2 + (v - 0.3) ** 2 < 0.018:
+            elif night and (u - 0.7) ** 2 + (v - 0.3) ** 2 < 0.018 <= (u - 0.77) ** 2 + (v - 0.25) ** 2:
+                pixel = (170, 240, 250, 255)  # crescent moon
+            elif not night and (u - 0.7) ** 2 + (v - 0.3) ** 2 < 0.018:
                 pixel = (40, 200, 255, 255)  # sun
             elif v > 0.62 + 0.12 * math.sin(u * math.pi * 1.3):
-                pixel = (50, int(150 - 60 * v), 40, 255)  # hill
+                pixel = (40, int(90 - 40 * v), 30, 255) if night else (50, int(150 - 60 * v), 40, 255)  # hill
+            elif night:
+                pixel = (int(110 + 60 * v), int(40 + 40 * v), int(20 + 30 * v), 255)  # night sky
             else:
                 pixel = (230, int(160 + 60 * v), int(90 + 80 * v), 255)  # sky
             row.append(pixel)
@@ -45,8 +50,8 @@ def dib(rows, bits, with_mask):
     return header + bytes(pixels) + mask
 
 
-def write_icon(path, sizes):
-    images = [dib(landscape(s), 32, True) for s in sizes]
+def write_icon(path, sizes, night=False):
+    images = [dib(landscape(s, night), 32, True) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for s, image in zip(sizes, images):
@@ -62,3 +67,4 @@ def write_bmp(path, size):
 
 write_icon(RES / "Pelaconf.ico", [16, 32, 48])
 write_bmp(RES / "Pelavine.sys", 16)
+write_icon(RES / "Version.ico", [16, 32, 48], night=True)

@@ -22,7 +22,6 @@ protected:
 
 private:
     const OverviewLink* FindLink(int buttonId) const;
-    void FitLinkToText(int buttonId);
 
     const OverviewPageContent& content_;
     std::function<void(int)> selectCategory_;

@@ -1,14 +1,18 @@
 #include "app/page_table_win.h"
 
+#include "app/layered_window_library_win.h"
 #include "app/overview_page_win.h"
 #include "desktop/desktop_icon_page_win.h"
 #include "pages/blank_page_win.h"
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
 #include "pages/hotkey_page_win.h"
+#include "pages/other_settings_page_win.h"
 #include "pages/startup_page_win.h"
 #include "pages/timer_page_win.h"
 #include "pages/timer_stop_page_win.h"
+#include "pages/tray_icon_page_win.h"
+#include "pages/version_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
 #include "resource.h"
 
@@ -42,14 +46,20 @@ constexpr PageRow kPages[] = {
      [](const PageContext& c, int) { return MakePage<TimerStopPage>(c.services.record); }},
     {"詳細設定", kTopLevel, IDD_DETAIL_OVERVIEW, kNotValidated, Overview},
     {"Susieプラグイン", IDD_DETAIL_OVERVIEW, IDD_SUSIE, 9, NotBuiltYet},
-    {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10, NotBuiltYet},
+    {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10,
+     [](const PageContext& c, int) { return MakePage<TrayIconPage>(c.services.record); }},
     {"デスクトップアイコン", IDD_DETAIL_OVERVIEW, IDD_DESKTOP_ICON, 11,
      [](const PageContext& c, int) { return MakePage<DesktopIconPage>(c.services.record); }},
     {"ホットキー", IDD_DETAIL_OVERVIEW, IDD_HOTKEY, 12,
      [](const PageContext& c, int) { return MakePage<HotkeyPage>(c.services.record, c.services.messages); }},
-    {"その他", IDD_DETAIL_OVERVIEW, IDD_OTHER, 13, NotBuiltYet},
+    {"その他", IDD_DETAIL_OVERVIEW, IDD_OTHER, 13,
+     [](const PageContext& c, int) {
+         const bool layered = c.layeredWindows != nullptr && c.layeredWindows->Available();
+         return MakePage<OtherSettingsPage>(c.services.record, layered);
+     }},
     {"壁紙変更", kTopLevel, IDD_WALLPAPER_BROWSER, kNotValidated, NotBuiltYet},
-    {"バージョン", kTopLevel, IDD_VERSION, kNotValidated, NotBuiltYet},
+    {"バージョン", kTopLevel, IDD_VERSION, kNotValidated,
+     [](const PageContext& c, int) { return MakePage<VersionPage>(c.services.messages); }},
 };
 
 } // namespace

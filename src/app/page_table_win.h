@@ -17,11 +17,15 @@
 
 namespace pelaconf {
 
+class LayeredWindowLibrary;
+
 // What a page may use when it is made.
 struct PageContext {
     SettingsWindowServices services;
     // Selects the category of the page with the template, as a click in the tree would.
     std::function<void(int templateId)> selectCategory;
+    // Layered windows (translucency); null when the system has none.
+    const LayeredWindowLibrary* layeredWindows = nullptr;
 };
 
 // A made page: its dialog, and the same object as a settings page when it holds settings.

@@ -70,7 +70,8 @@ bool SettingsWindow::OnInit() {
 }
 
 void SettingsWindow::CreatePages() {
-    const PageContext context{services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); }};
+    const PageContext context{services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); },
+                              &layeredWindows_};
     for (const PageRow& row : PageTable()) {
         pages_.push_back(row.create(context, row.templateId));
         pages_.back().dialog->CreateChild(Window());

@@ -67,6 +67,10 @@ void SetRadioGroupIndex(HWND dialog, int firstId, int index) {
 // ---- Drop-down lists
 
 void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items) {
+    FillDropDown(dialog, id, std::span<const std::string_view>(items.begin(), items.size()));
+}
+
+void FillDropDown(HWND dialog, int id, std::span<const std::string_view> items) {
     SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
     for (const std::string_view item : items) {
         const std::wstring text = Utf8ToWide(item);
@@ -94,6 +98,10 @@ int GetTrackbarPosition(HWND dialog, int id) {
 
 void SetTrackbarPosition(HWND dialog, int id, int position) {
     SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
+}
+
+void SetTrackbarTicks(HWND dialog, int id, int frequency) {
+    SendDlgItemMessageW(dialog, id, TBM_SETTICFREQ, frequency, 0);
 }
 
 void SetTrackbarPageSize(HWND dialog, int id, int positions) {
@@ -175,11 +183,16 @@ void EnableItem(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dia
 void ShowItem(HWND dialog, int id, bool shown) { ShowWindow(GetDlgItem(dialog, id), shown ? SW_SHOW : SW_HIDE); }
 
 void GrowItemHeight(HWND dialog, int id, int pixels) {
-    HWND control = GetDlgItem(dialog, id);
-    RECT bounds{};
-    GetWindowRect(control, &bounds);
-    SetWindowPos(control, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top + pixels,
+    const RECT area = ItemRectangle(dialog, id);
+    SetWindowPos(GetDlgItem(dialog, id), nullptr, 0, 0, area.right - area.left, area.bottom - area.top + pixels,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT ItemRectangle(HWND dialog, int id) {
+    RECT area{};
+    GetWindowRect(GetDlgItem(dialog, id), &area);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+    return area;
 }
 
 // ---- Hot-key controls

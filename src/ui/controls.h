@@ -26,6 +26,7 @@ int GetRadioGroupIndex(HWND dialog, int firstId);
 void SetRadioGroupIndex(HWND dialog, int firstId, int index);
 
 // Drop-down lists: the items in order, replacing any before; the selected index or -1.
+void FillDropDown(HWND dialog, int id, std::span<const std::string_view> items);
 void FillDropDown(HWND dialog, int id, std::initializer_list<std::string_view> items);
 int GetDropDownIndex(HWND dialog, int id);
 void SetDropDownIndex(HWND dialog, int id, int index);
@@ -34,6 +35,8 @@ void SetDropDownIndex(HWND dialog, int id, int index);
 void SetTrackbarRange(HWND dialog, int id, int minimum, int maximum);
 int GetTrackbarPosition(HWND dialog, int id);
 void SetTrackbarPosition(HWND dialog, int id, int position);
+// A tick mark every `frequency` positions (the trackbar needs TBS_AUTOTICKS).
+void SetTrackbarTicks(HWND dialog, int id, int frequency);
 // How far a click beside the thumb (Page Up, Page Down) moves it.
 void SetTrackbarPageSize(HWND dialog, int id, int positions);
 
@@ -60,8 +63,6 @@ void SetItemText(HWND dialog, int id, std::string_view text);
 
 void EnableItem(HWND dialog, int id, bool enabled);
 void ShowItem(HWND dialog, int id, bool shown);
-// Makes a control taller by the pixels, keeping its place.
-void GrowItemHeight(HWND dialog, int id, int pixels);
 
 // ---- Hot-key controls
 // A hot-key code: the virtual-key code in the low byte and the modifier flags (HOTKEYF_*) in the
@@ -71,5 +72,10 @@ void SetHotkey(HWND dialog, int id, int code);
 // A key typed with one of the refused sets of Shift, Ctrl and Alt held (0: none of them) gets the
 // replacement modifiers instead.
 void SetHotkeyRules(HWND dialog, int id, std::span<const int> refusedModifiers, int replacementModifiers);
+
+// Geometry: makes the control taller or shorter by `pixels`, keeping its place.
+void GrowItemHeight(HWND dialog, int id, int pixels);
+// The control's rectangle in the dialog's client coordinates.
+RECT ItemRectangle(HWND dialog, int id);
 
 } // namespace pelaconf

@@ -1,5 +1,6 @@
 // Stands in for Pelavine in the tests: records each command line it is started with as one
-// UTF-8 line in Pelavine.log beside itself, then ends.
+// UTF-8 line in a log beside itself named after the program (Pelavine.log), then ends. Copied
+// under another name it stands in for another program the same way.
 #include <windows.h>
 
 #include <string>
@@ -7,7 +8,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring log(MAX_PATH * 4, L'\0');
     log.resize(GetModuleFileNameW(nullptr, log.data(), static_cast<DWORD>(log.size())));
-    log = log.substr(0, log.rfind(L'\\')) + L"\\Pelavine.log";
+    log = log.substr(0, log.rfind(L'.')) + L".log";
 
     const std::wstring commandLine = GetCommandLineW();
     std::string line(commandLine.size() * 3 + 2, '\0');

@@ -61,6 +61,33 @@ bool WaitUntilUnless(const std::function<bool()>& condition, const std::function
     return held && !forbiddenHeld;
 }
 
+Picture CaptureScreen(HWND window) {
+    RECT area;
+    GetWindowRect(window, &area);
+    Picture picture;
+    picture.width = area.right - area.left;
+    picture.height = area.bottom - area.top;
+    picture.bgra.resize(static_cast<size_t>(picture.width) * picture.height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    for (auto& pixel : picture.bgra) {
+        pixel = *pixels++ | 0xFF000000u;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
 // ---- RemoteWindow
 
 std::string RemoteWindow::Text() const { return WindowText(handle_); }
@@ -120,7 +147,8 @@ int RemoteWindow::DropDownIndex(int id) const {
 
 void RemoteWindow::ChooseDropDownItem(int id, int index) const {
     SendMessageW(Item(id), CB_SETCURSEL, index, 0);
-    PostMessageW(GetParent(Item(id)), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    // Sent, not posted, so that the page has taken the choice before the next action reaches it.
+    SendMessageW(GetParent(Item(id)), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
 }
 
 std::vector<std::string> RemoteWindow::ListBoxTexts(int id) const {

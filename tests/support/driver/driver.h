@@ -2,6 +2,7 @@
 // Drives the real Pelaconf.exe from a test: starts it from an install folder of its own, finds
 // its windows, reads and sets controls, answers message boxes. Every wait is bounded.
 
+#include "image/picture.h"
 #include "install_folder.h"
 
 #include <windows.h>
@@ -23,6 +24,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // `forbidden` does not hold: false as soon as it does, or when the time is up.
 bool WaitUntilUnless(const std::function<bool()>& condition, const std::function<bool()>& forbidden,
                      std::chrono::milliseconds timeout = kPatience);
+
+// The window's pixels as they are on the screen now.
+Picture CaptureScreen(HWND window);
 
 // A window of the program under test, seen from outside: every read and action is a message.
 class RemoteWindow {
@@ -46,7 +50,8 @@ public:
     // change notification the parent gets).
     int Hotkey(int id) const;
     void SetHotkey(int id, int code) const;
-    // Sends a control a key press and release as the keyboard would, with no modifier held.
+    // Sends a control a key press and release as the keyboard would, with no modifier held, and
+    // returns once the control has handled them.
     void TypeKey(int id, UINT virtualKey) const;
     // A child window by its control id, seen as a window of its own (the pages of the settings
     // window carry their template id, the caption bar 104).
@@ -59,7 +64,7 @@ public:
     void PressKey(int id, UINT virtualKey) const;
 
     // Drop-down lists: the selected index (-1 for none), and choosing an item as the keyboard
-    // would, which tells the owner of the change (without waiting for what it does).
+    // would, which tells the owner of the change and returns once the owner has taken it.
     int DropDownIndex(int id) const;
     void ChooseDropDownItem(int id, int index) const;
     // List boxes: every entry's text in list order, the selected entry's text (empty for none),

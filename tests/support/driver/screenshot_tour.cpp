@@ -17,34 +17,6 @@ using namespace pelaconf::driver;
 
 namespace {
 
-// The window's pixels as they are on the screen now.
-Picture Capture(HWND window) {
-    RECT area;
-    GetWindowRect(window, &area);
-    Picture picture;
-    picture.width = area.right - area.left;
-    picture.height = area.bottom - area.top;
-    picture.bgra.resize(static_cast<size_t>(picture.width) * picture.height);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    for (auto& pixel : picture.bgra) {
-        pixel = *pixels++ | 0xFF000000u;
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
-
 bool WriteFile(const std::wstring& path, const std::string& bytes) {
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (file == nullptr) {
@@ -103,7 +75,7 @@ int wmain(int argc, wchar_t** argv) {
     for (const int templateId : TemplatesToRender(argc, argv)) {
         const std::wstring name = L"\\page-" + std::to_wstring(templateId) + L".bmp";
         if (!ShowPage(*window, templateId) ||
-            !WriteFile(std::wstring(argv[1]) + name, EncodeBmp24(Capture(window->Handle())))) {
+            !WriteFile(std::wstring(argv[1]) + name, EncodeBmp24(CaptureScreen(window->Handle())))) {
             fwprintf(stderr, L"cannot render page %d\n", templateId);
             return 1;
         }

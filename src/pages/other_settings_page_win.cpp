@@ -1,0 +1,82 @@
+#include "pages/other_settings_page_win.h"
+
+namespace pelaconf {
+namespace {
+
+constexpr int kTickFrequency = 5;
+constexpr int kPageSize = 5;
+constexpr int kSliderExtraHeight = 4; // room for the tick marks below the thumb
+
+} // namespace
+
+OtherSettingsPage::OtherSettingsPage(SettingsRecord& record, bool layeredWindowsAvailable)
+    : ModelPage(IDD_OTHER, record, OtherSettingsHelpText()) {
+    model_.layeredWindows = layeredWindowsAvailable;
+}
+
+bool OtherSettingsPage::OnInit() {
+    GrowItemHeight(Window(), IDC_OTHER_TRANSPARENCY, kSliderExtraHeight);
+    SetTrackbarRange(Window(), IDC_OTHER_TRANSPARENCY, 0, kMaxTransparency);
+    SetTrackbarTicks(Window(), IDC_OTHER_TRANSPARENCY, kTickFrequency);
+    SetTrackbarPageSize(Window(), IDC_OTHER_TRANSPARENCY, kPageSize);
+    return ModelPage::OnInit();
+}
+
+void OtherSettingsPage::ShowModel() {
+    SetCheckBox(Window(), IDC_OTHER_FADE, model_.fade);
+    EnableItem(Window(), IDC_OTHER_FADE, model_.FadeEnabled());
+    SetCheckBox(Window(), IDC_OTHER_WAIT_WINDOW, model_.waitWindow);
+    if (!model_.layeredWindows) {
+        EnableItem(Window(), IDC_OTHER_TRANSPARENCY, false);
+        EnableItem(Window(), IDC_OTHER_TRANSPARENCY_TEXT, false);
+    }
+    ShowTransparency();
+}
+
+void OtherSettingsPage::ShowTransparency() {
+    SetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY, model_.transparency);
+    SetItemText(Window(), IDC_OTHER_TRANSPARENCY_TEXT, TransparencyText(model_.transparency));
+}
+
+void OtherSettingsPage::ReadControls() {
+    model_.fade = GetCheckBox(Window(), IDC_OTHER_FADE);
+    model_.waitWindow = GetCheckBox(Window(), IDC_OTHER_WAIT_WINDOW);
+    model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
+}
+
+// Without layered windows the slider stays disabled at 0 whatever the box says.
+void OtherSettingsPage::FollowWaitWindow() {
+    if (!model_.layeredWindows) {
+        return;
+    }
+    ReadControls();
+    model_.ApplyEnablingRule();
+    EnableItem(Window(), IDC_OTHER_TRANSPARENCY, model_.TransparencyEnabled());
+    EnableItem(Window(), IDC_OTHER_TRANSPARENCY_TEXT, model_.TransparencyEnabled());
+    ShowTransparency();
+}
+
+bool OtherSettingsPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (notifyCode != BN_CLICKED || (id != IDC_OTHER_FADE && id != IDC_OTHER_WAIT_WINDOW)) {
+        return ModelPage::OnCommand(id, notifyCode, control);
+    }
+    if (id == IDC_OTHER_WAIT_WINDOW) {
+        FollowWaitWindow();
+    }
+    SetModified(1);
+    return true;
+}
+
+std::optional<INT_PTR> OtherSettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+        FollowWaitWindow();
+    } else if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_OTHER_TRANSPARENCY)) {
+        model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
+        SetItemText(Window(), IDC_OTHER_TRANSPARENCY_TEXT, TransparencyText(model_.transparency));
+        SetModified(1);
+        return TRUE;
+    }
+    return std::nullopt;
+}
+
+} // namespace pelaconf

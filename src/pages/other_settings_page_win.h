@@ -1,0 +1,26 @@
+#pragma once
+// The other-settings page: the settings window's fade, and Pelavine's wait window with its
+// transparency slider, which follows the wait-window box.
+
+#include "pages/model_page_win.h"
+#include "pages/other_settings_page.h"
+
+namespace pelaconf {
+
+class OtherSettingsPage : public ModelPage<OtherSettingsModel> {
+public:
+    OtherSettingsPage(SettingsRecord& record, bool layeredWindowsAvailable);
+
+protected:
+    bool OnInit() override;
+    void ShowModel() override;
+    void ReadControls() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowTransparency();
+    void FollowWaitWindow();
+};
+
+} // namespace pelaconf

@@ -1,0 +1,42 @@
+#include "pages/version_page_win.h"
+
+#include "pages/version_page.h"
+#include "resource.h"
+#include "ui/controls.h"
+#include "ui/link_button.h"
+
+namespace pelaconf {
+
+VersionPage::VersionPage(MessageBoxes& messages) : PageDialog(IDD_VERSION), messages_(messages) {}
+
+bool VersionPage::OnInit() {
+    SetItemText(Window(), IDC_HOME_PAGE_LINK, kHomePageAddress);
+    FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK));
+    SetItemText(Window(), IDC_HELP_TEXT, VersionHelpText());
+    return true;
+}
+
+bool VersionPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_HOME_PAGE_LINK && notifyCode == BN_CLICKED) {
+        OpenHomePage(shell_, messages_);
+        return true;
+    }
+    return PageDialog::OnCommand(id, notifyCode, control);
+}
+
+bool VersionPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_HOME_PAGE_LINK) {
+        return false;
+    }
+    DrawLinkButton(item);
+    return true;
+}
+
+std::optional<INT_PTR> VersionPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == Item(IDC_HOME_PAGE_LINK)) {
+        return ShowLinkCursor(Window());
+    }
+    return std::nullopt;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,50 @@
+#include "ui/link_button.h"
+
+#include "resource.h"
+#include "win/handles.h"
+
+#include <string>
+
+namespace pelaconf {
+namespace {
+
+std::wstring WindowTextOf(HWND window) {
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+} // namespace
+
+void FitLinkButtonToText(HWND button) {
+    const std::wstring text = WindowTextOf(button);
+    HDC dc = GetDC(button);
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, oldFont);
+    ReleaseDC(button, dc);
+    SetWindowPos(button, nullptr, 0, 0, extent.cx + 2, extent.cy + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DrawLinkButton(const DRAWITEMSTRUCT& item) {
+    const COLORREF colour = (item.itemState & ODS_SELECTED) != 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+    UniquePen pen(CreatePen(PS_SOLID, 1, colour));
+    const HGDIOBJ oldPen = SelectObject(item.hDC, pen.Get());
+    SetTextColor(item.hDC, colour);
+    SetBkMode(item.hDC, TRANSPARENT);
+    RECT area = item.rcItem;
+    const std::wstring text = WindowTextOf(item.hwndItem);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    MoveToEx(item.hDC, item.rcItem.left, item.rcItem.bottom - 1, nullptr);
+    LineTo(item.hDC, item.rcItem.right, item.rcItem.bottom - 1);
+    SelectObject(item.hDC, oldPen);
+}
+
+INT_PTR ShowLinkCursor(HWND dialog) {
+    SetCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_HAND)));
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}
+
+} // namespace pelaconf
