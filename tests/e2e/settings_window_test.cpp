@@ -213,7 +213,8 @@ TEST_F(SettingsWindowTest, AMissingPelavineIsReportedAndTheFileIsSavedAllTheSame
 }
 
 TEST_F(SettingsWindowTest, AnUnwritableFileIsReportedAndTheWindowStaysWithItsValues) {
-    folder.MakeFolder("Pelavine.ini");
+    folder.Write("Pelavine.ini", FolderLine());
+    ASSERT_TRUE(SetFileAttributesW(folder.PathOf("Pelavine.ini").c_str(), FILE_ATTRIBUTE_READONLY));
     pelaconf.emplace(folder);
     ASSERT_TRUE(pelaconf->Answer("設定ファイルの保存に失敗しました。", IDOK));
     window = pelaconf->WaitForSettingsWindow();
@@ -229,6 +230,8 @@ TEST_F(SettingsWindowTest, AnUnwritableFileIsReportedAndTheWindowStaysWithItsVal
     ASSERT_TRUE(pelaconf->Answer("設定ファイルの保存に失敗しました", IDOK));
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
     EXPECT_TRUE(folder.PelavineStarts().empty());
+    SetFileAttributesW(folder.PathOf("Pelavine.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(folder.Read("Pelavine.ini"), FolderLine());
 }
 
 TEST_F(SettingsWindowTest, WithFadingTheWindowBecomesOpaqueAndClosesAfterOk) {
