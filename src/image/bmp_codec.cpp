@@ -72,6 +72,8 @@ struct Layout {
     bool IsCompressed() const { return header.compression == kBmpRle8 || header.compression == kBmpRle4; }
     // Bytes in a stored row of uncompressed data: whole 32-bit words.
     uint64_t RowStride() const { return (uint64_t{static_cast<uint32_t>(width)} * header.bitCount + 31) / 32 * 4; }
+    // Bytes the pixels of a row take, without the padding.
+    uint64_t RowBytes() const { return (uint64_t{static_cast<uint32_t>(width)} * header.bitCount + 7) / 8; }
 };
 
 bool IsContiguous(uint32_t mask) {
@@ -98,15 +100,30 @@ bool AreValidMasks(const std::array<uint32_t, 4>& masks, uint16_t bitCount) {
     return true;
 }
 
+bool IsKnownHeaderSize(uint32_t size) {
+    switch (size) {
+    case 12:
+    case 40:
+    case 52:
+    case 56:
+    case 64:
+    case 108:
+    case 124: return true;
+    default: return false;
+    }
+}
+
 bool IsSupportedFormat(const BmpHeader& header) {
     const bool core = header.headerSize == 12;
+    // In the OS/2 2.x header, compression 3 is Huffman coding, not bit fields.
+    const bool bitFields = header.compression == kBmpBitFields && header.headerSize != 64;
     switch (header.bitCount) {
     case 1:
     case 24: return header.compression == kBmpRgb;
     case 4: return header.compression == kBmpRgb || (!core && header.compression == kBmpRle4);
     case 8: return header.compression == kBmpRgb || (!core && header.compression == kBmpRle8);
     case 16:
-    case 32: return !core && (header.compression == kBmpRgb || header.compression == kBmpBitFields);
+    case 32: return !core && (header.compression == kBmpRgb || bitFields);
     default: return false;
     }
 }
@@ -121,7 +138,7 @@ BmpError ReadFields(std::string_view file, BmpHeader& header) {
     header.pixelOffset = Read32(file, 10);
     header.headerSize = Read32(file, kFileHeaderSize);
     const uint32_t size = header.headerSize;
-    if (size != 12 && size != 40 && size != 108 && size != 124) {
+    if (!IsKnownHeaderSize(size)) {
         return BmpError::UnsupportedHeader;
     }
     if (file.size() < kFileHeaderSize + size) {
@@ -150,7 +167,8 @@ BmpError CheckSize(const BmpHeader& header) {
     return pixels > kMaxPicturePixels ? BmpError::TooLarge : BmpError::None;
 }
 
-// Reads the colour masks; `tablesAt` moves past masks stored after a 40-byte header.
+// Reads the colour masks; `tablesAt` moves past masks stored after a 40-byte header. The 52-byte
+// header holds the red, green and blue masks, the larger ones an alpha mask too.
 BmpError ReadMasks(std::string_view file, Layout& layout, size_t& tablesAt) {
     const BmpHeader& header = layout.header;
     std::array<uint32_t, 4> masks{};
@@ -162,7 +180,8 @@ BmpError ReadMasks(std::string_view file, Layout& layout, size_t& tablesAt) {
                 return BmpError::Truncated;
             }
         }
-        for (size_t i = 0; i < (header.headerSize == kInfoHeaderSize ? 3u : 4u); ++i) {
+        const bool withAlpha = header.headerSize != kInfoHeaderSize && header.headerSize != 52;
+        for (size_t i = 0; i < (withAlpha ? 4u : 3u); ++i) {
             masks[i] = Read32(file, at + 4 * i);
         }
         if (!AreValidMasks(masks, header.bitCount)) {
@@ -179,27 +198,43 @@ BmpError ReadMasks(std::string_view file, Layout& layout, size_t& tablesAt) {
     return BmpError::None;
 }
 
-BmpError ReadPalette(std::string_view file, Layout& layout, size_t& tablesAt) {
+// Reads the colours the bit count can index. A table may declare more than that; the extra
+// entries are unused but still stored, so `tablesEnd` moves past the whole declared table.
+BmpError ReadPalette(std::string_view file, Layout& layout, uint64_t& tablesEnd) {
     BmpHeader& header = layout.header;
+    layout.palette.fill(kOpaque); // indexes past the declared colours draw black
     if (header.bitCount > 8) {
         header.colourCount = 0;
         return BmpError::None;
     }
     const uint32_t maximum = 1u << header.bitCount;
-    if (header.colourCount > maximum) {
-        return BmpError::BadPalette;
-    }
-    if (header.colourCount == 0) {
-        header.colourCount = maximum;
-    }
-    const size_t entrySize = header.headerSize == 12 ? 3 : 4;
-    if ((file.size() - tablesAt) / entrySize < header.colourCount) {
+    const bool core = header.headerSize == 12;
+    const uint32_t declared = core || header.colourCount == 0 ? maximum : header.colourCount;
+    header.colourCount = std::min(declared, maximum);
+    const size_t entrySize = core ? 3 : 4;
+    const size_t at = static_cast<size_t>(tablesEnd);
+    if ((file.size() - at) / entrySize < header.colourCount) {
         return BmpError::Truncated;
     }
-    for (uint32_t i = 0; i < header.colourCount; ++i, tablesAt += entrySize) {
-        const auto byte = [&](size_t k) { return static_cast<uint8_t>(file[tablesAt + k]); };
+    for (uint32_t i = 0; i < header.colourCount; ++i) {
+        const auto byte = [&](size_t k) { return static_cast<uint8_t>(file[at + i * entrySize + k]); };
         layout.palette[i] = Rgb(byte(2), byte(1), byte(0));
     }
+    tablesEnd += uint64_t{declared} * entrySize;
+    return BmpError::None;
+}
+
+// A pixel offset of 0, or one that points inside the headers or colour table, means the pixels
+// follow the table.
+BmpError FindPixels(std::string_view file, BmpHeader& header, uint64_t tablesEnd) {
+    if (tablesEnd > file.size()) {
+        return BmpError::Truncated;
+    }
+    const uint64_t at = std::max(uint64_t{header.pixelOffset}, tablesEnd);
+    if (at >= file.size() || at > UINT32_MAX) {
+        return BmpError::BadPixelOffset;
+    }
+    header.pixelOffset = static_cast<uint32_t>(at);
     return BmpError::None;
 }
 
@@ -220,32 +255,26 @@ BmpError ReadLayout(std::string_view file, Layout& layout) {
     layout.width = header.width;
     layout.height = static_cast<int>(std::abs(int64_t{header.height}));
     size_t tablesAt = kFileHeaderSize + header.headerSize;
-    if ((error = ReadMasks(file, layout, tablesAt)) != BmpError::None ||
-        (error = ReadPalette(file, layout, tablesAt)) != BmpError::None) {
+    if ((error = ReadMasks(file, layout, tablesAt)) != BmpError::None) {
         return error;
     }
-    if (header.pixelOffset < tablesAt || header.pixelOffset >= file.size()) {
-        return BmpError::BadPixelOffset;
+    uint64_t tablesEnd = tablesAt;
+    if ((error = ReadPalette(file, layout, tablesEnd)) != BmpError::None) {
+        return error;
     }
-    return BmpError::None;
+    return FindPixels(file, header, tablesEnd);
 }
 
 // ---- Uncompressed rows
 
-// Decodes one stored row into `out`; false when a pixel names a colour beyond the palette.
-bool DecodeIndexedRow(const uint8_t* row, const Layout& layout, uint32_t* out) {
+void DecodeIndexedRow(const uint8_t* row, const Layout& layout, uint32_t* out) {
     const int bits = layout.header.bitCount;
     const uint32_t mask = (1u << bits) - 1;
     const int perByte = 8 / bits;
     for (int x = 0; x < layout.width; ++x) {
         const int shift = 8 - bits * (x % perByte + 1);
-        const uint32_t index = (row[x / perByte] >> shift) & mask;
-        if (index >= layout.header.colourCount) {
-            return false;
-        }
-        out[x] = layout.palette[index];
+        out[x] = layout.palette[(row[x / perByte] >> shift) & mask];
     }
-    return true;
 }
 
 void DecodeDirectRow(const uint8_t* row, const Layout& layout, uint32_t* out) {
@@ -267,12 +296,13 @@ void DecodeDirectRow(const uint8_t* row, const Layout& layout, uint32_t* out) {
 }
 
 // Checked before the picture is allocated, so that a short file cannot claim a huge picture.
+// Some writers leave out the padding of the last row.
 bool HasAllRows(std::string_view file, const Layout& layout) {
     const size_t available = file.size() - layout.header.pixelOffset;
-    return layout.RowStride() * static_cast<uint64_t>(layout.height) <= available;
+    return layout.RowStride() * static_cast<uint64_t>(layout.height - 1) + layout.RowBytes() <= available;
 }
 
-BmpError DecodeRows(std::string_view file, const Layout& layout, Picture& picture) {
+void DecodeRows(std::string_view file, const Layout& layout, Picture& picture) {
     const uint64_t stride = layout.RowStride();
     const auto* pixels = reinterpret_cast<const uint8_t*>(file.data()) + layout.header.pixelOffset;
     for (int y = 0; y < layout.height; ++y) {
@@ -281,11 +311,10 @@ BmpError DecodeRows(std::string_view file, const Layout& layout, Picture& pictur
         uint32_t* out = picture.bgra.data() + static_cast<size_t>(target) * static_cast<size_t>(layout.width);
         if (layout.header.bitCount > 8) {
             DecodeDirectRow(row, layout, out);
-        } else if (!DecodeIndexedRow(row, layout, out)) {
-            return BmpError::BadPaletteIndex;
+        } else {
+            DecodeIndexedRow(row, layout, out);
         }
     }
-    return BmpError::None;
 }
 
 // ---- Run-length encoded data (always bottom-up)
@@ -326,16 +355,12 @@ private:
     // width, padded as an uncompressed row would be; pixels in that padding are dropped.
     bool Fits(int count) const { return y_ < layout_.height && count <= storedWidth_ - x_; }
 
-    bool Put(uint32_t index) {
-        if (index >= layout_.header.colourCount) {
-            return false;
-        }
+    void Put(uint32_t index) {
         if (x_ < layout_.width) {
             const size_t row = static_cast<size_t>(layout_.height - 1 - y_);
             picture_.bgra[row * static_cast<size_t>(layout_.width) + static_cast<size_t>(x_)] = layout_.palette[index];
         }
         ++x_;
-        return true;
     }
 
     BmpError Repeat(int count, uint8_t value) {
@@ -343,10 +368,7 @@ private:
             return BmpError::BadRle;
         }
         for (int i = 0; i < count; ++i) {
-            const uint32_t index = !nibbles_ ? value : i % 2 == 0 ? value >> 4 : value & 0x0F;
-            if (!Put(index)) {
-                return BmpError::BadPaletteIndex;
-            }
+            Put(!nibbles_ ? value : i % 2 == 0 ? value >> 4 : value & 0x0F);
         }
         return BmpError::None;
     }
@@ -362,10 +384,7 @@ private:
         }
         for (int i = 0; i < count; ++i) {
             const uint8_t byte = Byte(at_ + static_cast<size_t>(nibbles_ ? i / 2 : i));
-            const uint32_t index = !nibbles_ ? byte : i % 2 == 0 ? byte >> 4 : byte & 0x0F;
-            if (!Put(index)) {
-                return BmpError::BadPaletteIndex;
-            }
+            Put(!nibbles_ ? byte : i % 2 == 0 ? byte >> 4 : byte & 0x0F);
         }
         at_ += padded;
         return BmpError::None;
@@ -422,12 +441,9 @@ BmpDecodeResult DecodeBmp(std::string_view file) {
     }
     result.picture.width = layout.width;
     result.picture.height = layout.height;
-    if (layout.IsCompressed()) {
-        error = RleDecoder(file, layout, result.picture).Run();
-    } else {
-        error = DecodeRows(file, layout, result.picture);
-    }
-    if (error != BmpError::None) {
+    if (!layout.IsCompressed()) {
+        DecodeRows(file, layout, result.picture);
+    } else if ((error = RleDecoder(file, layout, result.picture).Run()) != BmpError::None) {
         return {error, {}};
     }
     return result;

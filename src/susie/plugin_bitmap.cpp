@@ -33,8 +33,25 @@ void Write32(std::string& out, size_t at, uint32_t value) {
 struct PluginLayout {
     size_t tableBytes = 0;        // colour table or masks, as written to the file
     size_t tableBytesPresent = 0; // of those, how many the information block really holds
+    bool paletted = false;
+    uint32_t colourCount = 0; // as the file's header states it
     uint64_t pixelBytes = 0;
 };
+
+// The block holds the colour table its header declares (every colour the bit count indexes when
+// it declares none), as far as the block reaches. Only those entries are copied: any others are
+// left black. The file's table has 256 entries, so a larger count is stated as 256; the bit
+// count indexes no more.
+void ReadColourTable(std::span<const uint8_t> info, uint16_t bitCount, PluginLayout& layout) {
+    const uint32_t colourCount = Read32(info, 32);
+    const uint64_t declared = colourCount == 0 ? 1u << bitCount : colourCount;
+    const size_t extra = info.size() - kInfoHeaderSize;
+    layout.paletted = true;
+    layout.tableBytes = 4 * kPaletteEntries;
+    layout.tableBytesPresent =
+        static_cast<size_t>(std::min<uint64_t>({4 * declared, extra / 4 * 4, layout.tableBytes}));
+    layout.colourCount = std::min<uint32_t>(colourCount, kPaletteEntries);
+}
 
 BmpError CheckFormat(uint16_t bitCount, uint32_t compression) {
     switch (bitCount) {
@@ -70,12 +87,10 @@ BmpError ReadLayout(std::span<const uint8_t> info, PluginLayout& layout) {
     if (uint64_t{static_cast<uint32_t>(width)} * rows > static_cast<uint64_t>(kMaxPicturePixels)) {
         return BmpError::TooLarge;
     }
-    const size_t extra = info.size() - kInfoHeaderSize;
     if (bitCount <= 8) {
-        layout.tableBytes = 4 * kPaletteEntries;
-        layout.tableBytesPresent = std::min(extra / 4 * 4, layout.tableBytes);
+        ReadColourTable(info, bitCount, layout);
     } else if (compression == kBmpBitFields) {
-        if (extra < kMaskBytes) {
+        if (info.size() - kInfoHeaderSize < kMaskBytes) {
             return BmpError::Truncated; // masks announced but not there
         }
         layout.tableBytes = layout.tableBytesPresent = kMaskBytes;
@@ -112,6 +127,9 @@ PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock, std::s
     Write32(file, 10, static_cast<uint32_t>(pixelOffset));
     const size_t copied = kInfoHeaderSize + layout.tableBytesPresent;
     std::copy_n(infoBlock.begin(), copied, file.begin() + kFileHeaderSize);
+    if (layout.paletted) {
+        Write32(file, kFileHeaderSize + 32, layout.colourCount);
+    }
     std::copy_n(pixelBlock.begin(), static_cast<size_t>(layout.pixelBytes), file.begin() + pixelOffset);
     return result;
 }

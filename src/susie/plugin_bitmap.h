@@ -17,8 +17,9 @@ struct PluginBitmapResult {
 };
 
 // The file image is "BM", its size, two zero words and the pixel offset, then the 40-byte header
-// copied unchanged, then for 8 bits or fewer a 256-entry colour table (the entries the block
-// holds, the rest zero) or for bit fields the three colour masks, then the pixel bytes: whole
+// copied unchanged but for a colour count above 256 (stated as 256), then for 8 bits or fewer a
+// 256-entry colour table (the entries the header declares as far as the block holds them, the
+// rest zero) or for bit fields the three colour masks, then the pixel bytes: whole
 // 32-bit words per row times the number of rows, top-down (negative height) or bottom-up.
 PluginBitmapResult BuildPluginBmpFile(std::span<const uint8_t> infoBlock, std::span<const uint8_t> pixelBlock);
 

@@ -79,6 +79,44 @@ TEST(PluginBmpFile, FourAndEightBitsAlsoGetOffset1078) {
     }
 }
 
+// A block whose header states `colourCount` colours, followed by `entries` grey entries 0, 1, 2...
+Bytes BlockWithColours(uint16_t bitCount, uint32_t colourCount, size_t entries) {
+    Bytes table;
+    for (size_t i = 0; i < entries; ++i) {
+        const uint8_t grey = static_cast<uint8_t>(i);
+        table.insert(table.end(), {grey, grey, grey, 0});
+    }
+    Bytes block = InfoBlock(2, 1, bitCount, table);
+    Put32(block, 32, colourCount);
+    return block;
+}
+
+TEST(PluginBmpFile, AFourBitPictureDeclaring256ColoursUsesItsFirstSixteen) {
+    const PluginBitmapResult result = BuildPluginBmpFile(BlockWithColours(4, 256, 256), Bytes{0x0F, 0, 0, 0});
+    ASSERT_EQ(result.error, BmpError::None);
+    EXPECT_EQ(Read32(result.file, 14 + 32), 256u);
+    EXPECT_EQ(Read32(result.file, 10), 1078u);
+    const BmpDecodeResult decoded = DecodeBmp(result.file);
+    ASSERT_EQ(decoded.error, BmpError::None);
+    EXPECT_EQ(decoded.picture.bgra, (std::vector<uint32_t>{0xFF000000, 0xFF0F0F0F}));
+}
+
+TEST(PluginBmpFile, TheColourTableIsWhatTheHeaderDeclaresAsFarAsTheBlockHoldsIt) {
+    const auto decode = [](const Bytes& block, uint8_t first, uint8_t second) {
+        const PluginBitmapResult result = BuildPluginBmpFile(block, Bytes{first, second, 0, 0});
+        EXPECT_EQ(result.error, BmpError::None);
+        return DecodeBmp(result.file).picture.bgra;
+    };
+    // Three colours declared, four in the block: the fourth is not used.
+    EXPECT_EQ(decode(BlockWithColours(8, 3, 4), 2, 3), (std::vector<uint32_t>{0xFF020202, 0xFF000000}));
+    // 300 declared, 6 in the block: the file states 256 and entries past the block are black.
+    const Bytes large = BlockWithColours(8, 300, 6);
+    const PluginBitmapResult result = BuildPluginBmpFile(large, Bytes(4));
+    ASSERT_EQ(result.error, BmpError::None);
+    EXPECT_EQ(Read32(result.file, 14 + 32), 256u);
+    EXPECT_EQ(decode(large, 5, 6), (std::vector<uint32_t>{0xFF050505, 0xFF000000}));
+}
+
 TEST(PluginBmpFile, TwentyFourBitsHaveNoTableAndOffset54) {
     // 2 x 1: blue then red, padded to 8 bytes; the block may be larger than needed.
     const Bytes pixels = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0x55, 0x55};
