@@ -171,6 +171,41 @@ std::vector<Seed> PluginImageSeeds() {
     };
 }
 
+// The plug-in information target reads, per call, the answer, the number of bytes written and
+// those bytes.
+Bytes InfoAnswers(const std::vector<std::string>& texts) {
+    Bytes input;
+    for (const std::string& text : texts) {
+        input.push_back(1);
+        input.push_back(static_cast<uint8_t>(text.size()));
+        input.insert(input.end(), text.begin(), text.end());
+    }
+    return input;
+}
+
+std::string Repeated(const std::string& piece, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+std::vector<Seed> PluginInfoSeeds() {
+    // "画像" in code page 932, and a filter list long enough to be cut inside a double-byte character.
+    const std::string kanji = "\x89\xE6\x91\x9C";
+    const std::string longFilter = "*.a;" + Repeated(kanji, 16) + "x;*.b";
+    Bytes failed = InfoAnswers({"00IN", "PNM"});
+    failed.push_back(0);
+    return {
+        {"import-filter", InfoAnswers({"00IN", "PNM import filter 1.0", "*.pnm;*.ppm;*.pgm", "PNM image"})},
+        {"cut-in-double-byte", InfoAnswers({"00IN", kanji + " plug-in", longFilter, Repeated(kanji, 24) + "\x89"})},
+        {"no-terminator", InfoAnswers({"00IN", Repeated("d", 100), Repeated("*.e;", 25), Repeated("\x82", 100)})},
+        {"archive-extractor", InfoAnswers({"00AM", "archive"})},
+        {"answer-zero", failed},
+    };
+}
+
 Seed Text(const std::string& name, const std::string& text) { return {name, Bytes(text.begin(), text.end())}; }
 
 std::vector<Seed> SettingsSeeds() {
@@ -206,6 +241,7 @@ int main(int argc, char** argv) {
     const fs::path root = argv[1];
     const bool written = WriteAll(root / "fuzz_settings_file", SettingsSeeds()) &&
                          WriteAll(root / "fuzz_bmp_reader", BmpSeeds()) &&
-                         WriteAll(root / "fuzz_plugin_image", PluginImageSeeds());
+                         WriteAll(root / "fuzz_plugin_image", PluginImageSeeds()) &&
+                         WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds());
     return written ? 0 : 1;
 }
