@@ -1,6 +1,7 @@
 // Writes the starting corpus of each fuzz target, one folder per target under the given folder:
 // small valid inputs for every pixel format, so that a short run reaches the run-length decoders
 // and the other pixel paths at once instead of having to guess their headers first.
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
