@@ -39,7 +39,7 @@ run_target() {
 report_target() {
     local target=$1 out="$root/build/fuzz-runs/$1"
     local status line runs cov ft findings
-    status=$(cat "$out/status")
+    status=$(cat "$out/status" 2>/dev/null || echo "?")
     line=$(grep -E '^#[0-9]+.*cov: [0-9]+ ft: [0-9]+' "$out/log.txt" | tail -n 1)
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/log.txt")
     cov=$(sed -E 's/.* cov: ([0-9]+).*/\1/' <<<"$line")
@@ -47,7 +47,7 @@ report_target() {
     findings=$(find "$out" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'oom-*' -o -name 'timeout-*' \) |
         wc -l)
     printf '%-20s %12s %8s %8s %9s %7s\n' "$target" "${runs:-?}" "${cov:-?}" "${ft:-?}" "$findings" "$status"
-    [ "$status" -eq 0 ] && [ "$findings" -eq 0 ]
+    [ "$status" = 0 ] && [ "$findings" -eq 0 ]
 }
 
 running=0
