@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test on a fresh Debian 12 machine: installs what is missing, builds the native
-# core, the x86_64 program with its Windows tests and the i686 program, then runs ctest with
-# every label (unit, fuzz, win, e2e) in a new Wine prefix on a private Xvfb screen.
+# core, the x86_64 program with its Windows tests and the i686 program with the test plug-ins,
+# then runs ctest with every label (unit, fuzz, exports, win, e2e) in a new Wine prefix on a
+# private Xvfb screen; of the i686 build only the plug-ins' export checks run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -10,7 +11,7 @@ started=$(date +%s)
 scripts/install-deps.sh
 cmake --preset native >/dev/null && cmake --build --preset native
 cmake --preset win64 >/dev/null && cmake --build --preset win64
-cmake --preset win32 >/dev/null && cmake --build --preset win32 --target Pelaconf
+cmake --preset win32 >/dev/null && cmake --build --preset win32 --target Pelaconf pelaconf_test_plugins
 
 export PELACONF_TEST_ROOT="$root/build/test-run"
 export WINEPREFIX="$PELACONF_TEST_ROOT/wineprefix"
@@ -30,5 +31,6 @@ pelaconf_ensure_wine_prefix
 status=0
 ctest --preset native -j2 || status=1
 ctest --preset win64 -j2 || status=1
+ctest --preset win32 || status=1
 echo "test command took $(( $(date +%s) - started )) s"
 exit $status

@@ -1,0 +1,248 @@
+// Writes the starting corpus of each fuzz target, one folder per target under the given folder:
+// small valid inputs for every pixel format, so that a short run reaches the run-length decoders
+// and the other pixel paths at once instead of having to guess their headers first.
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+constexpr uint32_t kRgb = 0;
+constexpr uint32_t kRle8 = 1;
+constexpr uint32_t kRle4 = 2;
+constexpr uint32_t kBitFields = 3;
+
+void Put16(Bytes& out, uint32_t value) {
+    out.push_back(static_cast<uint8_t>(value & 0xFF));
+    out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
+}
+
+void Put32(Bytes& out, uint32_t value) {
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
+}
+
+void Append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
+
+struct Format {
+    int32_t width = 0;
+    int32_t height = 0;
+    uint16_t bitCount = 0;
+    uint32_t compression = kRgb;
+    uint32_t colourCount = 0;      // palette entries stored after the header
+    uint32_t headerSize = 40;      // 40, or 108 for a V4 header
+    std::vector<uint32_t> masks{}; // bit-field masks after a 40-byte header, or inside a V4 header
+};
+
+// The information header with its masks and colour table, as a plug-in returns it.
+Bytes InfoBlock(const Format& format, uint32_t imageSize) {
+    Bytes info;
+    Put32(info, format.headerSize);
+    Put32(info, static_cast<uint32_t>(format.width));
+    Put32(info, static_cast<uint32_t>(format.height));
+    Put16(info, 1);
+    Put16(info, format.bitCount);
+    Put32(info, format.compression);
+    Put32(info, imageSize);
+    Put32(info, 2835);
+    Put32(info, 2835);
+    Put32(info, format.colourCount);
+    Put32(info, 0);
+    for (uint32_t mask : format.masks) {
+        Put32(info, mask);
+    }
+    info.resize(std::max<size_t>(info.size(), format.headerSize), 0);
+    for (uint32_t i = 0; i < format.colourCount; ++i) {
+        Put32(info, (i * 0x3F1Du + 0x102030u) & 0xFFFFFFu); // distinct blue, green, red
+    }
+    return info;
+}
+
+Bytes BmpFile(const Format& format, const Bytes& pixels) {
+    const Bytes info = InfoBlock(format, static_cast<uint32_t>(pixels.size()));
+    Bytes file{'B', 'M'};
+    Put32(file, static_cast<uint32_t>(14 + info.size() + pixels.size()));
+    Put32(file, 0);
+    Put32(file, static_cast<uint32_t>(14 + info.size()));
+    Append(file, info);
+    Append(file, pixels);
+    return file;
+}
+
+// Uncompressed rows of whole 32-bit words with a repeating pattern of small palette indices.
+Bytes Rows(const Format& format) {
+    const size_t stride = (static_cast<size_t>(format.width) * format.bitCount + 31) / 32 * 4;
+    Bytes rows(stride * static_cast<size_t>(format.height < 0 ? -format.height : format.height));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (format.bitCount == 8) {
+            rows[i] = static_cast<uint8_t>(i % 3);
+        } else {
+            rows[i] =
+                format.bitCount < 8 ? static_cast<uint8_t>(i % 2 == 0 ? 0x01 : 0x10) : static_cast<uint8_t>(i * 37);
+        }
+    }
+    return rows;
+}
+
+// 8-bit run-length data for a 6 x 4 picture: a run, a literal, an end of line, a jump, a run that
+// fills the row up to its stored width, and the end of the picture.
+Bytes Rle8Data() {
+    return {3, 1,             // three pixels of colour 1
+            0, 3, 2, 3, 1, 0, // literal of three, padded to a 16-bit boundary
+            0, 0,             // end of line
+            0, 2, 2, 1,       // jump two right and one up
+            4, 2,             // four pixels of colour 2, up to the end of the row
+            0, 0, 6, 3,       // end of line, then the whole last row
+            0, 1};            // end of picture
+}
+
+// 4-bit run-length data for a 7 x 3 picture: nibble pairs in runs and an odd-length literal.
+Bytes Rle4Data() {
+    return {5, 0x12,                      // five pixels alternating colours 1 and 2
+            0, 0,                         // end of line
+            0, 5,    0x31, 0x23, 0x10, 0, // literal of five nibbles, padded to a 16-bit boundary
+            2, 0x33,                      // two pixels of colour 3
+            0, 0,                         // end of line
+            0, 2,    3,    0,             // jump three right
+            4, 0x21,                      // four pixels up to the end of the row
+            0, 1};                        // end of picture
+}
+
+struct Seed {
+    std::string name;
+    Bytes bytes;
+};
+
+std::vector<Seed> BmpSeeds() {
+    const Format rle8{6, 4, 8, kRle8, 4};
+    const Format rle4{7, 3, 4, kRle4, 4};
+    Format rle8V4 = rle8;
+    rle8V4.headerSize = 108;
+    const Format bits1{9, 2, 1, kRgb, 2};
+    const Format bits4{5, -3, 4, kRgb, 16};
+    const Format bits8{3, 3, 8, kRgb, 256};
+    const Format bits16{4, 2, 16, kBitFields, 0, 40, {0xF800, 0x07E0, 0x001F}};
+    const Format bits32{3, -2, 32, kBitFields, 0, 108, {0xFF0000, 0xFF00, 0xFF, 0xFF000000u}};
+    const Format bits24{3, 2, 24};
+    return {
+        {"rle8.bmp", BmpFile(rle8, Rle8Data())},
+        {"rle4.bmp", BmpFile(rle4, Rle4Data())},
+        {"rle8-v4.bmp", BmpFile(rle8V4, Rle8Data())},
+        {"rgb1.bmp", BmpFile(bits1, Rows(bits1))},
+        {"rgb4-top-down.bmp", BmpFile(bits4, Rows(bits4))},
+        {"rgb8-full-palette.bmp", BmpFile(bits8, Rows(bits8))},
+        {"bitfields16.bmp", BmpFile(bits16, Rows(bits16))},
+        {"bitfields32-v4.bmp", BmpFile(bits32, Rows(bits32))},
+        {"rgb24.bmp", BmpFile(bits24, Rows(bits24))},
+    };
+}
+
+// The plug-in image target reads one byte that sizes the information block (40 bytes plus four
+// per count), then the information block, then the pixel block.
+Bytes PluginBlocks(const Format& format, const Bytes& pixels) {
+    const Bytes info = InfoBlock(format, static_cast<uint32_t>(pixels.size()));
+    Bytes input{static_cast<uint8_t>((info.size() - 40) / 4)};
+    Append(input, info);
+    Append(input, pixels);
+    return input;
+}
+
+std::vector<Seed> PluginImageSeeds() {
+    const Format bits1{9, 2, 1, kRgb, 2};
+    const Format bits4{5, -3, 4, kRgb, 16};
+    const Format bits8{3, 3, 8, kRgb, 4};
+    const Format bits16{4, 2, 16, kBitFields, 0, 40, {0xF800, 0x07E0, 0x001F}};
+    const Format bits24{3, 2, 24};
+    const Format bits32{3, -2, 32};
+    // Plug-ins hand over uncompressed rows; these two show the run-length kinds being refused.
+    const Format rle8{6, 4, 8, kRle8, 4};
+    const Format rle4{7, 3, 4, kRle4, 4};
+    return {
+        {"rgb1", PluginBlocks(bits1, Rows(bits1))},    {"rgb4-top-down", PluginBlocks(bits4, Rows(bits4))},
+        {"rgb8", PluginBlocks(bits8, Rows(bits8))},    {"bitfields16", PluginBlocks(bits16, Rows(bits16))},
+        {"rgb24", PluginBlocks(bits24, Rows(bits24))}, {"rgb32-top-down", PluginBlocks(bits32, Rows(bits32))},
+        {"rle8", PluginBlocks(rle8, Rle8Data())},      {"rle4", PluginBlocks(rle4, Rle4Data())},
+    };
+}
+
+// The plug-in information target reads, per call, the answer, the number of bytes written and
+// those bytes.
+Bytes InfoAnswers(const std::vector<std::string>& texts) {
+    Bytes input;
+    for (const std::string& text : texts) {
+        input.push_back(1);
+        input.push_back(static_cast<uint8_t>(text.size()));
+        input.insert(input.end(), text.begin(), text.end());
+    }
+    return input;
+}
+
+std::string Repeated(const std::string& piece, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+std::vector<Seed> PluginInfoSeeds() {
+    // "画像" in code page 932, and a filter list long enough to be cut inside a double-byte character.
+    const std::string kanji = "\x89\xE6\x91\x9C";
+    const std::string longFilter = "*.a;" + Repeated(kanji, 16) + "x;*.b";
+    Bytes failed = InfoAnswers({"00IN", "PNM"});
+    failed.push_back(0);
+    return {
+        {"import-filter", InfoAnswers({"00IN", "PNM import filter 1.0", "*.pnm;*.ppm;*.pgm", "PNM image"})},
+        {"cut-in-double-byte", InfoAnswers({"00IN", kanji + " plug-in", longFilter, Repeated(kanji, 24) + "\x89"})},
+        {"no-terminator", InfoAnswers({"00IN", Repeated("d", 100), Repeated("*.e;", 25), Repeated("\x82", 100)})},
+        {"archive-extractor", InfoAnswers({"00AM", "archive"})},
+        {"answer-zero", failed},
+    };
+}
+
+Seed Text(const std::string& name, const std::string& text) { return {name, Bytes(text.begin(), text.end())}; }
+
+std::vector<Seed> SettingsSeeds() {
+    return {
+        Text("settings.ini", "# Pelavine Version 1.2\r\n[Timer_Length]=30\r\n[Rect_Type]=3\r\n[Turn_Type]=1\r\n"
+                             "[Wall_Dir_Path]=C:\\\x95\x5C\x8E\xA6\r\n[Timer_Exec_Path]=C:\\a b.exe /x=1\r\n"),
+        Text("plugins.ini", "[Susie_Use]=1\r\n[SPI]=jpg.01.C:\\spi\\photo.spi\r\n[SPI]=nodot\n[SPI]=pnm.5.C:\\p.spi\n"),
+    };
+}
+
+bool WriteAll(const fs::path& folder, const std::vector<Seed>& seeds) {
+    std::error_code error;
+    fs::remove_all(folder, error);
+    fs::create_directories(folder, error);
+    for (const Seed& seed : seeds) {
+        std::ofstream out(folder / seed.name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(seed.bytes.data()), static_cast<std::streamsize>(seed.bytes.size()));
+        if (!out) {
+            std::cerr << "cannot write " << (folder / seed.name).string() << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_fuzz_seeds FOLDER\n";
+        return 2;
+    }
+    const fs::path root = argv[1];
+    const bool written = WriteAll(root / "fuzz_settings_file", SettingsSeeds()) &&
+                         WriteAll(root / "fuzz_bmp_reader", BmpSeeds()) &&
+                         WriteAll(root / "fuzz_plugin_image", PluginImageSeeds()) &&
+                         WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds());
+    return written ? 0 : 1;
+}
