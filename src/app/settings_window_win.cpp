@@ -4,6 +4,7 @@
 #include "app/single_instance_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
+#include "ui/controls.h"
 #include "win/wide_text.h"
 
 #include <algorithm>
@@ -28,13 +29,6 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label) {
     insert.item.mask = TVIF_TEXT;
     insert.item.pszText = const_cast<wchar_t*>(text.c_str());
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
-RECT ChildRectangle(HWND window, int id) {
-    RECT area{};
-    GetWindowRect(GetDlgItem(window, id), &area);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
-    return area;
 }
 
 } // namespace
@@ -100,11 +94,11 @@ void SettingsWindow::HandValidatedPagesToModel() {
 }
 
 void SettingsWindow::PlaceChildren() {
-    const RECT caption = ChildRectangle(Window(), IDC_CAPTION_FRAME);
+    const RECT caption = ItemRectangle(Window(), IDC_CAPTION_FRAME);
     SetWindowPos(captionBar_.Window(), nullptr, caption.left, caption.top, caption.right - caption.left,
                  caption.bottom - caption.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     ShowWindow(captionBar_.Window(), SW_SHOWNA);
-    const RECT pageArea = ChildRectangle(Window(), IDC_PAGE_FRAME);
+    const RECT pageArea = ItemRectangle(Window(), IDC_PAGE_FRAME);
     for (const auto& page : pages_) {
         page.dialog->Place(pageArea);
     }

@@ -169,11 +169,12 @@ void SetItemInt(HWND dialog, int id, int value) { SetItemText(dialog, id, std::t
 
 // ---- Any control: text, state, place
 
-std::string GetItemText(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    std::wstring text(GetWindowTextLengthW(control) + 1, L'\0');
-    text.resize(GetWindowTextW(control, text.data(), static_cast<int>(text.size())));
-    return WideToUtf8(text);
+std::string GetItemText(HWND dialog, int id) { return WideToUtf8(WindowText(GetDlgItem(dialog, id))); }
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return text;
 }
 
 void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }

@@ -1,23 +1,15 @@
 #include "ui/link_button.h"
 
 #include "resource.h"
+#include "ui/controls.h"
 #include "win/handles.h"
 
 #include <string>
 
 namespace pelaconf {
-namespace {
-
-std::wstring WindowTextOf(HWND window) {
-    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
-    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
-    return text;
-}
-
-} // namespace
 
 void FitLinkButtonToText(HWND button) {
-    const std::wstring text = WindowTextOf(button);
+    const std::wstring text = WindowText(button);
     HDC dc = GetDC(button);
     const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     SIZE extent{};
@@ -34,7 +26,7 @@ void DrawLinkButton(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, colour);
     SetBkMode(item.hDC, TRANSPARENT);
     RECT area = item.rcItem;
-    const std::wstring text = WindowTextOf(item.hwndItem);
+    const std::wstring text = WindowText(item.hwndItem);
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     MoveToEx(item.hDC, item.rcItem.left, item.rcItem.bottom - 1, nullptr);
     LineTo(item.hDC, item.rcItem.right, item.rcItem.bottom - 1);
