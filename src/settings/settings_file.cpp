@@ -208,7 +208,13 @@ int WriteSettings(const SettingsRecord& record, FileSystem& files) {
         bytes.append(*line).append(kLineEnd);
         rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd + kLineEnd.size());
     }
-    return files.WriteWholeFile(record.SettingsFilePath(), bytes) ? 1 : 0;
+    // A file that already holds these bytes is left alone: every start rewrites the file, and a
+    // flushed write costs more than the read.
+    const std::string path = record.SettingsFilePath();
+    if (files.ReadWholeFile(path) == bytes) {
+        return 1;
+    }
+    return files.WriteWholeFile(path, bytes) ? 1 : 0;
 }
 
 int DeleteShuffleList(const SettingsRecord& record, FileSystem& files) {

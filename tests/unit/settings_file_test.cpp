@@ -180,6 +180,16 @@ TEST(SettingsFile, WriteReportsAFailedWrite) {
     EXPECT_EQ(WriteSettings(SettingsRecord(kFolder), files), 0);
 }
 
+TEST(SettingsFile, AFileThatAlreadyHoldsTheBytesIsNotWrittenAgain) {
+    testing::FakeFileSystem files;
+    SettingsRecord record(kFolder);
+    ASSERT_EQ(WriteSettings(record, files), 1);
+    files.failWrites = true;
+    EXPECT_EQ(WriteSettings(record, files), 1) << "nothing to write";
+    record.Wall_Dir_Path = "D:\\other";
+    EXPECT_EQ(WriteSettings(record, files), 0) << "a change is written, and its failure reported";
+}
+
 TEST(ShuffleList, DeletedOnlyWhenPresent) {
     testing::FakeFileSystem files;
     const SettingsRecord record(kFolder);
