@@ -1,7 +1,7 @@
-// Measures how long a program takes from its start until a window of it is visible: starts it
-// the given number of times from the current folder, ends it each time, and prints the median
-// and the fastest run in milliseconds.
-//   startup_timer.exe RUNS PROGRAM [ARGUMENTS]
+// Measures how long programs take from their start until a window of theirs is visible: starts
+// each the given number of times from the current folder, in turns, ends it each time, and
+// prints a line per program with the median and the fastest run in milliseconds.
+//   startup_timer.exe RUNS PROGRAM...
 #include <windows.h>
 
 #include <algorithm>
@@ -66,25 +66,32 @@ double TimeOneStart(std::wstring commandLine) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fputs("usage: startup_timer RUNS PROGRAM [ARGUMENTS]\n", stderr);
+        std::fputs("usage: startup_timer RUNS PROGRAM...\n", stderr);
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[1]));
-    std::wstring commandLine = L"\"" + std::wstring(argv[2]) + L"\"";
-    for (int i = 3; i < argc; ++i) {
-        commandLine += L" \"" + std::wstring(argv[i]) + L"\"";
+    std::vector<std::wstring> commandLines;
+    for (int i = 2; i < argc; ++i) {
+        commandLines.push_back(L"\"" + std::wstring(argv[i]) + L"\"");
     }
-    TimeOneStart(commandLine); // a first start warms the file cache and is not counted
-    std::vector<double> times;
+    for (const auto& commandLine : commandLines) {
+        TimeOneStart(commandLine); // a first start warms the file cache and is not counted
+    }
+    // The programs take turns, so that a change in the machine's load falls on all of them.
+    std::vector<std::vector<double>> times(commandLines.size());
     for (int run = 0; run < runs; ++run) {
-        const double time = TimeOneStart(commandLine);
-        if (time < 0) {
-            std::fputs("startup_timer: the program showed no window\n", stderr);
-            return 1;
+        for (size_t program = 0; program < commandLines.size(); ++program) {
+            const double time = TimeOneStart(commandLines[program]);
+            if (time < 0) {
+                std::fwprintf(stderr, L"startup_timer: %ls showed no window\n", argv[2 + program]);
+                return 1;
+            }
+            times[program].push_back(time);
         }
-        times.push_back(time);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%.1f %.1f\n", times[times.size() / 2], times.front());
+    for (auto& programTimes : times) {
+        std::sort(programTimes.begin(), programTimes.end());
+        std::printf("%.1f %.1f\n", programTimes[programTimes.size() / 2], programTimes.front());
+    }
     return 0;
 }
