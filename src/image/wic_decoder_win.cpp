@@ -14,17 +14,20 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
+// The converter comes from the factory, so that the imaging library is loaded only when a
+// picture is decoded, not when the program starts.
 ComPtr<IWICBitmapSource> FirstFrameAsPremultipliedBgra(IWICImagingFactory* factory, const std::string& path) {
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICBitmapSource> converted;
+    ComPtr<IWICFormatConverter> converter;
     if (FAILED(factory->CreateDecoderFromFilename(Utf8ToWide(path).c_str(), nullptr, GENERIC_READ,
                                                   WICDecodeMetadataCacheOnDemand, &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) ||
-        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), &converted))) {
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+                                     0.0, WICBitmapPaletteTypeCustom))) {
         return nullptr;
     }
-    return converted;
+    return converter;
 }
 
 std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
