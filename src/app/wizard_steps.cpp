@@ -43,7 +43,7 @@ constexpr char kClosingText[] = "これで初期設定は完了です。\n"
 
 } // namespace
 
-const WizardStepRow& RowOf(WizardStep step) {
+const WizardStepRow& WizardStepRowOf(WizardStep step) {
     for (const WizardStepRow& row : kSteps) {
         if (row.step == step) {
             return row;

@@ -47,7 +47,7 @@ struct WizardStepRow {
     WizardStep back;     // the welcome step has nowhere to go back to
 };
 
-const WizardStepRow& RowOf(WizardStep step);
+const WizardStepRow& WizardStepRowOf(WizardStep step);
 
 // The message page's texts: 100 welcome, 101 the Susie introduction, 102 closing; nothing for
 // any other number.
@@ -67,7 +67,7 @@ enum class WizardNext { Moved, Stayed, Completed };
 class WizardSteps {
 public:
     WizardStep Current() const { return current_; }
-    const WizardStepRow& CurrentRow() const { return RowOf(current_); }
+    const WizardStepRow& CurrentRow() const { return WizardStepRowOf(current_); }
 
     // Moves on once the step's page accepts its values; on the closing step stores every page
     // in order and reports the wizard complete.
