@@ -120,3 +120,11 @@
 // Version page
 #define IDI_VERSION 150
 #define IDC_HOME_PAGE_LINK 1066
+
+// First-run wizard
+#define IDD_WIZARD 153
+#define IDD_WIZARD_MESSAGE 154
+#define IDC_WIZARD_PAGE_FRAME 1001
+#define IDC_WIZARD_UNUSED_FRAME 1002
+#define IDC_WIZARD_NEXT 1074
+#define IDC_WIZARD_BACK 1075

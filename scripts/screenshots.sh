@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the settings window on every page of its page table to PNG files under
-# docs/screenshots (page-<template id>.png), on a private Xvfb under Wine.
+# Renders the settings window on every page of its page table and the first-run wizard on each of
+# its steps to PNG files under docs/screenshots (page-<template id>.png, wizard-<1 to 8>.png), on a
+# private Xvfb under Wine.
 # PELACONF_BUILD_DIR chooses the x86_64 build folder (default build/win64).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +25,7 @@ trap 'rm -rf "$pictures"; WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2
 pelaconf_wine "$build/tests/support/driver/screenshot_tour.exe" "Z:${pictures//\//\\}"
 
 mkdir -p docs/screenshots
-for picture in "$pictures"/page-*.bmp; do
+for picture in "$pictures"/*.bmp; do
     name=$(basename "$picture" .bmp)
     # ImageMagick by its own path: an earlier `convert` on the PATH may be a stand-in.
     /usr/bin/convert "$picture" "docs/screenshots/$name.png"

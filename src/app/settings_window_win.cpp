@@ -2,6 +2,7 @@
 
 #include "app/layered_window_library_win.h"
 #include "app/single_instance_win.h"
+#include "app/wizard_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/controls.h"
@@ -63,9 +64,12 @@ bool SettingsWindow::OnInit() {
     return true;
 }
 
+PageContext SettingsWindow::MakePageContext() {
+    return {services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); }, &layeredWindows_};
+}
+
 void SettingsWindow::CreatePages() {
-    const PageContext context{services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); },
-                              &layeredWindows_};
+    const PageContext context = MakePageContext();
     for (const PageRow& row : PageTable()) {
         pages_.push_back(row.create(context, row.templateId));
         pages_.back().dialog->CreateChild(Window());
@@ -178,7 +182,26 @@ bool SettingsWindow::OnTimer(UINT_PTR timerId) {
         return false;
     }
     KillTimer(Window(), kFirstRunTimer);
+    RunFirstRunWizard();
     return true;
+}
+
+// A completed wizard has stored its pages into the record: the window's own instances show its
+// values, and the folder page counts as changed so that OK saves them even without more changes.
+// A cancelled one leaves the window as it was.
+void SettingsWindow::RunFirstRunWizard() {
+    Wizard wizard(MakePageContext());
+    if (wizard.RunModal(Window()) != IDOK) {
+        return;
+    }
+    for (const int templateId : kWizardPageTemplates) {
+        if (SettingsPage* page = pages_[PageIndexOf(templateId)].settings) {
+            page->Reload();
+        }
+    }
+    if (SettingsPage* folderPage = pages_[PageIndexOf(IDD_WALLPAPER_FOLDER)].settings) {
+        folderPage->SetModified(1);
+    }
 }
 
 bool SettingsWindow::OnPaint() {

@@ -41,7 +41,9 @@ protected:
 
 private:
     void ShowPageAfterFailedValidation(int pageIndex) override;
+    PageContext MakePageContext();
     void CreatePages();
+    void RunFirstRunWizard();
     void HandValidatedPagesToModel();
     void PlaceChildren();
     void BuildCategoryTree();

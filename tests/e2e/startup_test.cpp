@@ -16,10 +16,20 @@ namespace {
 // The default file for a program installed in `folder`, as it lies on disk.
 std::string DefaultFileFor(const std::wstring& folder) { return DefaultSettingsFile(WideToUtf8(folder)); }
 
+// A start without Pelavine.ini: the settings window, once the first-run wizard over it is cancelled.
+std::optional<RemoteWindow> FirstRunWindow(const PelaconfProcess& pelaconf) {
+    const auto window = pelaconf.WaitForSettingsWindow();
+    const auto wizard = pelaconf.WaitForWizard();
+    if (!window || !wizard || !pelaconf.CancelWizard(*wizard)) {
+        return std::nullopt;
+    }
+    return window;
+}
+
 TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
     const InstallFolder folder(TestName());
     const PelaconfProcess pelaconf(folder);
-    const auto window = pelaconf.WaitForSettingsWindow();
+    const auto window = FirstRunWindow(pelaconf);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->Text(), "Pelavine 設定");
     EXPECT_EQ(folder.Read("Pelavine.ini"), DefaultFileFor(folder.Path()));
@@ -29,7 +39,7 @@ TEST(Startup, FirstStartCreatesTheDefaultSettingsFile) {
 TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
     const InstallFolder folder(TestName());
     const PelaconfProcess pelaconf(folder);
-    const auto window = pelaconf.WaitForSettingsWindow();
+    const auto window = FirstRunWindow(pelaconf);
     ASSERT_TRUE(window);
     const std::vector<std::string> expected{"基本設定",
                                             "壁紙フォルダ",
@@ -62,7 +72,7 @@ TEST(Startup, TheSettingsWindowShowsTheCategoryTree) {
 TEST(Startup, AJapaneseInstallFolderIsWrittenInShiftJis) {
     const InstallFolder folder("表示ソフト" + TestName());
     const PelaconfProcess pelaconf(folder);
-    const auto window = pelaconf.WaitForSettingsWindow();
+    const auto window = FirstRunWindow(pelaconf);
     ASSERT_TRUE(window);
     const std::string written = folder.Read("Pelavine.ini").value_or("");
     EXPECT_EQ(written, DefaultFileFor(folder.Path()));
@@ -133,7 +143,7 @@ TEST(Startup, ALockedSettingsFileIsReportedAndKeepsItsBytes) {
 TEST(Startup, ASecondStartRestoresTheFirstWindowAndEnds) {
     const InstallFolder folder(TestName());
     const PelaconfProcess first(folder);
-    const auto window = first.WaitForSettingsWindow();
+    const auto window = FirstRunWindow(first);
     ASSERT_TRUE(window);
     PostMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return window->IsMinimised(); }));
@@ -164,7 +174,7 @@ TEST(Startup, AnImagePathRunsWithoutTheSettingsWindowAndWithoutWritingTheFile) {
 TEST(Startup, SwitchesAndEmptyArgumentsAloneStartTheSettingsWindowCentredOnTheScreen) {
     const InstallFolder folder(TestName());
     const PelaconfProcess pelaconf(folder, L"/nochange \"\" -x");
-    const auto window = pelaconf.WaitForSettingsWindow();
+    const auto window = FirstRunWindow(pelaconf);
     ASSERT_TRUE(window);
     EXPECT_TRUE(folder.Exists("Pelavine.ini"));
     RECT area{};

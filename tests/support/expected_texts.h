@@ -7,5 +7,8 @@ namespace pelaconf::expected {
 inline constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
 inline constexpr char kDiscardQuestion[] =
     "設定内容は変更されています。\nキャンセルすると変更は保存されませんが、よろしいですか？";
+inline constexpr char kWizardTitle[] = "初期設定ウィザード";
+inline constexpr char kWizardCancelQuestion[] =
+    "初期設定は完了していません。\n初期設定ウィザードを終了してもよろしいですか？";
 
 } // namespace pelaconf::expected

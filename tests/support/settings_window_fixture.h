@@ -18,11 +18,18 @@ namespace pelaconf::driver {
 class SettingsWindowFixture : public ::testing::Test {
 protected:
     // Starts Pelaconf and waits for its settings window; remembers the settings file as the start
-    // wrote it.
+    // wrote it. Without a Pelavine.ini the first-run wizard opens over the window, and is
+    // cancelled: the window then goes on with the values it had.
     void Start() {
+        const bool firstRun = !folder.Exists("Pelavine.ini");
         pelaconf.emplace(folder);
         window = pelaconf->WaitForSettingsWindow();
         ASSERT_TRUE(window) << "no settings window";
+        if (firstRun) {
+            const auto wizard = pelaconf->WaitForWizard();
+            ASSERT_TRUE(wizard) << "no first-run wizard";
+            ASSERT_TRUE(pelaconf->CancelWizard(*wizard));
+        }
         written = folder.Read("Pelavine.ini").value_or("");
     }
     // The same, with `file` written as Pelavine.ini first.

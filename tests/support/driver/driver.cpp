@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include "expected_texts.h"
 #include "win/wide_text.h"
 
 #include <commctrl.h>
@@ -264,10 +265,31 @@ std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::
     return found;
 }
 
+std::optional<RemoteWindow> PelaconfProcess::WaitForWizard(std::chrono::milliseconds timeout) const {
+    std::optional<RemoteWindow> found;
+    WaitUntil(
+        [&] {
+            for (HWND window : VisibleWindows()) {
+                if (WindowText(window) == expected::kWizardTitle) {
+                    found.emplace(window);
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+bool PelaconfProcess::CancelWizard(const RemoteWindow& wizard) const {
+    wizard.Click(IDCANCEL);
+    return Answer(expected::kWizardCancelQuestion, IDYES) && WaitUntil([&] { return !wizard.Exists(); });
+}
+
 std::vector<RemoteMessageBox> PelaconfProcess::MessageBoxes() const {
     std::vector<RemoteMessageBox> boxes;
     for (HWND window : VisibleWindows()) {
-        if (ClassName(window) == L"#32770" && GetPropW(window, L"Pelaconf") == nullptr) {
+        if (ClassName(window) == L"#32770" && WindowText(window) == "Pelaconf") {
             boxes.emplace_back(window);
         }
     }

@@ -116,13 +116,19 @@ public:
     // nothing when it did.
     std::optional<RemoteMessageBox> WaitForMessageBoxAlone(const std::string& message,
                                                            std::chrono::milliseconds timeout = kPatience) const;
-    // Every visible message box of this process now.
+    // Every visible message box of this process now (the dialogs with the program's title).
     std::vector<RemoteMessageBox> MessageBoxes() const;
     // Waits for a question or message with the text, presses the button and waits until the
     // box has gone; false when no such box came.
     bool Answer(const std::string& message, int buttonId, std::chrono::milliseconds timeout = kPatience) const;
     // Every visible top-level window of this process now.
     std::vector<HWND> VisibleWindows() const;
+
+    // The first-run wizard, which a start without Pelavine.ini opens over the settings window.
+    std::optional<RemoteWindow> WaitForWizard(std::chrono::milliseconds timeout = kPatience) const;
+    // Leaves the wizard as a user who gives up on it does: Cancel, then Yes to its question. True
+    // once the wizard has gone.
+    bool CancelWizard(const RemoteWindow& wizard) const;
     // Waits for the process to end, watching meanwhile that no window of it becomes visible; false
     // when one did or the process still runs.
     bool EndsWithoutShowingAWindow(std::chrono::milliseconds timeout = kPatience) const;

@@ -1,6 +1,7 @@
 // Renders the settings window on its pages into BMP files, for people to look at the program:
-// screenshot_tour <output folder> [<template id>...]; without ids, every page of the page table.
-// Each picture is the window as it is on the screen, named page-<template id>.bmp.
+// screenshot_tour <output folder> [<template id>|wizard...]; without arguments, every page of the
+// page table and every step of the first-run wizard. Each picture is the window as it is on the
+// screen, named page-<template id>.bmp, and wizard-<n>.bmp for the wizard's steps from 1 to 8.
 #include "app/page_table_win.h"
 #include "driver.h"
 #include "expected_texts.h"
@@ -26,44 +27,34 @@ bool WriteFile(const std::wstring& path, const std::string& bytes) {
     return fclose(file) == 0 && ok;
 }
 
-// Waits until the page is shown under its caption and everything has been painted.
+constexpr int kWizardSteps = 8;
+
+// Paints the window and everything in it now.
+void Repaint(const RemoteWindow& window) {
+    RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // A round trip through the window's thread: every paint queued before it is done.
+    SendMessageW(window.Handle(), WM_NULL, 0, 0);
+}
+
+bool Render(const RemoteWindow& window, const std::wstring& folder, const std::wstring& name) {
+    Repaint(window);
+    return WriteFile(folder + L"\\" + name + L".bmp", EncodeBmp24(CaptureScreen(window.Handle())));
+}
+
+// Waits until the page is shown under its caption.
 bool ShowPage(const RemoteWindow& window, int templateId) {
     const int pageIndex = PageIndexOf(templateId);
     if (pageIndex < 0) {
         return false;
     }
     const std::string label(PageTable()[pageIndex].label);
-    if (!window.SelectTreeItem(IDC_CATEGORY_TREE, label) || !WaitUntil([&] {
-            return window.Child(IDD_CAPTION_BAR).Text() == label && window.Child(templateId).IsVisible();
-        })) {
-        return false;
-    }
-    RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    // A round trip through the window's thread: every paint queued before it is done.
-    SendMessageW(window.Handle(), WM_NULL, 0, 0);
-    return true;
+    return window.SelectTreeItem(IDC_CATEGORY_TREE, label) && WaitUntil([&] {
+               return window.Child(IDD_CAPTION_BAR).Text() == label && window.Child(templateId).IsVisible();
+           });
 }
 
-} // namespace
-
-std::vector<int> TemplatesToRender(int argc, wchar_t** argv) {
-    std::vector<int> templates;
-    for (int i = 2; i < argc; ++i) {
-        templates.push_back(_wtoi(argv[i]));
-    }
-    if (templates.empty()) {
-        for (const PageRow& row : PageTable()) {
-            templates.push_back(row.templateId);
-        }
-    }
-    return templates;
-}
-
-int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        fwprintf(stderr, L"usage: screenshot_tour <output folder> [<template id>...]\n");
-        return 2;
-    }
+// The settings window on each page, from a start with a Pelavine.ini.
+int RenderPages(const std::wstring& output, const std::vector<int>& templates) {
     const InstallFolder folder("screenshots");
     folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n");
     const PelaconfProcess pelaconf(folder);
@@ -72,10 +63,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     SetForegroundWindow(window->Handle());
-    for (const int templateId : TemplatesToRender(argc, argv)) {
-        const std::wstring name = L"\\page-" + std::to_wstring(templateId) + L".bmp";
-        if (!ShowPage(*window, templateId) ||
-            !WriteFile(std::wstring(argv[1]) + name, EncodeBmp24(CaptureScreen(window->Handle())))) {
+    for (const int templateId : templates) {
+        if (!ShowPage(*window, templateId) || !Render(*window, output, L"page-" + std::to_wstring(templateId))) {
             fwprintf(stderr, L"cannot render page %d\n", templateId);
             return 1;
         }
@@ -84,4 +73,68 @@ int wmain(int argc, wchar_t** argv) {
     window->Click(IDCANCEL);
     pelaconf.Answer(expected::kDiscardQuestion, IDYES);
     return pelaconf.WaitForExit() ? 0 : 1;
+}
+
+// Every step of the wizard from a start without Pelavine.ini, then out by Cancel.
+int RenderWizard(const std::wstring& output) {
+    const InstallFolder folder("screenshots-wizard");
+    const PelaconfProcess pelaconf(folder);
+    const auto window = pelaconf.WaitForSettingsWindow();
+    const auto wizard = pelaconf.WaitForWizard();
+    if (!window || !wizard) {
+        return 1;
+    }
+    SetForegroundWindow(wizard->Handle());
+    for (int step = 1; step <= kWizardSteps; ++step) {
+        if (!Render(*wizard, output, L"wizard-" + std::to_wstring(step))) {
+            fwprintf(stderr, L"cannot render wizard step %d\n", step);
+            return 1;
+        }
+        if (step < kWizardSteps) {
+            // Each press is handled before the next message to the wizard, which Render sends.
+            SendMessageW(wizard->Handle(), WM_COMMAND, MAKEWPARAM(IDC_WIZARD_NEXT, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(wizard->Item(IDC_WIZARD_NEXT)));
+        }
+    }
+    if (!pelaconf.CancelWizard(*wizard)) {
+        return 1;
+    }
+    window->Click(IDCANCEL);
+    pelaconf.Answer(expected::kDiscardQuestion, IDYES);
+    return pelaconf.WaitForExit() ? 0 : 1;
+}
+
+// The arguments after the output folder: template ids and "wizard"; all of them when none.
+std::vector<std::wstring> WhatToRender(int argc, wchar_t** argv) {
+    std::vector<std::wstring> wanted(argv + 2, argv + argc);
+    if (wanted.empty()) {
+        for (const PageRow& row : PageTable()) {
+            wanted.push_back(std::to_wstring(row.templateId));
+        }
+        wanted.push_back(L"wizard");
+    }
+    return wanted;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        fwprintf(stderr, L"usage: screenshot_tour <output folder> [<template id>|wizard...]\n");
+        return 2;
+    }
+    const std::wstring output = argv[1];
+    std::vector<int> templates;
+    bool wizard = false;
+    for (const std::wstring& what : WhatToRender(argc, argv)) {
+        if (what == L"wizard") {
+            wizard = true;
+        } else {
+            templates.push_back(_wtoi(what.c_str()));
+        }
+    }
+    if (!templates.empty() && RenderPages(output, templates) != 0) {
+        return 1;
+    }
+    return wizard ? RenderWizard(output) : 0;
 }

@@ -1,0 +1,88 @@
+#include "app/wizard_steps.h"
+
+#include "platform/message_boxes.h"
+#include "settings/settings_record.h"
+
+#include <stdexcept>
+
+namespace pelaconf {
+namespace {
+
+using enum WizardStep;
+
+constexpr WizardStepRow kSteps[] = {
+    // step, page, message, back, next text, validated on next, next, back
+    {Welcome, IDD_WIZARD_MESSAGE, 100, false, kWizardNextText, 0, WallpaperFolder, Welcome},
+    {WallpaperFolder, IDD_WALLPAPER_FOLDER, 0, true, kWizardNextText, IDD_WALLPAPER_FOLDER, Startup, Welcome},
+    {Startup, IDD_STARTUP, 0, true, kWizardNextText, IDD_STARTUP, DisplayOrder, WallpaperFolder},
+    {DisplayOrder, IDD_DISPLAY_ORDER, 0, true, kWizardNextText, IDD_DISPLAY_ORDER, DisplayPosition, Startup},
+    {DisplayPosition, IDD_DISPLAY_POSITION, 0, true, kWizardNextText, IDD_DISPLAY_POSITION, SusieIntroduction,
+     DisplayOrder},
+    {SusieIntroduction, IDD_WIZARD_MESSAGE, 101, true, kWizardNextText, 0, Susie, DisplayPosition},
+    {Susie, IDD_SUSIE, 0, true, kWizardNextText, IDD_SUSIE, Closing, SusieIntroduction},
+    {Closing, IDD_WIZARD_MESSAGE, 102, true, kWizardFinishText, 0, Closing, Susie},
+};
+
+constexpr char kWelcomeText[] = "Pelavine をお使い頂き、ありがとうございます。\n"
+                                "\n\n"
+                                "このウィザードは、初回起動時のみ表示します。\n"
+                                "\n"
+                                "Pelavine に必要最小限の情報を設定します。\n"
+                                "ここで設定した内容は後から変更可能です。\n";
+constexpr char kSusieIntroductionText[] = "基本的な動作の設定は終了しました。\n"
+                                          "\n"
+                                          "続けて Susieプラグインの設定を行います。\n"
+                                          "Susieプラグインを使用するように設定すれば、\n"
+                                          "BMP JPEG GIF PNG 以外の画像も壁紙にすることができます。\n"
+                                          "\n"
+                                          "（Susieプラグインについてよく分からない方はとりあえず何も設定せずに\n"
+                                          "飛ばして頂いても構いません。また後から再設定可能です。）\n";
+constexpr char kClosingText[] = "これで初期設定は完了です。\n"
+                                "\n"
+                                "「完了」ボタンを押すとウィザードを閉じ、通常の設定ダイアログに戻ります。\n";
+
+} // namespace
+
+const WizardStepRow& WizardStepRowOf(WizardStep step) {
+    for (const WizardStepRow& row : kSteps) {
+        if (row.step == step) {
+            return row;
+        }
+    }
+    throw std::logic_error("a wizard step without a row");
+}
+
+std::optional<std::string_view> WizardMessageText(int number) {
+    switch (number) {
+    case 100: return kWelcomeText;
+    case 101: return kSusieIntroductionText;
+    case 102: return kClosingText;
+    default: return std::nullopt;
+    }
+}
+
+WizardNext WizardSteps::Next(WizardPages& pages) {
+    const WizardStepRow& row = CurrentRow();
+    if (row.step == Closing) {
+        for (const int templateId : kWizardPageTemplates) {
+            pages.Store(templateId);
+        }
+        return WizardNext::Completed;
+    }
+    if (row.validatedOnNext != 0 && !pages.Validate(row.validatedOnNext)) {
+        return WizardNext::Stayed;
+    }
+    current_ = row.next;
+    return WizardNext::Moved;
+}
+
+bool ConfirmWizardCancel(SettingsRecord& record, MessageBoxes& messages) {
+    if (messages.Show(kWizardCancelQuestion, MessageKind::Question) != MessageAnswer::Yes) {
+        return false;
+    }
+    record.pluginPriorityList.clear();
+    record.extensionList.clear();
+    return true;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,42 @@
+#pragma once
+// The first-run wizard: its own instances of the five pages it edits and its message page, shown
+// one step at a time with back, next and cancel. The steps' rules live in WizardSteps; this
+// class moves between the window and them.
+
+#include "app/page_table_win.h"
+#include "app/wizard_message_page_win.h"
+#include "app/wizard_steps.h"
+#include "ui/dialog.h"
+
+#include <vector>
+
+namespace pelaconf {
+
+class Wizard : public Dialog, private WizardPages {
+public:
+    // The pages are made as the settings window makes its own, with the same context.
+    explicit Wizard(PageContext context);
+
+protected:
+    bool OnInit() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    // The hidden OK button is never pressed; Enter presses next, the default button.
+    void OnOk() override {}
+    void OnCancel() override;
+
+private:
+    bool Validate(int templateId) override;
+    void Store(int templateId) override;
+    void CreatePages();
+    void ShowStep();
+    void KeepFocusUsable();
+    // The settings of the page made from the template; null for a page that holds none.
+    SettingsPage* SettingsOf(int templateId) const;
+
+    PageContext context_;
+    WizardSteps steps_;
+    std::vector<CreatedPage> pages_; // in the order of kWizardPageTemplates
+    WizardMessagePage messagePage_;
+};
+
+} // namespace pelaconf
