@@ -8,6 +8,15 @@
 namespace pelaconf {
 
 class MessageBoxes;
+struct SettingsRecord;
+
+// Where a page keeps its values in the settings record.
+struct ChangeActionKeys {
+    std::string SettingsRecord::*path;
+    int SettingsRecord::*atStart;
+    int SettingsRecord::*onTimer;
+    int SettingsRecord::*onManualChange;
+};
 
 struct ChangeAction {
     std::string path;
@@ -15,6 +24,8 @@ struct ChangeAction {
     int onTimer = 0;
     int onManualChange = 0;
 
+    void LoadFrom(const SettingsRecord& record, const ChangeActionKeys& keys);
+    void StoreInto(SettingsRecord& record, const ChangeActionKeys& keys) const;
     bool AnyChangeChecked() const { return atStart != 0 || onTimer != 0 || onManualChange != 0; }
     // The file chosen in the file dialog replaces the path unless it is the same path in other
     // letter case; true when the path changed.

@@ -4,6 +4,12 @@
 #include "settings/settings_record.h"
 
 namespace pelaconf {
+namespace {
+
+constexpr ChangeActionKeys kExecKeys{&SettingsRecord::Timer_Exec_Path, &SettingsRecord::Timer_Exec1_Start,
+                                     &SettingsRecord::Timer_Exec2_Use, &SettingsRecord::Timer_Exec3_Use};
+
+} // namespace
 
 std::string_view ExternalProgramHelpText() {
     return "壁紙変更時に実行するファイルのフルパス（引数可）を入力して下さい。\n"
@@ -14,19 +20,9 @@ std::string_view ExternalProgramHelpText() {
            "※ファイルを実行しない場合はチェックを全て外して下さい。\n";
 }
 
-void ExternalProgramModel::Load(const SettingsRecord& record) {
-    path = record.Timer_Exec_Path;
-    atStart = record.Timer_Exec1_Start;
-    onTimer = record.Timer_Exec2_Use;
-    onManualChange = record.Timer_Exec3_Use;
-}
+void ExternalProgramModel::Load(const SettingsRecord& record) { LoadFrom(record, kExecKeys); }
 
-void ExternalProgramModel::Store(SettingsRecord& record) const {
-    record.Timer_Exec_Path = path;
-    record.Timer_Exec1_Start = atStart;
-    record.Timer_Exec2_Use = onTimer;
-    record.Timer_Exec3_Use = onManualChange;
-}
+void ExternalProgramModel::Store(SettingsRecord& record) const { StoreInto(record, kExecKeys); }
 
 bool ExternalProgramModel::Validate(MessageBoxes& messages) const {
     if (AnyChangeChecked() && path.empty()) {

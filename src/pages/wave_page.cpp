@@ -6,6 +6,12 @@
 #include "settings/settings_record.h"
 
 namespace pelaconf {
+namespace {
+
+constexpr ChangeActionKeys kWaveKeys{&SettingsRecord::Timer_Wave_Path, &SettingsRecord::Timer_Wave1_Start,
+                                     &SettingsRecord::Timer_Wave2_Use, &SettingsRecord::Timer_Wave3_Use};
+
+} // namespace
 
 std::string_view WaveHelpText() {
     return "壁紙変更時に演奏するWAVEファイルのフルパスを入力して下さい。\n"
@@ -16,19 +22,9 @@ std::string_view WaveHelpText() {
            "※WAVEファイルを演奏しない場合はチェックを全て外して下さい。\n";
 }
 
-void WaveModel::Load(const SettingsRecord& record) {
-    path = record.Timer_Wave_Path;
-    atStart = record.Timer_Wave1_Start;
-    onTimer = record.Timer_Wave2_Use;
-    onManualChange = record.Timer_Wave3_Use;
-}
+void WaveModel::Load(const SettingsRecord& record) { LoadFrom(record, kWaveKeys); }
 
-void WaveModel::Store(SettingsRecord& record) const {
-    record.Timer_Wave_Path = path;
-    record.Timer_Wave1_Start = atStart;
-    record.Timer_Wave2_Use = onTimer;
-    record.Timer_Wave3_Use = onManualChange;
-}
+void WaveModel::Store(SettingsRecord& record) const { StoreInto(record, kWaveKeys); }
 
 bool WaveModel::Validate(const FileSystem& files, MessageBoxes& messages) const {
     if (AnyChangeChecked()) {
