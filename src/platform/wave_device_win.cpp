@@ -13,9 +13,8 @@ uint32_t MciWaveDevice::Open(const std::string& path, uint32_t& device) {
     MCI_OPEN_PARMSW open{};
     open.lpstrDeviceType = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(MCI_DEVTYPE_WAVEFORM_AUDIO));
     open.lpstrElementName = element.c_str();
-    const MCIERROR error =
-        mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_OPEN_TYPE | MCI_OPEN_TYPE_ID | MCI_WAIT,
-                        reinterpret_cast<DWORD_PTR>(&open));
+    const MCIERROR error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_OPEN_TYPE | MCI_OPEN_TYPE_ID | MCI_WAIT,
+                                           reinterpret_cast<DWORD_PTR>(&open));
     if (error == 0) {
         device = open.wDeviceID;
     }

@@ -20,6 +20,19 @@ protected:
     LPARAM TestPlayIcon() const {
         return SendMessageW(Page(IDD_WAVE).Item(IDC_WAVE_TEST_PLAY), BM_GETIMAGE, IMAGE_ICON, 0);
     }
+    // A window of the program with the title, once it is shown.
+    std::optional<RemoteWindow> WaitForWindowTitled(const std::string& title) const {
+        std::optional<RemoteWindow> found;
+        WaitUntil([&] {
+            for (HWND handle : pelaconf->VisibleWindows()) {
+                if (RemoteWindow(handle).Text() == title) {
+                    found.emplace(handle);
+                }
+            }
+            return found.has_value();
+        });
+        return found;
+    }
     // Presses OK, expects the warning and waits until it has gone and the page is shown again.
     void OkIsRefusedWith(const std::string& warning, int templateId) const {
         window->Click(IDOK);
@@ -33,7 +46,9 @@ TEST_F(SoundPagesTest, AProgramIsNeededForACheckedBoxButNotLookedForOnDisk) {
     Start(FolderLine());
     ShowPage("外部プログラム実行", IDD_EXTERNAL_PROGRAM);
     const RemoteWindow page = Page(IDD_EXTERNAL_PROGRAM);
-    EXPECT_EQ(page.ItemText(IDC_HELP_TEXT).rfind("壁紙変更時に実行するファイルのフルパス（引数可）を入力して下さい。\n", 0), 0u);
+    EXPECT_EQ(
+        page.ItemText(IDC_HELP_TEXT).rfind("壁紙変更時に実行するファイルのフルパス（引数可）を入力して下さい。\n", 0),
+        0u);
     page.Click(IDC_EXEC_ON_TIMER);
     OkIsRefusedWith("実行ファイルパスを入力して下さい", IDD_EXTERNAL_PROGRAM);
     const std::string command = FolderPath() + "\\no such program.exe /quiet";
@@ -56,6 +71,21 @@ TEST_F(SoundPagesTest, ACheckedBoxNeedsAnExistingWaveFile) {
     SaveWithOk();
     EXPECT_TRUE(FileHasLine(folder, "[Timer_Wave_Path]=" + FolderPath() + "\\chime.wav"));
     EXPECT_TRUE(FileHasLine(folder, "[Timer_Wave3_Use]=1"));
+}
+
+TEST_F(SoundPagesTest, TheFileDialogPutsTheChosenFileIntoTheField) {
+    folder.Write("鐘.wav", TinyWaveFile());
+    Start(FolderLine());
+    ShowPage("WAVEの演奏", IDD_WAVE);
+    Page(IDD_WAVE).Click(IDC_FILE_BROWSE);
+    const auto dialog = WaitForWindowTitled("WAVEファイル選択");
+    ASSERT_TRUE(dialog) << "no file dialog";
+    const std::string chosen = WideToUtf8(folder.PathOf("鐘.wav"));
+    constexpr int kFileNameBox = 1148; // the dialog's file-name combo box
+    dialog->SetItemText(kFileNameBox, chosen);
+    dialog->Click(IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return Page(IDD_WAVE).ItemText(IDC_WAVE_PATH) == chosen; }));
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
 TEST_F(SoundPagesTest, TestPlayWithAnEmptyPathDoesNothing) {

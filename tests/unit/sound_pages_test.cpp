@@ -139,8 +139,7 @@ TEST_F(WaveTestPlayTest, AnEmptyPathDoesNothingAndAMissingFileIsNamedInAWarning)
     play.PlayNow("C:\\gone.wav");
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.calls.empty());
-    EXPECT_EQ(messages.shown,
-              Messages(2, {"C:\\gone.wav\nこのファイルは存在しません。", MessageKind::Warning}));
+    EXPECT_EQ(messages.shown, Messages(2, {"C:\\gone.wav\nこのファイルは存在しません。", MessageKind::Warning}));
 }
 
 TEST_F(WaveTestPlayTest, ThePlayRunningToItsEndClosesTheDeviceButALateReportChangesNothing) {
@@ -171,9 +170,8 @@ TEST_F(WaveTestPlayTest, PlayNowStartsAgainFromTheBeginningAndStopOnDestroyClose
     play.PlayNow(kSound);
     play.PlayNow(kSound);
     EXPECT_TRUE(play.Playing());
-    EXPECT_EQ(device.calls,
-              (std::vector<std::string>{"open C:\\Sounds\\chime.wav", "play 1", "close 1", "open C:\\Sounds\\chime.wav",
-                                        "play 2"}));
+    EXPECT_EQ(device.calls, (std::vector<std::string>{"open C:\\Sounds\\chime.wav", "play 1", "close 1",
+                                                      "open C:\\Sounds\\chime.wav", "play 2"}));
     play.Stop();
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.open.empty());
