@@ -59,6 +59,16 @@ TEST_F(SoundPagesTest, AProgramIsNeededForACheckedBoxButNotLookedForOnDisk) {
     EXPECT_TRUE(FileHasLine(folder, "[Timer_Exec2_Use]=1"));
 }
 
+// With no wallpaper folder stored no other page counts its loading as a change.
+TEST_F(SoundPagesTest, AStoredPathCountsAsAChangeFromTheStartAndAnEmptyOneDoesNot) {
+    for (const char* key : {"[Timer_Exec_Path]=", "[Timer_Wave_Path]="}) {
+        Start(std::string("[Wall_Dir_Path]=\r\n") + key + "C:\\sound or program\r\n");
+        CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+    }
+    Start("[Wall_Dir_Path]=\r\n");
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::NotAsked);
+}
+
 TEST_F(SoundPagesTest, ACheckedBoxNeedsAnExistingWaveFile) {
     Start(FolderLine());
     ShowPage("WAVEの演奏", IDD_WAVE);
