@@ -70,7 +70,7 @@ void WaveTestPlay::Stop() {
     if (!playing_) {
         return;
     }
-    playing_ = false;
+    SetPlaying(false);
     if (const uint32_t error = device_.Close(openDevice_); error != 0) {
         ShowDeviceError(error);
     }
@@ -84,7 +84,9 @@ void WaveTestPlay::StartIfFileExists(const std::string& path) {
         messages_.Show(path + "\n" + kTestPlayFileMissingMessage, MessageKind::Warning);
         return;
     }
-    playing_ = Start(path);
+    if (Start(path)) {
+        SetPlaying(true);
+    }
 }
 
 bool WaveTestPlay::Start(const std::string& path) {
@@ -102,6 +104,13 @@ bool WaveTestPlay::Start(const std::string& path) {
     }
     openDevice_ = device;
     return true;
+}
+
+void WaveTestPlay::SetPlaying(bool playing) {
+    playing_ = playing;
+    if (stateChanged_) {
+        stateChanged_();
+    }
 }
 
 void WaveTestPlay::ShowDeviceError(uint32_t error) {

@@ -5,8 +5,10 @@
 #include "pages/change_action.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pelaconf {
 
@@ -39,11 +41,14 @@ struct WaveModel : ChangeAction {
 };
 
 // The test play: idle, or playing with the device open. Every failure has been shown to the user
-// when a call returns; a failed start leaves it idle with nothing open.
+// when a call returns; a failed start leaves it idle with nothing open. `stateChanged` is called
+// as soon as the play starts or stops, before any message about it, so that the page shows the
+// new state behind the message.
 class WaveTestPlay {
 public:
-    WaveTestPlay(WaveDevice& device, const FileSystem& files, MessageBoxes& messages)
-        : device_(device), files_(files), messages_(messages) {}
+    WaveTestPlay(WaveDevice& device, const FileSystem& files, MessageBoxes& messages,
+                 std::function<void()> stateChanged = {})
+        : device_(device), files_(files), messages_(messages), stateChanged_(std::move(stateChanged)) {}
 
     bool Playing() const { return playing_; }
     // A click on the test-play button: stops the play, or else starts one of the file. An empty
@@ -64,10 +69,12 @@ private:
     void StartIfFileExists(const std::string& path);
     bool Start(const std::string& path);
     void ShowDeviceError(uint32_t error);
+    void SetPlaying(bool playing);
 
     WaveDevice& device_;
     const FileSystem& files_;
     MessageBoxes& messages_;
+    std::function<void()> stateChanged_;
     bool playing_ = false;
     uint32_t openDevice_ = 0; // valid while playing
 };

@@ -21,7 +21,7 @@ WavePage::WavePage(SettingsRecord& record, const FileSystem& files, MessageBoxes
 
 bool WavePage::OnInit() {
     device_ = std::make_unique<MciWaveDevice>(Window());
-    testPlay_ = std::make_unique<WaveTestPlay>(*device_, files_, messages_);
+    testPlay_ = std::make_unique<WaveTestPlay>(*device_, files_, messages_, [this] { ShowTestPlayIcon(); });
     ShowTestPlayIcon();
     return ChangeActionPage::OnInit();
 }
@@ -37,7 +37,6 @@ void WavePage::PlayNow() {
     }
     ReadControls();
     testPlay_->PlayNow(model_.path);
-    ShowTestPlayIcon();
 }
 
 bool WavePage::ModelIsValid() { return model_.Validate(files_, messages_); }
@@ -46,7 +45,6 @@ bool WavePage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_WAVE_TEST_PLAY && notifyCode == BN_CLICKED) {
         ReadControls();
         testPlay_->Toggle(model_.path);
-        ShowTestPlayIcon();
         return true;
     }
     return ChangeActionPage::OnCommand(id, notifyCode, control);
@@ -63,7 +61,6 @@ std::optional<INT_PTR> WavePage::OnMessage(UINT message, WPARAM wParam, LPARAM l
     } else if (wParam == MCI_NOTIFY_FAILURE) {
         testPlay_->Failed(device);
     }
-    ShowTestPlayIcon();
     return TRUE;
 }
 

@@ -118,7 +118,12 @@ protected:
     FakeFileSystem files;
     FakeMessageBoxes messages;
     FakeWaveDevice device;
-    WaveTestPlay play{device, files, messages};
+    // What the page would show each time the state changes, and how many messages came before.
+    std::vector<std::string> shown;
+    WaveTestPlay play{device, files, messages, [this] {
+                          shown.push_back((play.Playing() ? "stop icon after " : "play icon after ") +
+                                          std::to_string(messages.shown.size()));
+                      }};
 };
 
 TEST_F(WaveTestPlayTest, AClickPlaysTheFileFromItsStartAndASecondClickClosesTheDevice) {
@@ -164,6 +169,8 @@ TEST_F(WaveTestPlayTest, APlayThatFailsOnItsWayIsClosedAndReported) {
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.open.empty());
     EXPECT_EQ(messages.shown, Messages(1, {kWaveDeviceFailedMessage, MessageKind::Error}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"stop icon after 0", "play icon after 0"}))
+        << "the button shows play again before the message";
 }
 
 TEST_F(WaveTestPlayTest, PlayNowStartsAgainFromTheBeginningAndStopOnDestroyClosesTheDevice) {
