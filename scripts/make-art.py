@@ -68,3 +68,37 @@ def write_bmp(path, size):
 write_icon(RES / "Pelaconf.ico", [16, 32, 48])
 write_bmp(RES / "Pelavine.sys", 16)
 write_icon(RES / "Version.ico", [16, 32, 48], night=True)
+
+
+def sound_button(size, stop=False):
+    """The WAVE page's test-play button: a green play triangle, or a dark red stop square, on a
+    transparent ground. Rows of (b, g, r, a) from top to bottom."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            u, v = (x + 0.5) / size, (y + 0.5) / size
+            if stop:
+                inside = 0.22 < u < 0.78 and 0.22 < v < 0.78
+                pixel = (40, 40, 170, 255)
+            else:
+                inside = 0.28 < u < 0.8 and abs(v - 0.5) < 0.3 * (0.8 - u) / 0.52
+                pixel = (40, 160, 40, 255)
+            row.append(pixel if inside else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def write_sound_button_icon(path, stop):
+    sizes = [16, 32]
+    images = [dib(sound_button(s, stop), 32, True) for s in sizes]
+    entries = b""
+    offset = 6 + 16 * len(images)
+    for s, image in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    path.write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images))
+
+
+write_sound_button_icon(RES / "TestPlay.ico", stop=False)
+write_sound_button_icon(RES / "TestStop.ico", stop=True)

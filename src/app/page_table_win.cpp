@@ -6,6 +6,7 @@
 #include "pages/blank_page_win.h"
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
+#include "pages/external_program_page_win.h"
 #include "pages/hotkey_page_win.h"
 #include "pages/other_settings_page_win.h"
 #include "pages/startup_page_win.h"
@@ -14,6 +15,7 @@
 #include "pages/tray_icon_page_win.h"
 #include "pages/version_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
+#include "pages/wave_page_win.h"
 #include "resource.h"
 
 namespace pelaconf {
@@ -40,8 +42,12 @@ constexpr PageRow kPages[] = {
     {"自動壁紙変更", kTopLevel, IDD_AUTO_CHANGE_OVERVIEW, kNotValidated, Overview},
     {"タイマ", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER, 5,
      [](const PageContext& c, int) { return MakePage<TimerPage>(c.services.record, c.services.messages); }},
-    {"外部プログラム実行", IDD_AUTO_CHANGE_OVERVIEW, IDD_EXTERNAL_PROGRAM, 6, NotBuiltYet},
-    {"WAVEの演奏", IDD_AUTO_CHANGE_OVERVIEW, IDD_WAVE, 7, NotBuiltYet},
+    {"外部プログラム実行", IDD_AUTO_CHANGE_OVERVIEW, IDD_EXTERNAL_PROGRAM, 6,
+     [](const PageContext& c, int) { return MakePage<ExternalProgramPage>(c.services.record, c.services.messages); }},
+    {"WAVEの演奏", IDD_AUTO_CHANGE_OVERVIEW, IDD_WAVE, 7,
+     [](const PageContext& c, int) {
+         return MakePage<WavePage>(c.services.record, c.services.files, c.services.messages);
+     }},
     {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8,
      [](const PageContext& c, int) { return MakePage<TimerStopPage>(c.services.record); }},
     {"詳細設定", kTopLevel, IDD_DETAIL_OVERVIEW, kNotValidated, Overview},

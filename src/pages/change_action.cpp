@@ -1,0 +1,40 @@
+#include "pages/change_action.h"
+
+#include "platform/message_boxes.h"
+#include "settings/code_page.h"
+#include "settings/settings_record.h"
+#include "settings/string_helpers.h"
+
+namespace pelaconf {
+
+void ChangeAction::LoadFrom(const SettingsRecord& record, const ChangeActionKeys& keys) {
+    path = record.*keys.path;
+    atStart = record.*keys.atStart;
+    onTimer = record.*keys.onTimer;
+    onManualChange = record.*keys.onManualChange;
+}
+
+void ChangeAction::StoreInto(SettingsRecord& record, const ChangeActionKeys& keys) const {
+    record.*keys.path = path;
+    record.*keys.atStart = atStart;
+    record.*keys.onTimer = onTimer;
+    record.*keys.onManualChange = onManualChange;
+}
+
+bool ChangeAction::ChooseFile(std::string_view chosen) {
+    if (chosen.empty() || EqualNoCase(chosen, path)) {
+        return false;
+    }
+    path = std::string(chosen);
+    return true;
+}
+
+bool ChangeAction::PathIsStorable(MessageBoxes& messages, std::string_view refusal) const {
+    if (FitsShiftJis(path)) {
+        return true;
+    }
+    messages.Show(refusal, MessageKind::Warning);
+    return false;
+}
+
+} // namespace pelaconf

@@ -1,0 +1,80 @@
+#include "pages/wave_page_win.h"
+
+#include <mmsystem.h>
+
+namespace pelaconf {
+namespace {
+
+constexpr ChangeActionControls kControls{
+    IDC_WAVE_PATH,
+    {IDC_WAVE_AT_START, IDC_WAVE_ON_TIMER, IDC_WAVE_ON_MANUAL_CHANGE},
+    kWaveFileDialogTitle,
+    kWaveFileDialogFilter,
+};
+
+constexpr int kButtonIconSize = 16;
+
+} // namespace
+
+WavePage::WavePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages)
+    : ChangeActionPage(IDD_WAVE, record, WaveHelpText(), kControls), files_(files), messages_(messages) {}
+
+bool WavePage::OnInit() {
+    device_ = std::make_unique<MciWaveDevice>(Window());
+    testPlay_ = std::make_unique<WaveTestPlay>(*device_, files_, messages_, [this] { ShowTestPlayIcon(); });
+    ShowTestPlayIcon();
+    return ChangeActionPage::OnInit();
+}
+
+bool WavePage::PlaysOnManualChange() {
+    ReadControls();
+    return model_.PlaysOnManualChange();
+}
+
+void WavePage::PlayNow() {
+    if (!testPlay_) {
+        return;
+    }
+    ReadControls();
+    testPlay_->PlayNow(model_.path);
+}
+
+bool WavePage::ModelIsValid() { return model_.Validate(files_, messages_); }
+
+bool WavePage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_WAVE_TEST_PLAY && notifyCode == BN_CLICKED) {
+        ReadControls();
+        testPlay_->Toggle(model_.path);
+        return true;
+    }
+    return ChangeActionPage::OnCommand(id, notifyCode, control);
+}
+
+std::optional<INT_PTR> WavePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != MM_MCINOTIFY) {
+        return std::nullopt;
+    }
+    // Superseded and aborted plays have been dealt with where they were stopped or restarted.
+    const auto device = static_cast<uint32_t>(lParam);
+    if (wParam == MCI_NOTIFY_SUCCESSFUL) {
+        testPlay_->Finished(device);
+    } else if (wParam == MCI_NOTIFY_FAILURE) {
+        testPlay_->Failed(device);
+    }
+    return TRUE;
+}
+
+void WavePage::OnDestroy() {
+    if (testPlay_) {
+        testPlay_->Stop();
+    }
+}
+
+void WavePage::ShowTestPlayIcon() {
+    const int iconId = testPlay_->Playing() ? IDI_TEST_STOP : IDI_TEST_PLAY;
+    const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, kButtonIconSize,
+                                   kButtonIconSize, LR_SHARED);
+    SendDlgItemMessageW(Window(), IDC_WAVE_TEST_PLAY, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
+} // namespace pelaconf
