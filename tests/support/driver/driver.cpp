@@ -179,6 +179,14 @@ bool RemoteWindow::SelectListBoxItem(int id, const std::string& text) const {
     return false;
 }
 
+bool RemoteWindow::ChooseListBoxItem(int id, const std::string& text) const {
+    if (!SelectListBoxItem(id, text)) {
+        return false;
+    }
+    PostMessageW(GetParent(Item(id)), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    return true;
+}
+
 // ---- RemoteMessageBox
 
 std::string RemoteMessageBox::Message() const {
@@ -254,6 +262,23 @@ std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::
         [&] {
             for (HWND window : VisibleWindows()) {
                 if (GetPropW(window, L"Pelaconf") != nullptr) {
+                    found.emplace(window);
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+std::optional<RemoteWindow> PelaconfProcess::WaitForWindowTitled(const std::string& title,
+                                                                 std::chrono::milliseconds timeout) const {
+    std::optional<RemoteWindow> found;
+    WaitUntil(
+        [&] {
+            for (HWND window : VisibleWindows()) {
+                if (RemoteWindow(window).Text() == title) {
                     found.emplace(window);
                     return true;
                 }
