@@ -1,6 +1,7 @@
 // Renders the settings window on its pages into BMP files, for people to look at the program:
 // screenshot_tour <output folder> [<template id>...]; without ids, every page of the page table.
-// Each picture is the window as it is on the screen, named page-<template id>.bmp.
+// Each picture is the window as it is on the screen, named page-<template id>.bmp; with the Susie
+// page comes the priority dialog it opens, as page-116.bmp.
 #include "app/page_table_win.h"
 #include "driver.h"
 #include "expected_texts.h"
@@ -44,6 +45,31 @@ bool ShowPage(const RemoteWindow& window, int templateId) {
     return true;
 }
 
+// A small plug-in catalogue for the Susie page and its priority dialog to show.
+std::string SusieLines(const std::string& folder) {
+    std::string lines = "[Susie_Use]=1\r\n";
+    for (const char* entry : {"jpg.00.pnm_as_jpg_a.spi", "jpg.01.pnm_as_jpg_png.spi", "jpg.02.pnm_as_jpg_b.spi",
+                              "png.00.pnm_as_jpg_png.spi", "pnm.00.pnm.spi"}) {
+        lines += "[SPI]=" + std::string(entry, 7) + folder + "\\" + (entry + 7) + "\r\n";
+    }
+    return lines;
+}
+
+// Opens the priority dialog from the Susie page, shows the plug-ins of jpg and captures it.
+bool RenderPriorityDialog(const PelaconfProcess& pelaconf, const RemoteWindow& window, const std::wstring& path) {
+    window.Child(IDD_SUSIE).Click(IDC_SUSIE_PRIORITIES);
+    const auto dialog = pelaconf.WaitForWindowTitled("Susieプラグイン優先順位設定");
+    if (!dialog || !dialog->ChooseListBoxItem(IDC_PRIORITY_EXTENSIONS, ".JPG") ||
+        !WaitUntil([&] { return dialog->ListBoxTexts(IDC_PRIORITY_PLUGINS).size() == 3; })) {
+        return false;
+    }
+    RedrawWindow(dialog->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SendMessageW(dialog->Handle(), WM_NULL, 0, 0);
+    const bool written = WriteFile(path, EncodeBmp24(CaptureScreen(dialog->Handle())));
+    dialog->Click(IDCANCEL);
+    return WaitUntil([&] { return !dialog->Exists(); }) && written;
+}
+
 } // namespace
 
 std::vector<int> TemplatesToRender(int argc, wchar_t** argv) {
@@ -65,7 +91,8 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const InstallFolder folder("screenshots");
-    folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n");
+    folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n" +
+                                     SusieLines(WideToUtf8(folder.Path())));
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     if (!window) {
@@ -77,6 +104,11 @@ int wmain(int argc, wchar_t** argv) {
         if (!ShowPage(*window, templateId) ||
             !WriteFile(std::wstring(argv[1]) + name, EncodeBmp24(CaptureScreen(window->Handle())))) {
             fwprintf(stderr, L"cannot render page %d\n", templateId);
+            return 1;
+        }
+        if (templateId == IDD_SUSIE &&
+            !RenderPriorityDialog(pelaconf, *window, std::wstring(argv[1]) + L"\\page-" + std::to_wstring(IDD_PRIORITY) + L".bmp")) {
+            fwprintf(stderr, L"cannot render the priority dialog\n");
             return 1;
         }
     }
