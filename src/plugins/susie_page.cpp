@@ -82,12 +82,6 @@ RefreshOutcome SusiePageModel::Refresh(SettingsRecord& record, const FileSystem&
     return RefreshOutcome::Unchanged;
 }
 
-bool SusiePageModel::ChooseFolder(std::string_view chosen) {
-    if (chosen.empty() || EqualNoCase(chosen, folder)) {
-        return false;
-    }
-    folder = std::string(chosen);
-    return true;
-}
+bool SusiePageModel::ChooseFolder(std::string_view chosen) { return TakeChosenFolder(folder, chosen); }
 
 } // namespace pelaconf

@@ -256,12 +256,13 @@ std::vector<HWND> PelaconfProcess::VisibleWindows() const {
     return collected.windows;
 }
 
-std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::milliseconds timeout) const {
+std::optional<RemoteWindow> PelaconfProcess::WaitForVisibleWindow(const std::function<bool(HWND)>& wanted,
+                                                                  std::chrono::milliseconds timeout) const {
     std::optional<RemoteWindow> found;
     WaitUntil(
         [&] {
             for (HWND window : VisibleWindows()) {
-                if (GetPropW(window, L"Pelaconf") != nullptr) {
+                if (wanted(window)) {
                     found.emplace(window);
                     return true;
                 }
@@ -272,21 +273,13 @@ std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::
     return found;
 }
 
+std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::milliseconds timeout) const {
+    return WaitForVisibleWindow([](HWND window) { return GetPropW(window, L"Pelaconf") != nullptr; }, timeout);
+}
+
 std::optional<RemoteWindow> PelaconfProcess::WaitForWindowTitled(const std::string& title,
                                                                  std::chrono::milliseconds timeout) const {
-    std::optional<RemoteWindow> found;
-    WaitUntil(
-        [&] {
-            for (HWND window : VisibleWindows()) {
-                if (RemoteWindow(window).Text() == title) {
-                    found.emplace(window);
-                    return true;
-                }
-            }
-            return false;
-        },
-        timeout);
-    return found;
+    return WaitForVisibleWindow([&](HWND window) { return RemoteWindow(window).Text() == title; }, timeout);
 }
 
 std::vector<RemoteMessageBox> PelaconfProcess::MessageBoxes() const {

@@ -134,6 +134,10 @@ public:
     bool EndsWithoutShowingAWindow(std::chrono::milliseconds timeout = kPatience) const;
 
 private:
+    // The first visible top-level window of this process that is wanted.
+    std::optional<RemoteWindow> WaitForVisibleWindow(const std::function<bool(HWND)>& wanted,
+                                                     std::chrono::milliseconds timeout) const;
+
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
