@@ -146,12 +146,18 @@ TEST_F(SusiePageTest, APluginThatIsNoImportFilterIsRefusedAndTheUseBoxEnablesThe
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
-TEST_F(SusiePageTest, SusiesFolderComesFromTheRegistryOrAWarningSaysItIsNotInstalled) {
+TEST_F(SusiePageTest, AMissingFolderIsRefusedAndSusiesFolderComesFromTheRegistryUnlessItIsNotInstalled) {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Halvecor");
     Start(FolderLine() + "[Susie_Use]=1\r\n");
     ShowPage("Susieプラグイン", IDD_SUSIE);
     const RemoteWindow page = Page(IDD_SUSIE);
     EXPECT_EQ(page.ItemText(IDC_SUSIE_FOLDER), "") << "Empty shows as an empty field";
+
+    page.SetItemText(IDC_SUSIE_FOLDER, SusieFolder() + "\\missing");
+    ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "タスクトレイアイコン"));
+    ASSERT_TRUE(pelaconf->Answer("Susieプラグインフォルダは存在しません", IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return page.IsVisible(); })) << "the refused page is shown again";
+    page.SetItemText(IDC_SUSIE_FOLDER, "");
     page.Click(IDC_SUSIE_INSTALL_FOLDER);
     ASSERT_TRUE(pelaconf->Answer(
         "Susieプラグインフォルダの取得に失敗しました。\nSusieがインストールされていない可能性があります。", IDOK));
@@ -167,8 +173,9 @@ TEST_F(SusiePageTest, SusiesFolderComesFromTheRegistryOrAWarningSaysItIsNotInsta
     page.Click(IDC_SUSIE_INSTALL_FOLDER);
     ASSERT_TRUE(pelaconf->Answer("Susieインストールフォルダの取得は正常終了しました。\n"
                                  "このフォルダにあるSusieプラグインを検出しますか？",
-                                 IDNO));
+                                 IDYES));
     EXPECT_EQ(page.ItemText(IDC_SUSIE_FOLDER), SusieFolder());
+    ASSERT_TRUE(pelaconf->Answer(kNothingNewMessage, IDOK)) << "Yes runs the refresh over the empty folder";
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Halvecor");
 
     SaveWithOk();
