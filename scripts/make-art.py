@@ -102,3 +102,34 @@ def write_sound_button_icon(path, stop):
 
 write_sound_button_icon(RES / "TestPlay.ico", stop=False)
 write_sound_button_icon(RES / "TestStop.ico", stop=True)
+
+
+def arrow(size, up):
+    """The priority dialog's buttons: a blue arrow on a clear ground, pointing up or down.
+    Rows of (b, g, r, a) from top to bottom."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            u, v = (x + 0.5) / size, (y + 0.5) / size
+            if not up:
+                v = 1 - v
+            head = 0.1 <= v < 0.55 and abs(u - 0.5) < (v - 0.1) * 0.95
+            shaft = 0.55 <= v < 0.9 and abs(u - 0.5) < 0.14
+            row.append((200, 110, 30, 255) if head or shaft else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def write_arrow_icon(path, up, sizes=(16, 32)):
+    images = [dib(arrow(s, up), 32, True) for s in sizes]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for s, image in zip(sizes, images):
+        out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    path.write_bytes(out + b"".join(images))
+
+
+write_arrow_icon(RES / "PriorityUp.ico", up=True)
+write_arrow_icon(RES / "PriorityDown.ico", up=False)

@@ -5,7 +5,6 @@
 #include "app/single_instance_win.h"
 #include "app/wallpaper_mode.h"
 #include "desktop/system_desktop_win.h"
-#include "plugins/image_object_probe_win.h"
 #include "settings/settings_file.h"
 #include "win/wide_text.h"
 
@@ -36,8 +35,7 @@ int Application::Run(const std::vector<std::string>& arguments) {
 // Applies the image through the image work object; never writes Pelavine.ini.
 void Application::RunWallpaperMode(const std::string& imagePath) {
     Win32Desktop desktop;
-    ImageObjectPluginProbe plugins(imageWork_);
-    pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop}, plugins, messages_});
+    pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop}, plugins_, messages_});
 }
 
 // The start rewrites the file in the current layout, or creates it with the defaults, except
@@ -55,7 +53,7 @@ void Application::RunSettingsMode(int fileState) {
         }
         return;
     }
-    SettingsWindow window({record_, files_, messages_, processes_}, layeredWindows_);
+    SettingsWindow window({record_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_);
     window.SetFirstRun(fileState == kSettingsMissing);
     window.RunModal(nullptr);
 }

@@ -7,6 +7,7 @@
 #include "platform/message_boxes_win.h"
 #include "platform/process_starter_win.h"
 #include "platform/registry_win.h"
+#include "plugins/image_object_probe_win.h"
 #include "settings/settings_record.h"
 #include "susie/image_object_win.h"
 
@@ -34,6 +35,7 @@ private:
     SettingsRecord record_;
     // The image work object: the one image and plug-in module that applying and scanning use.
     ImageObject imageWork_;
+    ImageObjectPluginProbe plugins_{imageWork_};
     LayeredWindowLibrary layeredWindows_;
 };
 

@@ -16,6 +16,7 @@
 #include "pages/version_page_win.h"
 #include "pages/wallpaper_folder_page_win.h"
 #include "pages/wave_page_win.h"
+#include "plugins/susie_page_win.h"
 #include "resource.h"
 
 namespace pelaconf {
@@ -51,7 +52,11 @@ constexpr PageRow kPages[] = {
     {"タイマ停止", IDD_AUTO_CHANGE_OVERVIEW, IDD_TIMER_STOP, 8,
      [](const PageContext& c, int) { return MakePage<TimerStopPage>(c.services.record); }},
     {"詳細設定", kTopLevel, IDD_DETAIL_OVERVIEW, kNotValidated, Overview},
-    {"Susieプラグイン", IDD_DETAIL_OVERVIEW, IDD_SUSIE, 9, NotBuiltYet},
+    {"Susieプラグイン", IDD_DETAIL_OVERVIEW, IDD_SUSIE, 9,
+     [](const PageContext& c, int) {
+         return MakePage<SusiePage>(c.services.record, c.services.files, c.services.messages, c.services.registry,
+                                    c.services.plugins);
+     }},
     {"タスクトレイアイコン", IDD_DETAIL_OVERVIEW, IDD_TRAY_ICON, 10,
      [](const PageContext& c, int) { return MakePage<TrayIconPage>(c.services.record); }},
     {"デスクトップアイコン", IDD_DETAIL_OVERVIEW, IDD_DESKTOP_ICON, 11,

@@ -12,7 +12,9 @@ namespace pelaconf {
 
 class FileSystem;
 class MessageBoxes;
+class PluginProbe;
 class ProcessStarter;
+class Registry;
 class SettingsPage;
 struct SettingsRecord;
 
@@ -43,6 +45,9 @@ struct SettingsWindowServices {
     FileSystem& files;
     MessageBoxes& messages;
     ProcessStarter& processes;
+    const Registry& registry;
+    // Asks plug-ins what they decode, through the image work object.
+    PluginProbe& plugins;
 };
 
 class SettingsWindowModel {

@@ -41,12 +41,6 @@ bool WallpaperFolderModel::Validate(const FileSystem& files, MessageBoxes& messa
     return true;
 }
 
-bool WallpaperFolderModel::ChooseFolder(std::string_view chosen) {
-    if (chosen.empty() || EqualNoCase(chosen, path)) {
-        return false;
-    }
-    path = std::string(chosen);
-    return true;
-}
+bool WallpaperFolderModel::ChooseFolder(std::string_view chosen) { return TakeChosenFolder(path, chosen); }
 
 } // namespace pelaconf

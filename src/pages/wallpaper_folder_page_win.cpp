@@ -1,23 +1,9 @@
 #include "pages/wallpaper_folder_page_win.h"
 
 #include "platform/message_boxes.h"
-#include "win/handles.h"
-#include "win/wide_text.h"
-
-#include <shlobj.h>
+#include "ui/folder_browser.h"
 
 namespace pelaconf {
-namespace {
-
-// Preselects the folder whose path the browser was given once the browser is ready.
-int CALLBACK PreselectFolder(HWND browser, UINT message, LPARAM, LPARAM path) {
-    if (message == BFFM_INITIALIZED) {
-        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, path);
-    }
-    return 0;
-}
-
-} // namespace
 
 WallpaperFolderPage::WallpaperFolderPage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages)
     : ModelPage(IDD_WALLPAPER_FOLDER, record, WallpaperFolderHelpText()), files_(files), messages_(messages) {}
@@ -56,30 +42,14 @@ bool WallpaperFolderPage::OnCommand(int id, int notifyCode, HWND control) {
 }
 
 void WallpaperFolderPage::BrowseForFolder() {
-    ComPointer<IMalloc> allocator;
-    if (FAILED(SHGetMalloc(allocator.Receive()))) {
-        messages_.Show(kFolderBrowserFailedMessage, MessageKind::Error);
-        return;
-    }
     ReadControls();
-    const std::wstring current = Utf8ToWide(model_.path);
-    const std::wstring title = Utf8ToWide(kFolderBrowserTitle);
-    BROWSEINFOW browse{};
-    browse.hwndOwner = Window();
-    browse.lpszTitle = title.c_str();
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    browse.lpfn = PreselectFolder;
-    browse.lParam = reinterpret_cast<LPARAM>(current.c_str());
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
-    if (chosen == nullptr) {
-        return;
-    }
-    wchar_t path[MAX_PATH] = {};
-    if (SHGetPathFromIDListW(chosen, path) && model_.ChooseFolder(WideToUtf8(path))) {
+    const FolderChoice choice = pelaconf::BrowseForFolder(Window(), kFolderBrowserTitle, model_.path);
+    if (choice.result == FolderBrowserResult::Unavailable) {
+        messages_.Show(kFolderBrowserFailedMessage, MessageKind::Error);
+    } else if (choice.result == FolderBrowserResult::Chosen && model_.ChooseFolder(choice.path)) {
         SetItemText(Window(), IDC_FOLDER_PATH, model_.path);
         SetModified(1);
     }
-    allocator->Free(chosen);
 }
 
 } // namespace pelaconf

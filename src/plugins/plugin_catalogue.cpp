@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "settings/code_page.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -14,7 +15,8 @@ namespace {
 using Entries = std::vector<std::string>;
 
 // The .spi files of one folder, in the file system's order. Names already taken from another
-// folder are skipped; the names taken here are added to them.
+// folder are skipped; the names taken here are added to them. A path the settings file could not
+// hold is left out: its entry would make every later save of the settings fail.
 Entries FindCandidates(const std::string& folder, const FileSystem& files, Entries& takenNames) {
     Entries paths;
     if (!FileExists(files, folder)) {
@@ -27,7 +29,11 @@ Entries FindCandidates(const std::string& folder, const FileSystem& files, Entri
             !EqualNoCase(GetExtension(entry.name), "spi")) {
             continue;
         }
-        paths.push_back(folder + "\\" + entry.name);
+        const std::string path = folder + "\\" + entry.name;
+        if (!FitsShiftJis(path)) {
+            continue;
+        }
+        paths.push_back(path);
         takenNames.push_back(entry.name);
     }
     return paths;
@@ -50,7 +56,14 @@ void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, Entri
     }
 }
 
-// Each new entry takes the priority its plug-in had for the extension before the scan.
+bool IsUsablePriority(const std::string& priority) {
+    const int number = LeadingNumber(priority);
+    return !priority.empty() && number >= 0 && number < kMaxPluginsPerExtension;
+}
+
+// Each new entry takes the priority its plug-in had for the extension before the scan. An old
+// priority that cannot be read, or lies outside 00 to 99, gives nothing: the entry keeps "99"
+// rather than becoming "ext..path" or being dropped by the renumbering.
 void CarryPrioritiesOver(Entries& entries, Entries oldEntries) {
     for (auto& entry : entries) {
         const std::string extension = GetEntryField(entry, 0);
@@ -59,10 +72,13 @@ void CarryPrioritiesOver(Entries& entries, Entries oldEntries) {
             return EqualNoCase(GetEntryField(candidate, 0), extension) &&
                    EqualNoCase(GetEntryField(candidate, 2), path);
         });
-        if (old != oldEntries.end()) {
-            entry = extension + "." + GetEntryField(*old, 1) + "." + path;
-            oldEntries.erase(old);
+        if (old == oldEntries.end()) {
+            continue;
         }
+        if (const std::string priority = GetEntryField(*old, 1); IsUsablePriority(priority)) {
+            entry = extension + "." + priority + "." + path;
+        }
+        oldEntries.erase(old);
     }
 }
 
@@ -125,7 +141,8 @@ int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& pr
 int LookUpSusieFolder(SettingsRecord& record, const Registry& registry) {
     constexpr size_t kPathBufferBytes = 256;
     const auto folder = registry.ReadUserText("Software\\Halvecor\\Susie\\Plug-in", "Path", kPathBufferBytes);
-    if (!folder) {
+    // A folder the settings file could not hold would make every later save fail.
+    if (!folder || !FitsShiftJis(*folder)) {
         return 1;
     }
     record.Susie_Dir_Path = *folder;

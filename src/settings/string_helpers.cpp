@@ -133,4 +133,12 @@ std::string_view TrimWhiteSpace(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+bool TakeChosenFolder(std::string& folder, std::string_view chosen) {
+    if (chosen.empty() || EqualNoCase(chosen, folder)) {
+        return false;
+    }
+    folder = std::string(chosen);
+    return true;
+}
+
 } // namespace pelaconf

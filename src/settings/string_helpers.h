@@ -19,6 +19,10 @@ std::string GetEntryField(std::string_view entry, int index);
 int CompareNoCase(std::string_view a, std::string_view b);
 bool EqualNoCase(std::string_view a, std::string_view b);
 
+// A folder chosen in a folder browser replaces `folder` unless it is empty or the same folder in
+// other letter case; true when it replaced it.
+bool TakeChosenFolder(std::string& folder, std::string_view chosen);
+
 // Lower-cases ASCII letters only.
 std::string AsciiLower(std::string_view text);
 

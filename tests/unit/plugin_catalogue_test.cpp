@@ -1,6 +1,7 @@
 #include "plugins/plugin_catalogue.h"
 #include "fake_file_system.h"
 #include "fake_plugin_probe.h"
+#include "fake_registry.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,37 @@ TEST_F(PluginScan, AMalformedOldPriorityCarriesNothingOver) {
     AddPlugin(kModule, "b.spi", "*.jpg");
     record_.pluginPriorityList = {"jpg.5.C:\\Pelavine\\b.spi"}; // reads as priority 00, path "5.C:\..."
     EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\a.spi", "jpg.01.C:\\Pelavine\\b.spi"}));
+}
+
+TEST_F(PluginScan, AnUnreadableOrOutOfRangeOldPriorityLeavesThePluginAtTheEnd) {
+    AddPlugin(kModule, "a.spi", "*.jpg");
+    AddPlugin(kModule, "b.spi", "*.jpg");
+    AddPlugin(kModule, "c.spi", "*.jpg");
+    record_.pluginPriorityList = {"jpg.xy.C:\\Pelavine\\a.spi", "jpg.-1.C:\\Pelavine\\b.spi",
+                                  "jpg.05.C:\\Pelavine\\c.spi"};
+    EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\c.spi", "jpg.01.C:\\Pelavine\\a.spi", "jpg.02.C:\\Pelavine\\b.spi"}));
+}
+
+TEST_F(PluginScan, APluginPathTheSettingsFileCannotHoldIsLeftOut) {
+    AddPlugin(kModule, "写真.spi", "*.jpg");
+    AddPlugin(kModule, "\xF0\x9F\x93\xB7.spi", "*.jpg"); // U+1F4F7, outside code page 932
+    AddPlugin(kModule, "\xF0\x9F\x98\x80.spi", "*.png"); // U+1F600, outside code page 932
+    EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\写真.spi"}));
+    EXPECT_EQ(probe_.probed, (Entries{"C:\\Pelavine\\写真.spi"})) << "what cannot be stored is not even loaded";
+    EXPECT_EQ(record_.extensionList, (Entries{"jpg"}));
+}
+
+TEST(SusieFolderLookup, TakesTheFolderOnlyWhenTheSettingsFileCanHoldIt) {
+    testing::FakeRegistry registry;
+    SettingsRecord record(kModule);
+    const std::pair<std::string, std::string> value{"Software\\Halvecor\\Susie\\Plug-in", "Path"};
+    registry.texts[value] = "D:\\\xF0\x9F\x93\xB7";
+    EXPECT_EQ(LookUpSusieFolder(record, registry), 1);
+    EXPECT_EQ(record.Susie_Dir_Path, "Empty");
+
+    registry.texts[value] = "D:\\スージー\\plug-in";
+    EXPECT_EQ(LookUpSusieFolder(record, registry), 0);
+    EXPECT_EQ(record.Susie_Dir_Path, "D:\\スージー\\plug-in");
 }
 
 TEST_F(PluginScan, NeverWritesAThreeDigitPriority) {

@@ -1,5 +1,7 @@
 #include "app/settings_window_model.h"
 #include "fake_file_system.h"
+#include "fake_plugin_probe.h"
+#include "fake_registry.h"
 #include "fake_services.h"
 #include "pages/settings_page.h"
 #include "settings/settings_file.h"
@@ -16,7 +18,9 @@ namespace {
 
 using testing::FakeFileSystem;
 using testing::FakeMessageBoxes;
+using testing::FakePluginProbe;
 using testing::FakeProcessStarter;
+using testing::FakeRegistry;
 
 // A page whose validation result is set by the test and whose store runs the test's action.
 class ScriptedPage : public SettingsPage {
@@ -61,10 +65,12 @@ protected:
     FakeFileSystem files;
     FakeMessageBoxes messages;
     FakeProcessStarter processes;
+    FakeRegistry registry;
+    FakePluginProbe plugins;
     FadeState fade;
     RecordingHost host;
     std::array<ScriptedPage, kValidatedPageIndexes.size()> pages;
-    SettingsWindowModel model{{record, files, messages, processes}, fade, host};
+    SettingsWindowModel model{{record, files, messages, processes, registry, plugins}, fade, host};
 };
 
 TEST_F(SettingsWindowModelTest, TheFirstInvalidPageInTheFixedOrderIsShownAndLaterPagesAreNotAsked) {
@@ -233,7 +239,7 @@ TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsI
         }
     } reentering;
     reentering.answers = {MessageAnswer::Yes};
-    SettingsWindowModel reenteredModel{{record, files, reentering, processes}, fade, host};
+    SettingsWindowModel reenteredModel{{record, files, reentering, processes, registry, plugins}, fade, host};
     reentering.model = &reenteredModel;
     reenteredModel.SetPages({{kValidatedPageIndexes[0], &pages[0]}});
     reenteredModel.Ok();

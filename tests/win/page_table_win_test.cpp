@@ -6,6 +6,8 @@
 #include "platform/file_system_win.h"
 #include "platform/message_boxes_win.h"
 #include "platform/process_starter_win.h"
+#include "platform/registry_win.h"
+#include "plugins/image_object_probe_win.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +46,10 @@ TEST(PageTable, ThirteenPagesAreValidatedInTheirFixedOrderAndEachHoldsSettings) 
     Win32FileSystem files;
     Win32MessageBoxes messages;
     Win32ProcessStarter processes;
-    const PageContext context{{record, files, messages, processes}, [](int) {}};
+    Win32Registry registry;
+    ImageObject imageWork;
+    ImageObjectPluginProbe plugins(imageWork);
+    const PageContext context{{record, files, messages, processes, registry, plugins}, [](int) {}};
 
     std::map<int, int> templateByPlace;
     for (const PageRow& row : PageTable()) {

@@ -180,6 +180,14 @@ bool RemoteWindow::SelectListBoxItem(int id, const std::string& text) const {
     return false;
 }
 
+bool RemoteWindow::ChooseListBoxItem(int id, const std::string& text) const {
+    if (!SelectListBoxItem(id, text)) {
+        return false;
+    }
+    PostMessageW(GetParent(Item(id)), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    return true;
+}
+
 // ---- RemoteMessageBox
 
 std::string RemoteMessageBox::Message() const {
@@ -249,12 +257,13 @@ std::vector<HWND> PelaconfProcess::VisibleWindows() const {
     return collected.windows;
 }
 
-std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::milliseconds timeout) const {
+std::optional<RemoteWindow> PelaconfProcess::WaitForVisibleWindow(const std::function<bool(HWND)>& wanted,
+                                                                  std::chrono::milliseconds timeout) const {
     std::optional<RemoteWindow> found;
     WaitUntil(
         [&] {
             for (HWND window : VisibleWindows()) {
-                if (GetPropW(window, L"Pelaconf") != nullptr) {
+                if (wanted(window)) {
                     found.emplace(window);
                     return true;
                 }
@@ -265,20 +274,17 @@ std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::
     return found;
 }
 
+std::optional<RemoteWindow> PelaconfProcess::WaitForSettingsWindow(std::chrono::milliseconds timeout) const {
+    return WaitForVisibleWindow([](HWND window) { return GetPropW(window, L"Pelaconf") != nullptr; }, timeout);
+}
+
+std::optional<RemoteWindow> PelaconfProcess::WaitForWindowTitled(const std::string& title,
+                                                                 std::chrono::milliseconds timeout) const {
+    return WaitForVisibleWindow([&](HWND window) { return RemoteWindow(window).Text() == title; }, timeout);
+}
+
 std::optional<RemoteWindow> PelaconfProcess::WaitForWizard(std::chrono::milliseconds timeout) const {
-    std::optional<RemoteWindow> found;
-    WaitUntil(
-        [&] {
-            for (HWND window : VisibleWindows()) {
-                if (WindowText(window) == expected::kWizardTitle) {
-                    found.emplace(window);
-                    return true;
-                }
-            }
-            return false;
-        },
-        timeout);
-    return found;
+    return WaitForWindowTitled(expected::kWizardTitle, timeout);
 }
 
 bool PelaconfProcess::CancelWizard(const RemoteWindow& wizard) const {

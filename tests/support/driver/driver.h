@@ -72,6 +72,9 @@ public:
     std::vector<std::string> ListBoxTexts(int id) const;
     std::string SelectedListBoxText(int id) const;
     bool SelectListBoxItem(int id, const std::string& text) const;
+    // Selects the entry with the text and tells the owner, as a click would, without waiting for
+    // what the selection does (it may open a message box); false when no entry has it.
+    bool ChooseListBoxItem(int id, const std::string& text) const;
 
     // Tree views: every item's label in display order (parents before their children), the
     // selected item's label, and selecting an item by its label as a click would (without
@@ -116,6 +119,9 @@ public:
     // nothing when it did.
     std::optional<RemoteMessageBox> WaitForMessageBoxAlone(const std::string& message,
                                                            std::chrono::milliseconds timeout = kPatience) const;
+    // A visible top-level window of this process with exactly the title, such as a dialog.
+    std::optional<RemoteWindow> WaitForWindowTitled(const std::string& title,
+                                                    std::chrono::milliseconds timeout = kPatience) const;
     // Every visible message box of this process now (the dialogs with the program's title).
     std::vector<RemoteMessageBox> MessageBoxes() const;
     // Waits for a question or message with the text, presses the button and waits until the
@@ -134,6 +140,10 @@ public:
     bool EndsWithoutShowingAWindow(std::chrono::milliseconds timeout = kPatience) const;
 
 private:
+    // The first visible top-level window of this process that is wanted.
+    std::optional<RemoteWindow> WaitForVisibleWindow(const std::function<bool(HWND)>& wanted,
+                                                     std::chrono::milliseconds timeout) const;
+
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };

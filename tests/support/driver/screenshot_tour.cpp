@@ -1,7 +1,8 @@
 // Renders the settings window on its pages into BMP files, for people to look at the program:
 // screenshot_tour <output folder> [<template id>|wizard...]; without arguments, every page of the
 // page table and every step of the first-run wizard. Each picture is the window as it is on the
-// screen, named page-<template id>.bmp, and wizard-<n>.bmp for the wizard's steps from 1 to 8.
+// screen, named page-<template id>.bmp, and wizard-<n>.bmp for the wizard's steps from 1 to 8;
+// with the Susie page comes the priority dialog it opens, as page-116.bmp.
 #include "app/page_table_win.h"
 #include "driver.h"
 #include "expected_texts.h"
@@ -53,10 +54,34 @@ bool ShowPage(const RemoteWindow& window, int templateId) {
            });
 }
 
+// A small plug-in catalogue for the Susie page and its priority dialog to show.
+std::string SusieLines(const std::string& folder) {
+    std::string lines = "[Susie_Use]=1\r\n";
+    for (const char* entry : {"jpg.00.pnm_as_jpg_a.spi", "jpg.01.pnm_as_jpg_png.spi", "jpg.02.pnm_as_jpg_b.spi",
+                              "png.00.pnm_as_jpg_png.spi", "pnm.00.pnm.spi"}) {
+        lines += "[SPI]=" + std::string(entry, 7) + folder + "\\" + (entry + 7) + "\r\n";
+    }
+    return lines;
+}
+
+// Opens the priority dialog from the Susie page, shows the plug-ins of jpg and captures it.
+bool RenderPriorityDialog(const PelaconfProcess& pelaconf, const RemoteWindow& window, const std::wstring& output) {
+    window.Child(IDD_SUSIE).Click(IDC_SUSIE_PRIORITIES);
+    const auto dialog = pelaconf.WaitForWindowTitled("Susieプラグイン優先順位設定");
+    if (!dialog || !dialog->ChooseListBoxItem(IDC_PRIORITY_EXTENSIONS, ".JPG") ||
+        !WaitUntil([&] { return dialog->ListBoxTexts(IDC_PRIORITY_PLUGINS).size() == 3; })) {
+        return false;
+    }
+    const bool written = Render(*dialog, output, L"page-" + std::to_wstring(IDD_PRIORITY));
+    dialog->Click(IDCANCEL);
+    return WaitUntil([&] { return !dialog->Exists(); }) && written;
+}
+
 // The settings window on each page, from a start with a Pelavine.ini.
 int RenderPages(const std::wstring& output, const std::vector<int>& templates) {
     const InstallFolder folder("screenshots");
-    folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n");
+    folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n" +
+                                     SusieLines(WideToUtf8(folder.Path())));
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     if (!window) {
@@ -66,6 +91,10 @@ int RenderPages(const std::wstring& output, const std::vector<int>& templates) {
     for (const int templateId : templates) {
         if (!ShowPage(*window, templateId) || !Render(*window, output, L"page-" + std::to_wstring(templateId))) {
             fwprintf(stderr, L"cannot render page %d\n", templateId);
+            return 1;
+        }
+        if (templateId == IDD_SUSIE && !RenderPriorityDialog(pelaconf, *window, output)) {
+            fwprintf(stderr, L"cannot render the priority dialog\n");
             return 1;
         }
     }

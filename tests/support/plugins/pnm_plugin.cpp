@@ -6,6 +6,9 @@
 //   PNM_PREVIEW_FAILS       GetPreview fails, GetPicture works
 //   PNM_REFUSES             IsSupported answers 0
 //   PNM_PICTURE_FAILS       GetPicture and GetPreview fail
+//   PNM_FILTER_TEXT="..."   another extension filter, so that plug-ins claim the same extensions
+//   PNM_ALSO_PNG            ";*.png" added to the filter (a build definition cannot hold ";")
+//   PNM_DESCRIPTION="..."   another description, PNM_TYPE_NAME="..." another file-type name
 #include <windows.h>
 
 #include <cstdint>
@@ -15,6 +18,21 @@
 
 #ifndef PNM_VERSION_TEXT
 #define PNM_VERSION_TEXT "00IN"
+#endif
+
+#ifndef PNM_FILTER_TEXT
+#define PNM_FILTER_TEXT "*.pnm;*.pbm;*.pgm;*.ppm"
+#endif
+#ifdef PNM_ALSO_PNG
+#define PNM_FILTER PNM_FILTER_TEXT ";*.png"
+#else
+#define PNM_FILTER PNM_FILTER_TEXT
+#endif
+#ifndef PNM_DESCRIPTION
+#define PNM_DESCRIPTION "PNM test filter 1.0"
+#endif
+#ifndef PNM_TYPE_NAME
+#define PNM_TYPE_NAME "PNM images"
 #endif
 
 #define PNM_EXPORT extern "C" __declspec(dllexport)
@@ -252,8 +270,7 @@ int CopyText(const char* text, LPSTR buffer, int length) {
 } // namespace
 
 PNM_EXPORT int WINAPI GetPluginInfo(int number, LPSTR buffer, int length) {
-    static const char* const texts[] = {PNM_VERSION_TEXT, "PNM test filter 1.0", "*.pnm;*.pbm;*.pgm;*.ppm",
-                                        "PNM images"};
+    static const char* const texts[] = {PNM_VERSION_TEXT, PNM_DESCRIPTION, PNM_FILTER, PNM_TYPE_NAME};
     return number >= 0 && number < 4 ? CopyText(texts[number], buffer, length) : 0;
 }
 

@@ -1,0 +1,178 @@
+#include "plugins/plugin_priorities.h"
+
+#include "plugins/plugin_catalogue.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "settings/string_helpers.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace pelaconf {
+namespace {
+
+using Names = std::vector<std::string>;
+
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+void AddOnce(Names& names, const std::string& name) {
+    if (std::none_of(names.begin(), names.end(), [&](const std::string& listed) { return EqualNoCase(listed, name); })) {
+        names.push_back(name);
+    }
+}
+
+int NumericPriority(const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); }
+
+bool HasExtension(const std::string& entry, std::string_view extension) {
+    return EqualNoCase(GetEntryField(entry, 0), extension);
+}
+
+// Every plug-in once, in ascending order of file name.
+Names AllPluginNames(const Names& working) {
+    Names names;
+    for (const auto& entry : working) {
+        if (entry.find('\\') != std::string::npos) {
+            names.push_back(PluginFileName(entry));
+        }
+    }
+    MergeSortStringList(names);
+    Names once;
+    for (const auto& name : names) {
+        AddOnce(once, name);
+    }
+    return once;
+}
+
+// The plug-ins of one extension from priority 00 to 99; entries outside that range are not shown.
+Names PluginNamesOf(const Names& working, std::string_view extension) {
+    Names group;
+    std::copy_if(working.begin(), working.end(), std::back_inserter(group),
+                 [&](const std::string& entry) { return HasExtension(entry, extension); });
+    Names names;
+    for (int priority = 0; priority < kMaxPluginsPerExtension && !group.empty(); ++priority) {
+        std::erase_if(group, [&](const std::string& entry) {
+            if (NumericPriority(entry) != priority) {
+                return false;
+            }
+            if (entry.find('\\') != std::string::npos) {
+                AddOnce(names, PluginFileName(entry));
+            }
+            return true;
+        });
+    }
+    return names;
+}
+
+} // namespace
+
+std::string_view PriorityDialogHelpText() {
+    return "Susieプラグインの優先順位を設定して下さい。\n"
+           "\n"
+           "拡張子リストから拡張子を選択すると、その拡張子に対応した\n"
+           "SusieプラグインがSusieプラグインリストに表示されます。\n"
+           "Susieプラグインリストから優先順位を変更したいSusieプラグインを\n"
+           "選択し、矢印キーを押下して上下へ移動させて下さい。\n"
+           "リストの上にあるプラグインを優先的に使用します。\n";
+}
+
+std::string PluginFileName(std::string_view entryOrPath) {
+    const auto separator = entryOrPath.rfind('\\');
+    return std::string(separator == std::string_view::npos ? entryOrPath : entryOrPath.substr(separator + 1));
+}
+
+std::string PluginInformation(std::string_view fileTypeName, std::string_view description) {
+    return std::string(fileTypeName) + "\n" + std::string(description);
+}
+
+bool CatalogueChanged(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    return !std::equal(before.begin(), before.end(), after.begin(), after.end(),
+                       [](const std::string& a, const std::string& b) { return EqualNoCase(a, b); });
+}
+
+PluginPriorityEditor::PluginPriorityEditor(const SettingsRecord& record) : working_(record.pluginPriorityList) {
+    extensionItems_.push_back(kAllPluginsItem);
+    for (const auto& extension : record.extensionList) {
+        AddOnce(extensionItems_, "." + AsciiUpper(extension));
+    }
+}
+
+bool PluginPriorityEditor::SelectExtension(int index) {
+    if (index == currentExtension_ || index < 0 || index >= static_cast<int>(extensionItems_.size())) {
+        return false;
+    }
+    currentExtension_ = index;
+    pluginNames_ = index == 0 ? AllPluginNames(working_) : PluginNamesOf(working_, extensionItems_[index].substr(1));
+    return true;
+}
+
+int PluginPriorityEditor::MoveUp(int selected) { return selected > 0 ? Move(selected, selected - 1) : selected; }
+
+int PluginPriorityEditor::MoveDown(int selected) {
+    return selected >= 0 && selected + 1 < static_cast<int>(pluginNames_.size()) ? Move(selected, selected + 1)
+                                                                                  : selected;
+}
+
+int PluginPriorityEditor::Move(int from, int to) {
+    if (!CanMove() || from >= static_cast<int>(pluginNames_.size())) {
+        return from;
+    }
+    std::swap(pluginNames_[from], pluginNames_[to]);
+    const auto movedPath = PathOf(pluginNames_[to]);
+    const auto neighbourPath = PathOf(pluginNames_[from]);
+    if (movedPath && neighbourPath) {
+        SwapPriorities(extensionItems_[currentExtension_].substr(1), *movedPath, *neighbourPath);
+    }
+    return to;
+}
+
+std::optional<std::string> PluginPriorityEditor::PathOf(std::string_view fileName) const {
+    for (const auto& entry : working_) {
+        if (EqualNoCase(PluginFileName(entry), fileName)) {
+            return GetEntryField(entry, 2);
+        }
+    }
+    return std::nullopt;
+}
+
+// The two plug-ins exchange their priority numbers for the extension; no entry moves, so the list
+// stays grouped and ordered, and other extensions keep their order.
+void PluginPriorityEditor::SwapPriorities(std::string_view extension, const std::string& movedPath,
+                                          const std::string& neighbourPath) {
+    std::optional<size_t> moved;
+    std::optional<size_t> neighbour;
+    for (size_t i = 0; i < working_.size() && !(moved && neighbour); ++i) {
+        if (!HasExtension(working_[i], extension)) {
+            continue;
+        }
+        const std::string path = GetEntryField(working_[i], 2);
+        if (!moved && EqualNoCase(path, movedPath)) {
+            moved = i;
+        } else if (!neighbour && EqualNoCase(path, neighbourPath)) {
+            neighbour = i;
+        }
+    }
+    if (!moved || !neighbour) {
+        return;
+    }
+    const int movedPriority = NumericPriority(working_[*moved]);
+    const int neighbourPriority = NumericPriority(working_[*neighbour]);
+    const auto writable = [](int priority) { return priority >= 0 && priority < kMaxPluginsPerExtension; };
+    if (movedPriority == neighbourPriority || !writable(movedPriority) || !writable(neighbourPriority)) {
+        return;
+    }
+    const std::string lower = AsciiLower(extension);
+    working_[*neighbour] = lower + "." + FormatPriority(neighbourPriority) + "." + movedPath;
+    working_[*moved] = lower + "." + FormatPriority(movedPriority) + "." + neighbourPath;
+}
+
+void PluginPriorityEditor::Commit(SettingsRecord& record) const { record.pluginPriorityList = working_; }
+
+} // namespace pelaconf

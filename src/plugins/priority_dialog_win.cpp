@@ -1,0 +1,147 @@
+#include "plugins/priority_dialog_win.h"
+
+#include "platform/message_boxes.h"
+#include "resource.h"
+#include "settings/settings_record.h"
+#include "ui/controls.h"
+#include "win/wide_text.h"
+
+#include <commctrl.h>
+
+namespace pelaconf {
+
+PriorityDialog::PriorityDialog(SettingsRecord& record, MessageBoxes& messages)
+    : Dialog(IDD_PRIORITY), record_(record), messages_(messages), editor_(record) {}
+
+bool PriorityDialog::OnInit() {
+    SetButtonIcon(IDC_PRIORITY_UP, IDI_PRIORITY_UP);
+    SetButtonIcon(IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN);
+    SetItemText(Window(), IDC_HELP_TEXT, PriorityDialogHelpText());
+    std::vector<ListBoxEntry> items;
+    for (const auto& item : editor_.ExtensionItems()) {
+        items.push_back({item, static_cast<int>(items.size())});
+    }
+    FillListBox(Window(), IDC_PRIORITY_EXTENSIONS, items);
+    AddTooltips();
+    SendDlgItemMessageW(Window(), IDC_PRIORITY_EXTENSIONS, LB_SETCURSEL, 0, 0);
+    ShowSelectedExtension();
+    return true;
+}
+
+void PriorityDialog::SetButtonIcon(int buttonId, int iconId) {
+    const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 16, 16, LR_SHARED);
+    SendDlgItemMessageW(Window(), buttonId, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
+// The tooltip asks for its text when it is shown (OnNotify); it goes with the dialog it belongs to.
+void PriorityDialog::AddTooltips() {
+    const HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr,
+                                         GetModuleHandleW(nullptr), nullptr);
+    for (const int id : {IDC_PRIORITY_UP, IDC_PRIORITY_DOWN}) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = Window();
+        tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+bool PriorityDialog::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_PRIORITY_EXTENSIONS && notifyCode == LBN_SELCHANGE) {
+        ShowSelectedExtension();
+        return true;
+    }
+    if (id == IDC_PRIORITY_PLUGINS && notifyCode == LBN_SELCHANGE) {
+        ShowSelectedPlugin();
+        return true;
+    }
+    if ((id == IDC_PRIORITY_UP || id == IDC_PRIORITY_DOWN) && notifyCode == BN_CLICKED) {
+        MoveSelectedPlugin(id == IDC_PRIORITY_UP);
+        return true;
+    }
+    return Dialog::OnCommand(id, notifyCode, control);
+}
+
+std::optional<LRESULT> PriorityDialog::OnNotify(const NMHDR& header) {
+    if (header.code != TTN_GETDISPINFOW) {
+        return std::nullopt;
+    }
+    auto& request = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+    if ((request.uFlags & TTF_IDISHWND) == 0) {
+        return std::nullopt;
+    }
+    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(header.idFrom));
+    if (id != IDC_PRIORITY_UP && id != IDC_PRIORITY_DOWN) {
+        return std::nullopt;
+    }
+    const std::wstring text = Utf8ToWide(id == IDC_PRIORITY_UP ? kMoveUpTooltip : kMoveDownTooltip);
+    lstrcpynW(request.szText, text.c_str(), static_cast<int>(std::size(request.szText)));
+    request.lpszText = request.szText;
+    return 0;
+}
+
+void PriorityDialog::ShowSelectedExtension() {
+    const LRESULT selected = SendDlgItemMessageW(Window(), IDC_PRIORITY_EXTENSIONS, LB_GETCURSEL, 0, 0);
+    if (!editor_.SelectExtension(static_cast<int>(selected))) {
+        return;
+    }
+    ShowPlugins(-1);
+    SetItemText(Window(), IDC_PRIORITY_INFORMATION, "");
+    EnableItem(Window(), IDC_PRIORITY_UP, editor_.CanMove());
+    EnableItem(Window(), IDC_PRIORITY_DOWN, editor_.CanMove());
+}
+
+void PriorityDialog::ShowPlugins(int selected) {
+    std::vector<ListBoxEntry> items;
+    for (const auto& name : editor_.PluginNames()) {
+        items.push_back({name, static_cast<int>(items.size())});
+    }
+    FillListBox(Window(), IDC_PRIORITY_PLUGINS, items);
+    SendDlgItemMessageW(Window(), IDC_PRIORITY_PLUGINS, LB_SETCURSEL, selected, 0);
+}
+
+// Loads the selected plug-in and shows what it says of itself; it stays loaded until the next
+// selection or the end of the dialog.
+void PriorityDialog::ShowSelectedPlugin() {
+    const auto selected = GetSelectedListBoxValue(Window(), IDC_PRIORITY_PLUGINS);
+    if (!selected) {
+        return;
+    }
+    const auto path = editor_.PathOf(editor_.PluginNames()[*selected]);
+    if (!path) {
+        messages_.Show(kPluginNotFoundMessage, MessageKind::Error);
+        return;
+    }
+    plugin_.FreePlugin();
+    if (plugin_.LoadPlugin(*path) != 1) {
+        messages_.Show(kPluginLoadFailedMessage, MessageKind::Error);
+        return;
+    }
+    PluginDescription description;
+    if (plugin_.QueryPlugin(description) != kQueryImportFilter) {
+        messages_.Show(kPluginNotUsableMessage, MessageKind::Error);
+        return;
+    }
+    SetItemText(Window(), IDC_PRIORITY_INFORMATION, PluginInformation(description.fileTypeName, description.description));
+}
+
+void PriorityDialog::MoveSelectedPlugin(bool up) {
+    const auto selected = GetSelectedListBoxValue(Window(), IDC_PRIORITY_PLUGINS);
+    if (!selected) {
+        return;
+    }
+    const int now = up ? editor_.MoveUp(*selected) : editor_.MoveDown(*selected);
+    if (now != *selected) {
+        ShowPlugins(now);
+    }
+}
+
+void PriorityDialog::OnOk() {
+    editor_.Commit(record_);
+    End(IDOK);
+}
+
+} // namespace pelaconf

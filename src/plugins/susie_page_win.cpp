@@ -1,0 +1,122 @@
+#include "plugins/susie_page_win.h"
+
+#include "platform/message_boxes.h"
+#include "plugins/priority_dialog_win.h"
+#include "ui/folder_browser.h"
+
+#include <shlobj.h>
+
+namespace pelaconf {
+
+SusiePage::SusiePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages,
+                     const Registry& registry, PluginProbe& plugins)
+    : ModelPage(IDD_SUSIE, record, SusiePageHelpText()), record_(record), files_(files), messages_(messages),
+      registry_(registry), plugins_(plugins) {}
+
+void SusiePage::ShowModel() {
+    ShowFolder();
+    SetCheckBox(Window(), IDC_SUSIE_USE, model_.useSusie);
+    FollowUseBox();
+}
+
+// Any change of the folder text marks the page, also the page's own loading: a stored folder is
+// offered for saving again.
+void SusiePage::ShowFolder() {
+    if (GetItemText(Window(), IDC_SUSIE_FOLDER) != model_.folder) {
+        SetItemText(Window(), IDC_SUSIE_FOLDER, model_.folder);
+        SetModified(1);
+    }
+}
+
+void SusiePage::ReadControls() {
+    model_.folder = GetItemText(Window(), IDC_SUSIE_FOLDER);
+    model_.useSusie = GetCheckBox(Window(), IDC_SUSIE_USE);
+}
+
+bool SusiePage::ModelIsValid() { return model_.Validate(record_, files_, messages_); }
+
+void SusiePage::FollowUseBox() {
+    const bool used = GetCheckBox(Window(), IDC_SUSIE_USE) == 1;
+    for (const int id : {IDC_SUSIE_FOLDER, IDC_SUSIE_INSTALL_FOLDER, IDC_SUSIE_BROWSE, IDC_SUSIE_PRIORITIES,
+                         IDC_SUSIE_REFRESH}) {
+        EnableItem(Window(), id, used);
+    }
+}
+
+bool SusiePage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_SUSIE_FOLDER && notifyCode == EN_CHANGE) {
+        SetModified(1);
+        return true;
+    }
+    if (notifyCode != BN_CLICKED) {
+        return ModelPage::OnCommand(id, notifyCode, control);
+    }
+    switch (id) {
+    case IDC_SUSIE_USE:
+        SetModified(1);
+        FollowUseBox();
+        return true;
+    case IDC_SUSIE_INSTALL_FOLDER:
+        TakeSusieFolder();
+        return true;
+    case IDC_SUSIE_BROWSE:
+        BrowseForFolder();
+        return true;
+    case IDC_SUSIE_PRIORITIES:
+        RunPriorityDialog();
+        return true;
+    case IDC_SUSIE_REFRESH:
+        Refresh();
+        return true;
+    default:
+        return ModelPage::OnCommand(id, notifyCode, control);
+    }
+}
+
+std::optional<INT_PTR> SusiePage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+        FollowUseBox();
+    }
+    return std::nullopt;
+}
+
+void SusiePage::TakeSusieFolder() {
+    ReadControls();
+    if (model_.TakeSusieFolder(record_, registry_, messages_) != LookupOutcome::Changed) {
+        return;
+    }
+    SetModified(1);
+    ShowFolder();
+    if (messages_.Show(kSusieLookupDoneQuestion, MessageKind::Question) == MessageAnswer::Yes) {
+        Refresh();
+    }
+}
+
+void SusiePage::BrowseForFolder() {
+    ReadControls();
+    const FolderChoice choice =
+        pelaconf::BrowseForFolder(Window(), kSusieFolderBrowserTitle, model_.folder, BIF_DONTGOBELOWDOMAIN);
+    if (choice.result == FolderBrowserResult::Unavailable) {
+        messages_.Show(kSusieFolderBrowserFailedMessage, MessageKind::Error);
+    } else if (choice.result == FolderBrowserResult::Chosen && model_.ChooseFolder(choice.path)) {
+        ShowFolder();
+    }
+}
+
+// The dialog is owned by the window the page sits in: the settings window or the wizard.
+void SusiePage::RunPriorityDialog() {
+    PriorityDialog dialog(record_, messages_);
+    if (dialog.RunModal(GetAncestor(Window(), GA_ROOT)) == IDOK) {
+        SetModified(1);
+    }
+}
+
+void SusiePage::Refresh() {
+    ReadControls();
+    if (model_.Refresh(record_, files_, plugins_, messages_) == RefreshOutcome::Changed) {
+        SetModified(1);
+        RunPriorityDialog();
+    }
+}
+
+} // namespace pelaconf
