@@ -128,5 +128,34 @@ TEST_F(FirstRunWizardTest, CancellingAsksFirstAndLeavesTheWindowWithItsOwnValues
     EXPECT_EQ(folder.Read("Pelavine.ini").value_or("").find("[SPI]="), std::string::npos);
 }
 
+// A refresh on the wizard's Susie step changes the plug-in catalogue at once; cancelling the
+// wizard empties it again, so that OK in the window writes no plug-in line.
+TEST_F(FirstRunWizardTest, CancellingAfterARefreshLeavesNoPluginLines) {
+    folder.MakeFolder("Susie");
+    ASSERT_TRUE(CopyFileW((BuildFolder() + L"\\test-plugins\\pnm.spi").c_str(), folder.PathOf("Susie\\pnm.spi").c_str(),
+                          FALSE));
+    StartFirstRun();
+    for (const int templateId : {IDD_WALLPAPER_FOLDER, IDD_STARTUP, IDD_DISPLAY_ORDER, IDD_DISPLAY_POSITION,
+                                 IDD_WIZARD_MESSAGE, IDD_SUSIE}) {
+        NextShows(templateId);
+    }
+    const RemoteWindow susiePage = wizard->Child(IDD_SUSIE);
+    susiePage.Click(IDC_SUSIE_USE);
+    ASSERT_TRUE(WaitUntil([&] { return susiePage.IsItemEnabled(IDC_SUSIE_REFRESH); }));
+    susiePage.SetItemText(IDC_SUSIE_FOLDER, WideToUtf8(folder.PathOf("Susie")));
+    susiePage.Click(IDC_SUSIE_REFRESH);
+    ASSERT_TRUE(pelaconf->Answer("Susieプラグイン情報の変更を検出しました。", IDOK));
+    const auto priorities = pelaconf->WaitForWindowTitled("Susieプラグイン優先順位設定");
+    ASSERT_TRUE(priorities) << "the refresh opens the priority dialog";
+    priorities->Click(IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !priorities->Exists(); }));
+
+    wizard->PressKey(IDC_WIZARD_NEXT, VK_ESCAPE);
+    ASSERT_TRUE(pelaconf->Answer(expected::kWizardCancelQuestion, IDYES));
+    ASSERT_TRUE(WaitUntil([&] { return !wizard->Exists(); }));
+    SaveWithOk();
+    EXPECT_EQ(folder.Read("Pelavine.ini").value_or("").find("[SPI]="), std::string::npos);
+}
+
 } // namespace
 } // namespace pelaconf::driver
