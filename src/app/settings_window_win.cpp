@@ -33,8 +33,10 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label) {
 
 } // namespace
 
-SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows)
-    : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), fadeThread_(fade_, layeredWindows),
+SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
+                               const WallpaperServices* wallpaper)
+    : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), wallpaper_(wallpaper),
+      fadeThread_(fade_, layeredWindows),
       model_(services, fade_, *this) {}
 
 SettingsWindow::~SettingsWindow() { fadeThread_.Stop(); }
@@ -64,8 +66,12 @@ bool SettingsWindow::OnInit() {
 }
 
 void SettingsWindow::CreatePages() {
+    const auto findPage = [this](int templateId) -> PageDialog* {
+        const int index = PageIndexOf(templateId);
+        return index >= 0 && index < static_cast<int>(pages_.size()) ? pages_[index].dialog.get() : nullptr;
+    };
     const PageContext context{services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); },
-                              &layeredWindows_};
+                              &layeredWindows_, wallpaper_, findPage};
     for (const PageRow& row : PageTable()) {
         pages_.push_back(row.create(context, row.templateId));
         pages_.back().dialog->CreateChild(Window());
