@@ -4,6 +4,8 @@
 #include "platform/file_system.h"
 #include "settings/string_helpers.h"
 
+#include <algorithm>
+
 namespace pelaconf {
 namespace {
 
@@ -109,6 +111,8 @@ std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const Se
             listed.push_back({entry.name, false, image, false});
         }
     }
+    std::stable_sort(listed.begin(), listed.end(),
+                     [](const BrowserEntry& a, const BrowserEntry& b) { return CompareNoCase(a.name, b.name) < 0; });
     return listed;
 }
 

@@ -103,9 +103,10 @@ struct BrowserEntry {
     bool expandable = false;  // a folder with something to list inside
 };
 
-// The entries of the folder (its path ends with "\") that the tree lists, in the order the file
-// system gives them: folders other than "RECYCLED" and files of a supported type, never "." and
-// ".." nor entries with the system attribute.
+// The entries of the folder (its path ends with "\") that the tree lists, folders and files
+// together sorted by name without case as the Japanese code page compares: folders other than
+// "RECYCLED" and files of a supported type, never "." and ".." nor entries with the system
+// attribute.
 std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const SettingsRecord& settings,
                                                const std::string& folder);
 

@@ -85,9 +85,33 @@ ItemFacts FactsOf(HWND tree, HTREEITEM handle) {
     return {{WideToUtf8(text), item.iImage, static_cast<int>(item.lParam)}, item.iSelectedImage};
 }
 
+// Turns the tree's drawing off while it lives: a folder of thousands of entries is filled or
+// emptied once, not drawn again for every item.
+class FrozenTree {
+public:
+    explicit FrozenTree(HWND tree) : tree_(tree) { SendMessageW(tree_, WM_SETREDRAW, FALSE, 0); }
+    ~FrozenTree() {
+        SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(tree_, nullptr, TRUE);
+    }
+    FrozenTree(const FrozenTree&) = delete;
+    FrozenTree& operator=(const FrozenTree&) = delete;
+
+private:
+    HWND tree_;
+};
+
+// From the last child to the first: a tree lays out again what follows a deleted item, and after
+// the last child little does.
 void DeleteChildren(HWND tree, HTREEITEM item) {
-    while (HTREEITEM child = Relative(tree, item, TVGN_CHILD)) {
-        TreeView_DeleteItem(tree, child);
+    HTREEITEM last = nullptr;
+    for (HTREEITEM child = Relative(tree, item, TVGN_CHILD); child != nullptr; child = Relative(tree, child, TVGN_NEXT)) {
+        last = child;
+    }
+    while (last != nullptr) {
+        HTREEITEM previous = Relative(tree, last, TVGN_PREVIOUS);
+        TreeView_DeleteItem(tree, last);
+        last = previous;
     }
 }
 
@@ -208,6 +232,7 @@ void WallpaperBrowserPage::Collapse(HTREEITEM item) {
     if (LiesBelow(Tree(), TreeView_GetSelection(Tree()), item)) {
         TreeView_SelectItem(Tree(), item);
     }
+    const FrozenTree frozen(Tree());
     DeleteChildren(Tree(), item);
     AddPlaceholder(Tree(), item);
 }
@@ -242,6 +267,7 @@ bool WallpaperBrowserPage::Expand(HTREEITEM item) {
 }
 
 void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries) {
+    const FrozenTree frozen(Tree());
     for (const BrowserEntry& entry : entries) {
         const int selectedImage = entry.isFolder ? kImageFolderSelected : entry.image;
         HTREEITEM added = InsertItem(Tree(), item, entry.name, entry.image, selectedImage);
@@ -249,7 +275,6 @@ void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserE
             AddPlaceholder(Tree(), added);
         }
     }
-    TreeView_SortChildren(Tree(), item, FALSE);
 }
 
 void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {

@@ -87,21 +87,21 @@ protected:
     SettingsRecord record;
 };
 
-TEST_F(BrowserListing, FoldersAndSupportedImagesWithTheirImagesInTheFileSystemsOrder) {
+TEST_F(BrowserListing, FoldersAndSupportedImagesWithTheirImagesSortedByNameWithoutCase) {
     files.listings["D:\\Walls\\*"] = {{".", true},           {"..", true},        {"photo.JPEG", false},
                                       {"notes.txt", false},  {"sub", true},       {"a.BMP", false},
                                       {"recycled", true},    {"System Volume", true, true},
                                       {"pagefile.bmp", false, true}, {"noext", false}};
     const std::vector<BrowserEntry> listed = List();
     ASSERT_EQ(listed.size(), 3u);
-    EXPECT_EQ(listed[0].name, "photo.JPEG");
-    EXPECT_EQ(listed[0].image, kImageOtherFile);
+    EXPECT_EQ(listed[0].name, "a.BMP");
+    EXPECT_EQ(listed[0].image, kImageBmpFile);
     EXPECT_FALSE(listed[0].isFolder);
-    EXPECT_EQ(listed[1].name, "sub");
-    EXPECT_EQ(listed[1].image, kImageFolder);
-    EXPECT_TRUE(listed[1].isFolder);
-    EXPECT_EQ(listed[2].name, "a.BMP");
-    EXPECT_EQ(listed[2].image, kImageBmpFile);
+    EXPECT_EQ(listed[1].name, "photo.JPEG");
+    EXPECT_EQ(listed[1].image, kImageOtherFile);
+    EXPECT_EQ(listed[2].name, "sub");
+    EXPECT_EQ(listed[2].image, kImageFolder);
+    EXPECT_TRUE(listed[2].isFolder);
 }
 
 TEST_F(BrowserListing, AFolderIsExpandableWhenItHoldsAFolderOrAnImage) {
@@ -111,10 +111,14 @@ TEST_F(BrowserListing, AFolderIsExpandableWhenItHoldsAFolderOrAnImage) {
     files.listings["D:\\Walls\\pictures\\*"] = {{"a.txt", false}, {"b.png", false}};
     const std::vector<BrowserEntry> listed = List();
     ASSERT_EQ(listed.size(), 4u);
+    EXPECT_EQ(listed[0].name, "empty");
     EXPECT_FALSE(listed[0].expandable);
-    EXPECT_FALSE(listed[1].expandable);
+    EXPECT_EQ(listed[1].name, "nested");
+    EXPECT_TRUE(listed[1].expandable);
+    EXPECT_EQ(listed[2].name, "pictures");
     EXPECT_TRUE(listed[2].expandable);
-    EXPECT_TRUE(listed[3].expandable);
+    EXPECT_EQ(listed[3].name, "texts");
+    EXPECT_FALSE(listed[3].expandable);
 }
 
 TEST_F(BrowserListing, PlugInTypesCountOnlyWhilePlugInsAreInUse) {
