@@ -44,6 +44,28 @@ bool ShowPage(const RemoteWindow& window, int templateId) {
     return true;
 }
 
+// A small landscape to preview in the browser: a sky that lightens towards a green hill.
+std::string SampleImage() {
+    Picture picture{160, 120, std::vector<uint32_t>(160 * 120)};
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const bool hill = y > 80 + (x - 80) * (x - 80) / 200;
+            const uint32_t sky = 0xFF000000u | (uint32_t(90 + y) << 16) | (uint32_t(150 + y / 2) << 8) | 230u;
+            picture.bgra[y * picture.width + x] = hill ? 0xFF3C9632u : sky;
+        }
+    }
+    return EncodeBmp24(picture);
+}
+
+// On the browser page: opens the wallpaper folder and selects the sample image, so that the
+// picture shows a preview.
+bool PreviewSample(const RemoteWindow& window) {
+    const RemoteWindow page = window.Child(IDD_WALLPAPER_BROWSER);
+    return page.ExpandTreeItem(IDC_BROWSER_TREE, "壁紙フォルダ") && WaitUntil([&] {
+               return page.SelectTreeItem(IDC_BROWSER_TREE, "sample.bmp");
+           }) && WaitUntil([&] { return page.ItemText(IDC_BROWSER_PATH).ends_with("sample.bmp"); });
+}
+
 } // namespace
 
 std::vector<int> TemplatesToRender(int argc, wchar_t** argv) {
@@ -66,6 +88,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const InstallFolder folder("screenshots");
     folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n");
+    folder.Write("sample.bmp", SampleImage());
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     if (!window) {
@@ -74,7 +97,8 @@ int wmain(int argc, wchar_t** argv) {
     SetForegroundWindow(window->Handle());
     for (const int templateId : TemplatesToRender(argc, argv)) {
         const std::wstring name = L"\\page-" + std::to_wstring(templateId) + L".bmp";
-        if (!ShowPage(*window, templateId) ||
+        if (!ShowPage(*window, templateId) || (templateId == IDD_WALLPAPER_BROWSER && !PreviewSample(*window)) ||
+            !ShowPage(*window, templateId) ||
             !WriteFile(std::wstring(argv[1]) + name, EncodeBmp24(CaptureScreen(window->Handle())))) {
             fwprintf(stderr, L"cannot render page %d\n", templateId);
             return 1;
