@@ -26,16 +26,6 @@ constexpr int kFolderImage = 5;
 
 std::string Bmp(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
 
-std::wstring DesktopValue(const wchar_t* name) {
-    wchar_t text[64] = {};
-    DWORD size = sizeof text;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", name, RRF_RT_REG_SZ, nullptr, text, &size) !=
-        ERROR_SUCCESS) {
-        return L"<missing>";
-    }
-    return text;
-}
-
 class WallpaperBrowserTest : public SettingsWindowFixture {
 protected:
     // Starts with the folder "walls" of the install folder as the wallpaper folder.
