@@ -14,17 +14,21 @@ constexpr size_t kSystemPathUnits = 260; // MAX_PATH, the terminating zero inclu
 
 bool IsDotEntry(std::string_view name) { return name == "." || name == ".."; }
 
-// The part a top-level item adds to the path: a drive or one of the special folders.
+// The part a top-level item adds to the path: a drive or one of the special folders. A special
+// folder that is not known (an empty wallpaper folder field) gives none, rather than the root of
+// the current drive that "\" would name.
 std::optional<std::string> TopLevelPart(const BrowserItem& item, const SpecialFolders& folders) {
     if (item.driveNumber >= 1 && item.driveNumber <= 26) {
         return std::string(1, kDriveLetters[item.driveNumber]) + ":";
     }
-    switch (item.image) {
-    case kImageFolder: return folders.wallpaper;
-    case kImageDesktop: return folders.desktop;
-    case kImageDocuments: return folders.documents;
-    default: return std::nullopt;
+    const std::string* folder = item.image == kImageFolder      ? &folders.wallpaper
+                                : item.image == kImageDesktop   ? &folders.desktop
+                                : item.image == kImageDocuments ? &folders.documents
+                                                                : nullptr;
+    if (folder == nullptr || folder->empty()) {
+        return std::nullopt;
     }
+    return *folder;
 }
 
 bool IsSupportedFile(const SettingsRecord& settings, std::string_view name) {

@@ -41,6 +41,9 @@ TEST(BrowserItemPath, TopLevelItemsWithoutADriveStandForTheSpecialFoldersByTheir
     EXPECT_EQ(Path({Named("ローカルコンピュータ", kImageRoot)}, PathUse::Selecting), std::nullopt);
     EXPECT_EQ(Path({Named("what", kImageOtherFile), Named("a")}, PathUse::Expanding), std::nullopt);
     EXPECT_EQ(Path({}, PathUse::Selecting), std::nullopt);
+    EXPECT_EQ(ItemPath(std::vector<BrowserItem>{Named("壁紙フォルダ", kImageFolder)}, SpecialFolders{}, PathUse::Expanding),
+              std::nullopt)
+        << "an empty wallpaper folder field names no folder";
 }
 
 TEST(BrowserItemPath, DrivesAndTheirTypes) {
