@@ -201,12 +201,15 @@ std::optional<std::string> WallpaperBrowserPage::PathOf(HTREEITEM item, PathUse 
         }
         fromTop.insert(fromTop.begin(), FactsOf(Tree(), step).item);
     }
-    const auto path = ItemPath(fromTop, folders_, use);
-    if (path && !PathFitsSystem(*path + (use == PathUse::Expanding ? "*" : ""))) {
-        services_.messages.Show(*path + kPathTooLongSuffix, MessageKind::Warning);
-        return std::nullopt;
+    return ItemPath(fromTop, folders_, use);
+}
+
+bool WallpaperBrowserPage::FitsSystem(const std::string& path, std::string_view opened) {
+    if (PathFitsSystem(path + std::string(opened))) {
+        return true;
     }
-    return path;
+    services_.messages.Show(path + kPathTooLongSuffix, MessageKind::Warning);
+    return false;
 }
 
 bool WallpaperBrowserPage::OnItemExpanding(const NMTREEVIEWW& change) {
@@ -239,7 +242,7 @@ void WallpaperBrowserPage::Collapse(HTREEITEM item) {
 
 bool WallpaperBrowserPage::Expand(HTREEITEM item) {
     const auto path = PathOf(item, PathUse::Expanding);
-    if (!path) {
+    if (!path || !FitsSystem(*path, "*")) {
         return true;
     }
     const bool topLevel = Relative(Tree(), item, TVGN_PARENT) == TreeView_GetRoot(Tree());
@@ -299,7 +302,9 @@ void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
     ShowSelectedPath(*path);
     const ItemFacts facts = FactsOf(Tree(), item);
     if (IsFileItem(facts.item.image, facts.selectedImage)) {
-        Preview(*path);
+        if (FitsSystem(*path, "")) {
+            Preview(*path);
+        }
     } else {
         preview_.ReleaseImage();
     }

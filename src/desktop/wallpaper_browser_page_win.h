@@ -67,8 +67,10 @@ private:
     HWND Tree() const { return Item(IDC_BROWSER_TREE); }
     void BuildTree();
     void AddDrives(HTREEITEM root);
-    // The item's path, or nothing (after a message when it is too long for the system).
     std::optional<std::string> PathOf(HTREEITEM item, PathUse use);
+    // Whether the system can open the path with `opened` appended; if not, tells the user, since
+    // a path cut to fit would name another file.
+    bool FitsSystem(const std::string& path, std::string_view opened);
     // True cancels the change.
     bool OnItemExpanding(const NMTREEVIEWW& change);
     bool Expand(HTREEITEM item);

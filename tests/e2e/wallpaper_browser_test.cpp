@@ -94,6 +94,20 @@ TEST_F(WallpaperBrowserTest, AFolderOfTextFilesCannotBeOpenedAndTheUnsavedFolder
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
+TEST_F(WallpaperBrowserTest, AFolderPathTooLongForTheSystemIsRefusedWholeNotCut) {
+    // A folder the system reaches only by its long form, named in the settings.
+    const std::string longPath = FolderPath() + "\\" + std::string(120, 'a') + "\\" + std::string(120, 'b');
+    ASSERT_TRUE(CreateDirectoryW(Utf8ToWide("\\\\?\\" + FolderPath() + "\\" + std::string(120, 'a')).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(Utf8ToWide("\\\\?\\" + longPath).c_str(), nullptr));
+    Start("[Wall_Dir_Path]=" + longPath + "\r\n");
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+
+    ASSERT_TRUE(Browser().ExpandTreeItem(IDC_BROWSER_TREE, kWallpaperFolderItem));
+    ASSERT_TRUE(pelaconf->Answer(longPath + "\\\nパスが長すぎるため開けません。", IDOK));
+    EXPECT_EQ(Children(kWallpaperFolderItem), std::vector<std::string>{"dummy"});
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
 TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDisplayPosition) {
     folder.MakeFolder("walls");
     folder.Write("walls\\wide.bmp", Bmp(1920, 1080));
@@ -113,6 +127,9 @@ TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDispl
         saved = folder.Read("Wallpaper.bmp");
         return saved && ReadBmpHeader(*saved).error == BmpError::None;
     }));
+    // The wait window stays up until the whole change is done; nothing else may be shown.
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf->MessageBoxes().empty(); }))
+        << "the wait window or a message stayed open";
     const BmpHeader header = ReadBmpHeader(*saved).header;
     // Stretched and fitted: the wide image keeps its proportions at the screen's width.
     EXPECT_EQ(header.width, 1024);
@@ -120,7 +137,6 @@ TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDispl
     EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"0");
     EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"0");
     EXPECT_TRUE(Unchanged()) << "applying from the browser saves no settings";
-    EXPECT_TRUE(pelaconf->MessageBoxes().empty());
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
