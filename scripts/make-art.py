@@ -133,3 +133,87 @@ def write_arrow_icon(path, up, sizes=(16, 32)):
 
 write_arrow_icon(RES / "PriorityUp.ico", up=True)
 write_arrow_icon(RES / "PriorityDown.ico", up=False)
+
+
+def write_tree_images():
+    """The browser tree's 16 x 16 pictures, drawn on magenta, the colour the image list masks."""
+    magenta = (255, 0, 255, 255)
+
+    def canvas():
+        return [[magenta] * 16 for _ in range(16)]
+
+    def box(rows, left, top, right, bottom, fill, edge=(40, 40, 40, 255)):
+        for y in range(top, bottom + 1):
+            for x in range(left, right + 1):
+                on_edge = y in (top, bottom) or x in (left, right)
+                rows[y][x] = edge if on_edge and edge else fill
+
+    def folder(open_):
+        rows = canvas()
+        box(rows, 1, 3, 6, 5, (60, 200, 250, 255), (20, 110, 160, 255))  # tab
+        box(rows, 1, 4, 14, 13, (80, 210, 255, 255), (20, 110, 160, 255))
+        if open_:
+            box(rows, 3, 7, 15, 13, (140, 235, 255, 255), (20, 110, 160, 255))
+        return rows
+
+    def drive(colour, slot):
+        rows = canvas()
+        box(rows, 1, 6, 14, 11, (200, 200, 200, 255))
+        box(rows, 3, 8, 8, 9, slot, None)
+        rows[9][12] = colour
+        rows[8][12] = colour
+        return rows
+
+    def disc():
+        rows = canvas()
+        for y in range(16):
+            for x in range(16):
+                d = (x - 7.5) ** 2 + (y - 7.5) ** 2
+                if d < 49:
+                    rows[y][x] = (230, 220, 200, 255) if d > 4 else (60, 60, 60, 255)
+                if 42 <= d < 49:
+                    rows[y][x] = (120, 120, 120, 255)
+        return rows
+
+    def screen(stand=True):
+        rows = canvas()
+        box(rows, 1, 2, 14, 11, (200, 130, 40, 255))
+        if stand:
+            box(rows, 5, 12, 10, 13, (120, 120, 120, 255), None)
+        return rows
+
+    def page(picture, bmp):
+        rows = canvas()
+        box(rows, 3, 1, 12, 14, (255, 255, 255, 255), (90, 90, 90, 255))
+        for y, x in ((5 + i, 5 + j) for i in range(6) for j in range(6)):
+            rows[y][x] = picture if (x + y) % 2 == 0 or bmp else (60, 160, 60, 255)
+        return rows
+
+    def documents():
+        rows = folder(False)
+        box(rows, 5, 6, 10, 11, (255, 255, 255, 255), (90, 90, 90, 255))
+        return rows
+
+    def computer():
+        rows = screen(stand=False)
+        box(rows, 2, 12, 13, 14, (190, 190, 190, 255))
+        return rows
+
+    pictures = {
+        "TreeRemovable.bmp": drive((40, 40, 200, 255), (60, 60, 60, 255)),
+        "TreeCdRom.bmp": disc(),
+        "TreeFolder.bmp": folder(False),
+        "TreeDesktop.bmp": screen(),
+        "TreeFixed.bmp": drive((40, 200, 40, 255), (150, 150, 150, 255)),
+        "TreeRoot.bmp": computer(),
+        "TreeDocuments.bmp": documents(),
+        "TreeFolderOpen.bmp": folder(True),
+        "TreeImageFile.bmp": page((230, 150, 60, 255), False),
+        "TreeBmpFile.bmp": page((200, 90, 40, 255), True),
+    }
+    for name, rows in pictures.items():
+        image = dib(rows, 24, False)
+        (RES / name).write_bytes(struct.pack("<2sIHHI", b"BM", 14 + len(image), 0, 0, 54) + image)
+
+
+write_tree_images()

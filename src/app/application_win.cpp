@@ -53,7 +53,9 @@ void Application::RunSettingsMode(int fileState) {
         }
         return;
     }
-    SettingsWindow window({record_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_);
+    Win32Desktop desktop;
+    const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop};
+    SettingsWindow window({record_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_, &wallpaper);
     window.SetFirstRun(fileState == kSettingsMissing);
     window.RunModal(nullptr);
 }

@@ -1,5 +1,6 @@
 #include "app/page_table_win.h"
 
+#include "app/browser_neighbours_win.h"
 #include "app/layered_window_library_win.h"
 #include "app/overview_page_win.h"
 #include "desktop/desktop_icon_page_win.h"
@@ -68,7 +69,12 @@ constexpr PageRow kPages[] = {
          const bool layered = c.layeredWindows != nullptr && c.layeredWindows->Available();
          return MakePage<OtherSettingsPage>(c.services.record, layered);
      }},
-    {"壁紙変更", kTopLevel, IDD_WALLPAPER_BROWSER, kNotValidated, NotBuiltYet},
+    {"壁紙変更", kTopLevel, IDD_WALLPAPER_BROWSER, kNotValidated,
+     [](const PageContext& c, int) {
+         const auto& s = c.services;
+         return MakePage<WallpaperBrowserPage>(BrowserServices{s.record, s.files, s.messages, s.processes, c.wallpaper},
+                                               std::make_unique<SettingsWindowNeighbours>(c.findPage));
+     }},
     {"バージョン", kTopLevel, IDD_VERSION, kNotValidated,
      [](const PageContext& c, int) { return MakePage<VersionPage>(c.services.messages); }},
 };

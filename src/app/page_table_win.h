@@ -18,6 +18,7 @@
 namespace pelaconf {
 
 class LayeredWindowLibrary;
+struct WallpaperServices;
 
 // What a page may use when it is made.
 struct PageContext {
@@ -26,6 +27,10 @@ struct PageContext {
     std::function<void(int templateId)> selectCategory;
     // Layered windows (translucency); null when the system has none.
     const LayeredWindowLibrary* layeredWindows = nullptr;
+    // Applying a wallpaper with the program's image work object; null where pages cannot.
+    const WallpaperServices* wallpaper = nullptr;
+    // The settings window's page made from the template; null before it is made.
+    std::function<PageDialog*(int templateId)> findPage;
 };
 
 // A made page: its dialog, and the same object as a settings page when it holds settings.

@@ -34,8 +34,10 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label) {
 
 } // namespace
 
-SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows)
-    : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), fadeThread_(fade_, layeredWindows),
+SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
+                               const WallpaperServices* wallpaper)
+    : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), wallpaper_(wallpaper),
+      fadeThread_(fade_, layeredWindows),
       model_(services, fade_, *this) {}
 
 SettingsWindow::~SettingsWindow() { fadeThread_.Stop(); }
@@ -65,7 +67,12 @@ bool SettingsWindow::OnInit() {
 }
 
 PageContext SettingsWindow::MakePageContext() {
-    return {services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); }, &layeredWindows_};
+    const auto findPage = [this](int templateId) -> PageDialog* {
+        const int index = PageIndexOf(templateId);
+        return index >= 0 && index < static_cast<int>(pages_.size()) ? pages_[index].dialog.get() : nullptr;
+    };
+    return {services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); }, &layeredWindows_,
+            wallpaper_, findPage};
 }
 
 void SettingsWindow::CreatePages() {

@@ -17,10 +17,13 @@
 namespace pelaconf {
 
 class LayeredWindowLibrary;
+struct WallpaperServices;
 
 class SettingsWindow : public Dialog, private SettingsWindowHost {
 public:
-    SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows);
+    // wallpaper: what the browser page applies a wallpaper with; null leaves its button without effect.
+    SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
+                   const WallpaperServices* wallpaper = nullptr);
     ~SettingsWindow() override;
 
     // Set before the window runs when Pelavine.ini could not be read.
@@ -52,6 +55,7 @@ private:
 
     SettingsWindowServices services_;
     const LayeredWindowLibrary& layeredWindows_;
+    const WallpaperServices* wallpaper_;
     FadeState fade_;
     FadeThread fadeThread_;
     SettingsWindowModel model_;

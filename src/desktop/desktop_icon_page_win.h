@@ -11,6 +11,9 @@ class DesktopIconPage : public ModelPage<DesktopIconModel> {
 public:
     explicit DesktopIconPage(SettingsRecord& record);
 
+    // The after-change box as it is now, saved or not.
+    bool TransparentAfterChange() const { return GetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE) == 1; }
+
 protected:
     void ShowModel() override;
     void ReadControls() override;

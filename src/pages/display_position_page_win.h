@@ -10,6 +10,10 @@ class DisplayPositionPage : public ModelPage<DisplayPositionModel> {
 public:
     explicit DisplayPositionPage(SettingsRecord& record);
 
+    // The position choice and the fit box (0 or 1) as they are now, saved or not.
+    int CurrentPosition() const { return GetRadioGroupIndex(Window(), IDC_POSITION_CENTRE); }
+    int CurrentFit() const { return GetCheckBox(Window(), IDC_POSITION_FIT) == 1 ? 1 : 0; }
+
 protected:
     void ShowModel() override;
     void ReadControls() override;

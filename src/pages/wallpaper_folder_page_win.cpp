@@ -23,6 +23,8 @@ void WallpaperFolderPage::ReadControls() {
     model_.includeSubfolders = GetCheckBox(Window(), IDC_FOLDER_SUBFOLDERS);
 }
 
+std::string WallpaperFolderPage::CurrentPath() const { return GetItemText(Window(), IDC_FOLDER_PATH); }
+
 bool WallpaperFolderPage::ModelIsValid() { return model_.Validate(files_, messages_); }
 
 bool WallpaperFolderPage::OnCommand(int id, int notifyCode, HWND control) {

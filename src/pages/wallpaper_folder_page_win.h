@@ -10,6 +10,9 @@ class WallpaperFolderPage : public ModelPage<WallpaperFolderModel> {
 public:
     WallpaperFolderPage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages);
 
+    // The path field as it is now, saved or not.
+    std::string CurrentPath() const;
+
 protected:
     void ShowModel() override;
     void ReadControls() override;

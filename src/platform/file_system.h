@@ -12,6 +12,7 @@ namespace pelaconf {
 struct FolderEntry {
     std::string name; // the file name alone
     bool isFolder = false;
+    bool isSystem = false; // the system attribute: entries the system keeps for itself
 };
 
 class FileSystem {

@@ -116,7 +116,8 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& pattern)
         return entries;
     }
     do {
-        entries.push_back({WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        entries.push_back({WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0});
     } while (FindNextFileW(search.Get(), &found));
     return entries;
 }

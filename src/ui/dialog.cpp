@@ -13,8 +13,15 @@ RECT WindowRectangle(HWND window) {
 
 bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top == b.top; }
 
-// Centres a top-level window over its owner, or over the work area of its screen when it has
-// none (or the owner is hidden or minimised), keeping it inside that work area.
+// A dialog that did not place itself while it initialised is centred, as users expect of a
+// dialog; pages and other child dialogs are placed by their parents.
+bool ShouldCentre(HWND window, const RECT& before) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    return (style & WS_CHILD) == 0 && SamePlace(before, WindowRectangle(window));
+}
+
+} // namespace
+
 void CentreOverOwner(HWND window) {
     HWND owner = GetWindow(window, GW_OWNER);
     MONITORINFO monitor{};
@@ -32,15 +39,6 @@ void CentreOverOwner(HWND window) {
     top = std::max(workArea.top, std::min(top, workArea.bottom - height));
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-// A dialog that did not place itself while it initialised is centred, as users expect of a
-// dialog; pages and other child dialogs are placed by their parents.
-bool ShouldCentre(HWND window, const RECT& before) {
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    return (style & WS_CHILD) == 0 && SamePlace(before, WindowRectangle(window));
-}
-
-} // namespace
 
 Dialog::~Dialog() {
     if (window_ != nullptr && !modal_) {

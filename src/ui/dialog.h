@@ -10,6 +10,10 @@
 
 namespace pelaconf {
 
+// Centres a top-level window over its owner, or over the work area of its screen when it has
+// none (or the owner is hidden or minimised), keeping it inside that work area.
+void CentreOverOwner(HWND window);
+
 class Dialog {
 public:
     explicit Dialog(int templateId) : templateId_(templateId) {}

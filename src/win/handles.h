@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -75,6 +76,7 @@ using UniquePen = UniqueHandle<HPEN, NullHandleTraits<HPEN, &DeleteObject>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, &DeleteObject>>;
 using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, &DestroyIcon>>;
 using UniqueRegistryKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, &RegCloseKey>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, NullHandleTraits<HIMAGELIST, &ImageList_Destroy>>;
 
 // COM on the calling thread in a single-threaded apartment, for as long as the owner lives. It
 // uninitialises only when it initialised: a thread that already runs COM keeps it as it was.

@@ -51,4 +51,15 @@ inline bool FileHasLine(const InstallFolder& folder, const std::string& line) {
     return folder.Read("Pelavine.ini").value_or("").find(line + "\r\n") != std::string::npos;
 }
 
+// A desktop style value of the current user ("TileWallpaper", "WallpaperStyle"), or "<missing>".
+inline std::wstring DesktopValue(const wchar_t* name) {
+    wchar_t text[64] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", name, RRF_RT_REG_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return text;
+}
+
 } // namespace pelaconf::driver

@@ -1,6 +1,7 @@
 // The real Pelaconf.exe started with an image path: Wallpaper.bmp, the desktop's style values
 // and the messages, with no window and no write of Pelavine.ini.
 #include "driver.h"
+#include "journey_helpers.h"
 #include "image/bmp_codec.h"
 #include "image/picture.h"
 
@@ -32,16 +33,6 @@ std::optional<SavedWallpaper> ReadWallpaper(const InstallFolder& folder) {
         return std::nullopt;
     }
     return SavedWallpaper{header.header.width, std::abs(header.header.height)};
-}
-
-std::wstring DesktopValue(const wchar_t* name) {
-    wchar_t text[64] = {};
-    DWORD size = sizeof text;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", name, RRF_RT_REG_SZ, nullptr, text, &size) !=
-        ERROR_SUCCESS) {
-        return L"<missing>";
-    }
-    return text;
 }
 
 // Runs Pelaconf.exe with the image and waits until it has ended, answering the one expected

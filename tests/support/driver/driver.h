@@ -82,6 +82,14 @@ public:
     std::vector<std::string> TreeLabels(int treeId) const;
     std::string SelectedTreeLabel(int treeId) const;
     bool SelectTreeItem(int treeId, const std::string& label) const;
+    // Selects the item with the label and opens it as the + key would (which tells the owner, as
+    // a click on its button does), without waiting for what the opening does. False when no item
+    // has the label.
+    bool ExpandTreeItem(int treeId, const std::string& label) const;
+    // The labels of the children of the item with the label, in display order.
+    std::vector<std::string> TreeChildLabels(int treeId, const std::string& label) const;
+    // The image index of the item with the label; -1 when no item has it.
+    int TreeItemImage(int treeId, const std::string& label) const;
 
 private:
     HWND handle_;

@@ -46,26 +46,33 @@ private:
     size_t size_;
 };
 
-std::string ItemLabel(HWND tree, HTREEITEM item) {
+struct RemoteItem {
+    std::string label;
+    int image = -1;
+};
+
+RemoteItem ReadItem(HWND tree, HTREEITEM item) {
     constexpr size_t kTextChars = 260;
     RemoteBuffer buffer(tree, sizeof(TVITEMW) + kTextChars * sizeof(wchar_t));
     if (!buffer.Valid()) {
         return {};
     }
     TVITEMW request{};
-    request.mask = TVIF_TEXT | TVIF_HANDLE;
+    request.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_HANDLE;
     request.hItem = item;
     request.pszText = reinterpret_cast<wchar_t*>(buffer.Address(sizeof(TVITEMW)));
     request.cchTextMax = kTextChars;
     wchar_t text[kTextChars] = {};
     if (!buffer.Write(0, &request, sizeof request) ||
         !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(buffer.Address())) ||
-        !buffer.Read(sizeof(TVITEMW), text, sizeof text)) {
+        !buffer.Read(0, &request, sizeof request) || !buffer.Read(sizeof(TVITEMW), text, sizeof text)) {
         return {};
     }
     text[kTextChars - 1] = L'\0';
-    return WideToUtf8(text);
+    return {WideToUtf8(text), request.iImage};
 }
+
+std::string ItemLabel(HWND tree, HTREEITEM item) { return ReadItem(tree, item).label; }
 
 HTREEITEM NextItem(HWND tree, HTREEITEM item, WPARAM relation) {
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
@@ -85,6 +92,15 @@ std::vector<HTREEITEM> AllItems(HWND tree) {
     return items;
 }
 
+HTREEITEM FindItem(HWND tree, const std::string& label) {
+    for (HTREEITEM item : AllItems(tree)) {
+        if (ItemLabel(tree, item) == label) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::vector<std::string> RemoteWindow::TreeLabels(int treeId) const {
@@ -101,13 +117,39 @@ std::string RemoteWindow::SelectedTreeLabel(int treeId) const {
 }
 
 bool RemoteWindow::SelectTreeItem(int treeId, const std::string& label) const {
-    for (HTREEITEM item : AllItems(Item(treeId))) {
-        if (ItemLabel(Item(treeId), item) == label) {
-            PostMessageW(Item(treeId), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-            return true;
-        }
+    HTREEITEM item = FindItem(Item(treeId), label);
+    if (item == nullptr) {
+        return false;
     }
-    return false;
+    PostMessageW(Item(treeId), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    return true;
+}
+
+bool RemoteWindow::ExpandTreeItem(int treeId, const std::string& label) const {
+    if (!SelectTreeItem(treeId, label)) {
+        return false;
+    }
+    // Posted after the selection, so it reaches the tree once the item is the selected one.
+    PressKey(treeId, VK_ADD);
+    return true;
+}
+
+std::vector<std::string> RemoteWindow::TreeChildLabels(int treeId, const std::string& label) const {
+    std::vector<std::string> labels;
+    HTREEITEM parent = FindItem(Item(treeId), label);
+    if (parent == nullptr) {
+        return labels;
+    }
+    for (HTREEITEM child = NextItem(Item(treeId), parent, TVGN_CHILD); child != nullptr;
+         child = NextItem(Item(treeId), child, TVGN_NEXT)) {
+        labels.push_back(ItemLabel(Item(treeId), child));
+    }
+    return labels;
+}
+
+int RemoteWindow::TreeItemImage(int treeId, const std::string& label) const {
+    HTREEITEM item = FindItem(Item(treeId), label);
+    return item == nullptr ? -1 : ReadItem(Item(treeId), item).image;
 }
 
 } // namespace pelaconf::driver

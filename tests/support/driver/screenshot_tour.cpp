@@ -54,6 +54,28 @@ bool ShowPage(const RemoteWindow& window, int templateId) {
            });
 }
 
+// A small landscape to preview in the browser: a sky that lightens towards a green hill.
+std::string SampleImage() {
+    Picture picture{160, 120, std::vector<uint32_t>(160 * 120)};
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const bool hill = y > 80 + (x - 80) * (x - 80) / 200;
+            const uint32_t sky = 0xFF000000u | (uint32_t(90 + y) << 16) | (uint32_t(150 + y / 2) << 8) | 230u;
+            picture.bgra[y * picture.width + x] = hill ? 0xFF3C9632u : sky;
+        }
+    }
+    return EncodeBmp24(picture);
+}
+
+// On the browser page: opens the wallpaper folder and selects the sample image, so that the
+// picture shows a preview.
+bool PreviewSample(const RemoteWindow& window) {
+    const RemoteWindow page = window.Child(IDD_WALLPAPER_BROWSER);
+    return page.ExpandTreeItem(IDC_BROWSER_TREE, "壁紙フォルダ") && WaitUntil([&] {
+               return page.SelectTreeItem(IDC_BROWSER_TREE, "sample.bmp");
+           }) && WaitUntil([&] { return page.ItemText(IDC_BROWSER_PATH).ends_with("sample.bmp"); });
+}
+
 // A small plug-in catalogue for the Susie page and its priority dialog to show.
 std::string SusieLines(const std::string& folder) {
     std::string lines = "[Susie_Use]=1\r\n";
@@ -82,6 +104,7 @@ int RenderPages(const std::wstring& output, const std::vector<int>& templates) {
     const InstallFolder folder("screenshots");
     folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + WideToUtf8(folder.Path()) + "\r\n[Turn_Type]=3\r\n" +
                                      SusieLines(WideToUtf8(folder.Path())));
+    folder.Write("sample.bmp", SampleImage());
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     if (!window) {
@@ -89,7 +112,8 @@ int RenderPages(const std::wstring& output, const std::vector<int>& templates) {
     }
     SetForegroundWindow(window->Handle());
     for (const int templateId : templates) {
-        if (!ShowPage(*window, templateId) || !Render(*window, output, L"page-" + std::to_wstring(templateId))) {
+        if (!ShowPage(*window, templateId) || (templateId == IDD_WALLPAPER_BROWSER && !PreviewSample(*window)) ||
+            !Render(*window, output, L"page-" + std::to_wstring(templateId))) {
             fwprintf(stderr, L"cannot render page %d\n", templateId);
             return 1;
         }

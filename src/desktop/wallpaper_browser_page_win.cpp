@@ -1,0 +1,441 @@
+#include "desktop/wallpaper_browser_page_win.h"
+
+#include "desktop/apply_wallpaper.h"
+#include "desktop/desktop_windows_win.h"
+#include "image/decoding_order.h"
+#include "platform/file_system.h"
+#include "platform/message_boxes.h"
+#include "platform/process_starter.h"
+#include "settings/settings_record.h"
+#include "settings/string_helpers.h"
+#include "ui/controls.h"
+#include "win/wide_text.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <vector>
+
+namespace pelaconf {
+namespace {
+
+// The bitmaps of the tree's image list, by image index.
+constexpr int kTreeBitmaps[kBrowserImageCount] = {
+    IDB_TREE_ROOT,   IDB_TREE_FIXED,  IDB_TREE_CDROM,   IDB_TREE_REMOVABLE, IDB_TREE_FOLDER_SELECTED,
+    IDB_TREE_FOLDER, IDB_TREE_DESKTOP, IDB_TREE_DOCUMENTS, IDB_TREE_BMP_FILE, IDB_TREE_IMAGE_FILE,
+};
+constexpr COLORREF kMaskColour = RGB(255, 0, 255);
+
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() : before_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~WaitCursor() { SetCursor(before_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR before_;
+};
+
+UniqueImageList MakeTreeImages() {
+    UniqueImageList images(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kBrowserImageCount, 0));
+    for (const int bitmapId : kTreeBitmaps) {
+        const UniqueBitmap bitmap(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+        ImageList_AddMasked(images.Get(), bitmap.Get(), kMaskColour);
+    }
+    ImageList_SetBkColor(images.Get(), CLR_NONE);
+    return images;
+}
+
+HTREEITEM InsertItem(HWND tree, HTREEITEM parent, std::string_view label, int image, int selectedImage,
+                     LPARAM data = 0) {
+    const std::wstring text = Utf8ToWide(label);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.lParam = data;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void AddPlaceholder(HWND tree, HTREEITEM parent) { InsertItem(tree, parent, kPlaceholderLabel, 0, 0); }
+
+HTREEITEM Relative(HWND tree, HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+struct ItemFacts {
+    BrowserItem item;
+    int selectedImage = 0;
+};
+
+ItemFacts FactsOf(HWND tree, HTREEITEM handle) {
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
+    item.hItem = handle;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return {{WideToUtf8(text), item.iImage, static_cast<int>(item.lParam)}, item.iSelectedImage};
+}
+
+// Turns the tree's drawing off while it lives: a folder of thousands of entries is filled or
+// emptied once, not drawn again for every item.
+class FrozenTree {
+public:
+    explicit FrozenTree(HWND tree) : tree_(tree) { SendMessageW(tree_, WM_SETREDRAW, FALSE, 0); }
+    ~FrozenTree() {
+        SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(tree_, nullptr, TRUE);
+    }
+    FrozenTree(const FrozenTree&) = delete;
+    FrozenTree& operator=(const FrozenTree&) = delete;
+
+private:
+    HWND tree_;
+};
+
+// From the last child to the first: a tree lays out again what follows a deleted item, and after
+// the last child little does.
+void DeleteChildren(HWND tree, HTREEITEM item) {
+    HTREEITEM last = nullptr;
+    for (HTREEITEM child = Relative(tree, item, TVGN_CHILD); child != nullptr; child = Relative(tree, child, TVGN_NEXT)) {
+        last = child;
+    }
+    while (last != nullptr) {
+        HTREEITEM previous = Relative(tree, last, TVGN_PREVIOUS);
+        TreeView_DeleteItem(tree, last);
+        last = previous;
+    }
+}
+
+bool LiesBelow(HWND tree, HTREEITEM item, HTREEITEM ancestor) {
+    for (HTREEITEM above = Relative(tree, item, TVGN_PARENT); above != nullptr;
+         above = Relative(tree, above, TVGN_PARENT)) {
+        if (above == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string SpecialFolderPath(int folderId) {
+    PIDLIST_ABSOLUTE location = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(GetDesktopWindow(), folderId, &location))) {
+        return {};
+    }
+    wchar_t path[MAX_PATH] = {};
+    const bool found = SHGetPathFromIDListW(location, path) != FALSE;
+    CoTaskMemFree(location);
+    return found ? WideToUtf8(path) : std::string();
+}
+
+ScreenBox BoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+} // namespace
+
+int RunProgram(ProcessStarter& processes, const std::string& commandLine) {
+    return processes.Start(commandLine) ? 1 : 0;
+}
+
+WallpaperBrowserPage::WallpaperBrowserPage(BrowserServices services, std::unique_ptr<BrowserNeighbours> neighbours)
+    : PageDialog(IDD_WALLPAPER_BROWSER), services_(services), neighbours_(std::move(neighbours)) {}
+
+bool WallpaperBrowserPage::OnInit() {
+    previewReady_ = false;
+    wait_.CreateHidden(GetAncestor(Window(), GA_ROOT));
+    BuildTree();
+    SetItemText(Window(), IDC_HELP_TEXT, kBrowserHelpText);
+    return true;
+}
+
+void WallpaperBrowserPage::BuildTree() {
+    images_ = MakeTreeImages();
+    SendMessageW(Tree(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.Get()));
+    HTREEITEM root = InsertItem(Tree(), TVI_ROOT, kBrowserRootLabel, kImageRoot, kImageRoot);
+    const std::pair<const char*, int> specialFolders[] = {
+        {kBrowserDesktopLabel, kImageDesktop},
+        {kBrowserDocumentsLabel, kImageDocuments},
+        {kBrowserWallpaperFolderLabel, kImageFolder},
+    };
+    for (const auto& [label, image] : specialFolders) {
+        const int selectedImage = image == kImageFolder ? kImageFolderSelected : image;
+        AddPlaceholder(Tree(), InsertItem(Tree(), root, label, image, selectedImage));
+    }
+    AddDrives(root);
+    TreeView_Expand(Tree(), root, TVE_EXPAND);
+    TreeView_SelectItem(Tree(), root);
+}
+
+void WallpaperBrowserPage::AddDrives(HTREEITEM root) {
+    wchar_t drives[MAX_PATH] = {};
+    const DWORD length = GetLogicalDriveStringsW(MAX_PATH - 1, drives);
+    if (length == 0 || length >= MAX_PATH) {
+        return;
+    }
+    for (const wchar_t* drive = drives; *drive != L'\0'; drive += wcslen(drive) + 1) {
+        const int number = DriveNumber(WideToUtf8(drive));
+        const auto image = DriveImage(GetDriveTypeW(drive));
+        if (number == 0 || !image) {
+            continue;
+        }
+        SHFILEINFOW info{};
+        SHGetFileInfoW(drive, 0, &info, sizeof info, SHGFI_DISPLAYNAME);
+        const std::string label = info.szDisplayName[0] != L'\0' ? WideToUtf8(info.szDisplayName) : WideToUtf8(drive);
+        AddPlaceholder(Tree(), InsertItem(Tree(), root, label, *image, *image, number));
+    }
+}
+
+std::optional<std::string> WallpaperBrowserPage::PathOf(HTREEITEM item, PathUse use) {
+    HTREEITEM root = TreeView_GetRoot(Tree());
+    std::vector<BrowserItem> fromTop;
+    for (HTREEITEM step = item; step != root; step = Relative(Tree(), step, TVGN_PARENT)) {
+        if (step == nullptr) {
+            return std::nullopt;
+        }
+        fromTop.insert(fromTop.begin(), FactsOf(Tree(), step).item);
+    }
+    return ItemPath(fromTop, folders_, use);
+}
+
+bool WallpaperBrowserPage::FitsSystem(const std::string& path, std::string_view opened) {
+    if (PathFitsSystem(path + std::string(opened))) {
+        return true;
+    }
+    services_.messages.Show(path + kPathTooLongSuffix, MessageKind::Warning);
+    return false;
+}
+
+bool WallpaperBrowserPage::OnItemExpanding(const NMTREEVIEWW& change) {
+    const WaitCursor waiting;
+    HTREEITEM item = change.itemNew.hItem;
+    if (item == nullptr) {
+        return true;
+    }
+    if (item == TreeView_GetRoot(Tree())) {
+        return false;
+    }
+    if (Relative(Tree(), item, TVGN_PARENT) == nullptr) {
+        return true;
+    }
+    if ((TreeView_GetItemState(Tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0) {
+        Collapse(item);
+        return false;
+    }
+    return Expand(item);
+}
+
+void WallpaperBrowserPage::Collapse(HTREEITEM item) {
+    if (LiesBelow(Tree(), TreeView_GetSelection(Tree()), item)) {
+        TreeView_SelectItem(Tree(), item);
+    }
+    const FrozenTree frozen(Tree());
+    DeleteChildren(Tree(), item);
+    AddPlaceholder(Tree(), item);
+}
+
+bool WallpaperBrowserPage::Expand(HTREEITEM item) {
+    const auto path = PathOf(item, PathUse::Expanding);
+    if (!path || !FitsSystem(*path, "*")) {
+        return true;
+    }
+    const bool topLevel = Relative(Tree(), item, TVGN_PARENT) == TreeView_GetRoot(Tree());
+    if (!FileExists(services_.files, *path)) {
+        if (topLevel) {
+            services_.messages.Show(*path + kDriveNotReadySuffix, MessageKind::Error);
+        } else {
+            TreeView_DeleteItem(Tree(), item); // its folder has gone
+        }
+        return true;
+    }
+    const std::vector<BrowserEntry> entries = ListBrowsableEntries(services_.files, services_.record, *path);
+    if (HTREEITEM placeholder = Relative(Tree(), item, TVGN_CHILD)) {
+        TreeView_DeleteItem(Tree(), placeholder);
+    }
+    if (entries.empty()) {
+        if (topLevel) {
+            AddPlaceholder(Tree(), item);
+        }
+        services_.messages.Show(kNoImagesMessage, MessageKind::Warning);
+        return true;
+    }
+    FillFolder(item, entries);
+    return false;
+}
+
+void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries) {
+    const FrozenTree frozen(Tree());
+    for (const BrowserEntry& entry : entries) {
+        const int selectedImage = entry.isFolder ? kImageFolderSelected : entry.image;
+        HTREEITEM added = InsertItem(Tree(), item, entry.name, entry.image, selectedImage);
+        if (entry.expandable) {
+            AddPlaceholder(Tree(), added);
+        }
+    }
+}
+
+void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
+    const WaitCursor waiting;
+    previewReady_ = false;
+    const RECT frame = ItemRectangle(Window(), IDC_BROWSER_PREVIEW);
+    InvalidateRect(Window(), &frame, TRUE);
+    if (item == nullptr) {
+        return;
+    }
+    if (item == TreeView_GetRoot(Tree())) {
+        ShowSelectedPath("");
+        return;
+    }
+    if (Relative(Tree(), item, TVGN_PARENT) == nullptr) {
+        return;
+    }
+    const auto path = PathOf(item, PathUse::Selecting);
+    if (!path) {
+        return;
+    }
+    ShowSelectedPath(*path);
+    const ItemFacts facts = FactsOf(Tree(), item);
+    if (IsFileItem(facts.item.image, facts.selectedImage)) {
+        if (FitsSystem(*path, "")) {
+            Preview(*path);
+        }
+    } else {
+        preview_.ReleaseImage();
+    }
+}
+
+void WallpaperBrowserPage::Preview(const std::string& path) {
+    if (IsSupportedExtension(services_.record, GetExtension(path)) == 0) {
+        services_.messages.Show(kUnsupportedTypeMessage, MessageKind::Warning);
+        return;
+    }
+    DecodeOptions options;
+    options.pictureMode = 1;
+    options.freePluginFirst = true;
+    const DecodeOutcome outcome = DecodeImage(services_.record, path, preview_, options);
+    preview_.FreePlugin();
+    if (outcome == DecodeOutcome::NoLoader) {
+        services_.messages.Show(kNoPluginMessage, MessageKind::Error);
+    } else if (outcome == DecodeOutcome::PluginsFailed) {
+        services_.messages.Show(kPluginLoadFailedMessage, MessageKind::Error);
+    }
+    if (outcome != DecodeOutcome::Loaded) {
+        services_.messages.Show(kPreviewFailedMessage, MessageKind::Error);
+        return;
+    }
+    previewReady_ = true;
+}
+
+void WallpaperBrowserPage::ShowSelectedPath(const std::string& path) {
+    selectedPath_ = path;
+    SetItemText(Window(), IDC_BROWSER_PATH, selectedPath_);
+}
+
+bool WallpaperBrowserPage::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    if (previewReady_ && preview_.HasImage()) {
+        const RECT frame = ItemRectangle(Window(), IDC_BROWSER_PREVIEW);
+        preview_.DrawFitted(dc, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+    }
+    EndPaint(Window(), &paint);
+    return true;
+}
+
+void WallpaperBrowserPage::OnDoubleClick() {
+    HTREEITEM selected = TreeView_GetSelection(Tree());
+    if (selected == nullptr) {
+        return;
+    }
+    RECT treeWindow{};
+    GetWindowRect(Tree(), &treeWindow);
+    RECT label{};
+    if (!TreeView_GetItemRect(Tree(), selected, &label, TRUE)) {
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (DoubleClickAppliesWallpaper(BoxOf(treeWindow), BoxOf(label), cursor.x, cursor.y)) {
+        SetAsWallpaper();
+    }
+}
+
+void WallpaperBrowserPage::SetAsWallpaper() {
+    if (!previewReady_ || services_.wallpaper == nullptr) {
+        return;
+    }
+    const WaitCursor waiting;
+    wait_.Show();
+    ApplySelected();
+    wait_.Hide();
+}
+
+bool WallpaperBrowserPage::ApplySelected() {
+    neighbours_->CopyDisplayPosition(services_.record);
+    neighbours_->PlaySoundIfManual();
+    selectedPath_ = GetItemText(Window(), IDC_BROWSER_PATH);
+    const ApplyResult result = ApplyWallpaper(services_.record, selectedPath_, *services_.wallpaper);
+    const char* failure = result == ApplyResult::NoFile     ? kBrowserNoFileMessage
+                          : result == ApplyResult::NoLoader ? kBrowserNoLoaderMessage
+                          : result == ApplyResult::Failed   ? kBrowserSaveFailedMessage
+                                                            : nullptr;
+    if (failure != nullptr) {
+        wait_.Hide();
+        services_.messages.Show(failure,
+                                result == ApplyResult::NoFile ? MessageKind::Warning : MessageKind::Error);
+        return false;
+    }
+    if (const auto program = neighbours_->ManualProgram()) {
+        if (RunProgram(services_.processes, *program) == 0) {
+            wait_.Hide();
+            services_.messages.Show(*program + kRunFailedSuffix, MessageKind::Error);
+            return false;
+        }
+    }
+    if (neighbours_->IconsTransparentAfterChange()) {
+        MakeIconLabelsTransparent(1);
+    }
+    return true;
+}
+
+void WallpaperBrowserPage::RefreshSpecialFolders() {
+    folders_.desktop = SpecialFolderPath(CSIDL_DESKTOP);
+    folders_.documents = SpecialFolderPath(CSIDL_PERSONAL);
+    folders_.wallpaper = neighbours_->WallpaperFolder();
+}
+
+bool WallpaperBrowserPage::OnCommand(int id, int notifyCode, HWND control) {
+    if (id == IDC_BROWSER_APPLY && notifyCode == BN_CLICKED) {
+        SetAsWallpaper();
+        return true;
+    }
+    return PageDialog::OnCommand(id, notifyCode, control);
+}
+
+std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_BROWSER_TREE) {
+        return std::nullopt;
+    }
+    switch (header.code) {
+    case TVN_ITEMEXPANDINGW:
+        return OnItemExpanding(reinterpret_cast<const NMTREEVIEWW&>(header)) ? TRUE : FALSE;
+    case TVN_SELCHANGEDW: OnSelectionChanged(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem); return 0;
+    case NM_DBLCLK: OnDoubleClick(); return std::nullopt; // the tree still takes its own double click
+    default: return std::nullopt;
+    }
+}
+
+std::optional<INT_PTR> WallpaperBrowserPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+        RefreshSpecialFolders();
+    }
+    return std::nullopt;
+}
+
+} // namespace pelaconf

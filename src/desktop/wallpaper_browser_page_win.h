@@ -1,0 +1,98 @@
+#pragma once
+// The wallpaper browser page: a tree of the local computer that lists folders and image files, a
+// preview of the selected image, and the button (or a double click on the image's label) that
+// makes it the wallpaper with the other pages' current, unsaved values.
+
+#include "desktop/wait_window_win.h"
+#include "desktop/wallpaper_browser.h"
+#include "resource.h"
+#include "susie/image_object_win.h"
+#include "ui/page_dialog.h"
+#include "win/handles.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pelaconf {
+
+class FileSystem;
+class MessageBoxes;
+class ProcessStarter;
+struct SettingsRecord;
+struct WallpaperServices;
+
+// What the browser needs of the other pages, read from their controls as they are now.
+class BrowserNeighbours {
+public:
+    virtual ~BrowserNeighbours() = default;
+    // The wallpaper folder page's path field.
+    virtual std::string WallpaperFolder() = 0;
+    // The display position page's choice into Rect_Type and its fit box (0 or 1) into Rect_Fit.
+    virtual void CopyDisplayPosition(SettingsRecord& record) = 0;
+    // The WAVE page plays its sound now when its box for manual changes is on.
+    virtual void PlaySoundIfManual() = 0;
+    // The external program page's command line when its box for manual changes is on.
+    virtual std::optional<std::string> ManualProgram() = 0;
+    // The desktop icon page's box for making the labels transparent after a change.
+    virtual bool IconsTransparentAfterChange() = 0;
+};
+
+struct BrowserServices {
+    SettingsRecord& record;
+    const FileSystem& files;
+    MessageBoxes& messages;
+    ProcessStarter& processes;
+    // Applying a wallpaper with the program's image work object; null where the page cannot.
+    const WallpaperServices* wallpaper = nullptr;
+};
+
+// Starts the command line without waiting for it; non-zero when the program was started.
+int RunProgram(ProcessStarter& processes, const std::string& commandLine);
+
+class WallpaperBrowserPage : public PageDialog {
+public:
+    WallpaperBrowserPage(BrowserServices services, std::unique_ptr<BrowserNeighbours> neighbours);
+
+protected:
+    bool OnInit() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override;
+    bool OnPaint() override;
+    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HWND Tree() const { return Item(IDC_BROWSER_TREE); }
+    void BuildTree();
+    void AddDrives(HTREEITEM root);
+    std::optional<std::string> PathOf(HTREEITEM item, PathUse use);
+    // Whether the system can open the path with `opened` appended; if not, tells the user, since
+    // a path cut to fit would name another file.
+    bool FitsSystem(const std::string& path, std::string_view opened);
+    // True cancels the change.
+    bool OnItemExpanding(const NMTREEVIEWW& change);
+    bool Expand(HTREEITEM item);
+    void FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries);
+    void Collapse(HTREEITEM item);
+    void OnSelectionChanged(HTREEITEM item);
+    void Preview(const std::string& path);
+    void OnDoubleClick();
+    void SetAsWallpaper();
+    // Applies the selected image; false when it failed and the user was told.
+    bool ApplySelected();
+    void ShowSelectedPath(const std::string& path);
+    void RefreshSpecialFolders();
+
+    BrowserServices services_;
+    std::unique_ptr<BrowserNeighbours> neighbours_;
+    ImageObject preview_;
+    bool previewReady_ = false;
+    std::string selectedPath_;
+    SpecialFolders folders_;
+    UniqueImageList images_;
+    WaitWindow wait_;
+};
+
+} // namespace pelaconf

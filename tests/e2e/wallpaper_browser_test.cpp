@@ -1,0 +1,164 @@
+// The wallpaper browser page through the real program: what opening the wallpaper folder lists,
+// the folder without images, making the selected image the wallpaper with the display position
+// page's unsaved values, and the preview of a type whose plug-in is missing.
+#include "driver.h"
+#include "flat_picture.h"
+#include "image/bmp_codec.h"
+#include "journey_helpers.h"
+#include "resource.h"
+#include "settings_window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace pelaconf::driver {
+namespace {
+
+constexpr char kBrowserLabel[] = "壁紙変更";
+constexpr char kWallpaperFolderItem[] = "壁紙フォルダ";
+constexpr char kNoImages[] = "画像ファイルが１つもありません。";
+constexpr char kNoPlugin[] = "対応するプラグインが見つかりません。";
+constexpr char kPreviewFailed[] = "画像ファイルの表示に失敗しました。";
+constexpr int kBmpFileImage = 8;
+constexpr int kOtherFileImage = 9;
+constexpr int kFolderImage = 5;
+
+std::string Bmp(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
+
+class WallpaperBrowserTest : public SettingsWindowFixture {
+protected:
+    // Starts with the folder "walls" of the install folder as the wallpaper folder.
+    void StartWithWalls(const std::string& moreLines = "") {
+        folder.MakeFolder("walls");
+        Start("[Wall_Dir_Path]=" + WallsPath() + "\r\n" + moreLines);
+    }
+    std::string WallsPath() const { return FolderPath() + "\\walls"; }
+    RemoteWindow Browser() const { return Page(IDD_WALLPAPER_BROWSER); }
+    std::vector<std::string> Children(const std::string& label) const {
+        return Browser().TreeChildLabels(IDC_BROWSER_TREE, label);
+    }
+    // Opens the wallpaper folder item and waits until its placeholder has made way for the listing.
+    void OpenWallpaperFolder() const {
+        ASSERT_TRUE(Browser().ExpandTreeItem(IDC_BROWSER_TREE, kWallpaperFolderItem));
+        ASSERT_TRUE(WaitUntil([&] {
+            const auto children = Children(kWallpaperFolderItem);
+            return !children.empty() && children.front() != "dummy";
+        })) << "the wallpaper folder did not open";
+    }
+    // Selects the item and waits until the path field shows its path.
+    void SelectFile(const std::string& label) const {
+        ASSERT_TRUE(Browser().SelectTreeItem(IDC_BROWSER_TREE, label)) << label;
+        ASSERT_TRUE(WaitUntil([&] { return Browser().ItemText(IDC_BROWSER_PATH) == WallsPath() + "\\" + label; }))
+            << label;
+    }
+};
+
+TEST_F(WallpaperBrowserTest, OpeningTheWallpaperFolderListsFoldersAndImagesSortedWithTheirImages) {
+    folder.MakeFolder("walls");
+    folder.MakeFolder("walls\\zoo");
+    folder.Write("walls\\zoo\\lion.gif", "GIF89a");
+    folder.MakeFolder("walls\\Empty");
+    folder.Write("walls\\photo.JPEG", "not decoded here");
+    folder.Write("walls\\notes.txt", "text");
+    folder.Write("walls\\a.BMP", Bmp(8, 8));
+    folder.Write("walls\\b.png", "not decoded here");
+    StartWithWalls();
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    EXPECT_EQ(Browser().TreeItemImage(IDC_BROWSER_TREE, kWallpaperFolderItem), kFolderImage);
+
+    OpenWallpaperFolder();
+    EXPECT_EQ(Children(kWallpaperFolderItem),
+              (std::vector<std::string>{"a.BMP", "b.png", "Empty", "photo.JPEG", "zoo"}));
+    EXPECT_EQ(Browser().TreeItemImage(IDC_BROWSER_TREE, "a.BMP"), kBmpFileImage);
+    EXPECT_EQ(Browser().TreeItemImage(IDC_BROWSER_TREE, "photo.JPEG"), kOtherFileImage);
+    EXPECT_EQ(Browser().TreeItemImage(IDC_BROWSER_TREE, "zoo"), kFolderImage);
+    EXPECT_EQ(Children("zoo"), std::vector<std::string>{"dummy"}) << "a folder with an image can be opened";
+    EXPECT_TRUE(Children("Empty").empty()) << "an empty folder has nothing to open";
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+TEST_F(WallpaperBrowserTest, AFolderOfTextFilesCannotBeOpenedAndTheUnsavedFolderFieldCounts) {
+    folder.MakeFolder("texts");
+    folder.Write("texts\\readme.txt", "text");
+    folder.MakeFolder("texts\\RECYCLED");
+    StartWithWalls();
+    // The browser takes the wallpaper folder from the field as it is now, not as saved.
+    ShowPage("壁紙フォルダ", IDD_WALLPAPER_FOLDER);
+    Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath() + "\\texts");
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+
+    ASSERT_TRUE(Browser().ExpandTreeItem(IDC_BROWSER_TREE, kWallpaperFolderItem));
+    ASSERT_TRUE(pelaconf->Answer(kNoImages, IDOK));
+    EXPECT_EQ(Children(kWallpaperFolderItem), std::vector<std::string>{"dummy"}) << "it stays closed, openable";
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+TEST_F(WallpaperBrowserTest, AFolderPathTooLongForTheSystemIsRefusedWholeNotCut) {
+    // A folder the system reaches only by its long form, named in the settings.
+    const std::string longPath = FolderPath() + "\\" + std::string(120, 'a') + "\\" + std::string(120, 'b');
+    ASSERT_TRUE(CreateDirectoryW(Utf8ToWide("\\\\?\\" + FolderPath() + "\\" + std::string(120, 'a')).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(Utf8ToWide("\\\\?\\" + longPath).c_str(), nullptr));
+    Start("[Wall_Dir_Path]=" + longPath + "\r\n");
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+
+    ASSERT_TRUE(Browser().ExpandTreeItem(IDC_BROWSER_TREE, kWallpaperFolderItem));
+    ASSERT_TRUE(pelaconf->Answer(longPath + "\\\nパスが長すぎるため開けません。", IDOK));
+    EXPECT_EQ(Children(kWallpaperFolderItem), std::vector<std::string>{"dummy"});
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDisplayPosition) {
+    folder.MakeFolder("walls");
+    folder.Write("walls\\wide.bmp", Bmp(1920, 1080));
+    StartWithWalls("[Rect_Type]=0\r\n[Rect_Fit]=0\r\n");
+    ShowPage("表示位置", IDD_DISPLAY_POSITION);
+    Page(IDD_DISPLAY_POSITION).Click(IDC_POSITION_STRETCH);
+    Page(IDD_DISPLAY_POSITION).Click(IDC_POSITION_FIT);
+    ASSERT_TRUE(WaitUntil([&] { return Page(IDD_DISPLAY_POSITION).IsChecked(IDC_POSITION_FIT); }));
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    OpenWallpaperFolder();
+    SelectFile("wide.bmp");
+
+    Browser().Click(IDC_BROWSER_APPLY);
+    ASSERT_TRUE(WaitUntil([&] { return folder.Exists("Wallpaper.bmp"); })) << "no wallpaper was written";
+    std::optional<std::string> saved;
+    ASSERT_TRUE(WaitUntil([&] {
+        saved = folder.Read("Wallpaper.bmp");
+        return saved && ReadBmpHeader(*saved).error == BmpError::None;
+    }));
+    // The wait window stays up until the whole change is done; nothing else may be shown.
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf->MessageBoxes().empty(); }))
+        << "the wait window or a message stayed open";
+    const BmpHeader header = ReadBmpHeader(*saved).header;
+    // Stretched and fitted: the wide image keeps its proportions at the screen's width.
+    EXPECT_EQ(header.width, 1024);
+    EXPECT_EQ(std::abs(header.height), 575);
+    EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"0");
+    EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"0");
+    EXPECT_TRUE(Unchanged()) << "applying from the browser saves no settings";
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+TEST_F(WallpaperBrowserTest, ATypeWhosePluginIsMissingShowsBothMessagesAndCannotBeApplied) {
+    folder.MakeFolder("walls");
+    folder.Write("walls\\picture.pnm", "P6\n1 1\n255\n\x80\x80\x80");
+    StartWithWalls("[Susie_Use]=1\r\n[SPI]=pnm.01." + FolderPath() + "\\missing.spi\r\n");
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    OpenWallpaperFolder();
+    EXPECT_EQ(Browser().TreeItemImage(IDC_BROWSER_TREE, "picture.pnm"), kOtherFileImage);
+
+    ASSERT_TRUE(Browser().SelectTreeItem(IDC_BROWSER_TREE, "picture.pnm"));
+    ASSERT_TRUE(pelaconf->Answer(kNoPlugin, IDOK));
+    ASSERT_TRUE(pelaconf->Answer(kPreviewFailed, IDOK));
+    Browser().Click(IDC_BROWSER_APPLY);
+    // A selection posted after the click is taken once the click has been handled.
+    ASSERT_TRUE(Browser().SelectTreeItem(IDC_BROWSER_TREE, kWallpaperFolderItem));
+    ASSERT_TRUE(WaitUntil([&] { return Browser().ItemText(IDC_BROWSER_PATH) == WallsPath(); }));
+    EXPECT_FALSE(folder.Exists("Wallpaper.bmp")) << "a failed preview cannot be applied";
+    EXPECT_TRUE(pelaconf->MessageBoxes().empty());
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+} // namespace
+} // namespace pelaconf::driver
