@@ -108,7 +108,9 @@ TEST_F(WallpaperBrowserTest, AFolderPathTooLongForTheSystemIsRefusedWholeNotCut)
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
-TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDisplayPosition) {
+// The display position page's unsaved choice shapes the wallpaper, and the external program page's
+// unsaved manual-change program is started after it.
+TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDisplayPositionAndProgram) {
     folder.MakeFolder("walls");
     folder.Write("walls\\wide.bmp", Bmp(1920, 1080));
     StartWithWalls("[Rect_Type]=0\r\n[Rect_Fit]=0\r\n");
@@ -116,6 +118,12 @@ TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDispl
     Page(IDD_DISPLAY_POSITION).Click(IDC_POSITION_STRETCH);
     Page(IDD_DISPLAY_POSITION).Click(IDC_POSITION_FIT);
     ASSERT_TRUE(WaitUntil([&] { return Page(IDD_DISPLAY_POSITION).IsChecked(IDC_POSITION_FIT); }));
+    ShowPage("外部プログラム実行", IDD_EXTERNAL_PROGRAM);
+    const RemoteWindow programPage = Page(IDD_EXTERNAL_PROGRAM);
+    const std::string commandLine = "\"" + FolderPath() + "\\Pelavine.exe\" /manual";
+    programPage.SetItemText(IDC_EXEC_PATH, commandLine);
+    programPage.Click(IDC_EXEC_ON_MANUAL_CHANGE);
+    ASSERT_TRUE(WaitUntil([&] { return programPage.IsChecked(IDC_EXEC_ON_MANUAL_CHANGE); }));
     ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
     OpenWallpaperFolder();
     SelectFile("wide.bmp");
@@ -137,6 +145,8 @@ TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDispl
     EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"0");
     EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"0");
     EXPECT_TRUE(Unchanged()) << "applying from the browser saves no settings";
+    ASSERT_TRUE(WaitUntil([&] { return folder.Exists("Pelavine.log"); })) << "the program was not started";
+    EXPECT_EQ(folder.PelavineStarts(), std::vector<std::string>{commandLine});
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
