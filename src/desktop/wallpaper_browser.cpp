@@ -5,6 +5,7 @@
 #include "settings/string_helpers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pelaconf {
 namespace {
@@ -46,6 +47,19 @@ bool HoldsBrowsableEntry(const FileSystem& files, const SettingsRecord& settings
         }
     }
     return false;
+}
+
+// Sorts with each name converted once rather than at every comparison.
+void SortByNameNoCase(std::vector<BrowserEntry>& entries) {
+    std::vector<std::pair<std::string, BrowserEntry>> keyed;
+    keyed.reserve(entries.size());
+    for (BrowserEntry& entry : entries) {
+        keyed.emplace_back(NoCaseKey(entry.name), std::move(entry));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        entries[i] = std::move(keyed[i].second);
+    }
 }
 
 } // namespace
@@ -115,8 +129,7 @@ std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const Se
             listed.push_back({entry.name, false, image, false});
         }
     }
-    std::stable_sort(listed.begin(), listed.end(),
-                     [](const BrowserEntry& a, const BrowserEntry& b) { return CompareNoCase(a.name, b.name) < 0; });
+    SortByNameNoCase(listed);
     return listed;
 }
 

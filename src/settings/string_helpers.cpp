@@ -54,27 +54,22 @@ std::string GetEntryField(std::string_view entry, int index) {
     return isNumber || priority == "00" ? std::string(priority) : std::string();
 }
 
-int CompareNoCase(std::string_view a, std::string_view b) {
-    const std::string left = ComparableBytes(a);
-    const std::string right = ComparableBytes(b);
-    size_t i = 0;
+std::string NoCaseKey(std::string_view text) {
+    std::string key = ComparableBytes(text);
     bool inTrail = false;
-    for (; i < left.size() && i < right.size(); ++i) {
-        auto l = static_cast<uint8_t>(left[i]);
-        auto r = static_cast<uint8_t>(right[i]);
+    for (char& c : key) {
+        const auto byte = static_cast<uint8_t>(c);
         if (!inTrail) {
-            l = FoldAscii(l);
-            r = FoldAscii(r);
+            c = static_cast<char>(FoldAscii(byte));
         }
-        if (l != r) {
-            return l < r ? -1 : 1;
-        }
-        inTrail = !inTrail && IsShiftJisLead(l);
+        inTrail = !inTrail && IsShiftJisLead(byte);
     }
-    if (left.size() == right.size()) {
-        return 0;
-    }
-    return left.size() < right.size() ? -1 : 1;
+    return key;
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    const int order = NoCaseKey(a).compare(NoCaseKey(b));
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }

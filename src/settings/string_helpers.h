@@ -17,6 +17,9 @@ std::string GetEntryField(std::string_view entry, int index);
 // Compares as the Japanese code page does without case: on the Shift-JIS forms, folding only
 // single-byte ASCII letters, never a trail byte. Negative, zero or positive.
 int CompareNoCase(std::string_view a, std::string_view b);
+// The bytes CompareNoCase compares: keys in plain byte order sort as CompareNoCase does, so a long
+// list can be sorted with each text converted once.
+std::string NoCaseKey(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b);
 
 // A folder chosen in a folder browser replaces `folder` unless it is empty or the same folder in
