@@ -22,16 +22,6 @@ HICON ProgramIcon(int metricX, int metricY) {
                                          GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
 }
 
-HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label) {
-    const std::wstring text = Utf8ToWide(label);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
 } // namespace
 
 SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,

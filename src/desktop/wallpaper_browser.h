@@ -48,8 +48,6 @@ inline constexpr char kNoPluginMessage[] = "対応するプラグインが見つ
 inline constexpr char kPluginLoadFailedMessage[] = "プラグインのロードに失敗しました。";
 inline constexpr char kPreviewFailedMessage[] = "画像ファイルの表示に失敗しました。";
 inline constexpr char kBrowserNoFileMessage[] = "指定した画像ファイルは存在しません。";
-inline constexpr char kBrowserNoLoaderMessage[] = "Susieプラグインのロードに失敗しました。";
-inline constexpr char kBrowserSaveFailedMessage[] = "画像ファイルの保存に失敗しました。";
 inline constexpr char kRunFailedSuffix[] = "\nこのファイルの実行に失敗しました。";
 inline constexpr char kPathTooLongSuffix[] = "\nパスが長すぎるため開けません。";
 

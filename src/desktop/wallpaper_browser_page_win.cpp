@@ -49,21 +49,7 @@ UniqueImageList MakeTreeImages() {
     return images;
 }
 
-HTREEITEM InsertItem(HWND tree, HTREEITEM parent, std::string_view label, int image, int selectedImage,
-                     LPARAM data = 0) {
-    const std::wstring text = Utf8ToWide(label);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-    insert.item.iImage = image;
-    insert.item.iSelectedImage = selectedImage;
-    insert.item.lParam = data;
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
-void AddPlaceholder(HWND tree, HTREEITEM parent) { InsertItem(tree, parent, kPlaceholderLabel, 0, 0); }
+void AddPlaceholder(HWND tree, HTREEITEM parent) { InsertTreeItem(tree, parent, kPlaceholderLabel, 0, 0); }
 
 HTREEITEM Relative(HWND tree, HTREEITEM item, UINT relation) {
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
@@ -158,7 +144,7 @@ bool WallpaperBrowserPage::OnInit() {
 void WallpaperBrowserPage::BuildTree() {
     images_ = MakeTreeImages();
     SendMessageW(Tree(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.Get()));
-    HTREEITEM root = InsertItem(Tree(), TVI_ROOT, kBrowserRootLabel, kImageRoot, kImageRoot);
+    HTREEITEM root = InsertTreeItem(Tree(), TVI_ROOT, kBrowserRootLabel, kImageRoot, kImageRoot);
     const std::pair<const char*, int> specialFolders[] = {
         {kBrowserDesktopLabel, kImageDesktop},
         {kBrowserDocumentsLabel, kImageDocuments},
@@ -166,7 +152,7 @@ void WallpaperBrowserPage::BuildTree() {
     };
     for (const auto& [label, image] : specialFolders) {
         const int selectedImage = image == kImageFolder ? kImageFolderSelected : image;
-        AddPlaceholder(Tree(), InsertItem(Tree(), root, label, image, selectedImage));
+        AddPlaceholder(Tree(), InsertTreeItem(Tree(), root, label, image, selectedImage));
     }
     AddDrives(root);
     TreeView_Expand(Tree(), root, TVE_EXPAND);
@@ -188,7 +174,7 @@ void WallpaperBrowserPage::AddDrives(HTREEITEM root) {
         SHFILEINFOW info{};
         SHGetFileInfoW(drive, 0, &info, sizeof info, SHGFI_DISPLAYNAME);
         const std::string label = info.szDisplayName[0] != L'\0' ? WideToUtf8(info.szDisplayName) : WideToUtf8(drive);
-        AddPlaceholder(Tree(), InsertItem(Tree(), root, label, *image, *image, number));
+        AddPlaceholder(Tree(), InsertTreeItem(Tree(), root, label, *image, *image, number));
     }
 }
 
@@ -273,7 +259,7 @@ void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserE
     const FrozenTree frozen(Tree());
     for (const BrowserEntry& entry : entries) {
         const int selectedImage = entry.isFolder ? kImageFolderSelected : entry.image;
-        HTREEITEM added = InsertItem(Tree(), item, entry.name, entry.image, selectedImage);
+        HTREEITEM added = InsertTreeItem(Tree(), item, entry.name, entry.image, selectedImage);
         if (entry.expandable) {
             AddPlaceholder(Tree(), added);
         }
@@ -381,10 +367,7 @@ bool WallpaperBrowserPage::ApplySelected() {
     neighbours_->PlaySoundIfManual();
     selectedPath_ = GetItemText(Window(), IDC_BROWSER_PATH);
     const ApplyResult result = ApplyWallpaper(services_.record, selectedPath_, *services_.wallpaper);
-    const char* failure = result == ApplyResult::NoFile     ? kBrowserNoFileMessage
-                          : result == ApplyResult::NoLoader ? kBrowserNoLoaderMessage
-                          : result == ApplyResult::Failed   ? kBrowserSaveFailedMessage
-                                                            : nullptr;
+    const char* failure = result == ApplyResult::NoFile ? kBrowserNoFileMessage : ApplyResultMessage(result);
     if (failure != nullptr) {
         wait_.Hide();
         services_.messages.Show(failure,

@@ -21,13 +21,7 @@ void ChangeAction::StoreInto(SettingsRecord& record, const ChangeActionKeys& key
     record.*keys.onManualChange = onManualChange;
 }
 
-bool ChangeAction::ChooseFile(std::string_view chosen) {
-    if (chosen.empty() || EqualNoCase(chosen, path)) {
-        return false;
-    }
-    path = std::string(chosen);
-    return true;
-}
+bool ChangeAction::ChooseFile(std::string_view chosen) { return TakeChosenPath(path, chosen); }
 
 bool ChangeAction::PathIsStorable(MessageBoxes& messages, std::string_view refusal) const {
     if (FitsShiftJis(path)) {

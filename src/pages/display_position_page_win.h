@@ -12,7 +12,7 @@ public:
 
     // The position choice and the fit box (0 or 1) as they are now, saved or not.
     int CurrentPosition() const { return GetRadioGroupIndex(Window(), IDC_POSITION_CENTRE); }
-    int CurrentFit() const { return GetCheckBox(Window(), IDC_POSITION_FIT) == 1 ? 1 : 0; }
+    int CurrentFit() const { return GetCheckBox(Window(), IDC_POSITION_FIT); }
 
 protected:
     void ShowModel() override;

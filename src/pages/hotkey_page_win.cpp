@@ -9,7 +9,7 @@ constexpr int kHotkeyControls[] = {IDC_HOTKEY_ASCENDING, IDC_HOTKEY_DESCENDING, 
 } // namespace
 
 HotkeyPage::HotkeyPage(SettingsRecord& record, MessageBoxes& messages)
-    : ModelPage(IDD_HOTKEY, record, HotkeyHelpText()), settings_(record), messages_(messages) {}
+    : ModelPage(IDD_HOTKEY, record, HotkeyHelpText()), messages_(messages) {}
 
 bool HotkeyPage::OnInit() {
     for (const int id : kHotkeyControls) {
@@ -31,7 +31,7 @@ void HotkeyPage::ReadControls() {
 }
 
 bool HotkeyPage::ModelIsValid() {
-    const HotkeyCheck check = model_.Validate(settings_, messages_);
+    const HotkeyCheck check = model_.Validate(Record(), messages_);
     if (check == HotkeyCheck::Changed) {
         SetModified(1);
     }

@@ -18,7 +18,6 @@ protected:
     bool ModelIsValid() override;
 
 private:
-    const SettingsRecord& settings_; // what validation compares the controls with
     MessageBoxes& messages_;
 };
 

@@ -49,6 +49,9 @@ protected:
     // A page whose values can be wrong checks them here and tells the user why it refuses.
     virtual bool ModelIsValid() { return true; }
 
+    // The settings record the page edits.
+    SettingsRecord& Record() { return record_; }
+
     Model model_;
 
 private:

@@ -5,7 +5,6 @@ namespace {
 
 constexpr int kTickFrequency = 5;
 constexpr int kPageSize = 5;
-constexpr int kSliderExtraHeight = 4; // room for the tick marks below the thumb
 
 } // namespace
 
@@ -15,10 +14,8 @@ OtherSettingsPage::OtherSettingsPage(SettingsRecord& record, bool layeredWindows
 }
 
 bool OtherSettingsPage::OnInit() {
-    GrowItemHeight(Window(), IDC_OTHER_TRANSPARENCY, kSliderExtraHeight);
-    SetTrackbarRange(Window(), IDC_OTHER_TRANSPARENCY, 0, kMaxTransparency);
+    SetUpTrackbar(Window(), IDC_OTHER_TRANSPARENCY, 0, kMaxTransparency, kPageSize);
     SetTrackbarTicks(Window(), IDC_OTHER_TRANSPARENCY, kTickFrequency);
-    SetTrackbarPageSize(Window(), IDC_OTHER_TRANSPARENCY, kPageSize);
     return ModelPage::OnInit();
 }
 
@@ -35,6 +32,10 @@ void OtherSettingsPage::ShowModel() {
 
 void OtherSettingsPage::ShowTransparency() {
     SetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY, model_.transparency);
+    ShowTransparencyText();
+}
+
+void OtherSettingsPage::ShowTransparencyText() {
     SetItemText(Window(), IDC_OTHER_TRANSPARENCY_TEXT, TransparencyText(model_.transparency));
 }
 
@@ -72,7 +73,7 @@ std::optional<INT_PTR> OtherSettingsPage::OnMessage(UINT message, WPARAM wParam,
         FollowWaitWindow();
     } else if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_OTHER_TRANSPARENCY)) {
         model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
-        SetItemText(Window(), IDC_OTHER_TRANSPARENCY_TEXT, TransparencyText(model_.transparency));
+        ShowTransparencyText();
         SetModified(1);
         return TRUE;
     }

@@ -20,6 +20,7 @@ protected:
 
 private:
     void ShowTransparency();
+    void ShowTransparencyText();
     void FollowWaitWindow();
 };
 

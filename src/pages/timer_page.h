@@ -23,6 +23,8 @@ inline constexpr int kSliderPageSize = 5;
 inline constexpr int kMaxTimeEntries = 20;
 inline constexpr int kLastHour = 23;
 inline constexpr int kLastMinute = 59;
+// A time field that holds no number: a value outside every range, so adding refuses it.
+inline constexpr int kNoTimeField = -1;
 
 inline constexpr char kMinuteOutOfRangeMessage[] = "0 から 59 までの数値を入力して下さい";
 inline constexpr char kHourOutOfRangeMessage[] = "0 から 23 までの数値を入力して下さい";

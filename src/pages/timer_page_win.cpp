@@ -8,11 +8,6 @@
 namespace pelaconf {
 namespace {
 
-// The slider is drawn a little taller than its template gives, room for its thumb and ticks.
-constexpr int kSliderExtraHeight = 4;
-// A field that holds no number reads as a value outside every range, so adding refuses it.
-constexpr int kNoNumber = -1;
-
 std::vector<ListBoxEntry> ListEntries(const std::vector<int>& values, TimeListKind kind) {
     std::vector<ListBoxEntry> entries;
     for (const int value : values) {
@@ -28,9 +23,7 @@ TimerPage::TimerPage(SettingsRecord& record, MessageBoxes& messages)
 
 bool TimerPage::OnInit() {
     FillDropDown(Window(), IDC_TIMER_TYPE, {"使用しない", "一定時間毎", "毎時指定時刻", "任意指定時刻"});
-    GrowItemHeight(Window(), IDC_TIMER_INTERVAL, kSliderExtraHeight);
-    SetTrackbarRange(Window(), IDC_TIMER_INTERVAL, kFirstSliderPosition, kLastSliderPosition);
-    SetTrackbarPageSize(Window(), IDC_TIMER_INTERVAL, kSliderPageSize);
+    SetUpTrackbar(Window(), IDC_TIMER_INTERVAL, kFirstSliderPosition, kLastSliderPosition, kSliderPageSize);
     SetUpDownRange(Window(), IDC_TIMER_HOUR_UPDOWN, 0, kLastHour);
     SetUpDownRange(Window(), IDC_TIMER_MINUTE_UPDOWN, 0, kLastMinute);
     return ModelPage::OnInit();
@@ -47,8 +40,8 @@ void TimerPage::ShowModel() {
 
 void TimerPage::ReadControls() {
     model_.type = GetDropDownIndex(Window(), IDC_TIMER_TYPE);
-    model_.hour = GetItemInt(Window(), IDC_TIMER_HOUR).value_or(kNoNumber);
-    model_.minute = GetItemInt(Window(), IDC_TIMER_MINUTE).value_or(kNoNumber);
+    model_.hour = GetItemInt(Window(), IDC_TIMER_HOUR).value_or(kNoTimeField);
+    model_.minute = GetItemInt(Window(), IDC_TIMER_MINUTE).value_or(kNoTimeField);
     ReadSlider();
 }
 
@@ -83,7 +76,7 @@ int TimerPage::VisibleListId() const {
 void TimerPage::ShowTimeFields() {
     for (const auto& [id, value] :
          {std::pair{IDC_TIMER_HOUR, model_.hour}, std::pair{IDC_TIMER_MINUTE, model_.minute}}) {
-        if (value == kNoNumber) {
+        if (value == kNoTimeField) {
             SetItemText(Window(), id, ""); // a field left empty stays empty
         } else {
             SetItemInt(Window(), id, value);

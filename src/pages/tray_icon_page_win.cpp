@@ -3,13 +3,13 @@
 namespace pelaconf {
 
 TrayIconPage::TrayIconPage(SettingsRecord& record)
-    : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText()), picturePath_(TrayPicturePath(record)) {}
+    : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText()) {}
 
 bool TrayIconPage::OnInit() {
     for (const int list : {IDC_TRAY_LEFT_SINGLE, IDC_TRAY_LEFT_DOUBLE}) {
         FillDropDown(Window(), list, kTrayActions);
     }
-    picture_.LoadBmp(picturePath_); // a picture that cannot be read leaves the frame empty
+    picture_.LoadBmp(TrayPicturePath(Record())); // a picture that cannot be read leaves the frame empty
     return ModelPage::OnInit();
 }
 

@@ -20,7 +20,6 @@ protected:
     bool OnPaint() override;
 
 private:
-    std::string picturePath_;
     // The tray picture, loaded once; none when the file is missing or unreadable.
     ImageObject picture_;
 };

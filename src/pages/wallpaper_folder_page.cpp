@@ -41,6 +41,6 @@ bool WallpaperFolderModel::Validate(const FileSystem& files, MessageBoxes& messa
     return true;
 }
 
-bool WallpaperFolderModel::ChooseFolder(std::string_view chosen) { return TakeChosenFolder(path, chosen); }
+bool WallpaperFolderModel::ChooseFolder(std::string_view chosen) { return TakeChosenPath(path, chosen); }
 
 } // namespace pelaconf

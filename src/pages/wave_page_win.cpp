@@ -12,8 +12,6 @@ constexpr ChangeActionControls kControls{
     kWaveFileDialogFilter,
 };
 
-constexpr int kButtonIconSize = 16;
-
 } // namespace
 
 WavePage::WavePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages)
@@ -71,10 +69,7 @@ void WavePage::OnDestroy() {
 }
 
 void WavePage::ShowTestPlayIcon() {
-    const int iconId = testPlay_->Playing() ? IDI_TEST_STOP : IDI_TEST_PLAY;
-    const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, kButtonIconSize,
-                                   kButtonIconSize, LR_SHARED);
-    SendDlgItemMessageW(Window(), IDC_WAVE_TEST_PLAY, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    SetButtonIcon(Window(), IDC_WAVE_TEST_PLAY, testPlay_->Playing() ? IDI_TEST_STOP : IDI_TEST_PLAY);
 }
 
 } // namespace pelaconf

@@ -76,7 +76,7 @@ void CarryPrioritiesOver(Entries& entries, Entries oldEntries) {
             continue;
         }
         if (const std::string priority = GetEntryField(*old, 1); IsUsablePriority(priority)) {
-            entry = extension + "." + priority + "." + path;
+            entry = MakePluginEntry(extension, priority, path);
         }
         oldEntries.erase(old);
     }
@@ -96,7 +96,7 @@ void AppendRenumbered(const std::string& extension, Entries group, Entries& list
                 continue;
             }
             if (next < kMaxPluginsPerExtension) {
-                list.push_back(extension + "." + FormatPriority(next++) + "." + GetEntryField(*entry, 2));
+                list.push_back(MakePluginEntry(extension, FormatPriority(next++), GetEntryField(*entry, 2)));
             }
             entry = group.erase(entry);
         }

@@ -13,16 +13,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-std::string AsciiUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
 void AddOnce(Names& names, const std::string& name) {
     if (std::none_of(names.begin(), names.end(), [&](const std::string& listed) { return EqualNoCase(listed, name); })) {
         names.push_back(name);
@@ -169,8 +159,8 @@ void PluginPriorityEditor::SwapPriorities(std::string_view extension, const std:
         return;
     }
     const std::string lower = AsciiLower(extension);
-    working_[*neighbour] = lower + "." + FormatPriority(neighbourPriority) + "." + movedPath;
-    working_[*moved] = lower + "." + FormatPriority(movedPriority) + "." + neighbourPath;
+    working_[*neighbour] = MakePluginEntry(lower, FormatPriority(neighbourPriority), movedPath);
+    working_[*moved] = MakePluginEntry(lower, FormatPriority(movedPriority), neighbourPath);
 }
 
 void PluginPriorityEditor::Commit(SettingsRecord& record) const { record.pluginPriorityList = working_; }

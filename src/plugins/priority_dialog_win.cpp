@@ -14,8 +14,8 @@ PriorityDialog::PriorityDialog(SettingsRecord& record, MessageBoxes& messages)
     : Dialog(IDD_PRIORITY), record_(record), messages_(messages), editor_(record) {}
 
 bool PriorityDialog::OnInit() {
-    SetButtonIcon(IDC_PRIORITY_UP, IDI_PRIORITY_UP);
-    SetButtonIcon(IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN);
+    SetButtonIcon(Window(), IDC_PRIORITY_UP, IDI_PRIORITY_UP);
+    SetButtonIcon(Window(), IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN);
     SetItemText(Window(), IDC_HELP_TEXT, PriorityDialogHelpText());
     std::vector<ListBoxEntry> items;
     for (const auto& item : editor_.ExtensionItems()) {
@@ -26,11 +26,6 @@ bool PriorityDialog::OnInit() {
     SendDlgItemMessageW(Window(), IDC_PRIORITY_EXTENSIONS, LB_SETCURSEL, 0, 0);
     ShowSelectedExtension();
     return true;
-}
-
-void PriorityDialog::SetButtonIcon(int buttonId, int iconId) {
-    const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 16, 16, LR_SHARED);
-    SendDlgItemMessageW(Window(), buttonId, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 
 // The tooltip asks for its text when it is shown (OnNotify); it goes with the dialog it belongs to.

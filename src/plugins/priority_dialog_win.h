@@ -23,7 +23,6 @@ protected:
     void OnOk() override;
 
 private:
-    void SetButtonIcon(int buttonId, int iconId);
     void AddTooltips();
     void ShowSelectedExtension();
     void ShowPlugins(int selected);

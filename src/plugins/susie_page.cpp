@@ -25,6 +25,9 @@ bool FolderIsUsable(const std::string& folder, bool mustExist, const FileSystem&
     return true;
 }
 
+// The folder as the settings file holds it: "Empty" for none.
+std::string StoredFolder(const std::string& folder) { return folder.empty() ? std::string(kNoFolder) : folder; }
+
 } // namespace
 
 std::string_view SusiePageHelpText() {
@@ -44,7 +47,7 @@ void SusiePageModel::Load(const SettingsRecord& record) {
 
 void SusiePageModel::Store(SettingsRecord& record) const {
     record.Susie_Use = useSusie;
-    record.Susie_Dir_Path = folder.empty() ? std::string(kNoFolder) : folder;
+    record.Susie_Dir_Path = StoredFolder(folder);
 }
 
 bool SusiePageModel::Validate(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages) const {
@@ -71,7 +74,7 @@ RefreshOutcome SusiePageModel::Refresh(SettingsRecord& record, const FileSystem&
     if (!FolderIsUsable(folder, true, files, messages)) {
         return RefreshOutcome::Refused;
     }
-    record.Susie_Dir_Path = folder.empty() ? std::string(kNoFolder) : folder;
+    record.Susie_Dir_Path = StoredFolder(folder);
     const std::vector<std::string> before = record.pluginPriorityList;
     ScanPlugins(record, files, probe);
     if (CatalogueChanged(before, record.pluginPriorityList)) {
@@ -82,6 +85,6 @@ RefreshOutcome SusiePageModel::Refresh(SettingsRecord& record, const FileSystem&
     return RefreshOutcome::Unchanged;
 }
 
-bool SusiePageModel::ChooseFolder(std::string_view chosen) { return TakeChosenFolder(folder, chosen); }
+bool SusiePageModel::ChooseFolder(std::string_view chosen) { return TakeChosenPath(folder, chosen); }
 
 } // namespace pelaconf

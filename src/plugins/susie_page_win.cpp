@@ -10,7 +10,7 @@ namespace pelaconf {
 
 SusiePage::SusiePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages,
                      const Registry& registry, PluginProbe& plugins)
-    : ModelPage(IDD_SUSIE, record, SusiePageHelpText()), record_(record), files_(files), messages_(messages),
+    : ModelPage(IDD_SUSIE, record, SusiePageHelpText()), files_(files), messages_(messages),
       registry_(registry), plugins_(plugins) {}
 
 void SusiePage::ShowModel() {
@@ -33,7 +33,7 @@ void SusiePage::ReadControls() {
     model_.useSusie = GetCheckBox(Window(), IDC_SUSIE_USE);
 }
 
-bool SusiePage::ModelIsValid() { return model_.Validate(record_, files_, messages_); }
+bool SusiePage::ModelIsValid() { return model_.Validate(Record(), files_, messages_); }
 
 void SusiePage::FollowUseBox() {
     const bool used = GetCheckBox(Window(), IDC_SUSIE_USE) == 1;
@@ -82,7 +82,7 @@ std::optional<INT_PTR> SusiePage::OnMessage(UINT message, WPARAM wParam, LPARAM)
 
 void SusiePage::TakeSusieFolder() {
     ReadControls();
-    if (model_.TakeSusieFolder(record_, registry_, messages_) != LookupOutcome::Changed) {
+    if (model_.TakeSusieFolder(Record(), registry_, messages_) != LookupOutcome::Changed) {
         return;
     }
     SetModified(1);
@@ -105,7 +105,7 @@ void SusiePage::BrowseForFolder() {
 
 // The dialog is owned by the window the page sits in: the settings window or the wizard.
 void SusiePage::RunPriorityDialog() {
-    PriorityDialog dialog(record_, messages_);
+    PriorityDialog dialog(Record(), messages_);
     if (dialog.RunModal(GetAncestor(Window(), GA_ROOT)) == IDOK) {
         SetModified(1);
     }
@@ -113,7 +113,7 @@ void SusiePage::RunPriorityDialog() {
 
 void SusiePage::Refresh() {
     ReadControls();
-    if (model_.Refresh(record_, files_, plugins_, messages_) == RefreshOutcome::Changed) {
+    if (model_.Refresh(Record(), files_, plugins_, messages_) == RefreshOutcome::Changed) {
         SetModified(1);
         RunPriorityDialog();
     }

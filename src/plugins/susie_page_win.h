@@ -33,7 +33,6 @@ private:
     void RunPriorityDialog();
     void Refresh();
 
-    SettingsRecord& record_;
     const FileSystem& files_;
     MessageBoxes& messages_;
     const Registry& registry_;

@@ -51,7 +51,7 @@ constexpr std::array<SettingsKey, 32> kScalarKeys{{
 
 // A plug-in entry rebuilt from its three fields, which normalises a malformed one.
 std::string RebuildPluginEntry(std::string_view value) {
-    return GetEntryField(value, 0) + "." + GetEntryField(value, 1) + "." + GetEntryField(value, 2);
+    return MakePluginEntry(GetEntryField(value, 0), GetEntryField(value, 1), GetEntryField(value, 2));
 }
 
 constexpr std::string_view kLineEnd = "\r\n";

@@ -28,6 +28,12 @@ std::string GetExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot + 1));
 }
 
+std::string MakePluginEntry(std::string_view extension, std::string_view priority, std::string_view path) {
+    std::string entry(extension);
+    entry.append(".").append(priority).append(".").append(path);
+    return entry;
+}
+
 std::string GetEntryField(std::string_view entry, int index) {
     const auto firstDot = entry.find('.');
     if (firstDot == std::string_view::npos) {
@@ -73,6 +79,16 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
 
 std::string AsciiLower(std::string_view text) {
     std::string lower(text);
@@ -128,11 +144,11 @@ std::string_view TrimWhiteSpace(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool TakeChosenFolder(std::string& folder, std::string_view chosen) {
-    if (chosen.empty() || EqualNoCase(chosen, folder)) {
+bool TakeChosenPath(std::string& path, std::string_view chosen) {
+    if (chosen.empty() || EqualNoCase(chosen, path)) {
         return false;
     }
-    folder = std::string(chosen);
+    path = std::string(chosen);
     return true;
 }
 

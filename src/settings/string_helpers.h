@@ -13,6 +13,8 @@ std::string GetExtension(std::string_view path);
 // Field 0 (extension), 1 (two-digit priority) or 2 (plug-in path) of a plug-in entry
 // "ext.NN.path"; empty text for a field the entry does not hold.
 std::string GetEntryField(std::string_view entry, int index);
+// A plug-in entry "ext.NN.path" from its three fields.
+std::string MakePluginEntry(std::string_view extension, std::string_view priority, std::string_view path);
 
 // Compares as the Japanese code page does without case: on the Shift-JIS forms, folding only
 // single-byte ASCII letters, never a trail byte. Negative, zero or positive.
@@ -22,12 +24,13 @@ int CompareNoCase(std::string_view a, std::string_view b);
 std::string NoCaseKey(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b);
 
-// A folder chosen in a folder browser replaces `folder` unless it is empty or the same folder in
+// A folder or file chosen in a system dialog replaces `path` unless it is empty or the same path in
 // other letter case; true when it replaced it.
-bool TakeChosenFolder(std::string& folder, std::string_view chosen);
+bool TakeChosenPath(std::string& path, std::string_view chosen);
 
-// Lower-cases ASCII letters only.
+// Lower-cases or upper-cases ASCII letters only.
 std::string AsciiLower(std::string_view text);
+std::string AsciiUpper(std::string_view text);
 
 // Exchange sort, direction 0 ascending, 1 descending; any other direction leaves the list alone.
 void SortStringList(std::vector<std::string>& list, int direction);

@@ -108,6 +108,13 @@ void SetTrackbarPageSize(HWND dialog, int id, int positions) {
     SendDlgItemMessageW(dialog, id, TBM_SETPAGESIZE, 0, positions);
 }
 
+void SetUpTrackbar(HWND dialog, int id, int minimum, int maximum, int pageSize) {
+    constexpr int kExtraHeight = 4;
+    GrowItemHeight(dialog, id, kExtraHeight);
+    SetTrackbarRange(dialog, id, minimum, maximum);
+    SetTrackbarPageSize(dialog, id, pageSize);
+}
+
 // ---- Up-down controls
 
 void SetUpDownRange(HWND dialog, int id, int minimum, int maximum) {
@@ -178,6 +185,27 @@ std::wstring WindowText(HWND window) {
 }
 
 void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }
+
+HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image, int selectedImage,
+                         LPARAM data) {
+    const std::wstring text = Utf8ToWide(label);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.lParam = data;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void SetButtonIcon(HWND dialog, int id, int iconId) {
+    constexpr int kIconSize = 16;
+    const HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, kIconSize, kIconSize, LR_SHARED);
+    SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
 
 void EnableItem(HWND dialog, int id, bool enabled) { EnableWindow(GetDlgItem(dialog, id), enabled ? TRUE : FALSE); }
 

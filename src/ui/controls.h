@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -39,6 +41,9 @@ void SetTrackbarPosition(HWND dialog, int id, int position);
 void SetTrackbarTicks(HWND dialog, int id, int frequency);
 // How far a click beside the thumb (Page Up, Page Down) moves it.
 void SetTrackbarPageSize(HWND dialog, int id, int positions);
+// A page's slider: drawn a little taller than its template gives, room for its thumb and ticks,
+// with its range and page size.
+void SetUpTrackbar(HWND dialog, int id, int minimum, int maximum, int pageSize);
 
 // Up-down controls: a decimal range, without wrapping from one end to the other.
 void SetUpDownRange(HWND dialog, int id, int minimum, int maximum);
@@ -62,6 +67,14 @@ std::string GetItemText(HWND dialog, int id);
 // Any window's text as the system holds it (UTF-16), for drawing and measuring.
 std::wstring WindowText(HWND window);
 void SetItemText(HWND dialog, int id, std::string_view text);
+
+// Tree controls: an item appended under the parent (TVI_ROOT for the top level), with its images
+// from the tree's image list and a value of its own.
+HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image = 0, int selectedImage = 0,
+                         LPARAM data = 0);
+
+// An icon push button: the program's icon resource at 16 x 16.
+void SetButtonIcon(HWND dialog, int id, int iconId);
 
 void EnableItem(HWND dialog, int id, bool enabled);
 void ShowItem(HWND dialog, int id, bool shown);
