@@ -41,7 +41,7 @@ bool WaveModel::Validate(const FileSystem& files, MessageBoxes& messages) const 
 }
 
 void WaveTestPlay::Toggle(const std::string& path) {
-    if (playing_) {
+    if (Playing()) {
         Stop();
         return;
     }
@@ -54,24 +54,26 @@ void WaveTestPlay::PlayNow(const std::string& path) {
 }
 
 void WaveTestPlay::Finished(uint32_t device) {
-    if (playing_ && device == openDevice_) {
+    if (openDevice_ == device) {
         Stop();
     }
 }
 
 void WaveTestPlay::Failed(uint32_t device) {
-    if (playing_ && device == openDevice_) {
+    if (openDevice_ == device) {
         Stop();
         messages_.Show(kWaveDeviceFailedMessage, MessageKind::Error);
     }
 }
 
 void WaveTestPlay::Stop() {
-    if (!playing_) {
+    if (!openDevice_) {
         return;
     }
-    SetPlaying(false);
-    if (const uint32_t error = device_.Close(openDevice_); error != 0) {
+    const uint32_t device = *openDevice_;
+    openDevice_.reset();
+    StateChanged();
+    if (const uint32_t error = device_.Close(device); error != 0) {
         ShowDeviceError(error);
     }
 }
@@ -84,30 +86,29 @@ void WaveTestPlay::StartIfFileExists(const std::string& path) {
         messages_.Show(path + "\n" + kTestPlayFileMissingMessage, MessageKind::Warning);
         return;
     }
-    if (Start(path)) {
-        SetPlaying(true);
+    if (const auto device = Start(path)) {
+        openDevice_ = device;
+        StateChanged();
     }
 }
 
-bool WaveTestPlay::Start(const std::string& path) {
+std::optional<uint32_t> WaveTestPlay::Start(const std::string& path) {
     uint32_t device = 0;
     if (const uint32_t error = device_.Open(path, device); error != 0) {
         ShowDeviceError(error);
-        return false;
+        return std::nullopt;
     }
     if (const uint32_t error = device_.Play(device); error != 0) {
         if (const uint32_t closeError = device_.Close(device); closeError != 0) {
             ShowDeviceError(closeError);
         }
         ShowDeviceError(error);
-        return false;
+        return std::nullopt;
     }
-    openDevice_ = device;
-    return true;
+    return device;
 }
 
-void WaveTestPlay::SetPlaying(bool playing) {
-    playing_ = playing;
+void WaveTestPlay::StateChanged() {
     if (stateChanged_) {
         stateChanged_();
     }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,7 +51,7 @@ public:
                  std::function<void()> stateChanged = {})
         : device_(device), files_(files), messages_(messages), stateChanged_(std::move(stateChanged)) {}
 
-    bool Playing() const { return playing_; }
+    bool Playing() const { return openDevice_.has_value(); }
     // A click on the test-play button: stops the play, or else starts one of the file. An empty
     // path does nothing.
     void Toggle(const std::string& path);
@@ -67,16 +68,15 @@ public:
 
 private:
     void StartIfFileExists(const std::string& path);
-    bool Start(const std::string& path);
+    std::optional<uint32_t> Start(const std::string& path);
     void ShowDeviceError(uint32_t error);
-    void SetPlaying(bool playing);
+    void StateChanged();
 
     WaveDevice& device_;
     const FileSystem& files_;
     MessageBoxes& messages_;
     std::function<void()> stateChanged_;
-    bool playing_ = false;
-    uint32_t openDevice_ = 0; // valid while playing
+    std::optional<uint32_t> openDevice_; // the device of the play, while it plays
 };
 
 } // namespace pelaconf
