@@ -195,7 +195,7 @@ bool TimerModel::TakeSliderPosition(int position) {
 int TimerModel::EnteredValue() const { return type == kTimerTimeOfDay ? hour * 60 + minute : minute; }
 
 AddResult TimerModel::AddEntry(MessageBoxes& messages) {
-    if (type != kTimerHourly && type != kTimerTimeOfDay) {
+    if (!EditsAList()) {
         messages.Show(kTimerFaultMessage, MessageKind::Error);
         return AddResult::Refused;
     }
@@ -207,7 +207,7 @@ AddResult TimerModel::AddEntry(MessageBoxes& messages) {
         messages.Show(kMinuteOutOfRangeMessage, MessageKind::Warning);
         return AddResult::MinuteRefused;
     }
-    std::vector<int>& list = type == kTimerTimeOfDay ? timesOfDay : hourlyMinutes;
+    std::vector<int>& list = EditedList();
     // A full list says so even for a time it already holds.
     if (list.size() >= kMaxTimeEntries) {
         messages.Show(kTimeListFullMessage, MessageKind::Warning);
@@ -222,7 +222,7 @@ AddResult TimerModel::AddEntry(MessageBoxes& messages) {
 }
 
 bool TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages) {
-    if (type != kTimerHourly && type != kTimerTimeOfDay) {
+    if (!EditsAList()) {
         messages.Show(kTimerFaultMessage, MessageKind::Error);
         return false;
     }
@@ -230,7 +230,7 @@ bool TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages
         return false;
     }
     const int value = *selected;
-    std::vector<int>& list = type == kTimerTimeOfDay ? timesOfDay : hourlyMinutes;
+    std::vector<int>& list = EditedList();
     const auto found = std::find(list.begin(), list.end(), value);
     if (found == list.end()) {
         messages.Show(kTimeRemovalFailedMessage, MessageKind::Error);

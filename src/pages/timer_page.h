@@ -80,6 +80,9 @@ struct TimerModel {
     bool TakeSliderPosition(int position);
     // The value the fields make for the list the type shows.
     int EnteredValue() const;
+    // Whether the type edits a list (hourly minutes or times of day), and that list.
+    bool EditsAList() const { return type == kTimerHourly || type == kTimerTimeOfDay; }
+    std::vector<int>& EditedList() { return type == kTimerTimeOfDay ? timesOfDay : hourlyMinutes; }
     // Adds the time in the fields to the visible list.
     AddResult AddEntry(MessageBoxes& messages);
     // Removes the selected value from the visible list and puts its time back into the fields;
