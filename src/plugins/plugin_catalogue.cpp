@@ -82,30 +82,33 @@ void CarryPrioritiesOver(Entries& entries, Entries oldEntries) {
     }
 }
 
-int NumericPriority(const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); }
-
 // Moves the group of one extension to the list in priority order, numbered 00, 01, ... without
 // gaps. Entries beyond the hundredth, or with a priority outside 0 to 99, are dropped: the
 // two-digit field could not carry them back.
 void AppendRenumbered(const std::string& extension, Entries group, Entries& list) {
     int next = 0;
-    for (int priority = 0; priority < kMaxPluginsPerExtension && !group.empty(); ++priority) {
-        for (auto entry = group.begin(); entry != group.end();) {
-            if (NumericPriority(*entry) != priority) {
-                ++entry;
-                continue;
-            }
-            if (next < kMaxPluginsPerExtension) {
-                list.push_back(MakePluginEntry(extension, FormatPriority(next++), GetEntryField(*entry, 2)));
-            }
-            entry = group.erase(entry);
+    for (const auto& entry : InPriorityOrder(std::move(group))) {
+        if (next == kMaxPluginsPerExtension) {
+            break;
         }
+        list.push_back(MakePluginEntry(extension, FormatPriority(next++), GetEntryField(entry, 2)));
     }
 }
 
 } // namespace
 
 std::string FormatPriority(int priority) { return (priority < 10 ? "0" : "") + std::to_string(priority); }
+
+std::vector<std::string> InPriorityOrder(std::vector<std::string> entries) {
+    const auto priorityOf = [](const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); };
+    std::erase_if(entries, [&](const std::string& entry) {
+        const int priority = priorityOf(entry);
+        return priority < 0 || priority >= kMaxPluginsPerExtension;
+    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const std::string& a, const std::string& b) { return priorityOf(a) < priorityOf(b); });
+    return entries;
+}
 
 int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) {
     Entries oldEntries;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pelaconf {
 
@@ -34,5 +35,9 @@ int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 
 // A priority number written as two digits.
 std::string FormatPriority(int priority);
+
+// Plug-in entries ("ext.NN.path") in the order of their priorities 00 to 99, entries of equal
+// priority in list order; entries whose priority lies outside that range are left out.
+std::vector<std::string> InPriorityOrder(std::vector<std::string> entries);
 
 } // namespace pelaconf

@@ -47,16 +47,10 @@ Names PluginNamesOf(const Names& working, std::string_view extension) {
     std::copy_if(working.begin(), working.end(), std::back_inserter(group),
                  [&](const std::string& entry) { return HasExtension(entry, extension); });
     Names names;
-    for (int priority = 0; priority < kMaxPluginsPerExtension && !group.empty(); ++priority) {
-        std::erase_if(group, [&](const std::string& entry) {
-            if (NumericPriority(entry) != priority) {
-                return false;
-            }
-            if (entry.find('\\') != std::string::npos) {
-                AddOnce(names, PluginFileName(entry));
-            }
-            return true;
-        });
+    for (const auto& entry : InPriorityOrder(std::move(group))) {
+        if (entry.find('\\') != std::string::npos) {
+            AddOnce(names, PluginFileName(entry));
+        }
     }
     return names;
 }
