@@ -10,18 +10,27 @@ namespace {
 
 using enum WizardStep;
 
+// In the order of the steps: next goes to the following row, back to the one before.
 constexpr WizardStepRow kSteps[] = {
-    // step, page, message, back, next text, validated on next, next, back
-    {Welcome, IDD_WIZARD_MESSAGE, 100, false, kWizardNextText, 0, WallpaperFolder, Welcome},
-    {WallpaperFolder, IDD_WALLPAPER_FOLDER, 0, true, kWizardNextText, IDD_WALLPAPER_FOLDER, Startup, Welcome},
-    {Startup, IDD_STARTUP, 0, true, kWizardNextText, IDD_STARTUP, DisplayOrder, WallpaperFolder},
-    {DisplayOrder, IDD_DISPLAY_ORDER, 0, true, kWizardNextText, IDD_DISPLAY_ORDER, DisplayPosition, Startup},
-    {DisplayPosition, IDD_DISPLAY_POSITION, 0, true, kWizardNextText, IDD_DISPLAY_POSITION, SusieIntroduction,
-     DisplayOrder},
-    {SusieIntroduction, IDD_WIZARD_MESSAGE, 101, true, kWizardNextText, 0, Susie, DisplayPosition},
-    {Susie, IDD_SUSIE, 0, true, kWizardNextText, IDD_SUSIE, Closing, SusieIntroduction},
-    {Closing, IDD_WIZARD_MESSAGE, 102, true, kWizardFinishText, 0, Closing, Susie},
+    // step, page, message, back enabled, next text
+    {Welcome, IDD_WIZARD_MESSAGE, 100, false, kWizardNextText},
+    {WallpaperFolder, IDD_WALLPAPER_FOLDER, 0, true, kWizardNextText},
+    {Startup, IDD_STARTUP, 0, true, kWizardNextText},
+    {DisplayOrder, IDD_DISPLAY_ORDER, 0, true, kWizardNextText},
+    {DisplayPosition, IDD_DISPLAY_POSITION, 0, true, kWizardNextText},
+    {SusieIntroduction, IDD_WIZARD_MESSAGE, 101, true, kWizardNextText},
+    {Susie, IDD_SUSIE, 0, true, kWizardNextText},
+    {Closing, IDD_WIZARD_MESSAGE, 102, true, kWizardFinishText},
 };
+
+size_t RowIndexOf(WizardStep step) {
+    for (size_t index = 0; index < std::size(kSteps); ++index) {
+        if (kSteps[index].step == step) {
+            return index;
+        }
+    }
+    throw std::logic_error("a wizard step without a row");
+}
 
 constexpr char kWelcomeText[] = "Pelavine をお使い頂き、ありがとうございます。\n"
                                 "\n\n"
@@ -43,14 +52,7 @@ constexpr char kClosingText[] = "これで初期設定は完了です。\n"
 
 } // namespace
 
-const WizardStepRow& WizardStepRowOf(WizardStep step) {
-    for (const WizardStepRow& row : kSteps) {
-        if (row.step == step) {
-            return row;
-        }
-    }
-    throw std::logic_error("a wizard step without a row");
-}
+const WizardStepRow& WizardStepRowOf(WizardStep step) { return kSteps[RowIndexOf(step)]; }
 
 std::optional<std::string_view> WizardMessageText(int number) {
     switch (number) {
@@ -69,11 +71,17 @@ WizardNext WizardSteps::Next(WizardPages& pages) {
         }
         return WizardNext::Completed;
     }
-    if (row.validatedOnNext != 0 && !pages.Validate(row.validatedOnNext)) {
+    if (row.pageTemplateId != IDD_WIZARD_MESSAGE && !pages.Validate(row.pageTemplateId)) {
         return WizardNext::Stayed;
     }
-    current_ = row.next;
+    current_ = kSteps[RowIndexOf(current_) + 1].step;
     return WizardNext::Moved;
+}
+
+void WizardSteps::Back() {
+    if (const size_t index = RowIndexOf(current_); index > 0) {
+        current_ = kSteps[index - 1].step;
+    }
 }
 
 bool ConfirmWizardCancel(SettingsRecord& record, MessageBoxes& messages) {

@@ -42,9 +42,6 @@ struct WizardStepRow {
     int messageNumber;  // the message page's text; 0 on a settings page
     bool backEnabled;
     std::string_view nextText;
-    int validatedOnNext; // the page that must accept its values before next moves on; 0 for none
-    WizardStep next;     // the closing step's next completes the wizard instead
-    WizardStep back;     // the welcome step has nowhere to go back to
 };
 
 const WizardStepRow& WizardStepRowOf(WizardStep step);
@@ -69,10 +66,11 @@ public:
     WizardStep Current() const { return current_; }
     const WizardStepRow& CurrentRow() const { return WizardStepRowOf(current_); }
 
-    // Moves on once the step's page accepts its values; on the closing step stores every page
-    // in order and reports the wizard complete.
+    // Moves on to the following step once the step's settings page, if it shows one, accepts its
+    // values; on the closing step stores every page in order and reports the wizard complete.
     WizardNext Next(WizardPages& pages);
-    void Back() { current_ = CurrentRow().back; }
+    // Goes back to the step before; the welcome step has nowhere to go back to.
+    void Back();
 
 private:
     WizardStep current_ = WizardStep::Welcome;
