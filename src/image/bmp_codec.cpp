@@ -163,8 +163,8 @@ BmpError CheckSize(const BmpHeader& header) {
     if (header.width <= 0 || header.height == 0) {
         return BmpError::BadSize;
     }
-    const int64_t pixels = int64_t{header.width} * std::abs(int64_t{header.height});
-    return pixels > kMaxPicturePixels ? BmpError::TooLarge : BmpError::None;
+    const auto rows = static_cast<uint64_t>(std::abs(int64_t{header.height}));
+    return FitsPictureLimit(static_cast<uint64_t>(header.width), rows) ? BmpError::None : BmpError::TooLarge;
 }
 
 // Reads the colour masks; `tablesAt` moves past masks stored after a 40-byte header. The 52-byte

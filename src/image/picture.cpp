@@ -2,12 +2,17 @@
 
 namespace pelaconf {
 
+bool FitsPictureLimit(uint64_t width, uint64_t height) {
+    constexpr auto kLimit = static_cast<uint64_t>(kMaxPicturePixels);
+    return width <= kLimit && height <= kLimit && width * height <= kLimit;
+}
+
 bool IsValidPicture(const Picture& picture) {
     if (picture.width <= 0 || picture.height <= 0) {
         return false;
     }
-    const int64_t pixels = int64_t{picture.width} * picture.height;
-    return pixels <= kMaxPicturePixels && picture.bgra.size() == static_cast<size_t>(pixels);
+    return FitsPictureLimit(picture.width, picture.height) &&
+           picture.bgra.size() == static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
 }
 
 } // namespace pelaconf

@@ -142,7 +142,7 @@ void ResizeDown(const PixelOf<InBits>* in, int width, const AxisWeights& axis, P
 
 std::optional<Picture> Resize(const Picture& picture, int newWidth, int newHeight) {
     if (!IsValidPicture(picture) || newWidth <= 0 || newHeight <= 0 ||
-        int64_t{newWidth} * newHeight > kMaxPicturePixels) {
+        !FitsPictureLimit(static_cast<uint64_t>(newWidth), static_cast<uint64_t>(newHeight))) {
         return std::nullopt;
     }
     try {

@@ -32,8 +32,7 @@ ComPtr<IWICBitmapSource> FirstFrameAsPremultipliedBgra(IWICImagingFactory* facto
 
 std::optional<Picture> CopyPixels(IWICBitmapSource* source) {
     UINT width = 0, height = 0;
-    if (FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 || width > INT32_MAX ||
-        height > INT32_MAX || uint64_t{width} * height > static_cast<uint64_t>(kMaxPicturePixels)) {
+    if (FAILED(source->GetSize(&width, &height)) || width == 0 || height == 0 || !FitsPictureLimit(width, height)) {
         return std::nullopt;
     }
     Picture picture;

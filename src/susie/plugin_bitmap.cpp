@@ -84,7 +84,7 @@ BmpError ReadLayout(std::span<const uint8_t> info, PluginLayout& layout) {
         return BmpError::BadSize;
     }
     const uint64_t rows = static_cast<uint64_t>(std::abs(int64_t{height}));
-    if (uint64_t{static_cast<uint32_t>(width)} * rows > static_cast<uint64_t>(kMaxPicturePixels)) {
+    if (!FitsPictureLimit(static_cast<uint32_t>(width), rows)) {
         return BmpError::TooLarge;
     }
     if (bitCount <= 8) {

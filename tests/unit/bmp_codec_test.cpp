@@ -429,12 +429,15 @@ TEST(DecodeBmp, RefusesEmptyNegativeAndAbsurdSizesWithoutAllocating) {
     EXPECT_EQ(sized(INT32_MIN, 1), BmpError::BadSize);
     EXPECT_EQ(sized(1, INT32_MIN), BmpError::TooLarge);
     EXPECT_EQ(sized(INT32_MAX, INT32_MAX), BmpError::TooLarge);
-    EXPECT_EQ(sized(16384, 16385), BmpError::TooLarge);
+    EXPECT_EQ(sized(8192, 8193), BmpError::TooLarge);
     EXPECT_EQ(sized(100000, -100000), BmpError::TooLarge);
     // Within the limit but not backed by data.
-    EXPECT_EQ(sized(16384, 16384), BmpError::Truncated);
-    // A small RLE file may not describe an absurd picture either.
-    EXPECT_EQ(ErrorOf(Rle(8, 70000, 70000, Bytes({0, 1}))), BmpError::TooLarge);
+    EXPECT_EQ(sized(8192, 8192), BmpError::Truncated);
+    EXPECT_EQ(sized(65536, -1024), BmpError::Truncated);
+    // A few bytes of RLE data may not make the program fill a picture past the limit either.
+    EXPECT_EQ(ErrorOf(Rle(8, 16384, 16384, Bytes({0, 1}))), BmpError::TooLarge);
+    EXPECT_EQ(ErrorOf(Rle(4, 8193, 8192, Bytes({0, 1}))), BmpError::TooLarge);
+    EXPECT_EQ(ReadBmpHeader(Rle(8, 16384, 16384, Bytes({0, 1})).Build()).error, BmpError::TooLarge);
 }
 
 TEST(DecodeBmp, RefusesPixelOffsetsPastTheData) {

@@ -162,6 +162,9 @@ TEST(PluginBmpFile, RefusesBlocksThatDoNotHoldWhatTheHeaderClaims) {
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(4, 4, 7), Bytes(64)).error, BmpError::UnsupportedFormat);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(4, 4, 8, {}, kBmpRle8), Bytes(64)).error, BmpError::UnsupportedFormat);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(65536, 65536, 1), Bytes(64)).error, BmpError::TooLarge);
+    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(16384, 16384, 1), Bytes(64)).error, BmpError::TooLarge);
+    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(8192, -8193, 1), Bytes(64)).error, BmpError::TooLarge);
+    EXPECT_EQ(BuildPluginBmpFile(InfoBlock(8192, -8192, 1), Bytes(64)).error, BmpError::Truncated);
     EXPECT_EQ(BuildPluginBmpFile(InfoBlock(INT32_MAX, INT32_MIN, 32), Bytes(64)).error, BmpError::TooLarge);
     Bytes otherHeader = InfoBlock(1, 1, 24);
     otherHeader[0] = 108;

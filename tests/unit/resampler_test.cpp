@@ -100,5 +100,15 @@ TEST(Resize, RefusesInvalidPicturesAndSizes) {
     EXPECT_FALSE(Resize(Picture{4, 4, {0}}, 2, 2));
 }
 
+// The resampler refuses to make what no decoder would give.
+TEST(PictureLimit, IsTheResamplersToo) {
+    EXPECT_TRUE(FitsPictureLimit(8192, 8192));
+    EXPECT_TRUE(FitsPictureLimit(kMaxPicturePixels, 1));
+    EXPECT_FALSE(FitsPictureLimit(8192, 8193));
+    EXPECT_FALSE(FitsPictureLimit(uint64_t{1} << 32, uint64_t{1} << 32)); // the product would wrap
+    const Picture one{1, 1, {0xFF000000u}};
+    EXPECT_FALSE(Resize(one, 8193, 8192).has_value());
+}
+
 } // namespace
 } // namespace pelaconf
