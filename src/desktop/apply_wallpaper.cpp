@@ -33,9 +33,10 @@ const char* ApplyResultMessage(ApplyResult result) {
     case ApplyResult::NoFile: return "画像ファイルが存在しません。";
     case ApplyResult::NoLoader: return "Susieプラグインのロードに失敗しました。";
     case ApplyResult::Failed: return "画像ファイルの保存に失敗しました。";
+    // The wallpaper stayed as it was, which the user must not take for a change.
+    case ApplyResult::RegistryFailed: return "壁紙の表示方法をレジストリに書き込めませんでした。";
     case ApplyResult::Applied:
-    case ApplyResult::Busy:
-    case ApplyResult::RegistryFailed: return nullptr;
+    case ApplyResult::Busy: return nullptr;
     }
     return nullptr;
 }

@@ -32,7 +32,8 @@ enum class ApplyResult : int {
     RegistryFailed = -9,
 };
 
-// The error message the user is shown for a result; null for the results that show none.
+// The error message the user is shown for a result; null for the results that show none (done, and
+// busy with another application).
 const char* ApplyResultMessage(ApplyResult result);
 
 struct WallpaperServices {

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sddl.h>
+
 #include <string>
+#include <vector>
 
 namespace pelaconf::driver {
 
@@ -61,5 +64,54 @@ inline std::wstring DesktopValue(const wchar_t* name) {
     }
     return text;
 }
+
+// Makes the current user's desktop settings key refuse writes while it lives, as a locked-down
+// profile does, and gives it its own permissions back afterwards.
+class ReadOnlyDesktopKey {
+public:
+    ReadOnlyDesktopKey() {
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\desktop", 0, READ_CONTROL | WRITE_DAC, &key_) !=
+            ERROR_SUCCESS) {
+            return;
+        }
+        DWORD size = 0;
+        RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, nullptr, &size);
+        saved_.resize(size);
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        if (size == 0 || RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, saved_.data(), &size) != ERROR_SUCCESS ||
+            !ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly,
+                                                                  nullptr)) {
+            return;
+        }
+        locked_ = RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
+        LocalFree(readOnly);
+    }
+    ~ReadOnlyDesktopKey() {
+        if (locked_) {
+            RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, saved_.data());
+        }
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    ReadOnlyDesktopKey(const ReadOnlyDesktopKey&) = delete;
+    ReadOnlyDesktopKey& operator=(const ReadOnlyDesktopKey&) = delete;
+
+    // Whether a program now fails to open the key for writing.
+    bool Refuses() const {
+        HKEY opened = nullptr;
+        if (!locked_ ||
+            RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\desktop", 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) {
+            return locked_;
+        }
+        RegCloseKey(opened);
+        return false;
+    }
+
+private:
+    HKEY key_ = nullptr;
+    std::vector<BYTE> saved_;
+    bool locked_ = false;
+};
 
 } // namespace pelaconf::driver

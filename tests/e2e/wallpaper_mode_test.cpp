@@ -105,6 +105,16 @@ TEST(WallpaperMode, EachRefusalHasItsMessageAndNoFileIsWritten) {
     EXPECT_EQ(folder.Read("Pelavine.ini"), SettingsWith(""));
 }
 
+TEST(WallpaperMode, ARefusedRegistryWriteIsReported) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", SettingsWith(""));
+    folder.Write("a.bmp", BmpOfSize(8, 8));
+    const ReadOnlyDesktopKey locked;
+    ASSERT_TRUE(locked.Refuses()) << "the desktop key could not be made read-only";
+    RunWithImage(folder, "a.bmp", "壁紙の表示方法をレジストリに書き込めませんでした。");
+    EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
+}
+
 // A 4 x 2 colour picture in the PNM format that only the test plug-in decodes.
 std::string SmallPixmap() { return std::string("P6\n4 2\n255\n") + std::string(4 * 2 * 3, '\x80'); }
 

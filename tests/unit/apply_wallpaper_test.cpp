@@ -114,13 +114,13 @@ TEST(ApplyResultTest, ResultsKeepTheirNumbers) {
     EXPECT_EQ(static_cast<int>(ApplyResult::RegistryFailed), -9);
 }
 
-TEST(ApplyResultTest, OnlyTheUsersOwnProblemsHaveAMessage) {
+TEST(ApplyResultTest, EveryFailureHasAMessage) {
     EXPECT_STREQ(ApplyResultMessage(ApplyResult::NoFile), "画像ファイルが存在しません。");
     EXPECT_STREQ(ApplyResultMessage(ApplyResult::NoLoader), "Susieプラグインのロードに失敗しました。");
     EXPECT_STREQ(ApplyResultMessage(ApplyResult::Failed), "画像ファイルの保存に失敗しました。");
     EXPECT_EQ(ApplyResultMessage(ApplyResult::Applied), nullptr);
     EXPECT_EQ(ApplyResultMessage(ApplyResult::Busy), nullptr);
-    EXPECT_EQ(ApplyResultMessage(ApplyResult::RegistryFailed), nullptr);
+    EXPECT_STREQ(ApplyResultMessage(ApplyResult::RegistryFailed), "壁紙の表示方法をレジストリに書き込めませんでした。");
 }
 
 } // namespace
