@@ -49,17 +49,14 @@ bool HoldsBrowsableEntry(const FileSystem& files, const SettingsRecord& settings
     return false;
 }
 
-// Sorts with each name converted once rather than at every comparison.
-void SortByNameNoCase(std::vector<BrowserEntry>& entries) {
-    std::vector<std::pair<std::string, BrowserEntry>> keyed;
-    keyed.reserve(entries.size());
-    for (BrowserEntry& entry : entries) {
-        keyed.emplace_back(NoCaseKey(entry.name), std::move(entry));
+// The path with a part added after a backslash, which a path that ends with one (a drive root such
+// as D:\) already has.
+std::string Joined(std::string path, std::string_view part) {
+    if (path.empty() || path.back() != '\\') {
+        path += '\\';
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 0; i < keyed.size(); ++i) {
-        entries[i] = std::move(keyed[i].second);
-    }
+    path += part;
+    return path;
 }
 
 } // namespace
@@ -89,15 +86,11 @@ std::optional<std::string> ItemPath(std::span<const BrowserItem> fromTop, const 
     if (!top) {
         return std::nullopt;
     }
-    const char* separator = use == PathUse::Expanding ? "\\" : "";
-    std::string path = *top + separator;
+    std::string path = *top;
     for (const BrowserItem& item : fromTop.subspan(1)) {
-        if (use == PathUse::Selecting) {
-            path += "\\";
-        }
-        path += item.label + separator;
+        path = Joined(std::move(path), item.label);
     }
-    return path;
+    return use == PathUse::Expanding ? Joined(std::move(path), "") : path;
 }
 
 bool PathFitsSystem(std::string_view path) {
@@ -114,7 +107,7 @@ bool PathFitsSystem(std::string_view path) {
 bool IsFileItem(int image, int selectedImage) { return image == kImageBmpFile || selectedImage == kImageOtherFile; }
 
 std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const SettingsRecord& settings,
-                                               const std::string& folder) {
+                                               const std::string& folder, const NameOrder& order) {
     std::vector<BrowserEntry> listed;
     for (const FolderEntry& entry : files.ListFolder(folder + "*")) {
         if (IsDotEntry(entry.name) || entry.isSystem) {
@@ -129,7 +122,8 @@ std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const Se
             listed.push_back({entry.name, false, image, false});
         }
     }
-    SortByNameNoCase(listed);
+    std::stable_sort(listed.begin(), listed.end(),
+                     [&](const BrowserEntry& a, const BrowserEntry& b) { return order.Before(a.name, b.name); });
     return listed;
 }
 

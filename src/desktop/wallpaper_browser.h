@@ -82,6 +82,7 @@ enum class PathUse {
     Expanding, // every part followed by "\": C:\photo\ .
     Selecting, // the parts joined by "\": C:\photo\a.jpg, and C: for the drive.
 };
+// A folder that ends with "\" already, such as the drive root D:\, is not given a second one.
 
 // The path of an item from its top-level item down to itself (the root left out); nothing when
 // the top-level item is neither a drive nor one of the special folders.
@@ -101,12 +102,19 @@ struct BrowserEntry {
     bool expandable = false;  // a folder with something to list inside
 };
 
+// The order the tree lists names in: on Windows the system's compare without case that the tree's
+// own sort uses, so that names appear as the system's folder windows show them.
+class NameOrder {
+public:
+    virtual ~NameOrder() = default;
+    virtual bool Before(std::string_view a, std::string_view b) const = 0;
+};
+
 // The entries of the folder (its path ends with "\") that the tree lists, folders and files
-// together sorted by name without case as the Japanese code page compares: folders other than
-// "RECYCLED" and files of a supported type, never "." and ".." nor entries with the system
-// attribute.
+// together sorted by name in the order given: folders other than "RECYCLED" and files of a
+// supported type, never "." and ".." nor entries with the system attribute.
 std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const SettingsRecord& settings,
-                                               const std::string& folder);
+                                               const std::string& folder, const NameOrder& order);
 
 // A double click applies the wallpaper when the cursor (screen coordinates) lies on the selected
 // item's label or up to 20 pixels left of it, which takes in its icon. The label rectangle is in

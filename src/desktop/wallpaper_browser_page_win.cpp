@@ -38,6 +38,30 @@ private:
     HCURSOR before_;
 };
 
+// Keeps the system's "no disk" box away while it lives: a drive without a medium is reported by
+// the page's own message.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &before_); }
+    ~QuietDriveErrors() { SetThreadErrorMode(before_, nullptr); }
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    DWORD before_ = 0;
+};
+
+// The tree's own sort compares its labels with lstrcmpiW, the system's compare without case.
+class SystemNameOrder : public NameOrder {
+public:
+    bool Before(std::string_view a, std::string_view b) const override {
+        const std::wstring first = Utf8ToWide(std::string(a));
+        const std::wstring second = Utf8ToWide(std::string(b));
+        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, first.c_str(), static_cast<int>(first.size()),
+                              second.c_str(), static_cast<int>(second.size())) == CSTR_LESS_THAN;
+    }
+};
+
 UniqueImageList MakeTreeImages() {
     UniqueImageList images(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kBrowserImageCount, 0));
     for (const int bitmapId : kTreeBitmaps) {
@@ -152,7 +176,11 @@ void WallpaperBrowserPage::BuildTree() {
     };
     for (const auto& [label, image] : specialFolders) {
         const int selectedImage = image == kImageFolder ? kImageFolderSelected : image;
-        AddPlaceholder(Tree(), InsertTreeItem(Tree(), root, label, image, selectedImage));
+        HTREEITEM item = InsertTreeItem(Tree(), root, label, image, selectedImage);
+        AddPlaceholder(Tree(), item);
+        if (image == kImageFolder) {
+            wallpaperItem_ = item;
+        }
     }
     AddDrives(root);
     TreeView_Expand(Tree(), root, TVE_EXPAND);
@@ -200,6 +228,7 @@ bool WallpaperBrowserPage::FitsSystem(const std::string& path, std::string_view 
 
 bool WallpaperBrowserPage::OnItemExpanding(const NMTREEVIEWW& change) {
     const WaitCursor waiting;
+    const QuietDriveErrors quiet;
     HTREEITEM item = change.itemNew.hItem;
     if (item == nullptr) {
         return true;
@@ -240,7 +269,7 @@ bool WallpaperBrowserPage::Expand(HTREEITEM item) {
         }
         return true;
     }
-    const std::vector<BrowserEntry> entries = ListBrowsableEntries(services_.files, services_.record, *path);
+    const std::vector<BrowserEntry> entries = ListBrowsableEntries(services_.files, services_.record, *path, SystemNameOrder());
     if (HTREEITEM placeholder = Relative(Tree(), item, TVGN_CHILD)) {
         TreeView_DeleteItem(Tree(), placeholder);
     }
@@ -268,6 +297,7 @@ void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserE
 
 void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
     const WaitCursor waiting;
+    const QuietDriveErrors quiet;
     previewReady_ = false;
     const RECT frame = ItemRectangle(Window(), IDC_BROWSER_PREVIEW);
     InvalidateRect(Window(), &frame, TRUE);
@@ -334,22 +364,23 @@ bool WallpaperBrowserPage::OnPaint() {
     return true;
 }
 
-void WallpaperBrowserPage::OnDoubleClick() {
+bool WallpaperBrowserPage::OnDoubleClick() {
     HTREEITEM selected = TreeView_GetSelection(Tree());
     if (selected == nullptr) {
-        return;
+        return true;
     }
     RECT treeWindow{};
     GetWindowRect(Tree(), &treeWindow);
     RECT label{};
     if (!TreeView_GetItemRect(Tree(), selected, &label, TRUE)) {
-        return;
+        return false;
     }
     POINT cursor{};
     GetCursorPos(&cursor);
     if (DoubleClickAppliesWallpaper(BoxOf(treeWindow), BoxOf(label), cursor.x, cursor.y)) {
         SetAsWallpaper();
     }
+    return false;
 }
 
 void WallpaperBrowserPage::SetAsWallpaper() {
@@ -357,6 +388,7 @@ void WallpaperBrowserPage::SetAsWallpaper() {
         return;
     }
     const WaitCursor waiting;
+    const QuietDriveErrors quiet;
     wait_.Show();
     ApplySelected();
     wait_.Hide();
@@ -390,7 +422,27 @@ bool WallpaperBrowserPage::ApplySelected() {
 void WallpaperBrowserPage::RefreshSpecialFolders() {
     folders_.desktop = SpecialFolderPath(CSIDL_DESKTOP);
     folders_.documents = SpecialFolderPath(CSIDL_PERSONAL);
-    folders_.wallpaper = neighbours_->WallpaperFolder();
+    std::string wallpaper = neighbours_->WallpaperFolder();
+    if (wallpaper != folders_.wallpaper) {
+        folders_.wallpaper = std::move(wallpaper);
+        ForgetWallpaperBranch();
+    }
+}
+
+// An opened wallpaper folder item lists the folder it was opened on; under another folder its
+// children, and the path of a selection among them, would name other files.
+void WallpaperBrowserPage::ForgetWallpaperBranch() {
+    if (wallpaperItem_ == nullptr) {
+        return;
+    }
+    const bool branchSelected = TreeView_GetSelection(Tree()) == wallpaperItem_;
+    // Emptied first, so that a selection below the item moves up to it with a notification; a
+    // tree told to collapse may move it silently, and need not ask this page either.
+    Collapse(wallpaperItem_);
+    TreeView_Expand(Tree(), wallpaperItem_, TVE_COLLAPSE);
+    if (branchSelected) {
+        OnSelectionChanged(wallpaperItem_); // its path is the new folder's
+    }
 }
 
 bool WallpaperBrowserPage::OnCommand(int id, int notifyCode, HWND control) {
@@ -409,7 +461,8 @@ std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
     case TVN_ITEMEXPANDINGW:
         return OnItemExpanding(reinterpret_cast<const NMTREEVIEWW&>(header)) ? TRUE : FALSE;
     case TVN_SELCHANGEDW: OnSelectionChanged(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem); return 0;
-    case NM_DBLCLK: OnDoubleClick(); return std::nullopt; // the tree still takes its own double click
+    case NM_DBLCLK: // the tree still takes its own double click, unless nothing is selected
+        return OnDoubleClick() ? std::optional<LRESULT>(1) : std::nullopt;
     default: return std::nullopt;
     }
 }

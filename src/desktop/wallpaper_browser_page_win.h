@@ -78,12 +78,14 @@ private:
     void Collapse(HTREEITEM item);
     void OnSelectionChanged(HTREEITEM item);
     void Preview(const std::string& path);
-    void OnDoubleClick();
+    // True when nothing is selected, which the tree's default handling is then kept from.
+    bool OnDoubleClick();
     void SetAsWallpaper();
     // Applies the selected image; false when it failed and the user was told.
     bool ApplySelected();
     void ShowSelectedPath(const std::string& path);
     void RefreshSpecialFolders();
+    void ForgetWallpaperBranch();
 
     BrowserServices services_;
     std::unique_ptr<BrowserNeighbours> neighbours_;
@@ -91,6 +93,7 @@ private:
     bool previewReady_ = false;
     std::string selectedPath_;
     SpecialFolders folders_;
+    HTREEITEM wallpaperItem_ = nullptr;
     UniqueImageList images_;
     WaitWindow wait_;
 };

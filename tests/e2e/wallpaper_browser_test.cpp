@@ -78,6 +78,42 @@ TEST_F(WallpaperBrowserTest, OpeningTheWallpaperFolderListsFoldersAndImagesSorte
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
+// As the system's folder windows list them: kana of both kinds by their sound, marks before digits.
+TEST_F(WallpaperBrowserTest, NamesAreListedInTheSystemsOrder) {
+    folder.MakeFolder("walls");
+    for (const char* name : {"イヌ.bmp", "1.bmp", "アカ.bmp", "_x.bmp", "いろ.bmp", "あお.bmp", "B.bmp", "a.bmp"}) {
+        folder.Write(std::string("walls\\") + name, "not decoded here");
+    }
+    StartWithWalls();
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    OpenWallpaperFolder();
+    EXPECT_EQ(Children(kWallpaperFolderItem), (std::vector<std::string>{"_x.bmp", "1.bmp", "a.bmp", "B.bmp", "あお.bmp",
+                                                                         "アカ.bmp", "イヌ.bmp", "いろ.bmp"}));
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+// An opened wallpaper folder item must not go on listing the old folder under the new one's path.
+TEST_F(WallpaperBrowserTest, ChangingTheWallpaperFolderClosesItsOpenedBranch) {
+    folder.MakeFolder("walls");
+    folder.Write("walls\\old.bmp", Bmp(8, 8));
+    folder.MakeFolder("other");
+    folder.Write("other\\new.bmp", Bmp(8, 8));
+    StartWithWalls();
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    OpenWallpaperFolder();
+    SelectFile("old.bmp");
+
+    ShowPage("壁紙フォルダ", IDD_WALLPAPER_FOLDER);
+    Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath() + "\\other");
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    ASSERT_TRUE(WaitUntil([&] { return Browser().ItemText(IDC_BROWSER_PATH) == FolderPath() + "\\other"; }))
+        << "the selection below the branch moves to the branch, under its new path";
+    EXPECT_EQ(Children(kWallpaperFolderItem), std::vector<std::string>{"dummy"});
+    OpenWallpaperFolder();
+    EXPECT_EQ(Children(kWallpaperFolderItem), std::vector<std::string>{"new.bmp"});
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
 TEST_F(WallpaperBrowserTest, AFolderOfTextFilesCannotBeOpenedAndTheUnsavedFolderFieldCounts) {
     folder.MakeFolder("texts");
     folder.Write("texts\\readme.txt", "text");
@@ -147,6 +183,28 @@ TEST_F(WallpaperBrowserTest, TheButtonAppliesTheSelectedImageWithTheUnsavedDispl
     EXPECT_TRUE(Unchanged()) << "applying from the browser saves no settings";
     ASSERT_TRUE(WaitUntil([&] { return folder.Exists("Pelavine.log"); })) << "the program was not started";
     EXPECT_EQ(folder.PelavineStarts(), std::vector<std::string>{commandLine});
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+// The wallpaper did not change, so nothing that follows a change may happen.
+TEST_F(WallpaperBrowserTest, ARefusedRegistryWriteIsReportedAndStartsNothing) {
+    folder.MakeFolder("walls");
+    folder.Write("walls\\a.bmp", Bmp(8, 8));
+    const std::string commandLine = "\"" + FolderPath() + "\\Pelavine.exe\" /manual";
+    StartWithWalls("[Timer_Exec_Path]=" + commandLine + "\r\n[Timer_Exec3_Use]=1\r\n");
+    ShowPage("外部プログラム実行", IDD_EXTERNAL_PROGRAM);
+    ASSERT_TRUE(Page(IDD_EXTERNAL_PROGRAM).IsChecked(IDC_EXEC_ON_MANUAL_CHANGE));
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    OpenWallpaperFolder();
+    SelectFile("a.bmp");
+
+    const ReadOnlyDesktopKey locked;
+    ASSERT_TRUE(locked.Refuses()) << "the desktop key could not be made read-only";
+    Browser().Click(IDC_BROWSER_APPLY);
+    ASSERT_TRUE(pelaconf->Answer("壁紙の表示方法をレジストリに書き込めませんでした。", IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf->MessageBoxes().empty(); })) << "the wait window stayed open";
+    EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
+    EXPECT_FALSE(folder.Exists("Pelavine.log")) << "the program was started";
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 

@@ -46,6 +46,18 @@ TEST(BrowserItemPath, TopLevelItemsWithoutADriveStandForTheSpecialFoldersByTheir
         << "an empty wallpaper folder field names no folder";
 }
 
+TEST(BrowserItemPath, AFolderEndingInABackslashIsNotGivenASecond) {
+    const BrowserItem wallpaper = Named("壁紙フォルダ", kImageFolder);
+    for (const std::string root : {"D:\\", "D:\\Walls\\"}) {
+        const SpecialFolders folders{"", "", root};
+        const std::vector<BrowserItem> file{wallpaper, Named("a.jpg", kImageOtherFile)};
+        EXPECT_EQ(ItemPath(file, folders, PathUse::Selecting), root + "a.jpg");
+        EXPECT_EQ(ItemPath(std::vector<BrowserItem>{wallpaper}, folders, PathUse::Expanding), root);
+        EXPECT_EQ(ItemPath(std::vector<BrowserItem>{wallpaper, Named("sub")}, folders, PathUse::Expanding),
+                  root + "sub\\");
+    }
+}
+
 TEST(BrowserItemPath, DrivesAndTheirTypes) {
     EXPECT_EQ(DriveNumber("C:\\"), 3);
     EXPECT_EQ(DriveNumber("a:\\"), 1);
@@ -80,17 +92,39 @@ TEST(BrowserItems, FileItemsAreKnownByTheirImages) {
     EXPECT_FALSE(IsFileItem(kImageFixedDrive, kImageFixedDrive));
 }
 
+// Plain byte order, or its reverse, to show that the listing follows the order it is given.
+class ByteOrder : public NameOrder {
+public:
+    bool reversed = false;
+    bool Before(std::string_view a, std::string_view b) const override { return reversed ? b < a : a < b; }
+};
+
 class BrowserListing : public ::testing::Test {
 protected:
     BrowserListing() : record("C:\\Pelavine") {}
 
-    std::vector<BrowserEntry> List() { return ListBrowsableEntries(files, record, "D:\\Walls\\"); }
+    std::vector<BrowserEntry> List() { return ListBrowsableEntries(files, record, "D:\\Walls\\", order); }
+    std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        for (const BrowserEntry& entry : List()) {
+            names.push_back(entry.name);
+        }
+        return names;
+    }
 
     FakeFileSystem files;
     SettingsRecord record;
+    ByteOrder order;
 };
 
-TEST_F(BrowserListing, FoldersAndSupportedImagesWithTheirImagesSortedByNameWithoutCase) {
+TEST_F(BrowserListing, FoldersAndFilesTogetherFollowTheGivenOrder) {
+    files.listings["D:\\Walls\\*"] = {{"b.jpg", false}, {"c", true}, {"a.png", false}};
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.png", "b.jpg", "c"}));
+    order.reversed = true;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"c", "b.jpg", "a.png"}));
+}
+
+TEST_F(BrowserListing, FoldersAndSupportedImagesWithTheirImages) {
     files.listings["D:\\Walls\\*"] = {{".", true},           {"..", true},        {"photo.JPEG", false},
                                       {"notes.txt", false},  {"sub", true},       {"a.BMP", false},
                                       {"recycled", true},    {"System Volume", true, true},
