@@ -4,7 +4,6 @@
 #include "platform/file_system.h"
 #include "settings/string_helpers.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace pelaconf {
@@ -57,6 +56,20 @@ std::string Joined(std::string path, std::string_view part) {
     }
     path += part;
     return path;
+}
+
+std::vector<BrowserEntry> SortedByName(std::vector<BrowserEntry> entries, const NameOrder& order) {
+    std::vector<std::string> names;
+    names.reserve(entries.size());
+    for (const BrowserEntry& entry : entries) {
+        names.push_back(entry.name);
+    }
+    std::vector<BrowserEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const size_t index : order.Sorted(names)) {
+        sorted.push_back(std::move(entries[index]));
+    }
+    return sorted;
 }
 
 } // namespace
@@ -122,9 +135,7 @@ std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const Se
             listed.push_back({entry.name, false, image, false});
         }
     }
-    std::stable_sort(listed.begin(), listed.end(),
-                     [&](const BrowserEntry& a, const BrowserEntry& b) { return order.Before(a.name, b.name); });
-    return listed;
+    return SortedByName(std::move(listed), order);
 }
 
 bool DoubleClickAppliesWallpaper(const ScreenBox& treeWindow, const ScreenBox& labelInTree, int cursorX, int cursorY) {

@@ -107,7 +107,8 @@ struct BrowserEntry {
 class NameOrder {
 public:
     virtual ~NameOrder() = default;
-    virtual bool Before(std::string_view a, std::string_view b) const = 0;
+    // The indexes of the names in their sorted order; equal names keep the order they came in.
+    virtual std::vector<size_t> Sorted(const std::vector<std::string>& names) const = 0;
 };
 
 // The entries of the folder (its path ends with "\") that the tree lists, folders and files

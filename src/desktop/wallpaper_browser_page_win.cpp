@@ -14,6 +14,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace pelaconf {
@@ -51,14 +53,23 @@ private:
     DWORD before_ = 0;
 };
 
-// The tree's own sort compares its labels with lstrcmpiW, the system's compare without case.
+// The tree's own sort compares its labels with lstrcmpiW, the system's compare without case. Each
+// name is converted once, not at every comparison.
 class SystemNameOrder : public NameOrder {
 public:
-    bool Before(std::string_view a, std::string_view b) const override {
-        const std::wstring first = Utf8ToWide(std::string(a));
-        const std::wstring second = Utf8ToWide(std::string(b));
-        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, first.c_str(), static_cast<int>(first.size()),
-                              second.c_str(), static_cast<int>(second.size())) == CSTR_LESS_THAN;
+    std::vector<size_t> Sorted(const std::vector<std::string>& names) const override {
+        std::vector<std::wstring> wide;
+        wide.reserve(names.size());
+        for (const std::string& name : names) {
+            wide.push_back(Utf8ToWide(name));
+        }
+        std::vector<size_t> order(names.size());
+        std::iota(order.begin(), order.end(), size_t{0});
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wide[a].c_str(), static_cast<int>(wide[a].size()),
+                                  wide[b].c_str(), static_cast<int>(wide[b].size())) == CSTR_LESS_THAN;
+        });
+        return order;
     }
 };
 

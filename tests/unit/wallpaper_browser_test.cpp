@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -96,7 +98,13 @@ TEST(BrowserItems, FileItemsAreKnownByTheirImages) {
 class ByteOrder : public NameOrder {
 public:
     bool reversed = false;
-    bool Before(std::string_view a, std::string_view b) const override { return reversed ? b < a : a < b; }
+    std::vector<size_t> Sorted(const std::vector<std::string>& names) const override {
+        std::vector<size_t> order(names.size());
+        std::iota(order.begin(), order.end(), size_t{0});
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return reversed ? names[b] < names[a] : names[a] < names[b]; });
+        return order;
+    }
 };
 
 class BrowserListing : public ::testing::Test {
