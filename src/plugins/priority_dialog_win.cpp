@@ -129,7 +129,7 @@ void PriorityDialog::ShowSelectedPlugin() {
     }
     plugin_.FreePlugin();
     if (plugin_.LoadPlugin(*path) != 1) {
-        messages_.Show(kPluginLoadFailedMessage, MessageKind::Error);
+        messages_.Show(kPluginDoesNotLoadMessage, MessageKind::Error);
         return;
     }
     PluginDescription description;
