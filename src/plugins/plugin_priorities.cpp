@@ -109,8 +109,7 @@ int PluginPriorityEditor::Move(int from, int to) {
     const std::string lower = AsciiLower(extensionItems_[currentExtension_].substr(1));
     const int movedPriority = NumericPriority(working_[exchange->movedEntry]);
     const int neighbourPriority = NumericPriority(working_[exchange->neighbourEntry]);
-    working_[exchange->neighbourEntry] =
-        MakePluginEntry(lower, FormatPriority(neighbourPriority), exchange->movedPath);
+    working_[exchange->neighbourEntry] = MakePluginEntry(lower, FormatPriority(neighbourPriority), exchange->movedPath);
     working_[exchange->movedEntry] = MakePluginEntry(lower, FormatPriority(movedPriority), exchange->neighbourPath);
     std::swap(pluginNames_[from], pluginNames_[to]);
     return to;

@@ -158,7 +158,8 @@ TEST_F(SusiePageTest, AMoveThatExchangesNothingIsNotShownAndAPluginThatFailsToLo
     ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_EXTENSIONS, ".JPG"));
     ASSERT_TRUE(ShowsPlugins(*dialog, {kPluginA, kPluginB}));
     ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_PLUGINS, kPluginA));
-    ASSERT_TRUE(WaitUntil([&] { return dialog->ItemText(IDC_PRIORITY_INFORMATION) == "Test images A\nTest filter A 1.0"; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return dialog->ItemText(IDC_PRIORITY_INFORMATION) == "Test images A\nTest filter A 1.0"; }));
     EXPECT_FALSE(dialog->IsItemEnabled(IDC_PRIORITY_UP)) << "the first cannot go up";
     EXPECT_FALSE(dialog->IsItemEnabled(IDC_PRIORITY_DOWN)) << "an equal priority cannot be exchanged";
 

@@ -199,8 +199,9 @@ TEST_F(SusiePageModelTest, TheSusieFolderFromTheRegistryFillsTheFieldOnlyWhenItD
 
     registry.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = "D:\\Ảnh"; // not in code page 932
     EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Failed);
-    EXPECT_EQ(messages.Texts().back(), "Susieプラグインフォルダの取得に失敗しました。\n"
-                                       "Susieのプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。");
+    EXPECT_EQ(messages.Texts().back(),
+              "Susieプラグインフォルダの取得に失敗しました。\n"
+              "Susieのプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。");
     EXPECT_EQ(model.folder, "D:\\Old");
 
     registry.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = "D:\\Susie";
