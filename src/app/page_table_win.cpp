@@ -4,7 +4,6 @@
 #include "app/layered_window_library_win.h"
 #include "app/overview_page_win.h"
 #include "desktop/desktop_icon_page_win.h"
-#include "pages/blank_page_win.h"
 #include "pages/display_order_page_win.h"
 #include "pages/display_position_page_win.h"
 #include "pages/external_program_page_win.h"
@@ -26,8 +25,6 @@ namespace {
 CreatedPage Overview(const PageContext& context, int templateId) {
     return MakePage<OverviewPage>(templateId, context.selectCategory);
 }
-
-CreatedPage NotBuiltYet(const PageContext&, int templateId) { return MakePage<BlankPage>(templateId); }
 
 constexpr PageRow kPages[] = {
     {"基本設定", kTopLevel, IDD_BASIC_OVERVIEW, kNotValidated, Overview},

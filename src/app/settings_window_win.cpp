@@ -50,10 +50,17 @@ bool SettingsWindow::OnInit() {
     validateOnSelection_ = false;
     BuildCategoryTree();
     ShowPage(0);
-    if (model_.FirstRun()) {
+    wizardWaitsForShow_ = model_.FirstRun();
+    return true;
+}
+
+// The window is created hidden and shown by the modal loop once it is idle. The wizard's timer is
+// set only then, so that the wizard never opens over a window not yet on the screen.
+void SettingsWindow::StartWizardTimerOnceShown(const WINDOWPOS& position) {
+    if (wizardWaitsForShow_ && (position.flags & SWP_SHOWWINDOW) != 0) {
+        wizardWaitsForShow_ = false;
         SetTimer(Window(), kFirstRunTimer, 1, nullptr);
     }
-    return true;
 }
 
 PageContext SettingsWindow::MakePageContext() {
@@ -217,7 +224,11 @@ bool SettingsWindow::OnPaint() {
     return true;
 }
 
-std::optional<INT_PTR> SettingsWindow::OnMessage(UINT message, WPARAM, LPARAM) {
+std::optional<INT_PTR> SettingsWindow::OnMessage(UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGED) {
+        StartWizardTimerOnceShown(*reinterpret_cast<const WINDOWPOS*>(lParam));
+        return std::nullopt; // the default handling still sizes and moves the window
+    }
     if (message == WM_QUERYDRAGICON) {
         return reinterpret_cast<INT_PTR>(ProgramIcon(SM_CXICON, SM_CYICON));
     }

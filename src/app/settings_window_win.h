@@ -46,6 +46,7 @@ private:
     void ShowPageAfterFailedValidation(int pageIndex) override;
     PageContext MakePageContext();
     void CreatePages();
+    void StartWizardTimerOnceShown(const WINDOWPOS& position);
     void RunFirstRunWizard();
     void HandValidatedPagesToModel();
     void PlaceChildren();
@@ -63,6 +64,7 @@ private:
     std::vector<CreatedPage> pages_;   // by page index
     std::vector<HTREEITEM> treeItems_; // by page index
     bool validateOnSelection_ = false;
+    bool wizardWaitsForShow_ = false; // a first run whose window is not yet shown
 };
 
 } // namespace pelaconf

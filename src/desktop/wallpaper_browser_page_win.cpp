@@ -9,6 +9,7 @@
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
 #include "ui/controls.h"
+#include "ui/wait_cursor.h"
 #include "win/wide_text.h"
 
 #include <shellapi.h>
@@ -27,18 +28,6 @@ constexpr int kTreeBitmaps[kBrowserImageCount] = {
     IDB_TREE_FOLDER, IDB_TREE_DESKTOP, IDB_TREE_DOCUMENTS, IDB_TREE_BMP_FILE, IDB_TREE_IMAGE_FILE,
 };
 constexpr COLORREF kMaskColour = RGB(255, 0, 255);
-
-// Shows the wait cursor for as long as it lives.
-class WaitCursor {
-public:
-    WaitCursor() : before_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(before_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR before_;
-};
 
 // Keeps the system's "no disk" box away while it lives: a drive without a medium is reported by
 // the page's own message.

@@ -221,21 +221,22 @@ AddResult TimerModel::AddEntry(MessageBoxes& messages) {
     return AddResult::Added;
 }
 
-bool TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages) {
+std::optional<size_t> TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages) {
     if (!EditsAList()) {
         messages.Show(kTimerFaultMessage, MessageKind::Error);
-        return false;
+        return std::nullopt;
     }
     if (!selected) {
-        return false;
+        return std::nullopt;
     }
     const int value = *selected;
     std::vector<int>& list = EditedList();
     const auto found = std::find(list.begin(), list.end(), value);
     if (found == list.end()) {
         messages.Show(kTimeRemovalFailedMessage, MessageKind::Error);
-        return false;
+        return std::nullopt;
     }
+    const auto place = static_cast<size_t>(found - list.begin());
     list.erase(found);
     if (type == kTimerTimeOfDay) {
         hour = value / 60;
@@ -243,7 +244,7 @@ bool TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages
     } else {
         minute = value;
     }
-    return true;
+    return place;
 }
 
 bool TimerModel::CarryMinute(int position, int delta) {

@@ -85,9 +85,10 @@ struct TimerModel {
     std::vector<int>& EditedList() { return type == kTimerTimeOfDay ? timesOfDay : hourlyMinutes; }
     // Adds the time in the fields to the visible list.
     AddResult AddEntry(MessageBoxes& messages);
-    // Removes the selected value from the visible list and puts its time back into the fields;
-    // false when nothing was removed (also without a selection, which is no fault).
-    bool RemoveEntry(std::optional<int> selected, MessageBoxes& messages);
+    // Removes the selected value from the visible list and puts its time back into the fields.
+    // Returns the place the entry held in the list; nothing when nothing was removed (also
+    // without a selection, which is no fault).
+    std::optional<size_t> RemoveEntry(std::optional<int> selected, MessageBoxes& messages);
     // The minute up-down is about to move from `position` by `delta`: for times of day a step
     // past 59 or below 0 carries into the hour instead. True when it carried, and the up-down's
     // own step must then be refused.

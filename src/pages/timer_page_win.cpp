@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -120,19 +121,29 @@ void TimerPage::AddEntry() {
         SelectListBoxValue(Window(), VisibleListId(), model_.EnteredValue());
         SetModified(1);
         break;
-    case AddResult::HourRefused: SetFocus(Item(IDC_TIMER_HOUR)); break;
-    case AddResult::MinuteRefused: SetFocus(Item(IDC_TIMER_MINUTE)); break;
+    case AddResult::HourRefused: FocusAndSelectText(Window(), IDC_TIMER_HOUR); break;
+    case AddResult::MinuteRefused: FocusAndSelectText(Window(), IDC_TIMER_MINUTE); break;
     case AddResult::Refused: break;
     }
 }
 
 void TimerPage::RemoveEntry() {
     ReadControls();
-    if (model_.RemoveEntry(GetSelectedListBoxValue(Window(), VisibleListId()), messages_)) {
-        ShowLists();
-        ShowTimeFields();
-        SetModified(1);
+    const auto place = model_.RemoveEntry(GetSelectedListBoxValue(Window(), VisibleListId()), messages_);
+    if (!place) {
+        return;
     }
+    // The list box holds the model's list in the same order. Deleting the one entry keeps the
+    // list where it was scrolled, and the entry that took its place (or the one before the last)
+    // is ready for the next removal.
+    const HWND list = Item(VisibleListId());
+    SendMessageW(list, LB_DELETESTRING, *place, 0);
+    const auto count = static_cast<size_t>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    if (count > 0) {
+        SendMessageW(list, LB_SETCURSEL, std::min(*place, count - 1), 0);
+    }
+    ShowTimeFields();
+    SetModified(1);
 }
 
 std::optional<LRESULT> TimerPage::OnNotify(const NMHDR& header) {

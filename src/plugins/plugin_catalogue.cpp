@@ -145,8 +145,11 @@ int LookUpSusieFolder(SettingsRecord& record, const Registry& registry) {
     constexpr size_t kPathBufferBytes = 256;
     const auto folder = registry.ReadUserText("Software\\Halvecor\\Susie\\Plug-in", "Path", kPathBufferBytes);
     // A folder the settings file could not hold would make every later save fail.
-    if (!folder || !FitsShiftJis(*folder)) {
+    if (!folder) {
         return 1;
+    }
+    if (!FitsShiftJis(*folder)) {
+        return kSusieFolderNotStorable;
     }
     record.Susie_Dir_Path = *folder;
     return 0;

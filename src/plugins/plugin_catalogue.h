@@ -30,7 +30,9 @@ inline constexpr int kMaxPluginsPerExtension = 100;
 int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
 
 // Takes Susie's own plug-in folder from the registry into Susie_Dir_Path: 0 when found,
-// 1 when the key or value is missing or does not fit (nothing changes then).
+// 1 when the key or value is missing or too long, 2 when the folder is there but the settings
+// file cannot hold its path (nothing changes unless found).
+inline constexpr int kSusieFolderNotStorable = 2;
 int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 
 // A priority number written as two digits.

@@ -97,23 +97,21 @@ bool PluginPriorityEditor::SelectExtension(int index) {
     return true;
 }
 
-int PluginPriorityEditor::MoveUp(int selected) { return selected > 0 ? Move(selected, selected - 1) : selected; }
+int PluginPriorityEditor::MoveUp(int selected) { return Move(selected, selected - 1); }
 
-int PluginPriorityEditor::MoveDown(int selected) {
-    return selected >= 0 && selected + 1 < static_cast<int>(pluginNames_.size()) ? Move(selected, selected + 1)
-                                                                                  : selected;
-}
+int PluginPriorityEditor::MoveDown(int selected) { return Move(selected, selected + 1); }
 
 int PluginPriorityEditor::Move(int from, int to) {
-    if (!CanMove() || from >= static_cast<int>(pluginNames_.size())) {
+    const auto exchange = Exchange(from, to);
+    if (!exchange) {
         return from;
     }
+    const std::string lower = AsciiLower(extensionItems_[currentExtension_].substr(1));
+    const int movedPriority = NumericPriority(working_[exchange->movedEntry]);
+    const int neighbourPriority = NumericPriority(working_[exchange->neighbourEntry]);
+    working_[exchange->neighbourEntry] = MakePluginEntry(lower, FormatPriority(neighbourPriority), exchange->movedPath);
+    working_[exchange->movedEntry] = MakePluginEntry(lower, FormatPriority(movedPriority), exchange->neighbourPath);
     std::swap(pluginNames_[from], pluginNames_[to]);
-    const auto movedPath = PathOf(pluginNames_[to]);
-    const auto neighbourPath = PathOf(pluginNames_[from]);
-    if (movedPath && neighbourPath) {
-        SwapPriorities(extensionItems_[currentExtension_].substr(1), *movedPath, *neighbourPath);
-    }
     return to;
 }
 
@@ -128,8 +126,17 @@ std::optional<std::string> PluginPriorityEditor::PathOf(std::string_view fileNam
 
 // The two plug-ins exchange their priority numbers for the extension; no entry moves, so the list
 // stays grouped and ordered, and other extensions keep their order.
-void PluginPriorityEditor::SwapPriorities(std::string_view extension, const std::string& movedPath,
-                                          const std::string& neighbourPath) {
+std::optional<PluginPriorityEditor::PriorityExchange> PluginPriorityEditor::Exchange(int from, int to) const {
+    const int shown = static_cast<int>(pluginNames_.size());
+    if (!CanMove() || from < 0 || to < 0 || from >= shown || to >= shown) {
+        return std::nullopt;
+    }
+    const auto movedPath = PathOf(pluginNames_[from]);
+    const auto neighbourPath = PathOf(pluginNames_[to]);
+    if (!movedPath || !neighbourPath) {
+        return std::nullopt;
+    }
+    const std::string extension = extensionItems_[currentExtension_].substr(1);
     std::optional<size_t> moved;
     std::optional<size_t> neighbour;
     for (size_t i = 0; i < working_.size() && !(moved && neighbour); ++i) {
@@ -137,24 +144,22 @@ void PluginPriorityEditor::SwapPriorities(std::string_view extension, const std:
             continue;
         }
         const std::string path = GetEntryField(working_[i], 2);
-        if (!moved && EqualNoCase(path, movedPath)) {
+        if (!moved && EqualNoCase(path, *movedPath)) {
             moved = i;
-        } else if (!neighbour && EqualNoCase(path, neighbourPath)) {
+        } else if (!neighbour && EqualNoCase(path, *neighbourPath)) {
             neighbour = i;
         }
     }
     if (!moved || !neighbour) {
-        return;
+        return std::nullopt;
     }
     const int movedPriority = NumericPriority(working_[*moved]);
     const int neighbourPriority = NumericPriority(working_[*neighbour]);
     const auto writable = [](int priority) { return priority >= 0 && priority < kMaxPluginsPerExtension; };
     if (movedPriority == neighbourPriority || !writable(movedPriority) || !writable(neighbourPriority)) {
-        return;
+        return std::nullopt;
     }
-    const std::string lower = AsciiLower(extension);
-    working_[*neighbour] = MakePluginEntry(lower, FormatPriority(neighbourPriority), movedPath);
-    working_[*moved] = MakePluginEntry(lower, FormatPriority(movedPriority), neighbourPath);
+    return PriorityExchange{*moved, *neighbour, *movedPath, *neighbourPath};
 }
 
 void PluginPriorityEditor::Commit(SettingsRecord& record) const { record.pluginPriorityList = working_; }

@@ -14,7 +14,7 @@ struct SettingsRecord;
 
 inline constexpr char kAllPluginsItem[] = "全てのSPI";
 inline constexpr char kPluginNotFoundMessage[] = "Susieプラグインの取得に失敗しました。";
-inline constexpr char kPluginLoadFailedMessage[] = "Susieプラグインのロードに失敗しました。";
+inline constexpr char kPluginDoesNotLoadMessage[] = "Susieプラグインのロードに失敗しました。";
 inline constexpr char kPluginNotUsableMessage[] = "使用できないSusieプラグインです。";
 inline constexpr char kMoveUpTooltip[] = "優先順位を上げます";
 inline constexpr char kMoveDownTooltip[] = "優先順位を下げます";
@@ -49,9 +49,13 @@ public:
 
     // Moves the plug-in shown at `selected` one place up or down and exchanges its priority for
     // the current extension with its neighbour's. Returns where the plug-in now is: `selected`
-    // itself when it cannot move.
+    // itself when it cannot move. A move that would exchange nothing (the neighbour has the same
+    // priority, or either is not in the working list) does not move, so the list always shows
+    // what Commit saves.
     int MoveUp(int selected);
     int MoveDown(int selected);
+    bool CanMoveUp(int selected) const { return Exchange(selected, selected - 1).has_value(); }
+    bool CanMoveDown(int selected) const { return Exchange(selected, selected + 1).has_value(); }
 
     // The path of the first working entry, of any extension, whose file name is `fileName`.
     std::optional<std::string> PathOf(std::string_view fileName) const;
@@ -61,8 +65,16 @@ public:
     void Commit(SettingsRecord& record) const;
 
 private:
+    // The two working entries whose priorities a move from `from` to `to` exchanges, with the
+    // paths each receives.
+    struct PriorityExchange {
+        size_t movedEntry;
+        size_t neighbourEntry;
+        std::string movedPath;
+        std::string neighbourPath;
+    };
+    std::optional<PriorityExchange> Exchange(int from, int to) const;
     int Move(int from, int to);
-    void SwapPriorities(std::string_view extension, const std::string& movedPath, const std::string& neighbourPath);
 
     std::vector<std::string> working_;
     std::vector<std::string> extensionItems_;

@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace pelaconf {
 
 PriorityDialog::PriorityDialog(SettingsRecord& record, MessageBoxes& messages)
@@ -50,6 +52,7 @@ bool PriorityDialog::OnCommand(int id, int notifyCode, HWND control) {
         return true;
     }
     if (id == IDC_PRIORITY_PLUGINS && notifyCode == LBN_SELCHANGE) {
+        FollowPluginSelection();
         ShowSelectedPlugin();
         return true;
     }
@@ -85,8 +88,20 @@ void PriorityDialog::ShowSelectedExtension() {
     }
     ShowPlugins(-1);
     SetItemText(Window(), IDC_PRIORITY_INFORMATION, "");
-    EnableItem(Window(), IDC_PRIORITY_UP, editor_.CanMove());
-    EnableItem(Window(), IDC_PRIORITY_DOWN, editor_.CanMove());
+    FollowPluginSelection();
+}
+
+// Up and down are usable only when they would move the selected plug-in. A button that loses its
+// use while it has the focus hands the focus to the list, so the keyboard keeps working.
+void PriorityDialog::FollowPluginSelection() {
+    const int selected = static_cast<int>(SendDlgItemMessageW(Window(), IDC_PRIORITY_PLUGINS, LB_GETCURSEL, 0, 0));
+    for (const auto& [id, usable] : {std::pair{IDC_PRIORITY_UP, editor_.CanMoveUp(selected)},
+                                     std::pair{IDC_PRIORITY_DOWN, editor_.CanMoveDown(selected)}}) {
+        if (!usable && GetFocus() == Item(id)) {
+            SendMessageW(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_PRIORITY_PLUGINS)), TRUE);
+        }
+        EnableItem(Window(), id, usable);
+    }
 }
 
 void PriorityDialog::ShowPlugins(int selected) {
@@ -105,6 +120,8 @@ void PriorityDialog::ShowSelectedPlugin() {
     if (!selected) {
         return;
     }
+    // What the previous plug-in said of itself must not stay beside one that cannot answer.
+    SetItemText(Window(), IDC_PRIORITY_INFORMATION, "");
     const auto path = editor_.PathOf(editor_.PluginNames()[*selected]);
     if (!path) {
         messages_.Show(kPluginNotFoundMessage, MessageKind::Error);
@@ -112,7 +129,7 @@ void PriorityDialog::ShowSelectedPlugin() {
     }
     plugin_.FreePlugin();
     if (plugin_.LoadPlugin(*path) != 1) {
-        messages_.Show(kPluginLoadFailedMessage, MessageKind::Error);
+        messages_.Show(kPluginDoesNotLoadMessage, MessageKind::Error);
         return;
     }
     PluginDescription description;
@@ -131,6 +148,7 @@ void PriorityDialog::MoveSelectedPlugin(bool up) {
     const int now = up ? editor_.MoveUp(*selected) : editor_.MoveDown(*selected);
     if (now != *selected) {
         ShowPlugins(now);
+        FollowPluginSelection();
     }
 }
 

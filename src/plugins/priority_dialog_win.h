@@ -26,6 +26,7 @@ private:
     void AddTooltips();
     void ShowSelectedExtension();
     void ShowPlugins(int selected);
+    void FollowPluginSelection();
     void ShowSelectedPlugin();
     void MoveSelectedPlugin(bool up);
 

@@ -58,8 +58,10 @@ bool SusiePageModel::Validate(SettingsRecord& record, const FileSystem& files, M
 
 LookupOutcome SusiePageModel::TakeSusieFolder(SettingsRecord& record, const Registry& registry,
                                               MessageBoxes& messages) {
-    if (LookUpSusieFolder(record, registry) != 0) {
-        messages.Show(kSusieLookupFailedMessage, MessageKind::Warning);
+    const int lookup = LookUpSusieFolder(record, registry);
+    if (lookup != 0) {
+        messages.Show(lookup == kSusieFolderNotStorable ? kSusieLookupNotStorableMessage : kSusieLookupFailedMessage,
+                      MessageKind::Warning);
         return LookupOutcome::Failed;
     }
     if (folder == record.Susie_Dir_Path) {

@@ -20,6 +20,9 @@ inline constexpr char kSusieFolderNotStorableMessage[] =
     "Shift-JISで表せる文字だけのフォルダを指定して下さい。";
 inline constexpr char kSusieLookupFailedMessage[] =
     "Susieプラグインフォルダの取得に失敗しました。\nSusieがインストールされていない可能性があります。";
+inline constexpr char kSusieLookupNotStorableMessage[] =
+    "Susieプラグインフォルダの取得に失敗しました。\n"
+    "Susieのプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。";
 inline constexpr char kSusieLookupDoneQuestion[] =
     "Susieインストールフォルダの取得は正常終了しました。\nこのフォルダにあるSusieプラグインを検出しますか？";
 inline constexpr char kPluginsChangedMessage[] = "Susieプラグイン情報の変更を検出しました。";
@@ -40,7 +43,7 @@ enum class RefreshOutcome {
 
 // What taking Susie's own folder did.
 enum class LookupOutcome {
-    Failed,    // no folder in the registry; the user has been told
+    Failed,    // no folder in the registry, or one the settings file cannot hold; the user has been told
     Unchanged, // the field already shows that folder
     Changed,   // the field now shows that folder
 };

@@ -3,6 +3,7 @@
 #include "platform/message_boxes.h"
 #include "plugins/priority_dialog_win.h"
 #include "ui/folder_browser.h"
+#include "ui/wait_cursor.h"
 
 #include <shlobj.h>
 
@@ -111,9 +112,15 @@ void SusiePage::RunPriorityDialog() {
     }
 }
 
+// The scan loads every plug-in, which takes a while with many.
 void SusiePage::Refresh() {
     ReadControls();
-    if (model_.Refresh(Record(), files_, plugins_, messages_) == RefreshOutcome::Changed) {
+    RefreshOutcome outcome;
+    {
+        const WaitCursor waiting;
+        outcome = model_.Refresh(Record(), files_, plugins_, messages_);
+    }
+    if (outcome == RefreshOutcome::Changed) {
         SetModified(1);
         RunPriorityDialog();
     }

@@ -178,6 +178,12 @@ void SetItemInt(HWND dialog, int id, int value) { SetItemText(dialog, id, std::t
 
 std::string GetItemText(HWND dialog, int id) { return WideToUtf8(WindowText(GetDlgItem(dialog, id))); }
 
+void FocusAndSelectText(HWND dialog, int id) {
+    const HWND field = GetDlgItem(dialog, id);
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
 std::wstring WindowText(HWND window) {
     std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
     text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));

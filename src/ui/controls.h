@@ -64,6 +64,8 @@ std::optional<int> GetItemInt(HWND dialog, int id);
 void SetItemInt(HWND dialog, int id, int value);
 
 std::string GetItemText(HWND dialog, int id);
+// Gives an edit field the focus with its whole text selected, ready to be typed over.
+void FocusAndSelectText(HWND dialog, int id);
 // Any window's text as the system holds it (UTF-16), for drawing and measuring.
 std::wstring WindowText(HWND window);
 void SetItemText(HWND dialog, int id, std::string_view text);

@@ -7,6 +7,18 @@
 #include <string>
 
 namespace pelaconf {
+namespace {
+
+// The background the dialog gives its buttons, so that the text is drawn on a clean ground each
+// time: transparent text drawn over itself would grow bold and fringed.
+HBRUSH ButtonBackground(const DRAWITEMSTRUCT& item) {
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(item.hwndItem), WM_CTLCOLORBTN,
+                                                             reinterpret_cast<WPARAM>(item.hDC),
+                                                             reinterpret_cast<LPARAM>(item.hwndItem)));
+    return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+} // namespace
 
 void FitLinkButtonToText(HWND button) {
     const std::wstring text = WindowText(button);
@@ -20,6 +32,11 @@ void FitLinkButtonToText(HWND button) {
 }
 
 void DrawLinkButton(const DRAWITEMSTRUCT& item) {
+    FillRect(item.hDC, &item.rcItem, ButtonBackground(item));
+    // The focus cue, unless the system hides it until the keyboard is used.
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
     const COLORREF colour = (item.itemState & ODS_SELECTED) != 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
     UniquePen pen(CreatePen(PS_SOLID, 1, colour));
     const HGDIOBJ oldPen = SelectObject(item.hDC, pen.Get());

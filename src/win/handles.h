@@ -74,7 +74,6 @@ using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, &FreeLibrar
 using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, &DeleteObject>>;
 using UniquePen = UniqueHandle<HPEN, NullHandleTraits<HPEN, &DeleteObject>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, &DeleteObject>>;
-using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, &DestroyIcon>>;
 using UniqueRegistryKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, &RegCloseKey>>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, NullHandleTraits<HIMAGELIST, &ImageList_Destroy>>;
 

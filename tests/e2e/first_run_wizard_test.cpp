@@ -40,10 +40,13 @@ protected:
     void StartFirstRun() {
         ASSERT_FALSE(folder.Exists("Pelavine.ini"));
         pelaconf.emplace(folder);
-        window = pelaconf->WaitForSettingsWindow();
-        ASSERT_TRUE(window) << "no settings window";
         wizard = pelaconf->WaitForWizard();
         ASSERT_TRUE(wizard) << "no wizard";
+        // While the wizard runs, a settings window still hidden would stay hidden behind it.
+        EXPECT_TRUE(IsWindowVisible(GetWindow(wizard->Handle(), GW_OWNER)))
+            << "the wizard opened before the settings window was shown";
+        window = pelaconf->WaitForSettingsWindow();
+        ASSERT_TRUE(window) << "no settings window";
         written = folder.Read("Pelavine.ini").value_or("");
     }
     // Presses next and waits for the page the step shows.

@@ -72,6 +72,8 @@ protected:
         ASSERT_TRUE(dialog.ChooseListBoxItem(IDC_PRIORITY_PLUGINS, kPluginJp));
         ASSERT_TRUE(WaitUntil([&] { return !dialog.ItemText(IDC_PRIORITY_INFORMATION).empty(); }));
         EXPECT_EQ(dialog.ItemText(IDC_PRIORITY_INFORMATION), "Test images JP\nTest filter JP 1.0");
+        EXPECT_TRUE(dialog.IsItemEnabled(IDC_PRIORITY_UP));
+        EXPECT_FALSE(dialog.IsItemEnabled(IDC_PRIORITY_DOWN)) << "the last cannot go down";
         dialog.Click(IDC_PRIORITY_UP);
         ASSERT_TRUE(ShowsPlugins(dialog, {kPluginA, kPluginJp, kPluginB}));
         EXPECT_EQ(dialog.SelectedListBoxText(IDC_PRIORITY_PLUGINS), kPluginJp) << "the selection follows";
@@ -92,7 +94,6 @@ TEST_F(SusiePageTest, ARefreshFindsTheNewPluginLastAndMovingItUpIsSavedWithOk) {
     ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_EXTENSIONS, ".PNG"));
     ASSERT_TRUE(ShowsPlugins(*dialog, {kPluginJp}));
     ChooseJpg(*dialog);
-    EXPECT_TRUE(dialog->IsItemEnabled(IDC_PRIORITY_UP));
     MoveNewPluginUp(*dialog);
     Close(*dialog, IDOK);
 
@@ -144,6 +145,37 @@ TEST_F(SusiePageTest, APluginThatIsNoImportFilterIsRefusedAndTheUseBoxEnablesThe
     EXPECT_EQ(dialog->ItemText(IDC_PRIORITY_INFORMATION), "");
     Close(*dialog, IDCANCEL);
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+// a and b share one priority, so no move exchanges anything; b's file has gone since the scan.
+TEST_F(SusiePageTest, AMoveThatExchangesNothingIsNotShownAndAPluginThatFailsToLoadClearsTheInformation) {
+    CopyPlugin(kPluginA);
+    Start(SusieLines({"jpg.00.pnm_as_jpg_a.spi", "jpg.00.pnm_as_jpg_b.spi"}));
+    ShowPage("Susieプラグイン", IDD_SUSIE);
+    Page(IDD_SUSIE).Click(IDC_SUSIE_PRIORITIES);
+    const auto dialog = pelaconf->WaitForWindowTitled(kDialogTitle);
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_EXTENSIONS, ".JPG"));
+    ASSERT_TRUE(ShowsPlugins(*dialog, {kPluginA, kPluginB}));
+    ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_PLUGINS, kPluginA));
+    ASSERT_TRUE(
+        WaitUntil([&] { return dialog->ItemText(IDC_PRIORITY_INFORMATION) == "Test images A\nTest filter A 1.0"; }));
+    EXPECT_FALSE(dialog->IsItemEnabled(IDC_PRIORITY_UP)) << "the first cannot go up";
+    EXPECT_FALSE(dialog->IsItemEnabled(IDC_PRIORITY_DOWN)) << "an equal priority cannot be exchanged";
+
+    ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_PLUGINS, kPluginB));
+    ASSERT_TRUE(pelaconf->Answer("Susieプラグインのロードに失敗しました。", IDOK));
+    EXPECT_EQ(dialog->ItemText(IDC_PRIORITY_INFORMATION), "") << "a's texts do not stay beside b";
+    EXPECT_FALSE(dialog->IsItemEnabled(IDC_PRIORITY_UP));
+    // Even a click that reaches the dialog moves nothing the list would show but OK not save.
+    SendMessageW(dialog->Handle(), WM_COMMAND, MAKEWPARAM(IDC_PRIORITY_UP, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(dialog->Item(IDC_PRIORITY_UP)));
+    EXPECT_EQ(dialog->ListBoxTexts(IDC_PRIORITY_PLUGINS), (Names{kPluginA, kPluginB}));
+    Close(*dialog, IDOK);
+
+    SaveWithOk();
+    EXPECT_TRUE(HasPluginLine("jpg.00.pnm_as_jpg_a.spi"));
+    EXPECT_TRUE(HasPluginLine("jpg.00.pnm_as_jpg_b.spi"));
 }
 
 TEST_F(SusiePageTest, AMissingFolderIsRefusedAndSusiesFolderComesFromTheRegistryUnlessItIsNotInstalled) {

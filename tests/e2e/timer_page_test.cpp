@@ -37,6 +37,14 @@ std::string Replaced(std::string text, const std::string& line, const std::strin
     return at == std::string::npos ? text : text.replace(at, line.size(), by);
 }
 
+// The control that has the keyboard focus in the window's thread.
+HWND FocusOf(const RemoteWindow& window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window.Handle(), nullptr), &info);
+    return info.hwndFocus;
+}
+
 class TimerPageTest : public SettingsWindowFixture {
 protected:
     void ShowTimerPage() { ShowPage("タイマ", IDD_TIMER); }
@@ -114,11 +122,24 @@ TEST_F(TimerPageTest, AFullListRefusesATwentyFirstTimeAndRemovingOneMakesRoom) {
     ASSERT_TRUE(pelaconf->Answer("これ以上追加できません", IDOK));
     EXPECT_EQ(page.ListBoxTexts(IDC_TIMER_TIME_OF_DAY_LIST).size(), 20u);
 
+    page.SetItemText(IDC_TIMER_MINUTE, "75");
+    page.Click(IDC_TIMER_ADD);
+    ASSERT_TRUE(pelaconf->Answer("0 から 59 までの数値を入力して下さい", IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(page) == page.Item(IDC_TIMER_MINUTE); }));
+    EXPECT_EQ(SendMessageW(page.Item(IDC_TIMER_MINUTE), EM_GETSEL, 0, 0), MAKELRESULT(0, 2))
+        << "the refused text is selected, ready to be typed over";
+
+    // 12:30 lies below the first screenful, so selecting it scrolls the list.
     ASSERT_TRUE(page.SelectListBoxItem(IDC_TIMER_TIME_OF_DAY_LIST, "12 時 30 分"));
+    const HWND list = page.Item(IDC_TIMER_TIME_OF_DAY_LIST);
+    const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    ASSERT_GT(top, 0);
     page.Click(IDC_TIMER_REMOVE);
     ASSERT_TRUE(WaitUntil([&] { return page.ListBoxTexts(IDC_TIMER_TIME_OF_DAY_LIST).size() == 19u; }));
     EXPECT_EQ(page.ItemText(IDC_TIMER_HOUR), "12");
     EXPECT_EQ(page.ItemText(IDC_TIMER_MINUTE), "30");
+    EXPECT_EQ(page.SelectedListBoxText(IDC_TIMER_TIME_OF_DAY_LIST), "13 時 01 分") << "the neighbour";
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top) << "the list does not jump";
 
     // A step up from 10:59 carries into the hour.
     page.SetItemText(IDC_TIMER_HOUR, "10");

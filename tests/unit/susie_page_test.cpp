@@ -90,6 +90,10 @@ TEST(PluginPriorityEditor, TheSelectionFollowsThePluginAndTheEndsDoNotMove) {
     EXPECT_EQ(editor.WorkingList()[4], "png.00.C:\\P\\c.spi") << "first for png as before";
 
     const Entries moved = editor.WorkingList();
+    EXPECT_FALSE(editor.CanMoveUp(0));
+    EXPECT_FALSE(editor.CanMoveDown(2));
+    EXPECT_FALSE(editor.CanMoveDown(-1));
+    EXPECT_TRUE(editor.CanMoveUp(2) && editor.CanMoveDown(0));
     EXPECT_EQ(editor.MoveUp(0), 0);
     EXPECT_EQ(editor.MoveDown(2), 2);
     EXPECT_EQ(editor.MoveDown(-1), -1);
@@ -105,13 +109,21 @@ TEST(PluginPriorityEditor, TheSelectionFollowsThePluginAndTheEndsDoNotMove) {
     EXPECT_EQ(editor.PluginNames(), all);
 }
 
-TEST(PluginPriorityEditor, EqualPrioritiesOrPluginsNotFoundLeaveTheWorkingListAlone) {
+TEST(PluginPriorityEditor, AMoveThatExchangesNothingIsNotShownAndItsButtonCannotBeUsed) {
     SettingsRecord record(kModule);
-    record.pluginPriorityList = {"jpg.00.C:\\P\\a.spi", "jpg.00.C:\\P\\b.spi"};
+    // a and b share priority 00, and c's priority does not read as a number, which counts as 00.
+    record.pluginPriorityList = {"jpg.00.C:\\P\\a.spi", "jpg.00.C:\\P\\b.spi", "jpg.xx.C:\\P\\c.spi"};
     record.extensionList = {"jpg"};
     PluginPriorityEditor editor(record);
     ASSERT_TRUE(editor.SelectExtension(1));
-    EXPECT_EQ(editor.MoveDown(0), 1) << "the list shows the move";
+    ASSERT_EQ(editor.PluginNames(), (Entries{"a.spi", "b.spi", "c.spi"}));
+    for (const int selected : {0, 1}) {
+        EXPECT_FALSE(editor.CanMoveDown(selected)) << selected;
+        EXPECT_EQ(editor.MoveDown(selected), selected) << "the list keeps what OK saves";
+        EXPECT_FALSE(editor.CanMoveUp(selected + 1)) << selected;
+        EXPECT_EQ(editor.MoveUp(selected + 1), selected + 1);
+    }
+    EXPECT_EQ(editor.PluginNames(), (Entries{"a.spi", "b.spi", "c.spi"}));
     EXPECT_EQ(editor.WorkingList(), record.pluginPriorityList);
     EXPECT_EQ(editor.PathOf("A.SPI"), "C:\\P\\a.spi");
     EXPECT_EQ(editor.PathOf("missing.spi"), std::nullopt);
@@ -184,6 +196,13 @@ TEST_F(SusiePageModelTest, TheSusieFolderFromTheRegistryFillsTheFieldOnlyWhenItD
                                        "Susieがインストールされていない可能性があります。"});
     EXPECT_EQ(model.folder, "D:\\Old");
     EXPECT_EQ(record.Susie_Dir_Path, "Empty");
+
+    registry.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = "D:\\Ảnh"; // not in code page 932
+    EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Failed);
+    EXPECT_EQ(messages.Texts().back(),
+              "Susieプラグインフォルダの取得に失敗しました。\n"
+              "Susieのプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。");
+    EXPECT_EQ(model.folder, "D:\\Old");
 
     registry.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = "D:\\Susie";
     EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Changed);

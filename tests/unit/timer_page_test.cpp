@@ -183,7 +183,7 @@ TEST(TimerModel, RemovingPutsTheTimeBackIntoTheFields) {
     TimerModel model;
     model.type = kTimerTimeOfDay;
     model.timesOfDay = {0, 750, 1439};
-    EXPECT_TRUE(model.RemoveEntry(750, messages));
+    EXPECT_EQ(model.RemoveEntry(750, messages), 1u) << "the place it held";
     EXPECT_EQ(model.hour, 12);
     EXPECT_EQ(model.minute, 30);
     EXPECT_EQ(model.timesOfDay, (std::vector<int>{0, 1439}));
@@ -194,7 +194,7 @@ TEST(TimerModel, RemovingPutsTheTimeBackIntoTheFields) {
 
     model.type = kTimerHourly;
     model.hourlyMinutes = {45};
-    EXPECT_TRUE(model.RemoveEntry(45, messages));
+    EXPECT_EQ(model.RemoveEntry(45, messages), 0u);
     EXPECT_EQ(model.minute, 45);
     EXPECT_EQ(model.hour, 12) << "the hour field is left alone";
 }

@@ -1,13 +1,17 @@
 // The exchange rules of the control helpers on real controls.
 #include "pages/hotkey_page.h"
 #include "ui/controls.h"
+#include "ui/link_button.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 namespace pelaconf {
 namespace {
@@ -169,6 +173,50 @@ TEST_F(ControlsTest, AHotkeyControlHoldsSixteenBitsAndGivesKeysTypedWithTooFewMo
     EXPECT_EQ(TypeHotkey(control, {VK_CONTROL}, 'A'), kCtrlAltA);
     EXPECT_EQ(TypeHotkey(control, {VK_MENU}, 'A'), (HOTKEYF_ALT << 8) | 'A');
     EXPECT_EQ(TypeHotkey(control, {VK_CONTROL, VK_SHIFT}, 'A'), ((HOTKEYF_CONTROL | HOTKEYF_SHIFT) << 8) | 'A');
+}
+
+// The link is drawn on its own background every time, so drawing it again changes nothing, and
+// it shows the focus cue only with the focus, unless the system hides cues until a key is used.
+TEST_F(ControlsTest, ALinkIsDrawnOnACleanBackgroundWithAFocusCueOnlyWhenFocused) {
+    AddButton(1, BS_OWNERDRAW);
+    const HWND button = GetDlgItem(parent_, 1);
+    SetWindowTextW(button, L"http://x");
+    constexpr int kWidth = 60;
+    constexpr int kHeight = 16;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, kWidth, kHeight, BLACKNESS);
+    const auto draw = [&](UINT state) {
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = state;
+        item.hwndItem = button;
+        item.hDC = dc;
+        item.rcItem = {0, 0, kWidth, kHeight};
+        DrawLinkButton(item);
+        GdiFlush();
+        const auto* pixels = static_cast<const uint32_t*>(bits);
+        return std::vector<uint32_t>(pixels, pixels + kWidth * kHeight);
+    };
+    const auto plain = draw(0);
+    EXPECT_EQ(std::count(plain.begin(), plain.end(), 0u), 0) << "the black ground is cleared";
+    EXPECT_EQ(draw(0), plain) << "drawn again, the text does not grow";
+    EXPECT_NE(draw(ODS_FOCUS), plain) << "the focus cue";
+    EXPECT_EQ(draw(0), plain) << "the cue goes with the focus";
+    EXPECT_EQ(draw(ODS_FOCUS | ODS_NOFOCUSRECT), plain) << "a cue hidden until a key is used";
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 } // namespace

@@ -42,6 +42,12 @@ TEST(SusieFolderLookup, ReadsThePathValueOnlyWhenKeyAndValueArePresent) {
     EXPECT_EQ(LookUpSusieFolder(record, registry), 0);
     EXPECT_EQ(record.Susie_Dir_Path, "C:\\Susie\\表示\\plugins");
 
+    const std::wstring notStorable = L"C:\\Susie\\\u1EA2nh"; // a letter code page 932 does not have
+    RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(notStorable.c_str()),
+                   static_cast<DWORD>((notStorable.size() + 1) * sizeof(wchar_t)));
+    EXPECT_EQ(LookUpSusieFolder(record, registry), kSusieFolderNotStorable);
+    EXPECT_EQ(record.Susie_Dir_Path, "C:\\Susie\\表示\\plugins");
+
     const std::wstring tooLong(300, L'x');
     RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(tooLong.c_str()),
                    static_cast<DWORD>((tooLong.size() + 1) * sizeof(wchar_t)));
