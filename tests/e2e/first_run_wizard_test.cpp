@@ -111,6 +111,45 @@ TEST_F(FirstRunWizardTest, FinishingTheWizardCarriesItsValuesIntoTheWindowAndOkS
     EXPECT_TRUE(FileHasLine(folder, "[Rect_Type]=2"));
 }
 
+// Back retraces the steps; the Susie step refuses a missing folder like the page does; finishing
+// reloads the window's own Susie page with what the wizard's page held.
+TEST_F(FirstRunWizardTest, BackRetracesTheStepsAndTheSusieStepRefusesAMissingFolder) {
+    folder.MakeFolder("Susie");
+    StartFirstRun();
+    NextShows(IDD_WALLPAPER_FOLDER);
+    wizard->Click(IDC_WIZARD_BACK);
+    ASSERT_TRUE(WaitUntil([&] { return VisiblePage(*wizard) == IDD_WIZARD_MESSAGE; }));
+    EXPECT_FALSE(wizard->IsItemEnabled(IDC_WIZARD_BACK));
+    for (const int templateId : {IDD_WALLPAPER_FOLDER, IDD_STARTUP, IDD_DISPLAY_ORDER, IDD_DISPLAY_POSITION,
+                                 IDD_WIZARD_MESSAGE, IDD_SUSIE}) {
+        NextShows(templateId);
+    }
+    const RemoteWindow susiePage = wizard->Child(IDD_SUSIE);
+    susiePage.Click(IDC_SUSIE_USE);
+    ASSERT_TRUE(WaitUntil([&] { return susiePage.IsItemEnabled(IDC_SUSIE_FOLDER); }));
+    susiePage.SetItemText(IDC_SUSIE_FOLDER, FolderPath() + "\\Missing");
+    wizard->Click(IDC_WIZARD_NEXT);
+    ASSERT_TRUE(pelaconf->Answer("Susieプラグインフォルダは存在しません", IDOK));
+    EXPECT_EQ(VisiblePage(*wizard), IDD_SUSIE) << "next stays on the Susie step";
+
+    const std::string susieFolder = FolderPath() + "\\Susie";
+    susiePage.SetItemText(IDC_SUSIE_FOLDER, susieFolder);
+    NextShows(IDD_WIZARD_MESSAGE);
+    EXPECT_EQ(wizard->ItemText(IDC_WIZARD_NEXT), "完了");
+    wizard->Click(IDC_WIZARD_BACK);
+    ASSERT_TRUE(WaitUntil([&] { return VisiblePage(*wizard) == IDD_SUSIE; }));
+    EXPECT_EQ(wizard->ItemText(IDC_WIZARD_NEXT), kNext);
+    NextShows(IDD_WIZARD_MESSAGE);
+    wizard->Click(IDC_WIZARD_NEXT);
+    ASSERT_TRUE(WaitUntil([&] { return !wizard->Exists(); }));
+
+    EXPECT_TRUE(Page(IDD_SUSIE).IsChecked(IDC_SUSIE_USE));
+    EXPECT_EQ(Page(IDD_SUSIE).ItemText(IDC_SUSIE_FOLDER), susieFolder);
+    SaveWithOk();
+    EXPECT_TRUE(FileHasLine(folder, "[Susie_Use]=1"));
+    EXPECT_TRUE(FileHasLine(folder, "[Susie_Dir_Path]=" + susieFolder));
+}
+
 TEST_F(FirstRunWizardTest, CancellingAsksFirstAndLeavesTheWindowWithItsOwnValues) {
     StartFirstRun();
     NextShows(IDD_WALLPAPER_FOLDER);

@@ -8,9 +8,12 @@
 #include "resource.h"
 #include "settings_window_fixture.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 
 namespace pelaconf::driver {
 namespace {
@@ -25,6 +28,72 @@ constexpr int kOtherFileImage = 9;
 constexpr int kFolderImage = 5;
 
 std::string Bmp(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
+
+// A desktop made by the test, as the shell's is: a "Progman" window titled "Program Manager"
+// holding a shell view and a list view whose labels have a white background. It lives on a
+// thread of its own that answers the program's messages while the test waits.
+class DesktopListView {
+public:
+    DesktopListView() {
+        thread_ = std::thread([this] { Run(); });
+        WaitUntil([this] { return listView_.load() != nullptr; });
+    }
+    ~DesktopListView() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    COLORREF LabelBackground() const { return static_cast<COLORREF>(SendMessageW(listView_, LVM_GETTEXTBKCOLOR, 0, 0)); }
+
+private:
+    static HWND Create(const wchar_t* className, const wchar_t* title, DWORD style, HWND parent) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = className;
+        RegisterClassW(&windowClass);
+        return CreateWindowW(className, title, style, 0, 0, 100, 100, parent, nullptr, GetModuleHandleW(nullptr),
+                             nullptr);
+    }
+    void Run() {
+        threadId_ = GetCurrentThreadId();
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&classes);
+        HWND manager = Create(L"Progman", L"Program Manager", WS_POPUP, nullptr);
+        HWND view = CreateWindowW(WC_LISTVIEWW, L"", WS_CHILD | LVS_ICON, 0, 0, 100, 100,
+                                  Create(L"SHELLDLL_DefView", L"", WS_CHILD, manager), nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(view, LVM_SETTEXTBKCOLOR, 0, RGB(255, 255, 255));
+        listView_ = view;
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&message);
+        }
+        DestroyWindow(manager);
+    }
+
+    std::thread thread_;
+    std::atomic<DWORD> threadId_ = 0;
+    std::atomic<HWND> listView_ = nullptr;
+};
+
+// The colour of a message box's icon: red for the error icon, amber for the warning icon.
+enum class IconColour { Red, Amber, Other };
+IconColour IconColourOf(const RemoteWindow& box) {
+    for (HWND child = GetWindow(box.Handle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+            continue;
+        }
+        int red = 0;
+        int amber = 0;
+        for (const uint32_t pixel : CaptureScreen(child).bgra) {
+            const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+            red += r > 180 && g < 80 && b < 80;
+            amber += r > 180 && g >= 100 && g <= 200 && b < 100;
+        }
+        return red > amber ? IconColour::Red : amber > red ? IconColour::Amber : IconColour::Other;
+    }
+    return IconColour::Other;
+}
 
 class WallpaperBrowserTest : public SettingsWindowFixture {
 protected:
@@ -225,6 +294,63 @@ TEST_F(WallpaperBrowserTest, ATypeWhosePluginIsMissingShowsBothMessagesAndCannot
     ASSERT_TRUE(WaitUntil([&] { return Browser().ItemText(IDC_BROWSER_PATH) == WallsPath(); }));
     EXPECT_FALSE(folder.Exists("Wallpaper.bmp")) << "a failed preview cannot be applied";
     EXPECT_TRUE(pelaconf->MessageBoxes().empty());
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+// The button's own messages for a missing file, a type without loader and a failed decoding,
+// each ending the change before the external program; then a program that cannot be started
+// ends it before the icon labels, which a change that goes through makes transparent.
+TEST_F(WallpaperBrowserTest, EachFailureIsReportedWithItsIconAndEndsTheChangeWhereItHappens) {
+    const DesktopListView desktop;
+    folder.MakeFolder("walls");
+    folder.Write("walls\\a.bmp", Bmp(8, 8));
+    folder.Write("walls\\a.xyz", "no image");
+    folder.Write("walls\\bad.bmp", "no bitmap");
+    StartWithWalls("[Icon_Trance]=1\r\n");
+    ShowPage("外部プログラム実行", IDD_EXTERNAL_PROGRAM);
+    const RemoteWindow programPage = Page(IDD_EXTERNAL_PROGRAM);
+    const std::string program = "\"" + FolderPath() + "\\Pelavine.exe\" /manual";
+    programPage.SetItemText(IDC_EXEC_PATH, program);
+    programPage.Click(IDC_EXEC_ON_MANUAL_CHANGE);
+    ASSERT_TRUE(WaitUntil([&] { return programPage.IsChecked(IDC_EXEC_ON_MANUAL_CHANGE); }));
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    OpenWallpaperFolder();
+    SelectFile("a.bmp");
+
+    // The button applies the path its field shows: the selected file as it is now on the disk.
+    const struct {
+        const char* file;
+        const char* message;
+        IconColour icon;
+    } failures[] = {
+        {"missing.bmp", "指定した画像ファイルは存在しません。", IconColour::Amber},
+        {"a.xyz", "Susieプラグインのロードに失敗しました。", IconColour::Red},
+        {"bad.bmp", "画像ファイルの保存に失敗しました。", IconColour::Red},
+    };
+    for (const auto& failure : failures) {
+        Browser().SetItemText(IDC_BROWSER_PATH, WallsPath() + "\\" + failure.file);
+        Browser().Click(IDC_BROWSER_APPLY);
+        const auto box = pelaconf->WaitForMessageBox(failure.message);
+        ASSERT_TRUE(box) << failure.file;
+        EXPECT_EQ(IconColourOf(*box), failure.icon) << failure.file;
+        ASSERT_TRUE(box->Press(IDOK));
+    }
+    EXPECT_TRUE(folder.PelavineStarts().empty()) << "a failed change starts no program";
+
+    const std::string missingProgram = FolderPath() + "\\Missing.exe";
+    programPage.SetItemText(IDC_EXEC_PATH, missingProgram);
+    Browser().SetItemText(IDC_BROWSER_PATH, WallsPath() + "\\a.bmp");
+    Browser().Click(IDC_BROWSER_APPLY);
+    const auto box = pelaconf->WaitForMessageBox(missingProgram + "\nこのファイルの実行に失敗しました。");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(IconColourOf(*box), IconColour::Red);
+    ASSERT_TRUE(box->Press(IDOK));
+    EXPECT_EQ(desktop.LabelBackground(), RGB(255, 255, 255)) << "the labels are left alone";
+
+    programPage.SetItemText(IDC_EXEC_PATH, program);
+    Browser().Click(IDC_BROWSER_APPLY);
+    EXPECT_TRUE(WaitUntil([&] { return desktop.LabelBackground() == CLR_NONE; }));
+    EXPECT_EQ(folder.PelavineStarts(), std::vector<std::string>{program});
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
