@@ -23,6 +23,12 @@
 
 namespace pelaconf {
 
+// Picture modes of decoding through a plug-in.
+enum PictureMode : int {
+    kPictureFull = 0,
+    kPicturePreviewFirst = 1,
+};
+
 enum HostMessageKind : uint8_t {
     kHostLoad = 1,
     kHostFree = 2,

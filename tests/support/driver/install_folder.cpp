@@ -61,6 +61,7 @@ InstallFolder::InstallFolder(const std::string& name) : path_(TestRunFolder() + 
     }
     CopyOrThrow(BuildFolder() + L"\\bin\\Pelaconf.exe", PathOf("Pelaconf.exe"));
     CopyOrThrow(BuildFolder() + L"\\bin\\Pelavine.sys", PathOf("Pelavine.sys"));
+    CopyOrThrow(BuildFolder() + L"\\bin\\PelaconfPluginHost64.exe", PathOf("PelaconfPluginHost64.exe"));
     CopyOrThrow(BuildFolder() + L"\\stand-in\\Pelavine.exe", PathOf("Pelavine.exe"));
 }
 

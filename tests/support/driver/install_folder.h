@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder per test holding Pelaconf.exe, the stand-in Pelavine.exe and Pelavine.sys,
+// A fresh folder per test holding Pelaconf.exe with its plug-in host, the stand-in Pelavine.exe and Pelavine.sys,
 // with helpers to read and write the files the program works on.
 
 #include <optional>
