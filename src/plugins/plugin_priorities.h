@@ -14,7 +14,7 @@ struct SettingsRecord;
 
 inline constexpr char kAllPluginsItem[] = "全てのSPI";
 inline constexpr char kPluginNotFoundMessage[] = "Susieプラグインの取得に失敗しました。";
-inline constexpr char kPluginLoadFailedMessage[] = "Susieプラグインのロードに失敗しました。";
+inline constexpr char kPriorityLoadFailedMessage[] = "Susieプラグインのロードに失敗しました。";
 inline constexpr char kPluginNotUsableMessage[] = "使用できないSusieプラグインです。";
 inline constexpr char kMoveUpTooltip[] = "優先順位を上げます";
 inline constexpr char kMoveDownTooltip[] = "優先順位を下げます";

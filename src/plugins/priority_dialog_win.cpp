@@ -112,7 +112,7 @@ void PriorityDialog::ShowSelectedPlugin() {
     }
     plugin_.FreePlugin();
     if (plugin_.LoadPlugin(*path) != 1) {
-        messages_.Show(kPluginLoadFailedMessage, MessageKind::Error);
+        messages_.Show(kPriorityLoadFailedMessage, MessageKind::Error);
         return;
     }
     PluginDescription description;

@@ -26,6 +26,8 @@ public:
     // The command lines the stand-in Pelavine.exe was started with, one per start, read once no
     // stand-in started from this folder is still running.
     std::vector<std::string> PelavineStarts() const;
+    // True once no Pelaconf.exe and no plug-in host started from this folder is running (a bounded wait).
+    bool NoProgramOfItsOwnRuns() const;
 
 private:
     std::wstring path_;
