@@ -95,6 +95,20 @@ TEST_F(FaultyPluginsWindowTest, ARefreshOverBrokenPluginsKeepsTheGoodOnesAndOkSa
     EndsCleanly();
 }
 
+TEST_F(FaultyPluginsWindowTest, AHostThatNeverReturnsEndsWithThePelaconfThatStartedIt) {
+    Start(FolderLine() + SusieLines(folder, {"jpg.00.pnm_as_jpg_a.spi"}));
+    CopyPlugin(folder, "pnm_hangs_in_info.spi");
+    ShowPage("Susieプラグイン", IDD_SUSIE);
+    Page(IDD_SUSIE).Click(IDC_SUSIE_REFRESH);
+    // The window waits on the hanging plug-in's host; Pelaconf is ended while it does.
+    ASSERT_TRUE(WaitUntil([&] {
+        DWORD_PTR answer = 0;
+        return SendMessageTimeoutW(window->Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &answer) == 0;
+    })) << "the refresh never waited on the hanging plug-in";
+    pelaconf.reset();
+    EndsCleanly();
+}
+
 TEST_F(FaultyPluginsWindowTest, ThePreviewThroughAFaultingPluginFailsAndTheBrowserKeepsWorking) {
     folder.MakeFolder("walls");
     folder.Write("walls\\picture.ppm", SmallPixmap());
