@@ -73,12 +73,6 @@ private:
     size_t size_ = 0;
 };
 
-struct PluginExports {
-    IsSupportedFunction isSupported = nullptr;
-    GetPictureFunction getPicture = nullptr;
-    GetPictureFunction getPreview = nullptr;
-};
-
 // Asks the plug-in whether it reads the file, through the file opened for reading; the file is
 // closed again whatever the answer.
 bool PluginAcceptsFile(IsSupportedFunction isSupported, const std::string& path, const std::string& ansiPath) {
@@ -124,90 +118,88 @@ std::optional<std::string> BmpFileOfBlocks(HANDLE infoHandle, HANDLE pixelHandle
     return std::move(file.file);
 }
 
-class PluginHost {
-public:
-    HostMessage Answer(const HostMessage& request) {
-        const std::string path = request.fields.empty() ? std::string() : request.fields[0];
-        switch (request.kind) {
-        case kHostLoad: return Reply(Load(path));
-        case kHostFree: return Reply(Free());
-        case kHostQuery: return Query();
-        case kHostIsSupported: return Reply(IsSupported(path) ? 1 : 0);
-        case kHostDecode: return Decode(path, request.value);
-        default: return Reply(0);
-        }
+} // namespace
+
+HostMessage PluginHost::Reply(int value, std::vector<std::string> fields) {
+    return {kHostReply, value, std::move(fields)};
+}
+
+HostMessage PluginHost::Answer(const HostMessage& request) {
+    const std::string path = request.fields.empty() ? std::string() : request.fields[0];
+    switch (request.kind) {
+    case kHostLoad: return Reply(Load(path));
+    case kHostFree: return Reply(Free());
+    case kHostQuery: return Query();
+    case kHostIsSupported: return Reply(IsSupported(path) ? 1 : 0);
+    case kHostDecode: return Decode(path, request.value);
+    default: return Reply(0);
     }
+}
 
-private:
-    static HostMessage Reply(int value, std::vector<std::string> fields = {}) {
-        return {kHostReply, value, std::move(fields)};
+int PluginHost::Load(const std::string& path) {
+    module_.Reset();
+    module_.Reset(LoadPluginModule(path));
+    return module_ ? 1 : 0;
+}
+
+int PluginHost::Free() { return module_ && FreeLibrary(module_.Release()) ? 1 : 0; }
+
+HostMessage PluginHost::Query() const {
+    if (!module_) {
+        return Reply(kQueryNoModule);
     }
-
-    int Load(const std::string& path) {
-        module_.Reset();
-        module_.Reset(LoadPluginModule(path));
-        return module_ ? 1 : 0;
+    const auto getPluginInfo = FindExport<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
+    if (getPluginInfo == nullptr) {
+        return Reply(kQueryFailed);
     }
-
-    int Free() { return module_ && FreeLibrary(module_.Release()) ? 1 : 0; }
-
-    HostMessage Query() const {
-        if (!module_) {
-            return Reply(kQueryNoModule);
-        }
-        const auto getPluginInfo = FindExport<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
-        if (getPluginInfo == nullptr) {
-            return Reply(kQueryFailed);
-        }
-        // The plug-in writes into a zeroed heap buffer larger than it is told; what it wrote within
-        // the length is handed on.
-        const GetPluginInfoCall call = [getPluginInfo](int number, char* buffer, int length) {
-            std::vector<char> heapBuffer(static_cast<size_t>(length) + kInfoBufferSlack, '\0');
-            const int answer = getPluginInfo(number, heapBuffer.data(), length);
-            std::copy_n(heapBuffer.begin(), length, buffer);
-            return answer;
-        };
-        PluginDescription description;
-        const int result = QueryPluginInfo(call, Win32AnsiCodePage(), description);
-        if (result != kQueryImportFilter) {
-            return Reply(result);
-        }
-        return Reply(result, {description.description, description.extensionFilter, description.fileTypeName});
+    // The plug-in writes into a zeroed heap buffer larger than it is told; what it wrote within
+    // the length is handed on.
+    const GetPluginInfoCall call = [getPluginInfo](int number, char* buffer, int length) {
+        std::vector<char> heapBuffer(static_cast<size_t>(length) + kInfoBufferSlack, '\0');
+        const int answer = getPluginInfo(number, heapBuffer.data(), length);
+        std::copy_n(heapBuffer.begin(), length, buffer);
+        return answer;
+    };
+    PluginDescription description;
+    const int result = QueryPluginInfo(call, Win32AnsiCodePage(), description);
+    if (result != kQueryImportFilter) {
+        return Reply(result);
     }
+    return Reply(result, {description.description, description.extensionFilter, description.fileTypeName});
+}
 
-    PluginExports Exports() const {
-        return {FindExport<IsSupportedFunction>(module_.Get(), "IsSupported"),
-                FindExport<GetPictureFunction>(module_.Get(), "GetPicture"),
-                FindExport<GetPictureFunction>(module_.Get(), "GetPreview")};
+PluginExports PluginHost::Exports() const {
+    return {FindExport<IsSupportedFunction>(module_.Get(), "IsSupported"),
+            FindExport<GetPictureFunction>(module_.Get(), "GetPicture"),
+            FindExport<GetPictureFunction>(module_.Get(), "GetPreview")};
+}
+
+bool PluginHost::IsSupported(const std::string& path) const {
+    if (!module_) {
+        return false;
     }
+    const PluginExports exports = Exports();
+    const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
+    return exports.isSupported && exports.getPicture && exports.getPreview && ansiPath &&
+           PluginAcceptsFile(exports.isSupported, path, *ansiPath);
+}
 
-    bool IsSupported(const std::string& path) const {
-        if (!module_) {
-            return false;
-        }
-        const PluginExports exports = Exports();
-        const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
-        return exports.isSupported && exports.getPicture && exports.getPreview && ansiPath &&
-               PluginAcceptsFile(exports.isSupported, path, *ansiPath);
+HostMessage PluginHost::Decode(const std::string& path, int pictureMode) const {
+    const PluginExports exports = module_ ? Exports() : PluginExports{};
+    const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
+    HANDLE infoHandle = nullptr, pixelHandle = nullptr;
+    if (!exports.getPicture || !exports.getPreview || !ansiPath ||
+        !DecodeToBlocks(exports, *ansiPath, pictureMode, infoHandle, pixelHandle)) {
+        return Reply(0);
     }
-
-    HostMessage Decode(const std::string& path, int pictureMode) const {
-        const PluginExports exports = module_ ? Exports() : PluginExports{};
-        const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
-        HANDLE infoHandle = nullptr, pixelHandle = nullptr;
-        if (!exports.getPicture || !exports.getPreview || !ansiPath ||
-            !DecodeToBlocks(exports, *ansiPath, pictureMode, infoHandle, pixelHandle)) {
-            return Reply(0);
-        }
-        std::optional<std::string> file = BmpFileOfBlocks(infoHandle, pixelHandle);
-        if (!file) {
-            return Reply(0);
-        }
-        return Reply(1, {std::move(*file)});
+    std::optional<std::string> file = BmpFileOfBlocks(infoHandle, pixelHandle);
+    if (!file) {
+        return Reply(0);
     }
+    return Reply(1, {std::move(*file)});
+}
 
-    UniqueModule module_;
-};
+namespace {
 
 bool ReadExactly(HANDLE input, char* data, size_t size) {
     while (size > 0) {
