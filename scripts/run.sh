@@ -12,7 +12,8 @@ cmake --build --preset win64 --target Pelaconf PelavineStandIn
 
 install="$root/build/run/Pelavine"
 mkdir -p "$install"
-cp build/win64/bin/Pelaconf.exe build/win64/bin/Pelavine.sys build/win64/stand-in/Pelavine.exe "$install/"
+cp build/win64/bin/Pelaconf.exe build/win64/bin/PelaconfPluginHost*.exe build/win64/bin/Pelavine.sys \
+    build/win64/stand-in/Pelavine.exe "$install/"
 
 export PELACONF_TEST_ROOT="$root/build/run/wine"
 source tests/support/test-env.sh

@@ -11,7 +11,7 @@ started=$(date +%s)
 scripts/install-deps.sh
 cmake --preset native >/dev/null && cmake --build --preset native
 cmake --preset win64 >/dev/null && cmake --build --preset win64
-cmake --preset win32 >/dev/null && cmake --build --preset win32 --target Pelaconf pelaconf_test_plugins
+cmake --preset win32 >/dev/null && cmake --build --preset win32 --target Pelaconf PelaconfPluginHost pelaconf_test_plugins
 
 export PELACONF_TEST_ROOT="$root/build/test-run"
 export WINEPREFIX="$PELACONF_TEST_ROOT/wineprefix"

@@ -1,169 +1,117 @@
 #include "susie/plugin_module_win.h"
 
-#include "susie/ansi_code_page_win.h"
-#include "susie/plugin_bitmap.h"
+#include "susie/pe_machine.h"
+#include "susie/plugin_call_limits.h"
+#include "susie/plugin_host_client_win.h"
+#include "win/handles.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
 
-#include <span>
+#include <vector>
 
 namespace pelaconf {
 namespace {
 
-// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
-// file that is no module, or a damaged one, fails quietly instead of with a system error box.
-HMODULE LoadPluginModule(const std::string& path) {
-    const std::wstring wide = Utf8ToWide(path);
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {
-        full.resize(length);
-        length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    }
-    if (length == 0 || length >= full.size()) {
-        return nullptr;
-    }
-    full.resize(length);
-    DWORD previousMode = 0;
-    const bool modeSet = SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode) != 0;
-    HMODULE module = LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (modeSet) {
-        SetThreadErrorMode(previousMode, nullptr);
-    }
-    return module;
-}
-
-// The plug-in exports, as the Susie interface declares them (stdcall on i686).
-using GetPluginInfoFunction = int(WINAPI*)(int number, LPSTR buffer, int length);
-using IsSupportedFunction = int(WINAPI*)(LPCSTR fileName, DWORD_PTR fileHandle);
-using GetPictureFunction = int(WINAPI*)(LPCSTR fileName, LONG_PTR offset, unsigned int flags, HANDLE* infoBlock,
-                                        HANDLE* pixelBlock, FARPROC progress, LONG_PTR data);
-
-// The local memory blocks a plug-in hands over.
-struct LocalMemoryTraits {
-    static HLOCAL Invalid() { return nullptr; }
-    static bool IsValid(HLOCAL h) { return h != nullptr; }
-    static void Close(HLOCAL h) { LocalFree(h); }
-};
-using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
-
-template <typename Function> Function FindExport(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-// A plug-in's memory block, locked for reading while this object lives and freed after.
-class LockedBlock {
-public:
-    explicit LockedBlock(HANDLE block) : owner_(static_cast<HLOCAL>(block)) {
-        if (owner_) {
-            data_ = static_cast<const uint8_t*>(LocalLock(owner_.Get()));
-            size_ = data_ != nullptr ? LocalSize(owner_.Get()) : 0;
-        }
-    }
-    ~LockedBlock() {
-        if (data_ != nullptr) {
-            LocalUnlock(owner_.Get());
-        }
-    }
-    LockedBlock(const LockedBlock&) = delete;
-    LockedBlock& operator=(const LockedBlock&) = delete;
-
-    // The whole block as the system allocated it, so never read beyond its real size.
-    std::span<const uint8_t> Bytes() const { return {data_, size_}; }
-
-private:
-    UniqueLocalMemory owner_;
-    const uint8_t* data_ = nullptr;
-    size_t size_ = 0;
-};
-
-struct PluginExports {
-    IsSupportedFunction isSupported = nullptr;
-    GetPictureFunction getPicture = nullptr;
-    GetPictureFunction getPreview = nullptr;
-};
-
-// Asks the plug-in whether it reads the file, through the file opened for reading; the file is
-// closed again whatever the answer.
-bool PluginAcceptsFile(IsSupportedFunction isSupported, const std::string& path, const std::string& ansiPath) {
+// The machine the module file was built for; Unknown when it cannot be read.
+PeMachine ModuleMachine(const std::string& path) {
     UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return false;
+    std::vector<uint8_t> head(kPeHeadBytes);
+    DWORD read = 0;
+    if (!file || !ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr)) {
+        return PeMachine::Unknown;
     }
-    return isSupported(ansiPath.c_str(), reinterpret_cast<DWORD_PTR>(file.Get())) != 0;
+    head.resize(read);
+    return ReadPeMachine(head);
 }
 
-// Calls GetPreview (preview mode) or GetPicture; true and both blocks, owned by the caller, on
-// success.
-bool DecodeToBlocks(const PluginExports& exports, const std::string& ansiPath, int pictureMode, HANDLE& info,
-                    HANDLE& pixels) {
-    info = pixels = nullptr;
-    if (pictureMode == kPicturePreviewFirst &&
-        exports.getPreview(ansiPath.c_str(), 0, 0, &info, &pixels, nullptr, 0) == 0) {
-        return true;
+// The full path, so that a host started earlier from another current folder finds the same file.
+std::string FullPath(const std::string& path) {
+    const std::wstring wide = Utf8ToWide(path);
+    const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(length, L'\0');
+    if (length == 0 || GetFullPathNameW(wide.c_str(), length, full.data(), nullptr) != length - 1) {
+        return path;
     }
-    // A failed call hands nothing over; whatever it left in the out handles is not ours.
-    info = pixels = nullptr;
-    if (exports.getPicture(ansiPath.c_str(), 0, 0, &info, &pixels, nullptr, 0) == 0) {
-        return true;
-    }
-    info = pixels = nullptr;
-    return false;
+    full.resize(length - 1);
+    return WideToUtf8(full);
 }
 
 } // namespace
 
+PluginModule::PluginModule() = default;
+PluginModule::~PluginModule() { Free(); }
+PluginModule::PluginModule(PluginModule&& other) noexcept = default;
+PluginModule& PluginModule::operator=(PluginModule&& other) noexcept {
+    if (this != &other) {
+        Free();
+        host_ = std::move(other.host_);
+    }
+    return *this;
+}
+
 bool PluginModule::Load(const std::string& path) {
-    module_.Reset();
-    module_.Reset(LoadPluginModule(path));
-    return IsLoaded();
+    Free();
+    const std::string fullPath = FullPath(path);
+    const PeMachine machine = ModuleMachine(fullPath);
+    if (machine == PeMachine::Unknown) {
+        return false;
+    }
+    std::unique_ptr<PluginHostProcess> host = TakeIdleHost(machine);
+    if (!host) {
+        host = PluginHostProcess::Start(machine);
+    }
+    if (!host) {
+        return false;
+    }
+    const std::optional<HostMessage> reply = host->Call({kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs);
+    if (reply && reply->value == 1) {
+        host_ = std::move(host);
+        return true;
+    }
+    KeepIdleHost(std::move(host));
+    return false;
 }
 
 int PluginModule::Free() {
-    if (!module_) {
+    if (!host_) {
         return 0;
     }
-    return FreeLibrary(module_.Release()) ? 1 : 0;
+    const std::optional<HostMessage> reply = host_->Call({kHostFree, 0, {}}, kPluginFreeLimitMs);
+    KeepIdleHost(std::move(host_));
+    return reply ? reply->value : 0;
 }
 
 int PluginModule::Query(PluginDescription& description) const {
-    if (!module_) {
+    if (!host_) {
         return kQueryNoModule;
     }
-    const auto getPluginInfo = FindExport<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
-    if (getPluginInfo == nullptr) {
+    const std::optional<HostMessage> reply = host_->Call({kHostQuery, 0, {}}, kPluginQueryLimitMs);
+    if (!reply) {
         return kQueryFailed;
     }
-    const GetPluginInfoCall call = [getPluginInfo](int number, char* buffer, int length) {
-        return getPluginInfo(number, buffer, length);
-    };
-    return QueryPluginInfo(call, Win32AnsiCodePage(), description);
+    if (reply->value == kQueryImportFilter) {
+        description = {reply->fields[0], reply->fields[1], reply->fields[2]};
+    }
+    return reply->value;
 }
 
 std::optional<std::string> PluginModule::Decode(const std::string& path, int pictureMode) const {
-    if (!module_) {
+    if (!host_) {
         return std::nullopt;
     }
-    const PluginExports exports{FindExport<IsSupportedFunction>(module_.Get(), "IsSupported"),
-                                FindExport<GetPictureFunction>(module_.Get(), "GetPicture"),
-                                FindExport<GetPictureFunction>(module_.Get(), "GetPreview")};
-    const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
-    if (!exports.isSupported || !exports.getPicture || !exports.getPreview || !ansiPath ||
-        !PluginAcceptsFile(exports.isSupported, path, *ansiPath)) {
+    const std::string fullPath = FullPath(path);
+    const std::optional<HostMessage> supported =
+        host_->Call({kHostIsSupported, 0, {fullPath}}, kPluginIsSupportedLimitMs);
+    if (!supported || supported->value != 1) {
         return std::nullopt;
     }
-    HANDLE infoHandle = nullptr, pixelHandle = nullptr;
-    if (!DecodeToBlocks(exports, *ansiPath, pictureMode, infoHandle, pixelHandle)) {
+    std::optional<HostMessage> picture = host_->Call({kHostDecode, pictureMode, {fullPath}}, kPluginDecodeLimitMs);
+    if (!picture || picture->value != 1) {
         return std::nullopt;
     }
-    const LockedBlock info(infoHandle), pixels(pixelHandle);
-    PluginBitmapResult file = BuildPluginBmpFile(info.Bytes(), pixels.Bytes());
-    if (file.error != BmpError::None) {
-        return std::nullopt;
-    }
-    return std::move(file.file);
+    return std::move(picture->fields[0]);
 }
 
 } // namespace pelaconf

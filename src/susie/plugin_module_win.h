@@ -1,31 +1,33 @@
 #pragma once
-// A loaded Susie plug-in (.spi) module and the calls made to it: GetPluginInfo to learn what it
-// is, and IsSupported then GetPreview or GetPicture to decode a file through it.
+// A Susie plug-in (.spi) module and the calls made to it: GetPluginInfo to learn what it is, and
+// IsSupported then GetPreview or GetPicture to decode a file through it. The module is loaded in
+// a plug-in host process of its own machine type, never in this one, so that a plug-in that
+// faults or hangs fails only its own call.
 
+#include "susie/host_protocol.h"
 #include "susie/plugin_description.h"
-#include "win/handles.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace pelaconf {
 
-// Picture modes of decoding through a plug-in.
-enum PictureMode : int {
-    kPictureFull = 0,
-    kPicturePreviewFirst = 1,
-};
+class PluginHostProcess;
 
 // Owns at most one loaded module; moving hands it over, and it is unloaded once.
 class PluginModule {
 public:
-    PluginModule() = default;
+    PluginModule();
+    ~PluginModule();
+    PluginModule(PluginModule&& other) noexcept;
+    PluginModule& operator=(PluginModule&& other) noexcept;
 
     // Loads the module, unloading the one held before; true if loaded, else none is held.
     bool Load(const std::string& path);
     // Unloads the module: what FreeLibrary returned, or 0 when none was held.
     int Free();
-    bool IsLoaded() const { return static_cast<bool>(module_); }
+    bool IsLoaded() const { return static_cast<bool>(host_); }
 
     // kQueryImportFilter and the description filled, or another QueryPluginResult.
     int Query(PluginDescription& description) const;
@@ -34,7 +36,7 @@ public:
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;
 
 private:
-    UniqueModule module_;
+    std::unique_ptr<PluginHostProcess> host_;
 };
 
 } // namespace pelaconf

@@ -207,6 +207,28 @@ std::vector<Seed> PluginInfoSeeds() {
     };
 }
 
+// A plug-in host message body: kind, value, field count and the fields with their lengths.
+Bytes HostBody(uint8_t kind, uint32_t value, const std::vector<std::string>& fields) {
+    Bytes body{kind};
+    Put32(body, value);
+    body.push_back(static_cast<uint8_t>(fields.size()));
+    for (const std::string& field : fields) {
+        Put32(body, static_cast<uint32_t>(field.size()));
+        body.insert(body.end(), field.begin(), field.end());
+    }
+    return body;
+}
+
+std::vector<Seed> HostProtocolSeeds() {
+    constexpr uint8_t kLoad = 1, kDecode = 5, kReply = 0x80;
+    return {
+        {"load", HostBody(kLoad, 0, {"Z:\\plug-ins\\pnm.spi"})},
+        {"decode", HostBody(kDecode, 1, {"C:\\pictures\\a.ppm"})},
+        {"query-reply", HostBody(kReply, 1, {"PNM test filter 1.0", "*.pnm;*.ppm", "PNM images"})},
+        {"picture-reply", HostBody(kReply, 1, {"BM" + std::string(60, '\0')})},
+    };
+}
+
 Seed Text(const std::string& name, const std::string& text) { return {name, Bytes(text.begin(), text.end())}; }
 
 std::vector<Seed> SettingsSeeds() {
@@ -243,6 +265,7 @@ int main(int argc, char** argv) {
     const bool written = WriteAll(root / "fuzz_settings_file", SettingsSeeds()) &&
                          WriteAll(root / "fuzz_bmp_reader", BmpSeeds()) &&
                          WriteAll(root / "fuzz_plugin_image", PluginImageSeeds()) &&
-                         WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds());
+                         WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds()) &&
+                         WriteAll(root / "fuzz_host_protocol", HostProtocolSeeds());
     return written ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "susie/plugin_bitmap.h"
 
 #include "image_test_support.h"
+#include "win/handles.h"
 
 #include <span>
 

@@ -12,28 +12,88 @@ namespace {
 const std::string kColourBinary =
     std::string("P6 3 2 255\n") + std::string("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0\xFF\xFF\xFF\x0A\x14\x1E", 18);
 
-bool PnmPluginIsLoaded() { return GetModuleHandleW(L"pnm.spi") != nullptr; }
-
 class PluginModuleTest : public ScratchFolderTest {};
 
-TEST_F(PluginModuleTest, MovingHandsTheModuleOverAndItIsUnloadedOnce) {
+TEST_F(PluginModuleTest, TheModuleRunsInItsHostAndMovingHandsItOver) {
     PluginModule first;
     ASSERT_TRUE(first.Load(TestPlugin("pnm")));
-    EXPECT_TRUE(PnmPluginIsLoaded());
+    EXPECT_EQ(GetModuleHandleW(L"pnm.spi"), nullptr) << "no plug-in runs in this process";
     PluginModule second(std::move(first));
     EXPECT_FALSE(first.IsLoaded());
     ASSERT_TRUE(second.IsLoaded());
     PluginDescription description;
     EXPECT_EQ(second.Query(description), kQueryImportFilter);
+    EXPECT_EQ(description.description, "PNM test filter 1.0");
     EXPECT_EQ(first.Query(description), kQueryNoModule);
     EXPECT_EQ(first.Free(), 0);
     EXPECT_EQ(second.Free(), 1);
-    EXPECT_FALSE(PnmPluginIsLoaded());
-    {
-        PluginModule scoped;
-        ASSERT_TRUE(scoped.Load(TestPlugin("pnm")));
+    EXPECT_EQ(second.Free(), 0) << "unloaded once";
+    EXPECT_FALSE(second.Load(Write("text.spi", "MZ but no module"))) << "neither i686 nor x86_64";
+}
+
+// What each call gives through a plug-in that misbehaves: a fault or a hang fails that call (and
+// the module's later calls) only.
+struct BrokenPlugin {
+    const char* name;
+    bool loads;
+    int query;
+    bool decodes;
+};
+
+void ExpectCallsFail(const BrokenPlugin& plugin, const std::string& picture) {
+    SCOPED_TRACE(plugin.name);
+    PluginModule module;
+    ASSERT_EQ(module.Load(TestPlugin(plugin.name)), plugin.loads);
+    if (!plugin.loads) {
+        return;
     }
-    EXPECT_FALSE(PnmPluginIsLoaded()) << "the owner unloads the module when it goes";
+    PluginDescription description;
+    EXPECT_EQ(module.Query(description), plugin.query);
+    EXPECT_EQ(module.Decode(picture, kPicturePreviewFirst).has_value(), plugin.decodes);
+    module.Free();
+    PluginModule good;
+    ASSERT_TRUE(good.Load(TestPlugin("pnm")));
+    EXPECT_TRUE(good.Decode(picture, kPictureFull).has_value()) << "a good plug-in still works after";
+}
+
+TEST_F(PluginModuleTest, APluginThatFaultsFailsOnlyItsOwnCalls) {
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    const BrokenPlugin plugins[] = {
+        {"pnm_faults_in_main", false, 0, false},
+        {"pnm_faults_in_info", true, kQueryFailed, false},
+        {"pnm_faults_in_supported", true, kQueryImportFilter, false},
+        {"pnm_faults_in_picture", true, kQueryImportFilter, false},
+        // Writing past the information buffer lands in its slack; the texts are as written.
+        {"pnm_info_overrun", true, kQueryImportFilter, true},
+    };
+    for (const BrokenPlugin& plugin : plugins) {
+        ExpectCallsFail(plugin, picture);
+    }
+}
+
+TEST_F(PluginModuleTest, APluginThatNeverReturnsIsEndedAtTheCallsLimit) {
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    const BrokenPlugin plugins[] = {
+        {"pnm_hangs_in_main", false, 0, false},
+        {"pnm_hangs_in_info", true, kQueryFailed, false},
+        {"pnm_hangs_in_supported", true, kQueryImportFilter, false},
+        {"pnm_hangs_in_picture", true, kQueryImportFilter, false},
+    };
+    for (const BrokenPlugin& plugin : plugins) {
+        ExpectCallsFail(plugin, picture);
+    }
+}
+
+TEST_F(PluginModuleTest, OneHandleForBothBlocksIsFreedOnce) {
+    PluginModule module;
+    ASSERT_TRUE(module.Load(TestPlugin("pnm_shared_block")));
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    for (int call = 0; call < 3; ++call) {
+        module.Decode(picture, kPictureFull);
+    }
+    PluginDescription description;
+    EXPECT_EQ(module.Query(description), kQueryImportFilter) << "the host is still up";
+    EXPECT_EQ(module.Free(), 1);
 }
 
 TEST_F(PluginModuleTest, DecodingGivesACompleteBmpFileImageOrNothing) {

@@ -61,6 +61,9 @@ InstallFolder::InstallFolder(const std::string& name) : path_(TestRunFolder() + 
     }
     CopyOrThrow(BuildFolder() + L"\\bin\\Pelaconf.exe", PathOf("Pelaconf.exe"));
     CopyOrThrow(BuildFolder() + L"\\bin\\Pelavine.sys", PathOf("Pelavine.sys"));
+    for (const char* host : {"PelaconfPluginHost64.exe", "PelaconfPluginHost32.exe"}) {
+        CopyOrThrow(BuildFolder() + L"\\bin\\" + Utf8ToWide(host), PathOf(host));
+    }
     CopyOrThrow(BuildFolder() + L"\\stand-in\\Pelavine.exe", PathOf("Pelavine.exe"));
 }
 
@@ -103,6 +106,17 @@ void InstallFolder::Write(const std::string& fileName, const std::string& bytes)
 void InstallFolder::Remove(const std::string& fileName) const { DeleteFileW(PathOf(fileName).c_str()); }
 
 void InstallFolder::MakeFolder(const std::string& name) const { CreateDirectoryW(PathOf(name).c_str(), nullptr); }
+
+bool InstallFolder::NoProgramOfItsOwnRuns() const {
+    return WaitUntil([&] {
+        for (const char* program : {"Pelaconf.exe", "PelaconfPluginHost64.exe", "PelaconfPluginHost32.exe"}) {
+            if (AnyProcessRunsFrom(PathOf(program))) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
 
 std::vector<std::string> InstallFolder::PelavineStarts() const {
     // A start may still be on its way when Pelaconf has already ended: the stand-in writes its

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh folder per test holding Pelaconf.exe, the stand-in Pelavine.exe and Pelavine.sys,
+// A fresh folder per test holding Pelaconf.exe with its plug-in host, the stand-in Pelavine.exe and Pelavine.sys,
 // with helpers to read and write the files the program works on.
 
 #include <optional>
@@ -26,6 +26,8 @@ public:
     // The command lines the stand-in Pelavine.exe was started with, one per start, read once no
     // stand-in started from this folder is still running.
     std::vector<std::string> PelavineStarts() const;
+    // True once no Pelaconf.exe and no plug-in host started from this folder is running (a bounded wait).
+    bool NoProgramOfItsOwnRuns() const;
 
 private:
     std::wstring path_;

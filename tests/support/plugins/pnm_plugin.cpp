@@ -9,6 +9,10 @@
 //   PNM_FILTER_TEXT="..."   another extension filter, so that plug-ins claim the same extensions
 //   PNM_ALSO_PNG            ";*.png" added to the filter (a build definition cannot hold ";")
 //   PNM_DESCRIPTION="..."   another description, PNM_TYPE_NAME="..." another file-type name
+//   PNM_BREAKS_IN=N         faults in DllMain (1), GetPluginInfo (2), IsSupported (3) or GetPicture
+//                           and GetPreview (4); with PNM_BREAK_HANGS it never returns there instead
+//   PNM_INFO_OVERRUN        GetPluginInfo writes 200 bytes past the length it is given
+//   PNM_SHARED_BLOCK        GetPicture and GetPreview return one handle for both blocks
 #include <windows.h>
 
 #include <cstdint>
@@ -38,6 +42,23 @@
 #define PNM_EXPORT extern "C" __declspec(dllexport)
 
 namespace {
+
+enum Export { kDllMain = 1, kGetPluginInfo = 2, kIsSupported = 3, kGetPicture = 4 };
+
+// The misbehaviour of the plug-ins that fault or hang, in the export the build names.
+void MisbehaveIn([[maybe_unused]] Export where) {
+#ifdef PNM_BREAKS_IN
+    if (where == PNM_BREAKS_IN) {
+#ifdef PNM_BREAK_HANGS
+        for (;;) {
+            Sleep(INFINITE);
+        }
+#else
+        *static_cast<int* volatile>(nullptr) = 1;
+#endif
+    }
+#endif
+}
 
 constexpr int kMaxSide = 16384;
 constexpr int kSusieSuccess = 0;
@@ -251,6 +272,10 @@ bool ReadWholeFile(LPCSTR name, std::string& data) {
         LocalFree(info);
         return kSusieOutOfMemory;
     }
+#ifdef PNM_SHARED_BLOCK
+    LocalFree(pixels);
+    pixels = info;
+#endif
     *infoBlock = info;
     *pixelBlock = pixels;
     return kSusieSuccess;
@@ -264,17 +289,31 @@ int CopyText(const char* text, LPSTR buffer, int length) {
     const int copied = size < length ? size : length - 1;
     std::memcpy(buffer, text, static_cast<size_t>(copied));
     buffer[copied] = '\0';
+#ifdef PNM_INFO_OVERRUN
+    std::memset(buffer + length, 'x', 200);
+#endif
     return copied;
 }
 
 } // namespace
 
+#if PNM_BREAKS_IN == 1
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        MisbehaveIn(kDllMain);
+    }
+    return TRUE;
+}
+#endif
+
 PNM_EXPORT int WINAPI GetPluginInfo(int number, LPSTR buffer, int length) {
+    MisbehaveIn(kGetPluginInfo);
     static const char* const texts[] = {PNM_VERSION_TEXT, PNM_DESCRIPTION, PNM_FILTER, PNM_TYPE_NAME};
     return number >= 0 && number < 4 ? CopyText(texts[number], buffer, length) : 0;
 }
 
 PNM_EXPORT int WINAPI IsSupported(LPCSTR, DWORD_PTR fileOrHead) {
+    MisbehaveIn(kIsSupported);
 #ifdef PNM_REFUSES
     (void)fileOrHead;
     return 0;
@@ -292,6 +331,7 @@ PNM_EXPORT int WINAPI IsSupported(LPCSTR, DWORD_PTR fileOrHead) {
 
 PNM_EXPORT int WINAPI GetPicture(LPCSTR source, LONG_PTR length, unsigned int flags, HANDLE* infoBlock,
                                  HANDLE* pixelBlock, FARPROC, LONG_PTR) {
+    MisbehaveIn(kGetPicture);
 #ifdef PNM_PICTURE_FAILS
     (void)source, (void)length, (void)flags, (void)infoBlock, (void)pixelBlock;
     return kSusieFailure;
@@ -303,6 +343,7 @@ PNM_EXPORT int WINAPI GetPicture(LPCSTR source, LONG_PTR length, unsigned int fl
 #ifndef PNM_NO_PREVIEW
 PNM_EXPORT int WINAPI GetPreview(LPCSTR source, LONG_PTR length, unsigned int flags, HANDLE* infoBlock,
                                  HANDLE* pixelBlock, FARPROC, LONG_PTR) {
+    MisbehaveIn(kGetPicture);
 #if defined(PNM_PICTURE_FAILS) || defined(PNM_PREVIEW_FAILS)
     (void)source, (void)length, (void)flags, (void)infoBlock, (void)pixelBlock;
     return kSusieFailure;

@@ -1,0 +1,48 @@
+#pragma once
+// Pelaconf's side of a plug-in host: the process started for one Susie plug-in, the calls made to
+// it, each with its time limit, and the idle hosts kept for the next module to load.
+
+#include "susie/host_protocol.h"
+#include "susie/pe_machine.h"
+#include "win/handles.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace pelaconf {
+
+class PluginHostProcess {
+public:
+    // The host program for modules of the machine, started beside this program; null when it cannot be.
+    static std::unique_ptr<PluginHostProcess> Start(PeMachine machine);
+    ~PluginHostProcess();
+    PluginHostProcess(const PluginHostProcess&) = delete;
+    PluginHostProcess& operator=(const PluginHostProcess&) = delete;
+
+    // The reply; empty when the host has ended, answers no well-formed reply or takes longer
+    // than the limit. The host is ended then, and every later call fails at once.
+    std::optional<HostMessage> Call(const HostMessage& request, uint32_t limitMs);
+    // False once a call failed or the process has ended.
+    bool IsUsable() const;
+    PeMachine Machine() const { return machine_; }
+
+private:
+    PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe, UniqueKernelHandle event);
+    bool Transfer(bool writing, char* data, size_t size, uint64_t deadline);
+    std::optional<HostMessage> Exchange(const HostMessage& request, uint64_t deadline);
+    void End();
+
+    PeMachine machine_;
+    UniqueKernelHandle process_;
+    UniqueFileHandle pipe_;
+    UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
+    bool usable_ = true;
+};
+
+// A started host for the machine from those left idle, or null when none is.
+std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine);
+// Keeps a host that holds no module for reuse, or ends it when it is unusable or enough are kept.
+void KeepIdleHost(std::unique_ptr<PluginHostProcess> host);
+
+} // namespace pelaconf

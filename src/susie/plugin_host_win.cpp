@@ -1,0 +1,259 @@
+#include "susie/plugin_host_win.h"
+
+#include "susie/ansi_code_page_win.h"
+#include "susie/plugin_bitmap.h"
+#include "susie/plugin_description.h"
+#include "susie/plugin_function_types_win.h"
+#include "win/handles.h"
+#include "win/wide_text.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace pelaconf {
+namespace {
+
+// Room the information buffer has beyond the length the plug-in is told, for plug-ins that
+// write past it.
+constexpr size_t kInfoBufferSlack = 4096;
+
+// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
+// file that is no module, or a damaged one, fails quietly instead of with a system error box.
+HMODULE LoadPluginModule(const std::string& path) {
+    const std::wstring wide = Utf8ToWide(path);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) {
+        return nullptr;
+    }
+    full.resize(length);
+    return LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+// The local memory blocks a plug-in hands over.
+struct LocalMemoryTraits {
+    static HLOCAL Invalid() { return nullptr; }
+    static bool IsValid(HLOCAL h) { return h != nullptr; }
+    static void Close(HLOCAL h) { LocalFree(h); }
+};
+using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
+
+template <typename Function> Function FindExport(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// A plug-in's memory block, locked for reading while this object lives and freed after.
+class LockedBlock {
+public:
+    explicit LockedBlock(HANDLE block) : owner_(static_cast<HLOCAL>(block)) {
+        if (owner_) {
+            data_ = static_cast<const uint8_t*>(LocalLock(owner_.Get()));
+            size_ = data_ != nullptr ? LocalSize(owner_.Get()) : 0;
+        }
+    }
+    ~LockedBlock() {
+        if (data_ != nullptr) {
+            LocalUnlock(owner_.Get());
+        }
+    }
+    LockedBlock(const LockedBlock&) = delete;
+    LockedBlock& operator=(const LockedBlock&) = delete;
+
+    // The whole block as the system allocated it, so never read beyond its real size.
+    std::span<const uint8_t> Bytes() const { return {data_, size_}; }
+
+private:
+    UniqueLocalMemory owner_;
+    const uint8_t* data_ = nullptr;
+    size_t size_ = 0;
+};
+
+// Asks the plug-in whether it reads the file, through the file opened for reading; the file is
+// closed again whatever the answer.
+bool PluginAcceptsFile(IsSupportedFunction isSupported, const std::string& path, const std::string& ansiPath) {
+    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    return isSupported(ansiPath.c_str(), reinterpret_cast<DWORD_PTR>(file.Get())) != 0;
+}
+
+// Calls GetPreview (preview mode) or GetPicture; true and both blocks, owned by the caller, on
+// success.
+bool DecodeToBlocks(const PluginExports& exports, const std::string& ansiPath, int pictureMode, HANDLE& info,
+                    HANDLE& pixels) {
+    info = pixels = nullptr;
+    if (pictureMode == kPicturePreviewFirst &&
+        exports.getPreview(ansiPath.c_str(), 0, 0, &info, &pixels, nullptr, 0) == 0) {
+        return true;
+    }
+    // A failed call hands nothing over; whatever it left in the out handles is not ours.
+    info = pixels = nullptr;
+    if (exports.getPicture(ansiPath.c_str(), 0, 0, &info, &pixels, nullptr, 0) == 0) {
+        return true;
+    }
+    info = pixels = nullptr;
+    return false;
+}
+
+// The BMP file image of the two blocks, each freed once, also when the plug-in returned one
+// block for both.
+std::optional<std::string> BmpFileOfBlocks(HANDLE infoHandle, HANDLE pixelHandle) {
+    const LockedBlock info(infoHandle);
+    std::optional<LockedBlock> ownPixels;
+    if (pixelHandle != infoHandle) {
+        ownPixels.emplace(pixelHandle);
+    }
+    const std::span<const uint8_t> pixels = ownPixels ? ownPixels->Bytes() : info.Bytes();
+    PluginBitmapResult file = BuildPluginBmpFile(info.Bytes(), pixels);
+    if (file.error != BmpError::None) {
+        return std::nullopt;
+    }
+    return std::move(file.file);
+}
+
+} // namespace
+
+HostMessage PluginHost::Reply(int value, std::vector<std::string> fields) {
+    return {kHostReply, value, std::move(fields)};
+}
+
+HostMessage PluginHost::Answer(const HostMessage& request) {
+    const std::string path = request.fields.empty() ? std::string() : request.fields[0];
+    switch (request.kind) {
+    case kHostLoad: return Reply(Load(path));
+    case kHostFree: return Reply(Free());
+    case kHostQuery: return Query();
+    case kHostIsSupported: return Reply(IsSupported(path) ? 1 : 0);
+    case kHostDecode: return Decode(path, request.value);
+    default: return Reply(0);
+    }
+}
+
+int PluginHost::Load(const std::string& path) {
+    module_.Reset();
+    module_.Reset(LoadPluginModule(path));
+    return module_ ? 1 : 0;
+}
+
+int PluginHost::Free() { return module_ && FreeLibrary(module_.Release()) ? 1 : 0; }
+
+HostMessage PluginHost::Query() const {
+    if (!module_) {
+        return Reply(kQueryNoModule);
+    }
+    const auto getPluginInfo = FindExport<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
+    if (getPluginInfo == nullptr) {
+        return Reply(kQueryFailed);
+    }
+    // The plug-in writes into a zeroed heap buffer larger than it is told; what it wrote within
+    // the length is handed on.
+    const GetPluginInfoCall call = [getPluginInfo](int number, char* buffer, int length) {
+        std::vector<char> heapBuffer(static_cast<size_t>(length) + kInfoBufferSlack, '\0');
+        const int answer = getPluginInfo(number, heapBuffer.data(), length);
+        std::copy_n(heapBuffer.begin(), length, buffer);
+        return answer;
+    };
+    PluginDescription description;
+    const int result = QueryPluginInfo(call, Win32AnsiCodePage(), description);
+    if (result != kQueryImportFilter) {
+        return Reply(result);
+    }
+    return Reply(result, {description.description, description.extensionFilter, description.fileTypeName});
+}
+
+PluginExports PluginHost::Exports() const {
+    return {FindExport<IsSupportedFunction>(module_.Get(), "IsSupported"),
+            FindExport<GetPictureFunction>(module_.Get(), "GetPicture"),
+            FindExport<GetPictureFunction>(module_.Get(), "GetPreview")};
+}
+
+bool PluginHost::IsSupported(const std::string& path) const {
+    if (!module_) {
+        return false;
+    }
+    const PluginExports exports = Exports();
+    const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
+    return exports.isSupported && exports.getPicture && exports.getPreview && ansiPath &&
+           PluginAcceptsFile(exports.isSupported, path, *ansiPath);
+}
+
+HostMessage PluginHost::Decode(const std::string& path, int pictureMode) const {
+    const PluginExports exports = module_ ? Exports() : PluginExports{};
+    const std::optional<std::string> ansiPath = AnsiPathForPlugin(path);
+    HANDLE infoHandle = nullptr, pixelHandle = nullptr;
+    if (!exports.getPicture || !exports.getPreview || !ansiPath ||
+        !DecodeToBlocks(exports, *ansiPath, pictureMode, infoHandle, pixelHandle)) {
+        return Reply(0);
+    }
+    std::optional<std::string> file = BmpFileOfBlocks(infoHandle, pixelHandle);
+    if (!file) {
+        return Reply(0);
+    }
+    return Reply(1, {std::move(*file)});
+}
+
+namespace {
+
+bool ReadExactly(HANDLE input, char* data, size_t size) {
+    while (size > 0) {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1u << 20));
+        if (!ReadFile(input, data, chunk, &read, nullptr) || read == 0) {
+            return false;
+        }
+        data += read;
+        size -= read;
+    }
+    return true;
+}
+
+bool WriteAll(HANDLE output, const std::string& bytes) {
+    size_t at = 0;
+    while (at < bytes.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - at, 1u << 20));
+        if (!WriteFile(output, bytes.data() + at, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        at += written;
+    }
+    return true;
+}
+
+std::optional<HostMessage> ReadRequest(HANDLE input) {
+    std::array<uint8_t, kHostFrameHeader> header{};
+    if (!ReadExactly(input, reinterpret_cast<char*>(header.data()), header.size())) {
+        return std::nullopt;
+    }
+    const std::optional<uint32_t> length = HostBodyLength(header);
+    std::string body;
+    if (!length) {
+        return std::nullopt;
+    }
+    body.resize(*length);
+    if (!ReadExactly(input, body.data(), body.size())) {
+        return std::nullopt;
+    }
+    return DecodeHostMessage(body);
+}
+
+} // namespace
+
+int ServePluginRequests(HANDLE input, HANDLE output) {
+    PluginHost host;
+    while (const std::optional<HostMessage> request = ReadRequest(input)) {
+        if (request->kind == kHostReply || !WriteAll(output, EncodeHostMessage(host.Answer(*request)))) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace pelaconf
