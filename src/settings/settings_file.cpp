@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <set>
 
 namespace pelaconf {
 namespace {
@@ -173,13 +174,10 @@ std::string FormatSettings(const SettingsRecord& record) {
 void RebuildExtensionList(SettingsRecord& record) {
     auto& extensions = record.extensionList;
     extensions.clear();
+    std::set<std::string> known;
     for (const auto& entry : record.pluginPriorityList) {
         std::string extension = GetEntryField(entry, 0);
-        bool known = false;
-        for (const auto& existing : extensions) {
-            known = known || EqualNoCase(existing, extension);
-        }
-        if (!known) {
+        if (known.insert(NoCaseKey(extension)).second) {
             extensions.push_back(std::move(extension));
         }
     }
