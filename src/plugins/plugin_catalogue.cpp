@@ -80,10 +80,21 @@ bool IsUsablePriority(const std::string& priority) {
     return !priority.empty() && number >= 0 && number < kMaxPluginsPerExtension;
 }
 
-// Each new entry takes the priority its plug-in had for the extension before the scan; an old
-// entry is taken by the first new entry that matches it and then by no other. An old priority
-// that cannot be read, or lies outside 00 to 99, gives nothing: the entry keeps "99" rather
-// than becoming "ext..path" or being dropped by the renumbering.
+// Moves the group of one extension to the list in priority order, numbered 00, 01, ... without
+// gaps. Entries beyond the hundredth, or with a priority outside 0 to 99, are dropped: the
+// two-digit field could not carry them back.
+void AppendRenumbered(const std::string& extension, Entries group, Entries& list) {
+    int next = 0;
+    for (const auto& entry : InPriorityOrder(std::move(group))) {
+        if (next == kMaxPluginsPerExtension) {
+            break;
+        }
+        list.push_back(MakePluginEntry(extension, FormatPriority(next++), GetEntryField(entry, 2)));
+    }
+}
+
+} // namespace
+
 void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
     const auto matchKey = [](const std::string& entry) {
         return std::pair(NoCaseKey(GetEntryField(entry, 0)), NoCaseKey(GetEntryField(entry, 2)));
@@ -103,21 +114,6 @@ void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
         found->second.pop_front();
     }
 }
-
-// Moves the group of one extension to the list in priority order, numbered 00, 01, ... without
-// gaps. Entries beyond the hundredth, or with a priority outside 0 to 99, are dropped: the
-// two-digit field could not carry them back.
-void AppendRenumbered(const std::string& extension, Entries group, Entries& list) {
-    int next = 0;
-    for (const auto& entry : InPriorityOrder(std::move(group))) {
-        if (next == kMaxPluginsPerExtension) {
-            break;
-        }
-        list.push_back(MakePluginEntry(extension, FormatPriority(next++), GetEntryField(entry, 2)));
-    }
-}
-
-} // namespace
 
 std::string FormatPriority(int priority) { return (priority < 10 ? "0" : "") + std::to_string(priority); }
 
