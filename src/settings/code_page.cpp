@@ -104,6 +104,13 @@ std::optional<std::string> EncodeCodePoint(char32_t codePoint) {
     return std::string{static_cast<char>(found->shiftJis >> 8), static_cast<char>(found->shiftJis & 0xFF)};
 }
 
+// The end of the run of ASCII bytes from `pos`: ASCII is the same in both encodings.
+size_t AsciiRunEnd(std::string_view text, size_t pos) {
+    const auto end = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(pos), text.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return static_cast<size_t>(end - text.begin());
+}
+
 } // namespace
 
 void AppendUtf8(std::string& out, char32_t codePoint) {
@@ -150,6 +157,12 @@ std::string DecodeShiftJis(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 3 / 2);
     for (size_t i = 0; i < bytes.size(); ++i) {
+        const size_t asciiEnd = AsciiRunEnd(bytes, i);
+        out.append(bytes.substr(i, asciiEnd - i));
+        if (asciiEnd == bytes.size()) {
+            break;
+        }
+        i = asciiEnd;
         const auto byte = static_cast<uint8_t>(bytes[i]);
         const auto trail = i + 1 < bytes.size() ? static_cast<uint8_t>(bytes[i + 1]) : 0;
         if (!IsShiftJisLeadByte(byte)) {
@@ -176,6 +189,12 @@ std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
+        const size_t asciiEnd = AsciiRunEnd(utf8, pos);
+        out.append(utf8.substr(pos, asciiEnd - pos));
+        if (asciiEnd == utf8.size()) {
+            break;
+        }
+        pos = asciiEnd;
         const auto codePoint = NextCodePoint(utf8, pos);
         if (!codePoint) {
             return std::nullopt;
