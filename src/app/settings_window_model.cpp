@@ -7,6 +7,7 @@
 #include "settings/string_helpers.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace pelaconf {
 namespace {
@@ -50,11 +51,12 @@ void SettingsWindowModel::Ok() {
         return;
     }
     BusyScope scope(busy_);
+    SettingsRecord before = services_.record;
     if (!ValidateAll()) {
         return;
     }
     if (AnyPageModified()) {
-        if (!CollectAndSave()) {
+        if (!CollectAndSave(std::move(before))) {
             return;
         }
         if (services_.messages.Show(kRestartQuestion, MessageKind::Question) == MessageAnswer::Yes) {
@@ -69,7 +71,8 @@ void SettingsWindowModel::Apply() {
         return;
     }
     BusyScope scope(busy_);
-    if (!ValidateAll() || !CollectAndSave()) {
+    SettingsRecord before = services_.record;
+    if (!ValidateAll() || !CollectAndSave(std::move(before))) {
         return;
     }
     for (const ValidatedPage& validated : pages_) {
@@ -90,23 +93,26 @@ void SettingsWindowModel::Cancel() {
     StartClosing(kFadeResultCancel);
 }
 
-bool SettingsWindowModel::CollectAndSave() {
+bool SettingsWindowModel::CollectAndSave(SettingsRecord before) {
     SettingsRecord& record = services_.record;
-    const std::string oldFolder = record.Wall_Dir_Path;
-    const int oldIncludeSubfolders = record.Wall_Dir_Saike_Use;
-    const int oldSusieUse = record.Susie_Use;
-    for (const ValidatedPage& validated : pages_) {
-        validated.page->Store();
-    }
-    SyncFadeWanted();
-    if (!EqualNoCase(record.Wall_Dir_Path, oldFolder) || record.Wall_Dir_Saike_Use != oldIncludeSubfolders ||
-        record.Susie_Use != oldSusieUse) {
-        DeleteShuffleList(record,
-                          services_.files); // Pelavine rebuilds a missing list; a failure changes nothing
-    }
-    if (WriteSettings(record, services_.files) == 0) {
-        services_.messages.Show(kSettingsSaveFailedMessage, MessageKind::Error);
+    try {
+        for (const ValidatedPage& validated : pages_) {
+            validated.page->Store();
+        }
+        SyncFadeWanted();
+        if (WriteSettings(record, services_.files) == 0) {
+            services_.messages.Show(kSettingsSaveFailedMessage, MessageKind::Error);
+            return false;
+        }
+    } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
+        record = std::move(before);
+        SyncFadeWanted();
+        services_.messages.Show(kSettingsSaveAbortedMessage, MessageKind::Error);
         return false;
+    }
+    if (!EqualNoCase(record.Wall_Dir_Path, before.Wall_Dir_Path) ||
+        record.Wall_Dir_Saike_Use != before.Wall_Dir_Saike_Use || record.Susie_Use != before.Susie_Use) {
+        DeleteShuffleList(record, services_.files); // Pelavine rebuilds a missing list; a failure changes nothing
     }
     return true;
 }

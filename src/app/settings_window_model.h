@@ -3,6 +3,7 @@
 // settings pages in their fixed order, and what OK, Apply and Cancel do.
 
 #include "app/fade.h"
+#include "settings/settings_record.h"
 
 #include <string>
 #include <utility>
@@ -16,9 +17,10 @@ class PluginProbe;
 class ProcessStarter;
 class Registry;
 class SettingsPage;
-struct SettingsRecord;
 
 inline constexpr char kSettingsSaveFailedMessage[] = "設定ファイルの保存に失敗しました";
+// A save broken off part way (out of memory while collecting the pages): nothing was written.
+inline constexpr char kSettingsSaveAbortedMessage[] = "設定ファイルの保存に失敗しました。";
 inline constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
 inline constexpr char kPelavineStartFailedMessage[] = "設定の適用に失敗しました。";
 inline constexpr char kDiscardChangesQuestion[] =
@@ -71,9 +73,11 @@ public:
     void Cancel();
 
 private:
-    // Stores every page, deletes the shuffle list when the folder settings changed and writes
-    // the file; false (after the message) when writing failed.
-    bool CollectAndSave();
+    // Stores every page and writes the file; once it is written, deletes the shuffle list when
+    // the folder settings differ from `before` (the record as it was before validating, since a
+    // page may store a value while it validates). False (after the message) when nothing was
+    // saved; a save broken off by an exception gives the record back as `before`.
+    bool CollectAndSave(SettingsRecord before);
     void StartPelavine();
     void StartClosing(int32_t result);
     void SyncFadeWanted();

@@ -8,6 +8,10 @@
 #include "settings/string_helpers.h"
 
 #include <algorithm>
+#include <deque>
+#include <map>
+#include <set>
+#include <string_view>
 
 namespace pelaconf {
 namespace {
@@ -39,15 +43,30 @@ Entries FindCandidates(const std::string& folder, const FileSystem& files, Entri
     return paths;
 }
 
-// "*.jpg;*.jpeg" gives the entries for jpeg, then jpg, each at priority 99.
-void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, Entries& entries, Entries& extensions) {
+// An extension the settings file can carry back as it was written: no control character (a line
+// feed would break its line), no white space where the line's value starts, and nothing code
+// page 932 cannot hold (the whole file could not be saved).
+bool IsStorableExtension(std::string_view extension) {
+    const bool hasControl = std::any_of(extension.begin(), extension.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    return !hasControl && !(extension.starts_with(' ')) && FitsShiftJis(extension);
+}
+
+// "*.jpg;*.jpeg" gives the entries for jpeg, then jpg, each at priority 99. An extension named
+// twice in one filter gives one entry; `listed` holds the keys of the extensions listed so far.
+void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, Entries& entries, Entries& extensions,
+                        std::set<std::string>& listed) {
     filter = AsciiLower(filter);
+    std::set<std::string> ofThisFilter;
     for (auto dot = filter.rfind('.'); dot != std::string::npos; dot = filter.rfind('.')) {
         const std::string extension = filter.substr(dot + 1);
-        if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end()) {
-            extensions.push_back(extension);
+        if (IsStorableExtension(extension) && ofThisFilter.insert(NoCaseKey(extension)).second) {
+            if (listed.insert(NoCaseKey(extension)).second) {
+                extensions.push_back(extension);
+            }
+            entries.push_back(MakePluginEntry(extension, "99", pluginPath));
         }
-        entries.push_back(extension + ".99." + pluginPath);
         const auto separator = filter.rfind(';');
         if (separator == std::string::npos) {
             break;
@@ -59,27 +78,6 @@ void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, Entri
 bool IsUsablePriority(const std::string& priority) {
     const int number = LeadingNumber(priority);
     return !priority.empty() && number >= 0 && number < kMaxPluginsPerExtension;
-}
-
-// Each new entry takes the priority its plug-in had for the extension before the scan. An old
-// priority that cannot be read, or lies outside 00 to 99, gives nothing: the entry keeps "99"
-// rather than becoming "ext..path" or being dropped by the renumbering.
-void CarryPrioritiesOver(Entries& entries, Entries oldEntries) {
-    for (auto& entry : entries) {
-        const std::string extension = GetEntryField(entry, 0);
-        const std::string path = GetEntryField(entry, 2);
-        const auto old = std::find_if(oldEntries.begin(), oldEntries.end(), [&](const std::string& candidate) {
-            return EqualNoCase(GetEntryField(candidate, 0), extension) &&
-                   EqualNoCase(GetEntryField(candidate, 2), path);
-        });
-        if (old == oldEntries.end()) {
-            continue;
-        }
-        if (const std::string priority = GetEntryField(*old, 1); IsUsablePriority(priority)) {
-            entry = MakePluginEntry(extension, priority, path);
-        }
-        oldEntries.erase(old);
-    }
 }
 
 // Moves the group of one extension to the list in priority order, numbered 00, 01, ... without
@@ -96,6 +94,26 @@ void AppendRenumbered(const std::string& extension, Entries group, Entries& list
 }
 
 } // namespace
+
+void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
+    const auto matchKey = [](const std::string& entry) {
+        return std::pair(NoCaseKey(GetEntryField(entry, 0)), NoCaseKey(GetEntryField(entry, 2)));
+    };
+    std::map<std::pair<std::string, std::string>, std::deque<const std::string*>> unmatched;
+    for (const auto& old : oldEntries) {
+        unmatched[matchKey(old)].push_back(&old);
+    }
+    for (auto& entry : entries) {
+        const auto found = unmatched.find(matchKey(entry));
+        if (found == unmatched.end() || found->second.empty()) {
+            continue;
+        }
+        if (const std::string priority = GetEntryField(*found->second.front(), 1); IsUsablePriority(priority)) {
+            entry = MakePluginEntry(GetEntryField(entry, 0), priority, GetEntryField(entry, 2));
+        }
+        found->second.pop_front();
+    }
+}
 
 std::string FormatPriority(int priority) { return (priority < 10 ? "0" : "") + std::to_string(priority); }
 
@@ -121,22 +139,21 @@ int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& pr
 
     Entries newEntries;
     record.extensionList.clear();
+    std::set<std::string> listed;
     for (const auto& path : candidates) {
         if (const auto filter = probe.ReadImportFilter(path)) {
-            AddEntriesOfFilter(*filter, path, newEntries, record.extensionList);
+            AddEntriesOfFilter(*filter, path, newEntries, record.extensionList, listed);
         }
     }
     SortStringList(record.extensionList, 0);
-    CarryPrioritiesOver(newEntries, std::move(oldEntries));
+    CarryPrioritiesOver(newEntries, oldEntries);
 
+    std::map<std::string, Entries> groups; // by the key of the extension, each in list order
+    for (auto& entry : newEntries) {
+        groups[NoCaseKey(GetEntryField(entry, 0))].push_back(std::move(entry));
+    }
     for (const auto& extension : record.extensionList) {
-        Entries group;
-        auto rest = std::stable_partition(newEntries.begin(), newEntries.end(), [&](const std::string& entry) {
-            return !EqualNoCase(GetEntryField(entry, 0), extension);
-        });
-        group.assign(rest, newEntries.end());
-        newEntries.erase(rest, newEntries.end());
-        AppendRenumbered(extension, std::move(group), record.pluginPriorityList);
+        AppendRenumbered(extension, std::move(groups[NoCaseKey(extension)]), record.pluginPriorityList);
     }
     return 1;
 }

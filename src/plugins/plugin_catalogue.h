@@ -35,6 +35,12 @@ int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& pr
 inline constexpr int kSusieFolderNotStorable = 2;
 int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 
+// Each new entry ("ext.99.path") takes the priority its plug-in had for the extension in the old
+// entries, compared ignoring case; an old entry is taken by the first new entry that matches it
+// and then by no other. An old priority that cannot be read, or lies outside 00 to 99, gives
+// nothing: the entry keeps "99" rather than becoming "ext..path" or being dropped later.
+void CarryPrioritiesOver(std::vector<std::string>& entries, const std::vector<std::string>& oldEntries);
+
 // A priority number written as two digits.
 std::string FormatPriority(int priority);
 

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 namespace pelaconf {
@@ -22,7 +23,6 @@ constexpr CodePair kDoubleByteCodes[] = {
 // Undecodable bytes 0x40 to 0xFF become U+F740 to U+F7FF, outside the private-use range code page 932 uses.
 constexpr char32_t kCarriedByteBase = 0xF700;
 
-bool IsLeadByte(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 bool IsTrailByte(uint8_t byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
 bool IsCarriedByte(char32_t codePoint) {
     return codePoint >= kCarriedByteBase + 0x40 && codePoint <= kCarriedByteBase + 0xFF;
@@ -44,6 +44,21 @@ std::optional<char32_t> DecodeSingleByte(uint8_t byte) {
     case 0xFF: return 0xF8F3;
     default: return std::nullopt;
     }
+}
+
+// The single byte above ASCII that DecodeSingleByte gives the code point from, if any.
+std::optional<uint8_t> EncodeSingleByte(char32_t codePoint) {
+    static const std::map<char32_t, uint8_t> byCodePoint = [] {
+        std::map<char32_t, uint8_t> bytes;
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            if (const auto decoded = DecodeSingleByte(static_cast<uint8_t>(byte))) {
+                bytes.emplace(*decoded, static_cast<uint8_t>(byte));
+            }
+        }
+        return bytes;
+    }();
+    const auto found = byCodePoint.find(codePoint);
+    return found == byCodePoint.end() ? std::nullopt : std::optional<uint8_t>(found->second);
 }
 
 std::optional<char32_t> DecodeDoubleByte(uint8_t lead, uint8_t trail) {
@@ -77,10 +92,8 @@ std::optional<std::string> EncodeCodePoint(char32_t codePoint) {
     if (IsCarriedByte(codePoint)) {
         return std::string(1, static_cast<char>(codePoint - kCarriedByteBase));
     }
-    for (int byte = 0x80; byte <= 0xFF; ++byte) {
-        if (DecodeSingleByte(static_cast<uint8_t>(byte)) == codePoint) {
-            return std::string(1, static_cast<char>(byte));
-        }
+    if (const auto byte = EncodeSingleByte(codePoint)) {
+        return std::string(1, static_cast<char>(*byte));
     }
     const auto& codes = CodesByUnicode();
     const auto found = std::lower_bound(codes.begin(), codes.end(), codePoint,
@@ -89,6 +102,13 @@ std::optional<std::string> EncodeCodePoint(char32_t codePoint) {
         return std::nullopt;
     }
     return std::string{static_cast<char>(found->shiftJis >> 8), static_cast<char>(found->shiftJis & 0xFF)};
+}
+
+// The end of the run of ASCII bytes from `pos`: ASCII is the same in both encodings.
+size_t AsciiRunEnd(std::string_view text, size_t pos) {
+    const auto end = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(pos), text.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return static_cast<size_t>(end - text.begin());
 }
 
 } // namespace
@@ -137,9 +157,15 @@ std::string DecodeShiftJis(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 3 / 2);
     for (size_t i = 0; i < bytes.size(); ++i) {
+        const size_t asciiEnd = AsciiRunEnd(bytes, i);
+        out.append(bytes.substr(i, asciiEnd - i));
+        if (asciiEnd == bytes.size()) {
+            break;
+        }
+        i = asciiEnd;
         const auto byte = static_cast<uint8_t>(bytes[i]);
         const auto trail = i + 1 < bytes.size() ? static_cast<uint8_t>(bytes[i + 1]) : 0;
-        if (!IsLeadByte(byte)) {
+        if (!IsShiftJisLeadByte(byte)) {
             const auto decoded = DecodeSingleByte(byte);
             AppendUtf8(out, decoded ? *decoded : kCarriedByteBase + byte);
         } else if (!IsTrailByte(trail)) {
@@ -163,6 +189,12 @@ std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
+        const size_t asciiEnd = AsciiRunEnd(utf8, pos);
+        out.append(utf8.substr(pos, asciiEnd - pos));
+        if (asciiEnd == utf8.size()) {
+            break;
+        }
+        pos = asciiEnd;
         const auto codePoint = NextCodePoint(utf8, pos);
         if (!codePoint) {
             return std::nullopt;

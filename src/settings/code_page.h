@@ -17,6 +17,11 @@ std::string DecodeShiftJis(std::string_view bytes);
 // page 932 cannot represent exactly (or is not valid UTF-8).
 std::optional<std::string> EncodeShiftJis(std::string_view utf8);
 
+// True for the first byte of a double-byte character.
+constexpr bool IsShiftJisLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 // True when the text can be stored in code page 932 without loss.
 bool FitsShiftJis(std::string_view utf8);
 

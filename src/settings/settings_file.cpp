@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <set>
+#include <unordered_map>
 
 namespace pelaconf {
 namespace {
@@ -98,6 +100,18 @@ void StoreValue(const SettingsKey& key, std::string_view value, SettingsRecord& 
     }
 }
 
+const SettingsKey* FindScalarKey(std::string_view key) {
+    static const std::unordered_map<std::string_view, const SettingsKey*> byKey = [] {
+        std::unordered_map<std::string_view, const SettingsKey*> keys;
+        for (const auto& scalar : kScalarKeys) {
+            keys.emplace(scalar.key, &scalar);
+        }
+        return keys;
+    }();
+    const auto found = byKey.find(key);
+    return found == byKey.end() ? nullptr : found->second;
+}
+
 void ApplyLine(std::string_view rawLine, SettingsRecord& record) {
     const std::string_view line = TrimWhiteSpace(rawLine);
     if (line.empty() || line.front() == '#') {
@@ -109,13 +123,9 @@ void ApplyLine(std::string_view rawLine, SettingsRecord& record) {
     }
     const std::string_view key = line.substr(0, equals + 1);
     const std::string_view value = TrimWhiteSpace(line.substr(equals + 1));
-    for (const auto& scalar : kScalarKeys) {
-        if (scalar.key == key) {
-            StoreValue(scalar, value, record);
-            return;
-        }
-    }
-    if (key == kPluginKey) {
+    if (const SettingsKey* scalar = FindScalarKey(key)) {
+        StoreValue(*scalar, value, record);
+    } else if (key == kPluginKey) {
         record.pluginPriorityList.push_back(RebuildPluginEntry(value));
     }
 }
@@ -173,13 +183,10 @@ std::string FormatSettings(const SettingsRecord& record) {
 void RebuildExtensionList(SettingsRecord& record) {
     auto& extensions = record.extensionList;
     extensions.clear();
+    std::set<std::string> known;
     for (const auto& entry : record.pluginPriorityList) {
         std::string extension = GetEntryField(entry, 0);
-        bool known = false;
-        for (const auto& existing : extensions) {
-            known = known || EqualNoCase(existing, extension);
-        }
-        if (!known) {
+        if (known.insert(NoCaseKey(extension)).second) {
             extensions.push_back(std::move(extension));
         }
     }

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstdint>
+#include <numeric>
 #include <utility>
 
 namespace pelaconf {
 namespace {
-
-bool IsShiftJisLead(uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 uint8_t FoldAscii(uint8_t byte) { return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte; }
 
@@ -68,7 +67,7 @@ std::string NoCaseKey(std::string_view text) {
         if (!inTrail) {
             c = static_cast<char>(FoldAscii(byte));
         }
-        inTrail = !inTrail && IsShiftJisLead(byte);
+        inTrail = !inTrail && IsShiftJisLeadByte(byte);
     }
     return key;
 }
@@ -98,40 +97,76 @@ std::string AsciiLower(std::string_view text) {
     return lower;
 }
 
+namespace {
+
+// The list's texts as the ranks of their keys: equal keys get equal ranks.
+std::vector<size_t> KeyRanks(const std::vector<std::string>& keys) {
+    std::vector<size_t> byKey(keys.size());
+    std::iota(byKey.begin(), byKey.end(), size_t{0});
+    std::stable_sort(byKey.begin(), byKey.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::vector<size_t> ranks(keys.size());
+    size_t rank = 0;
+    for (size_t i = 0; i < byKey.size(); ++i) {
+        if (i > 0 && keys[byKey[i]] != keys[byKey[i - 1]]) {
+            ++rank;
+        }
+        ranks[byKey[i]] = rank;
+    }
+    return ranks;
+}
+
+std::vector<std::string> NoCaseKeys(const std::vector<std::string>& list) {
+    std::vector<std::string> keys;
+    keys.reserve(list.size());
+    for (const auto& text : list) {
+        keys.push_back(NoCaseKey(text));
+    }
+    return keys;
+}
+
+// The list rearranged by a permutation of its positions.
+void Permute(std::vector<std::string>& list, const std::vector<size_t>& order) {
+    std::vector<std::string> arranged;
+    arranged.reserve(list.size());
+    for (const size_t from : order) {
+        arranged.push_back(std::move(list[from]));
+    }
+    list.swap(arranged);
+}
+
+} // namespace
+
 void SortStringList(std::vector<std::string>& list, int direction) {
     if (direction != 0 && direction != 1) {
         return;
     }
-    for (size_t i = 0; i + 1 < list.size(); ++i) {
-        for (size_t j = i + 1; j < list.size(); ++j) {
-            const int order = CompareNoCase(list[i], list[j]);
-            if ((direction == 0 && order > 0) || (direction == 1 && order < 0)) {
-                std::swap(list[i], list[j]);
+    const std::vector<size_t> ranks = KeyRanks(NoCaseKeys(list));
+    std::vector<size_t> order(list.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    const auto before = [&](size_t a, size_t b) { return direction == 0 ? ranks[a] < ranks[b] : ranks[a] > ranks[b]; };
+    if (ranks.empty() || *std::max_element(ranks.begin(), ranks.end()) == ranks.size() - 1) {
+        // Every order of distinct keys is the same; only equal keys tell sorting methods apart.
+        std::sort(order.begin(), order.end(), before);
+    } else {
+        // The exchange sort itself, on the ranks: for each position, every later one that
+        // belongs before it is swapped in.
+        for (size_t i = 0; i + 1 < order.size(); ++i) {
+            for (size_t j = i + 1; j < order.size(); ++j) {
+                if (before(order[j], order[i])) {
+                    std::swap(order[i], order[j]);
+                }
             }
         }
     }
+    Permute(list, order);
 }
 
 void MergeSortStringList(std::vector<std::string>& list) {
-    std::vector<std::string> merged(list.size());
-    for (size_t width = 1; width < list.size(); width *= 2) {
-        for (size_t start = 0; start < list.size(); start += 2 * width) {
-            const size_t middle = std::min(start + width, list.size());
-            const size_t end = std::min(start + 2 * width, list.size());
-            size_t left = start, right = middle, out = start;
-            while (left < middle && right < end) {
-                // Taking from the left run on equality keeps the sort stable.
-                merged[out++] = std::move(CompareNoCase(list[right], list[left]) < 0 ? list[right++] : list[left++]);
-            }
-            while (left < middle) {
-                merged[out++] = std::move(list[left++]);
-            }
-            while (right < end) {
-                merged[out++] = std::move(list[right++]);
-            }
-        }
-        list.swap(merged);
-    }
+    const std::vector<std::string> keys = NoCaseKeys(list);
+    std::vector<size_t> order(list.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    Permute(list, order);
 }
 
 std::string_view TrimWhiteSpace(std::string_view text) {

@@ -32,10 +32,12 @@ bool TakeChosenPath(std::string& path, std::string_view chosen);
 std::string AsciiLower(std::string_view text);
 std::string AsciiUpper(std::string_view text);
 
-// Exchange sort, direction 0 ascending, 1 descending; any other direction leaves the list alone.
+// Sorts by NoCaseKey, direction 0 ascending, 1 descending, in exactly the order of an exchange sort
+// (each position swapped with every later one that belongs before it), which decides where texts
+// with equal keys go; any other direction leaves the list alone.
 void SortStringList(std::vector<std::string>& list, int direction);
 
-// Stable ascending sort: bottom-up merges of runs of 1, 2, 4, ... entries.
+// Stable ascending sort by NoCaseKey: texts with equal keys keep their order.
 void MergeSortStringList(std::vector<std::string>& list);
 
 // White space (space, tab, CR, LF, VT, FF) removed at both ends.

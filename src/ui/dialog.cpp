@@ -1,5 +1,7 @@
 #include "ui/dialog.h"
 
+#include "platform/message_boxes_win.h"
+
 #include <algorithm>
 
 namespace pelaconf {
@@ -18,6 +20,19 @@ bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top 
 bool ShouldCentre(HWND window, const RECT& before) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     return (style & WS_CHILD) == 0 && SamePlace(before, WindowRectangle(window));
+}
+
+// A handler broken off by an exception (in practice: out of memory) has done nothing the user
+// asked for; they are told so instead of the click seeming lost. One box at a time: messages
+// that arrive while it is open may fail the same way.
+void ReportBrokenOffHandler() {
+    static bool reporting = false;
+    if (reporting) {
+        return;
+    }
+    reporting = true;
+    Win32MessageBoxes().Show(kHandlerFailedMessage, MessageKind::Error);
+    reporting = false;
 }
 
 } // namespace
@@ -93,6 +108,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         return dialog->Dispatch(message, wParam, lParam);
     } catch (...) {
         // An exception must never unwind through Windows' own frames.
+        ReportBrokenOffHandler();
         return FALSE;
     }
 }

@@ -10,6 +10,9 @@
 
 namespace pelaconf {
 
+// Shown when a handler of a dialog is broken off by an exception.
+inline constexpr char kHandlerFailedMessage[] = "メモリが不足しているため、操作を完了できませんでした。";
+
 // Centres a top-level window over its owner, or over the work area of its screen when it has
 // none (or the owner is hidden or minimised), keeping it inside that work area.
 void CentreOverOwner(HWND window);

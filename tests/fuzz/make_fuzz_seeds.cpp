@@ -65,8 +65,25 @@ Bytes InfoBlock(const Format& format, uint32_t imageSize) {
     return info;
 }
 
+// The 12-byte core header with its three-byte colour table.
+Bytes CoreBlock(const Format& format) {
+    Bytes info;
+    Put32(info, 12);
+    Put16(info, static_cast<uint32_t>(format.width));
+    Put16(info, static_cast<uint32_t>(format.height));
+    Put16(info, 1);
+    Put16(info, format.bitCount);
+    for (uint32_t i = 0; i < format.colourCount; ++i) {
+        const uint32_t colour = (i * 0x3F1Du + 0x102030u) & 0xFFFFFFu;
+        info.insert(info.end(), {static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 8),
+                                 static_cast<uint8_t>(colour >> 16)});
+    }
+    return info;
+}
+
 Bytes BmpFile(const Format& format, const Bytes& pixels) {
-    const Bytes info = InfoBlock(format, static_cast<uint32_t>(pixels.size()));
+    const Bytes info = format.headerSize == 12 ? CoreBlock(format)
+                                               : InfoBlock(format, static_cast<uint32_t>(pixels.size()));
     Bytes file{'B', 'M'};
     Put32(file, static_cast<uint32_t>(14 + info.size() + pixels.size()));
     Put32(file, 0);
@@ -120,6 +137,8 @@ struct Seed {
     Bytes bytes;
 };
 
+Seed Text(const std::string& name, const std::string& text) { return {name, Bytes(text.begin(), text.end())}; }
+
 std::vector<Seed> BmpSeeds() {
     const Format rle8{6, 4, 8, kRle8, 4};
     const Format rle4{7, 3, 4, kRle4, 4};
@@ -131,7 +150,17 @@ std::vector<Seed> BmpSeeds() {
     const Format bits16{4, 2, 16, kBitFields, 0, 40, {0xF800, 0x07E0, 0x001F}};
     const Format bits32{3, -2, 32, kBitFields, 0, 108, {0xFF0000, 0xFF00, 0xFF, 0xFF000000u}};
     const Format bits24{3, 2, 24};
+    const Format core8{3, 2, 8, kRgb, 256, 12};
+    const Format masks52{4, 2, 16, kBitFields, 0, 52, {0xF800, 0x07E0, 0x001F}};
+    const Format masks56{3, 2, 32, kBitFields, 0, 56, {0xFF0000, 0xFF00, 0xFF, 0xFF000000u}};
+    const Format os2v2{5, 2, 4, kRgb, 16, 64};
+    const Format v5{3, -2, 32, kBitFields, 0, 124, {0xFF0000, 0xFF00, 0xFF, 0xFF000000u}};
     return {
+        {"core-rgb8.bmp", BmpFile(core8, Rows(core8))},
+        {"bitfields16-52.bmp", BmpFile(masks52, Rows(masks52))},
+        {"bitfields32-56.bmp", BmpFile(masks56, Rows(masks56))},
+        {"os2-rgb4-64.bmp", BmpFile(os2v2, Rows(os2v2))},
+        {"bitfields32-v5.bmp", BmpFile(v5, Rows(v5))},
         {"rle8.bmp", BmpFile(rle8, Rle8Data())},
         {"rle4.bmp", BmpFile(rle4, Rle4Data())},
         {"rle8-v4.bmp", BmpFile(rle8V4, Rle8Data())},
@@ -192,6 +221,17 @@ std::string Repeated(const std::string& piece, size_t times) {
     return text;
 }
 
+// Extension filters as a plug-in gives them: repeats, a line break, a character code page 932
+// cannot hold, and double-byte extensions.
+std::vector<Seed> PluginFilterSeeds() {
+    return {
+        Text("filter", "*.jpg;*.jpeg;*.JPG"),
+        Text("line-break", "*.p\nng;*.gif\r"),
+        Text("unstorable", "*.\xF0\x9F\x98\x80;*.\xE7\x94\xBB;*. bmp"),
+        Text("no-dot", "jpg;;*."),
+    };
+}
+
 std::vector<Seed> PluginInfoSeeds() {
     // "画像" in code page 932, and a filter list long enough to be cut inside a double-byte character.
     const std::string kanji = "\x89\xE6\x91\x9C";
@@ -229,13 +269,16 @@ std::vector<Seed> HostProtocolSeeds() {
     };
 }
 
-Seed Text(const std::string& name, const std::string& text) { return {name, Bytes(text.begin(), text.end())}; }
-
 std::vector<Seed> SettingsSeeds() {
     return {
         Text("settings.ini", "# Pelavine Version 1.2\r\n[Timer_Length]=30\r\n[Rect_Type]=3\r\n[Turn_Type]=1\r\n"
                              "[Wall_Dir_Path]=C:\\\x95\x5C\x8E\xA6\r\n[Timer_Exec_Path]=C:\\a b.exe /x=1\r\n"),
         Text("plugins.ini", "[Susie_Use]=1\r\n[SPI]=jpg.01.C:\\spi\\photo.spi\r\n[SPI]=nodot\n[SPI]=pnm.5.C:\\p.spi\n"),
+        // "≒" and "纊" in the codes Windows does not write (NEC and IBM duplicates).
+        Text("duplicate-codes.ini", "[Wall_Dir_Path]=C:\\\x87\x90\xED\x40\r\n[SPI]=\xED\x40.00.C:\\\x87\x90.spi\r\n"),
+        // An unassigned pair, a lead byte before a line end, and a lead byte at the very end.
+        Text("undecodable.ini", "[Timer_Exec_Path]=C:\\\x85\x40.exe\r\n[Timer_Wave_Path]=a\x82\r\n[SPI]=jpg.00.\x81"),
+        Text("comments.ini", "# Pelavine Version 1.2\r\n  # [Turn_Type]=2\r\n\t#\r\n[Turn_Type]=1 # not a comment\r\n"),
     };
 }
 
@@ -266,6 +309,7 @@ int main(int argc, char** argv) {
                          WriteAll(root / "fuzz_bmp_reader", BmpSeeds()) &&
                          WriteAll(root / "fuzz_plugin_image", PluginImageSeeds()) &&
                          WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds()) &&
-                         WriteAll(root / "fuzz_host_protocol", HostProtocolSeeds());
+                         WriteAll(root / "fuzz_host_protocol", HostProtocolSeeds()) &&
+                         WriteAll(root / "fuzz_plugin_filter", PluginFilterSeeds());
     return written ? 0 : 1;
 }

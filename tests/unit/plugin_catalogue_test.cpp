@@ -110,6 +110,19 @@ TEST_F(PluginScan, APluginPathTheSettingsFileCannotHoldIsLeftOut) {
     EXPECT_EQ(record_.extensionList, (Entries{"jpg"}));
 }
 
+TEST_F(PluginScan, FilterExtensionsTheFileCannotCarryBackOrThatRepeatAreLeftOut) {
+    AddPlugin(kModule, "a.spi", "*.jpg;*.JPG;*.p\nng;*.g\x01if;*. bmp;*.\xF0\x9F\x98\x80;*.tga\x7F;*.png");
+    AddPlugin(kModule, "b.spi", "*.Jpg");
+    EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\a.spi", "jpg.01.C:\\Pelavine\\b.spi", "png.00.C:\\Pelavine\\a.spi"}));
+    EXPECT_EQ(record_.extensionList, (Entries{"jpg", "png"}));
+}
+
+TEST(CarryPrioritiesOver, AnOldEntryIsTakenOnlyOnce) {
+    Entries entries{"jpg.99.C:\\a.spi", "jpg.99.c:\\A.SPI", "png.99.C:\\a.spi"};
+    CarryPrioritiesOver(entries, {"JPG.04.C:\\A.spi", "png.02.C:\\b.spi"});
+    EXPECT_EQ(entries, (Entries{"jpg.04.C:\\a.spi", "jpg.99.c:\\A.SPI", "png.99.C:\\a.spi"}));
+}
+
 TEST(SusieFolderLookup, TakesTheFolderOnlyWhenTheSettingsFileCanHoldIt) {
     testing::FakeRegistry registry;
     SettingsRecord record(kModule);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <new>
 #include <vector>
 
 namespace pelaconf {
@@ -27,9 +28,11 @@ class ScriptedPage : public SettingsPage {
 public:
     bool valid = true;
     int validations = 0;
+    std::function<void()> validate = [] {};
     std::function<void()> store = [] {};
     bool Validate() override {
         ++validations;
+        validate();
         return valid;
     }
     void Store() override { store(); }
@@ -214,6 +217,40 @@ TEST_F(SettingsWindowModelTest, TheShuffleListIsDeletedOnlyWhenTheFolderSettings
     record.Wall_Dir_Path = "C:\\表";
     EXPECT_TRUE(applyWith([this] { record.Wall_Dir_Path = "c:\\表"; }));
     EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Path = "c:\\ソ"; }));
+}
+
+TEST_F(SettingsWindowModelTest, AValueStoredWhileValidatingStillCountsAsAChange) {
+    pages[8].SetModified(1);
+    pages[8].validate = [this] { record.Susie_Use = 1; };
+    model.Ok();
+    EXPECT_TRUE(Written());
+    EXPECT_FALSE(ShuffleListKept());
+}
+
+TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheShuffleList) {
+    files.failWrites = true;
+    pages[0].store = [this] { record.Wall_Dir_Path = "C:\\Other"; };
+    model.Apply();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSettingsSaveFailedMessage});
+    EXPECT_TRUE(ShuffleListKept());
+}
+
+TEST_F(SettingsWindowModelTest, AnExceptionWhileCollectingWritesNothingAndGivesTheRecordBack) {
+    for (const bool ok : {true, false}) {
+        pages[0].SetModified(1);
+        pages[0].store = [this] { record.Wall_Dir_Path = "C:\\Other"; };
+        pages[4].store = [] { throw std::bad_alloc(); };
+        messages.shown.clear();
+        ok ? model.Ok() : model.Apply();
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"設定ファイルの保存に失敗しました。"});
+        EXPECT_EQ(messages.shown[0].second, MessageKind::Error);
+        EXPECT_FALSE(Written());
+        EXPECT_TRUE(ShuffleListKept());
+        EXPECT_EQ(record.Wall_Dir_Path, "C:\\Pictures");
+        EXPECT_EQ(fade.command.load(), kFadeIdle);
+        EXPECT_EQ(pages[0].Modified(), 1);
+        EXPECT_TRUE(processes.started.empty());
+    }
 }
 
 TEST_F(SettingsWindowModelTest, OkAndCancelAreIgnoredWhileAFirstRunFadesIn) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace pelaconf {
 namespace {
 
@@ -79,6 +81,36 @@ TEST(SortStringList, SortsBothWaysIgnoringCase) {
     EXPECT_EQ(list, (List{"pic", "jpg", "Gif", "BMP"}));
     SortStringList(list, 2);
     EXPECT_EQ(list, (List{"pic", "jpg", "Gif", "BMP"}));
+}
+
+// The exchange sort, comparing the texts themselves at every step.
+void ExchangeSort(List& list, int direction) {
+    for (size_t i = 0; i + 1 < list.size(); ++i) {
+        for (size_t j = i + 1; j < list.size(); ++j) {
+            const int order = CompareNoCase(list[i], list[j]);
+            if ((direction == 0 && order > 0) || (direction == 1 && order < 0)) {
+                std::swap(list[i], list[j]);
+            }
+        }
+    }
+}
+
+TEST(SortStringList, PlacesEqualKeysExactlyAsTheExchangeSortDoes) {
+    const List spellings{"a", "A", "b", "B", "ab", "aB", "Ab", "表", "\xF0\x9F\x98\x80"};
+    std::mt19937 random(17);
+    for (int round = 0; round < 400; ++round) {
+        List list(random() % 24);
+        for (auto& text : list) {
+            text = spellings[random() % spellings.size()];
+        }
+        for (const int direction : {0, 1}) {
+            List expected = list;
+            ExchangeSort(expected, direction);
+            List sorted = list;
+            SortStringList(sorted, direction);
+            ASSERT_EQ(sorted, expected) << "round " << round << ", direction " << direction;
+        }
+    }
 }
 
 TEST(MergeSortStringList, IsStableForEqualEntries) {

@@ -1,0 +1,34 @@
+// Any extension filter a plug-in gives must become entries that the settings file carries: the
+// scan's lists written to Pelavine.ini and read back are the same lists, and the filter of a
+// second plug-in, given in other bytes, cannot change that.
+#include "fake_file_system.h"
+#include "fake_plugin_probe.h"
+#include "plugins/plugin_catalogue.h"
+#include "settings/code_page.h"
+#include "settings/settings_file.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace pelaconf;
+    const std::string filter(reinterpret_cast<const char*>(data), size);
+    testing::FakeFileSystem files;
+    testing::FakePluginProbe probe;
+    files.folders = {"C:\\p"};
+    files.listings["C:\\p\\*.spi"] = {{"a.spi", false}, {"b.spi", false}};
+    probe.filters["C:\\p\\a.spi"] = filter;
+    probe.filters["C:\\p\\b.spi"] = DecodeShiftJis(filter); // as a plug-in's own code page gives it
+
+    SettingsRecord scanned("C:\\p");
+    ScanPlugins(scanned, files, probe);
+    if (WriteSettings(scanned, files) != 1) {
+        std::abort();
+    }
+    SettingsRecord read("C:\\p");
+    if (ReadSettings(read, files) != kSettingsRead || read.pluginPriorityList != scanned.pluginPriorityList ||
+        read.extensionList != scanned.extensionList) {
+        std::abort();
+    }
+    return 0;
+}
