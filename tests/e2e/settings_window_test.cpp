@@ -133,6 +133,20 @@ TEST_F(SettingsWindowTest, AnotherWallpaperFolderDeletesShuffleIniButOtherLetter
     EXPECT_EQ(folder.PelavineStarts().size(), 1u) << "No starts nothing";
 }
 
+TEST_F(SettingsWindowTest, TickingOnlyTheSusieBoxDeletesShuffleIniAndAHiddenFileStaysHidden) {
+    Start(FolderLine() + "[Susie_Use]=0\r\n[Susie_Dir_Path]=" + FolderPath() + "\r\n");
+    folder.Write("Shuffle.ini", "remembered");
+    const std::wstring settingsFile = folder.Path() + L"\\Pelavine.ini";
+    ASSERT_TRUE(SetFileAttributesW(settingsFile.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ShowPage("Susieプラグイン", IDD_SUSIE);
+    Page(IDD_SUSIE).Click(IDC_SUSIE_USE);
+    ASSERT_TRUE(WaitUntil([&] { return Page(IDD_SUSIE).IsChecked(IDC_SUSIE_USE); }));
+    SaveWithOk();
+    EXPECT_TRUE(FileHasLine(folder, "[Susie_Use]=1"));
+    EXPECT_FALSE(folder.Exists("Shuffle.ini"));
+    EXPECT_TRUE(GetFileAttributesW(settingsFile.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
 TEST_F(SettingsWindowTest, AMissingWallpaperFolderStopsEveryWayOut) {
     Start();
     Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath() + "\\Missing");

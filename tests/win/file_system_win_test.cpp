@@ -49,6 +49,18 @@ TEST_F(Win32FileSystemTest, AReadOnlyTargetKeepsItsContent) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(Win32FileSystemTest, AHiddenSystemTargetStaysHiddenAndSystemAfterItIsReplaced) {
+    const std::string path = PathOf("Pelavine.ini");
+    ASSERT_TRUE(files_.WriteWholeFile(path, "old"));
+    const DWORD marked = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), marked));
+    ASSERT_TRUE(files_.WriteWholeFile(path, "new"));
+    EXPECT_EQ(files_.ReadWholeFile(path), "new");
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & marked, marked);
+    EXPECT_EQ(FileCount(), 1);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST_F(Win32FileSystemTest, WritersOfTheSameFileAtOnceAllSucceedAndLeaveOneWholeFile) {
     // Two writers, as two programs setting the wallpaper at the same moment.
     const std::string path = PathOf("Wallpaper.bmp");
