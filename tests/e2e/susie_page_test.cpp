@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,24 @@ TEST_F(SusiePageTest, ARefreshFindsTheNewPluginLastAndMovingItUpIsSavedWithOk) {
                               "png.00.pnm_as_jpg_png.spi"}) {
         EXPECT_TRUE(HasPluginLine(entry)) << entry;
     }
+}
+
+TEST_F(SusiePageTest, AFiltersRepeatedAndControlCharacterExtensionsAreLeftOutAndTheRestSaved) {
+    CopyPlugin("pnm_unsound_filter.spi");
+    Start(SusieLines({}));
+    ShowPage("Susieプラグイン", IDD_SUSIE);
+    const auto dialog = RefreshWithChange();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->ListBoxTexts(IDC_PRIORITY_EXTENSIONS), (Names{"全てのSPI", ".PNM", ".QNM"}));
+    Close(*dialog, IDOK);
+    SaveWithOk();
+    const std::string file = folder.Read("Pelavine.ini").value_or("");
+    EXPECT_TRUE(HasPluginLine("qnm.00.pnm_unsound_filter.spi"));
+    EXPECT_TRUE(HasPluginLine("pnm.00.pnm_unsound_filter.spi"));
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), std::count(file.begin(), file.end(), '\r'))
+        << "no line break inside a line";
+    EXPECT_EQ(file.find("[SPI]=QNM"), std::string::npos);
+    EXPECT_EQ(file.find("[SPI]=q\x01s"), std::string::npos);
 }
 
 TEST_F(SusiePageTest, CancelInTheDialogKeepsTheScannedOrderAndASecondRefreshFindsNothingNew) {

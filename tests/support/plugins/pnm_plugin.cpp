@@ -8,6 +8,7 @@
 //   PNM_PICTURE_FAILS       GetPicture and GetPreview fail
 //   PNM_FILTER_TEXT="..."   another extension filter, so that plug-ins claim the same extensions
 //   PNM_ALSO_PNG            ";*.png" added to the filter (a build definition cannot hold ";")
+//   PNM_UNSOUND_FILTER      a filter naming an extension twice and two with control characters
 //   PNM_DESCRIPTION="..."   another description, PNM_TYPE_NAME="..." another file-type name
 //   PNM_BREAKS_IN=N         faults in DllMain (1), GetPluginInfo (2), IsSupported (3) or GetPicture
 //                           and GetPreview (4); with PNM_BREAK_HANGS it never returns there instead
@@ -29,6 +30,8 @@
 #endif
 #ifdef PNM_ALSO_PNG
 #define PNM_FILTER PNM_FILTER_TEXT ";*.png"
+#elif defined(PNM_UNSOUND_FILTER)
+#define PNM_FILTER "*.qnm;*.QNM;*.q\nr;*.q\x01s;*.pnm"
 #else
 #define PNM_FILTER PNM_FILTER_TEXT
 #endif
