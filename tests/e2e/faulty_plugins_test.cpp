@@ -21,8 +21,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-constexpr char kPriorityDialogTitle[] = "Susieプラグイン優先順位設定";
-constexpr char kChangedMessage[] = "Susieプラグイン情報の変更を検出しました。";
 constexpr char kBrowserLoadFailed[] = "プラグインのロードに失敗しました。";
 constexpr char kPreviewFailed[] = "画像ファイルの表示に失敗しました。";
 constexpr char kLoadFailed[] = "Susieプラグインのロードに失敗しました。";
@@ -83,8 +81,8 @@ TEST_F(FaultyPluginsWindowTest, ARefreshOverBrokenPluginsKeepsTheGoodOnesAndOkSa
     }
     ShowPage("Susieプラグイン", IDD_SUSIE);
     Page(IDD_SUSIE).Click(IDC_SUSIE_REFRESH);
-    ASSERT_TRUE(pelaconf->Answer(kChangedMessage, IDOK, 30s)) << "the refresh did not finish with its message";
-    const auto dialog = pelaconf->WaitForWindowTitled(kPriorityDialogTitle);
+    ASSERT_TRUE(pelaconf->Answer(expected::kPluginsChangedMessage, IDOK, 30s)) << "the refresh did not finish with its message";
+    const auto dialog = pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->ListBoxTexts(IDC_PRIORITY_PLUGINS), (Names{"pnm_as_jpg_a.spi", "pnm_as_jpg_b.spi"}));
     dialog->Click(IDOK);
@@ -133,7 +131,7 @@ TEST_F(FaultyPluginsWindowTest, ThePriorityDialogShowsTheLoadFailureOfAFaultingP
     Start(FolderLine() + SusieLines(folder, {"ppm.00.pnm_faults_in_main.spi", "ppm.01.pnm.spi"}));
     ShowPage("Susieプラグイン", IDD_SUSIE);
     Page(IDD_SUSIE).Click(IDC_SUSIE_PRIORITIES);
-    const auto dialog = pelaconf->WaitForWindowTitled(kPriorityDialogTitle);
+    const auto dialog = pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle);
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_PLUGINS, "pnm_faults_in_main.spi"));
     ASSERT_TRUE(pelaconf->Answer(kLoadFailed, IDOK));

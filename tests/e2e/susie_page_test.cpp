@@ -17,8 +17,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-constexpr char kDialogTitle[] = "Susieプラグイン優先順位設定";
-constexpr char kChangedMessage[] = "Susieプラグイン情報の変更を検出しました。";
 constexpr char kNothingNewMessage[] = "新しいSusieプラグインは検出されませんでした。";
 constexpr char kPluginA[] = "pnm_as_jpg_a.spi";     // *.jpg
 constexpr char kPluginB[] = "pnm_as_jpg_b.spi";     // *.jpg
@@ -59,8 +57,8 @@ protected:
     // Runs the refresh, expects it to report a change and returns the priority dialog it opens.
     std::optional<RemoteWindow> RefreshWithChange() const {
         Page(IDD_SUSIE).Click(IDC_SUSIE_REFRESH);
-        EXPECT_TRUE(pelaconf->Answer(kChangedMessage, IDOK)) << "the refresh did not report the change";
-        return pelaconf->WaitForWindowTitled(kDialogTitle);
+        EXPECT_TRUE(pelaconf->Answer(expected::kPluginsChangedMessage, IDOK)) << "the refresh did not report the change";
+        return pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle);
     }
     static bool ShowsPlugins(const RemoteWindow& dialog, const Names& names) {
         return WaitUntil([&] { return dialog.ListBoxTexts(IDC_PRIORITY_PLUGINS) == names; });
@@ -133,7 +131,7 @@ TEST_F(SusiePageTest, CancelInTheDialogKeepsTheScannedOrderAndASecondRefreshFind
 
     Page(IDD_SUSIE).Click(IDC_SUSIE_REFRESH);
     ASSERT_TRUE(pelaconf->Answer(kNothingNewMessage, IDOK));
-    EXPECT_FALSE(pelaconf->WaitForWindowTitled(kDialogTitle, 0ms)) << "nothing new opens no dialog";
+    EXPECT_FALSE(pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle, 0ms)) << "nothing new opens no dialog";
     SaveWithOk();
     for (const char* entry : {"jpg.00.pnm_as_jpg_a.spi", "jpg.01.pnm_as_jpg_b.spi", "jpg.02.pnm_as_jpg_png.spi",
                               "png.00.pnm_as_jpg_png.spi"}) {
@@ -157,7 +155,7 @@ TEST_F(SusiePageTest, APluginThatIsNoImportFilterIsRefusedAndTheUseBoxEnablesThe
     ASSERT_TRUE(WaitUntil([&] { return page.IsItemEnabled(IDC_SUSIE_PRIORITIES); }));
 
     page.Click(IDC_SUSIE_PRIORITIES);
-    const auto dialog = pelaconf->WaitForWindowTitled(kDialogTitle);
+    const auto dialog = pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle);
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_PLUGINS, kNoFilter));
     ASSERT_TRUE(pelaconf->Answer("使用できないSusieプラグインです。", IDOK));
@@ -172,7 +170,7 @@ TEST_F(SusiePageTest, AMoveThatExchangesNothingIsNotShownAndAPluginThatFailsToLo
     Start(SusieLines({"jpg.00.pnm_as_jpg_a.spi", "jpg.00.pnm_as_jpg_b.spi"}));
     ShowPage("Susieプラグイン", IDD_SUSIE);
     Page(IDD_SUSIE).Click(IDC_SUSIE_PRIORITIES);
-    const auto dialog = pelaconf->WaitForWindowTitled(kDialogTitle);
+    const auto dialog = pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle);
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(dialog->ChooseListBoxItem(IDC_PRIORITY_EXTENSIONS, ".JPG"));
     ASSERT_TRUE(ShowsPlugins(*dialog, {kPluginA, kPluginB}));

@@ -1,6 +1,7 @@
 // Any bytes read as a BMP file image must decode without fault or be refused; a decoded picture,
 // written as a 24-bit BMP, must read back with the same size and colours.
 #include "image/bmp_codec.h"
+#include "fuzz_check.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,12 +19,6 @@ bool IsLargeRle(const pelaconf::BmpHeaderResult& result) {
     const bool rle = header.compression == pelaconf::kBmpRle8 || header.compression == pelaconf::kBmpRle4;
     return result.error == pelaconf::BmpError::None && rle &&
            int64_t{header.width} * std::abs(int64_t{header.height}) > kLargestRlePicture;
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 } // namespace

@@ -1,21 +1,12 @@
 // Whatever a plug-in host sends must be taken without fault: a body is either refused or is one
 // message whose encoding gives back exactly the body, and no frame is accepted above the limit.
 #include "susie/host_protocol.h"
+#include "fuzz_check.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 #include <string_view>
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace pelaconf;

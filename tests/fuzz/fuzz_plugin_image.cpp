@@ -2,6 +2,7 @@
 // size and pixel offset agree with its length, and which the BMP reader then reads or refuses
 // without fault. The first byte of the input splits it into the information and pixel blocks.
 #include "image/bmp_codec.h"
+#include "fuzz_check.h"
 #include "susie/plugin_bitmap.h"
 
 #include <cstdint>
@@ -9,12 +10,6 @@
 #include <span>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 uint32_t Read32(const std::string& data, size_t at) {
     return static_cast<uint32_t>(static_cast<uint8_t>(data[at])) |

@@ -4,6 +4,7 @@
 // inside a double-byte character of code page 932. The input holds, per call, the answer, the
 // number of bytes written and those bytes; where it runs out the plug-in answers 0.
 #include "settings/code_page.h"
+#include "fuzz_check.h"
 #include "susie/plugin_description.h"
 
 #include <cstdint>
@@ -15,12 +16,6 @@
 namespace {
 
 using namespace pelaconf;
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // Code page 932's lead bytes, as a Japanese Windows has them.
 class ShiftJisCodePage : public AnsiCodePage {

@@ -10,5 +10,7 @@ inline constexpr char kDiscardQuestion[] =
 inline constexpr char kWizardTitle[] = "初期設定ウィザード";
 inline constexpr char kWizardCancelQuestion[] =
     "初期設定は完了していません。\n初期設定ウィザードを終了してもよろしいですか？";
+inline constexpr char kPriorityDialogTitle[] = "Susieプラグイン優先順位設定";
+inline constexpr char kPluginsChangedMessage[] = "Susieプラグイン情報の変更を検出しました。";
 
 } // namespace pelaconf::expected
