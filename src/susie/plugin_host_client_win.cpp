@@ -43,20 +43,29 @@ std::wstring HostProgramPath(PeMachine machine) {
     return path + (machine == PeMachine::I386 ? L"PelaconfPluginHost32.exe" : L"PelaconfPluginHost64.exe");
 }
 
-// A new duplex pipe: this side overlapped, the host's side inheritable.
+// A new duplex pipe: this side overlapped, the host's side inheritable. The name must be new to
+// the whole system: a process id is soon used again, and a pipe of an ended Pelaconf lives on
+// while a host of it is still being ended, so the name also holds the moment it was made, and a
+// name already taken is replaced by another.
 bool CreateHostPipe(UniqueFileHandle& ours, UniqueFileHandle& hosts) {
     static LONG counter = 0;
-    const std::wstring name = L"\\\\.\\pipe\\pelaconf-plugin-host-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(InterlockedIncrement(&counter));
-    ours.Reset(CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                                PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                                kPipeBufferBytes, kPipeBufferBytes, 0, nullptr));
-    if (!ours) {
-        return false;
+    constexpr int kNameAttempts = 8;
+    for (int attempt = 0; attempt < kNameAttempts && !ours; ++attempt) {
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
+        const std::wstring name = L"\\\\.\\pipe\\pelaconf-plugin-host-" + std::to_wstring(GetCurrentProcessId()) +
+                                  L"-" + std::to_wstring(InterlockedIncrement(&counter)) + L"-" +
+                                  std::to_wstring(now.QuadPart);
+        ours.Reset(CreateNamedPipeW(name.c_str(),
+                                    PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                                    PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+                                    kPipeBufferBytes, kPipeBufferBytes, 0, nullptr));
+        if (ours) {
+            SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+            hosts.Reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inherited, OPEN_EXISTING, 0, nullptr));
+        }
     }
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    hosts.Reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inherited, OPEN_EXISTING, 0, nullptr));
-    return static_cast<bool>(hosts);
+    return ours && hosts;
 }
 
 // Waits for the event until the deadline (GetTickCount64 milliseconds), showing the wait cursor

@@ -15,7 +15,8 @@ namespace {
 
 // The machine the module file was built for; Unknown when it cannot be read.
 PeMachine ModuleMachine(const std::string& path) {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     std::vector<uint8_t> head(kPeHeadBytes);
     DWORD read = 0;
