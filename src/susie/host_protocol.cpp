@@ -1,17 +1,9 @@
 #include "susie/host_protocol.h"
 
+#include "image/little_endian.h"
+
 namespace pelaconf {
 namespace {
-
-void Put32(std::string& out, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-    }
-}
-
-uint32_t Get32(const uint8_t* bytes) {
-    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
 
 bool IsKnownKind(uint8_t kind) { return (kind >= kHostLoad && kind <= kHostDecode) || kind == kHostReply; }
 
@@ -24,7 +16,7 @@ public:
         if (Remaining() < 4) {
             return false;
         }
-        value = Get32(reinterpret_cast<const uint8_t*>(body_.data() + at_));
+        value = ReadLe32({reinterpret_cast<const uint8_t*>(body_.data()), body_.size()}, at_);
         at_ += 4;
         return true;
     }
@@ -60,19 +52,19 @@ std::string EncodeHostMessage(const HostMessage& message) {
     }
     std::string frame;
     frame.reserve(kHostFrameHeader + bodySize);
-    Put32(frame, static_cast<uint32_t>(bodySize));
+    AppendLe32(frame, static_cast<uint32_t>(bodySize));
     frame.push_back(static_cast<char>(message.kind));
-    Put32(frame, static_cast<uint32_t>(message.value));
+    AppendLe32(frame, static_cast<uint32_t>(message.value));
     frame.push_back(static_cast<char>(message.fields.size()));
     for (const std::string& field : message.fields) {
-        Put32(frame, static_cast<uint32_t>(field.size()));
+        AppendLe32(frame, static_cast<uint32_t>(field.size()));
         frame += field;
     }
     return frame;
 }
 
 std::optional<uint32_t> HostBodyLength(std::span<const uint8_t, kHostFrameHeader> header) {
-    const uint32_t length = Get32(header.data());
+    const uint32_t length = ReadLe32(header, 0);
     if (length > kMaxHostBody) {
         return std::nullopt;
     }

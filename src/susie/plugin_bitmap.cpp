@@ -1,5 +1,6 @@
 #include "susie/plugin_bitmap.h"
 
+#include "image/little_endian.h"
 #include "image/picture.h"
 
 #include <algorithm>
@@ -13,15 +14,6 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr size_t kPaletteEntries = 256;
 constexpr size_t kMaskBytes = 12;
-
-uint32_t Read32(std::span<const uint8_t> data, size_t at) {
-    return static_cast<uint32_t>(data[at]) | static_cast<uint32_t>(data[at + 1]) << 8 |
-           static_cast<uint32_t>(data[at + 2]) << 16 | static_cast<uint32_t>(data[at + 3]) << 24;
-}
-
-uint16_t Read16(std::span<const uint8_t> data, size_t at) {
-    return static_cast<uint16_t>(data[at] | data[at + 1] << 8);
-}
 
 void Write32(std::string& out, size_t at, uint32_t value) {
     for (size_t i = 0; i < 4; ++i) {
@@ -43,7 +35,7 @@ struct PluginLayout {
 // left black. The file's table has 256 entries, so a larger count is stated as 256; the bit
 // count indexes no more.
 void ReadColourTable(std::span<const uint8_t> info, uint16_t bitCount, PluginLayout& layout) {
-    const uint32_t colourCount = Read32(info, 32);
+    const uint32_t colourCount = ReadLe32(info, 32);
     const uint64_t declared = colourCount == 0 ? 1u << bitCount : colourCount;
     const size_t extra = info.size() - kInfoHeaderSize;
     layout.paletted = true;
@@ -70,13 +62,13 @@ BmpError ReadLayout(std::span<const uint8_t> info, PluginLayout& layout) {
     if (info.size() < kInfoHeaderSize) {
         return BmpError::Truncated;
     }
-    if (Read32(info, 0) != kInfoHeaderSize) {
+    if (ReadLe32(info, 0) != kInfoHeaderSize) {
         return BmpError::UnsupportedHeader;
     }
-    const int32_t width = static_cast<int32_t>(Read32(info, 4));
-    const int32_t height = static_cast<int32_t>(Read32(info, 8));
-    const uint16_t bitCount = Read16(info, 14);
-    const uint32_t compression = Read32(info, 16);
+    const int32_t width = static_cast<int32_t>(ReadLe32(info, 4));
+    const int32_t height = static_cast<int32_t>(ReadLe32(info, 8));
+    const uint16_t bitCount = ReadLe16(info, 14);
+    const uint32_t compression = ReadLe32(info, 16);
     if (const BmpError error = CheckFormat(bitCount, compression); error != BmpError::None) {
         return error;
     }
