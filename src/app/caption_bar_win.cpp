@@ -2,11 +2,13 @@
 
 #include "app/page_table_win.h"
 #include "resource.h"
+#include "ui/dpi.h"
 #include "win/wide_text.h"
 
 namespace pelaconf {
 namespace {
 
+// Sizes at 96 DPI.
 constexpr int kBarHeight = 20;
 constexpr int kCornerSize = 5;
 constexpr int kFontHeight = 16;
@@ -24,11 +26,17 @@ std::string_view CaptionLabel(int pageIndex) {
 CaptionBar::CaptionBar() : Dialog(IDD_CAPTION_BAR) {}
 
 bool CaptionBar::OnInit() {
-    font_.Reset(CreateFontW(kFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ ゴシック"));
-    pen_.Reset(CreatePen(PS_SOLID, 1, RGB(100, 100, 100)));
+    OnDpiChanged(WindowDpi(Window()));
     SetWindowLongPtrW(Window(), GWLP_ID, IDD_CAPTION_BAR);
     return true;
+}
+
+void CaptionBar::OnDpiChanged(int dpi) {
+    dpi_ = dpi;
+    font_.Reset(CreateFontW(ScaleToDpi(kFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ ゴシック"));
+    pen_.Reset(CreatePen(PS_SOLID, ScaleToDpi(1, dpi), RGB(100, 100, 100)));
+    InvalidateRect(Window(), nullptr, TRUE);
 }
 
 void CaptionBar::SetIndex(int pageIndex) {
@@ -46,10 +54,11 @@ bool CaptionBar::OnPaint() {
     HDC dc = BeginPaint(Window(), &paint);
     RECT bar;
     GetClientRect(Window(), &bar);
-    bar.bottom = bar.top + kBarHeight;
+    bar.bottom = bar.top + ScaleToDpi(kBarHeight, dpi_);
     const HGDIOBJ oldPen = SelectObject(dc, pen_.Get());
     const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, bar.left, bar.top, bar.right, bar.bottom, kCornerSize, kCornerSize);
+    const int corner = ScaleToDpi(kCornerSize, dpi_);
+    RoundRect(dc, bar.left, bar.top, bar.right, bar.bottom, corner, corner);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const HGDIOBJ oldFont = SelectObject(dc, font_.Get());

@@ -21,9 +21,11 @@ public:
 protected:
     bool OnInit() override;
     bool OnPaint() override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     int index_ = -1;
+    int dpi_ = 96;
     UniqueFont font_;
     UniquePen pen_;
 };

@@ -23,15 +23,21 @@ OverviewPage::OverviewPage(int templateId, std::function<void(int)> selectCatego
     : PageDialog(templateId), content_(ContentOf(templateId)), selectCategory_(std::move(selectCategory)) {}
 
 bool OverviewPage::OnInit() {
-    for (const auto& link : content_.links) {
-        FitLinkButtonToText(Item(link.buttonId));
-    }
+    FitLinks();
     SetItemText(Window(), IDC_HELP_TEXT, content_.sentence);
     for (const auto& link : content_.links) {
         SetItemText(Window(), link.descriptionId, link.description);
     }
     return true;
 }
+
+void OverviewPage::FitLinks() {
+    for (const auto& link : content_.links) {
+        FitLinkButtonToText(Item(link.buttonId));
+    }
+}
+
+void OverviewPage::OnDpiChanged(int) { FitLinks(); }
 
 const OverviewLink* OverviewPage::FindLink(int buttonId) const {
     for (const auto& link : content_.links) {

@@ -18,9 +18,12 @@ protected:
     bool OnInit() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void OnDpiChanged(int dpi) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Sizes each link to its text at the page's DPI.
+    void FitLinks();
     const OverviewLink* FindLink(int buttonId) const;
 
     const OverviewPageContent& content_;

@@ -40,6 +40,8 @@ protected:
     void OnOk() override { model_.Ok(); }
     void OnCancel() override { model_.Cancel(); }
     void OnDestroy() override;
+    // The frames have been scaled with the window; the caption bar and the pages follow them.
+    void OnDpiChanged(int) override { PlaceChildren(); }
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

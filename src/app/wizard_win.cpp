@@ -16,14 +16,20 @@ bool Wizard::OnInit() {
 }
 
 void Wizard::CreatePages() {
-    const RECT pageArea = ItemRectangle(Window(), IDC_WIZARD_PAGE_FRAME);
     for (const int templateId : kWizardPageTemplates) {
         const PageRow& row = PageTable()[PageIndexOf(templateId)];
         pages_.push_back(row.create(context_, templateId));
         pages_.back().dialog->CreateChild(Window());
-        pages_.back().dialog->Place(pageArea);
     }
     messagePage_.CreateChild(Window());
+    PlacePages();
+}
+
+void Wizard::PlacePages() {
+    const RECT pageArea = ItemRectangle(Window(), IDC_WIZARD_PAGE_FRAME);
+    for (const auto& page : pages_) {
+        page.dialog->Place(pageArea);
+    }
     messagePage_.Place(pageArea);
 }
 

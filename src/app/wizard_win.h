@@ -23,11 +23,14 @@ protected:
     // The hidden OK button is never pressed; Enter presses next, the default button.
     void OnOk() override {}
     void OnCancel() override;
+    // The frame has been scaled with the dialog; the pages follow it.
+    void OnDpiChanged(int) override { PlacePages(); }
 
 private:
     bool Validate(int templateId) override;
     void Store(int templateId) override;
     void CreatePages();
+    void PlacePages();
     void ShowStep();
     void KeepFocusUsable();
     // The settings of the page made from the template; null for a page that holds none.

@@ -9,6 +9,8 @@
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
+#include "ui/tree_view.h"
 #include "ui/wait_cursor.h"
 #include "win/wide_text.h"
 
@@ -61,17 +63,6 @@ public:
         return order;
     }
 };
-
-UniqueImageList MakeTreeImages() {
-    UniqueImageList images(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, kBrowserImageCount, 0));
-    for (const int bitmapId : kTreeBitmaps) {
-        const UniqueBitmap bitmap(static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-        ImageList_AddMasked(images.Get(), bitmap.Get(), kMaskColour);
-    }
-    ImageList_SetBkColor(images.Get(), CLR_NONE);
-    return images;
-}
 
 void AddPlaceholder(HWND tree, HTREEITEM parent) { InsertTreeItem(tree, parent, kPlaceholderLabel, 0, 0); }
 
@@ -165,9 +156,15 @@ bool WallpaperBrowserPage::OnInit() {
     return true;
 }
 
-void WallpaperBrowserPage::BuildTree() {
-    images_ = MakeTreeImages();
+void WallpaperBrowserPage::ShowTreeImages(int dpi) {
+    images_ = MakeTreeImageList(kTreeBitmaps, kMaskColour, dpi);
     SendMessageW(Tree(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.Get()));
+}
+
+void WallpaperBrowserPage::OnDpiChanged(int dpi) { ShowTreeImages(dpi); }
+
+void WallpaperBrowserPage::BuildTree() {
+    ShowTreeImages(WindowDpi(Window()));
     HTREEITEM root = InsertTreeItem(Tree(), TVI_ROOT, kBrowserRootLabel, kImageRoot, kImageRoot);
     const std::pair<const char*, int> specialFolders[] = {
         {kBrowserDesktopLabel, kImageDesktop},

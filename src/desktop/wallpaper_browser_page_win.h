@@ -62,9 +62,11 @@ protected:
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     bool OnPaint() override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     HWND Tree() const { return Item(IDC_BROWSER_TREE); }
+    void ShowTreeImages(int dpi);
     void BuildTree();
     void AddDrives(HTREEITEM root);
     std::optional<std::string> PathOf(HTREEITEM item, PathUse use);

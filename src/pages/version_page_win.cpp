@@ -16,6 +16,8 @@ bool VersionPage::OnInit() {
     return true;
 }
 
+void VersionPage::OnDpiChanged(int) { FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK)); }
+
 bool VersionPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_HOME_PAGE_LINK && notifyCode == BN_CLICKED) {
         OpenHomePage(shell_, messages_);

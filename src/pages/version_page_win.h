@@ -17,6 +17,7 @@ protected:
     bool OnInit() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void OnDpiChanged(int dpi) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -68,6 +68,12 @@ void WavePage::OnDestroy() {
     }
 }
 
+void WavePage::OnDpiChanged(int) {
+    if (testPlay_) {
+        ShowTestPlayIcon();
+    }
+}
+
 void WavePage::ShowTestPlayIcon() {
     SetButtonIcon(Window(), IDC_WAVE_TEST_PLAY, testPlay_->Playing() ? IDI_TEST_STOP : IDI_TEST_PLAY);
 }

@@ -28,6 +28,7 @@ protected:
     bool OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroy() override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     void ShowTestPlayIcon();

@@ -16,8 +16,7 @@ PriorityDialog::PriorityDialog(SettingsRecord& record, MessageBoxes& messages)
     : Dialog(IDD_PRIORITY), record_(record), messages_(messages), editor_(record) {}
 
 bool PriorityDialog::OnInit() {
-    SetButtonIcon(Window(), IDC_PRIORITY_UP, IDI_PRIORITY_UP);
-    SetButtonIcon(Window(), IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN);
+    ShowMoveIcons();
     SetItemText(Window(), IDC_HELP_TEXT, PriorityDialogHelpText());
     std::vector<ListBoxEntry> items;
     for (const auto& item : editor_.ExtensionItems()) {
@@ -29,6 +28,13 @@ bool PriorityDialog::OnInit() {
     ShowSelectedExtension();
     return true;
 }
+
+void PriorityDialog::ShowMoveIcons() {
+    SetButtonIcon(Window(), IDC_PRIORITY_UP, IDI_PRIORITY_UP);
+    SetButtonIcon(Window(), IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN);
+}
+
+void PriorityDialog::OnDpiChanged(int) { ShowMoveIcons(); }
 
 // The tooltip asks for its text when it is shown (OnNotify); it goes with the dialog it belongs to.
 void PriorityDialog::AddTooltips() {

@@ -21,8 +21,10 @@ protected:
     bool OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     void OnOk() override;
+    void OnDpiChanged(int dpi) override;
 
 private:
+    void ShowMoveIcons();
     void AddTooltips();
     void ShowSelectedExtension();
     void ShowPlugins(int selected);

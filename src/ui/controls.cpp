@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/dpi.h"
 #include "win/wide_text.h"
 
 #include <commctrl.h>
@@ -207,9 +208,7 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, in
 }
 
 void SetButtonIcon(HWND dialog, int id, int iconId) {
-    constexpr int kIconSize = 16;
-    const HANDLE icon =
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, kIconSize, kIconSize, LR_SHARED);
+    const HICON icon = SmallIconForDpi(iconId, WindowDpi(dialog));
     SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 

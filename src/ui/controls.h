@@ -75,7 +75,7 @@ void SetItemText(HWND dialog, int id, std::string_view text);
 HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image = 0, int selectedImage = 0,
                          LPARAM data = 0);
 
-// An icon push button: the program's icon resource at 16 x 16.
+// An icon push button: the program's icon resource at the small-icon size of the dialog's DPI.
 void SetButtonIcon(HWND dialog, int id, int iconId);
 
 void EnableItem(HWND dialog, int id, bool enabled);

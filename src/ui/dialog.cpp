@@ -1,6 +1,7 @@
 #include "ui/dialog.h"
 
 #include "platform/message_boxes_win.h"
+#include "ui/dpi.h"
 
 #include <algorithm>
 
@@ -14,6 +15,11 @@ RECT WindowRectangle(HWND window) {
 }
 
 bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top == b.top; }
+
+void MoveOnto(HWND window, const RECT& area) {
+    SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 // A dialog that did not place itself while it initialised is centred, as users expect of a
 // dialog; pages and other child dialogs are placed by their parents.
@@ -133,6 +139,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: return OnTimer(wParam) ? TRUE : FALSE;
     case WM_PAINT: return OnPaint() ? TRUE : FALSE;
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_DPICHANGED:
+        MoveOnto(window_, *reinterpret_cast<const RECT*>(lParam));
+        OnDpiChanged(HIWORD(wParam));
+        return TRUE;
+    case WM_DPICHANGED_AFTERPARENT: OnDpiChanged(WindowDpi(window_)); return TRUE;
     case WM_DESTROY:
         OnDestroy();
         SetWindowLongPtrW(window_, DWLP_USER, 0);

@@ -45,6 +45,10 @@ protected:
     virtual bool OnPaint() { return false; }
     virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     virtual void OnDestroy() {}
+    // The window's DPI has changed (it moved to a screen of another scale). A top-level dialog
+    // has already taken the system's suggested rectangle; each dialog rebuilds what it sized in
+    // pixels.
+    virtual void OnDpiChanged(int) {}
     // OK (Enter) and Cancel (Esc, the close box) end the dialog unless overridden.
     virtual void OnOk() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }

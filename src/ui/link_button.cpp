@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 #include "win/handles.h"
 
 #include <string>
@@ -28,7 +29,10 @@ void FitLinkButtonToText(HWND button) {
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, oldFont);
     ReleaseDC(button, dc);
-    SetWindowPos(button, nullptr, 0, 0, extent.cx + 2, extent.cy + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Room for the focus cue beside the text and the underline below it.
+    const int dpi = WindowDpi(button);
+    SetWindowPos(button, nullptr, 0, 0, extent.cx + ScaleToDpi(2, dpi), extent.cy + ScaleToDpi(1, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DrawLinkButton(const DRAWITEMSTRUCT& item) {
@@ -38,15 +42,17 @@ void DrawLinkButton(const DRAWITEMSTRUCT& item) {
         DrawFocusRect(item.hDC, &item.rcItem);
     }
     const COLORREF colour = (item.itemState & ODS_SELECTED) != 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
-    UniquePen pen(CreatePen(PS_SOLID, 1, colour));
+    const int lineWidth = ScaleToDpi(1, WindowDpi(item.hwndItem));
+    UniquePen pen(CreatePen(PS_SOLID, lineWidth, colour));
     const HGDIOBJ oldPen = SelectObject(item.hDC, pen.Get());
     SetTextColor(item.hDC, colour);
     SetBkMode(item.hDC, TRANSPARENT);
     RECT area = item.rcItem;
     const std::wstring text = WindowText(item.hwndItem);
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    MoveToEx(item.hDC, item.rcItem.left, item.rcItem.bottom - 1, nullptr);
-    LineTo(item.hDC, item.rcItem.right, item.rcItem.bottom - 1);
+    const int underline = item.rcItem.bottom - (lineWidth + 1) / 2;
+    MoveToEx(item.hDC, item.rcItem.left, underline, nullptr);
+    LineTo(item.hDC, item.rcItem.right, underline);
     SelectObject(item.hDC, oldPen);
 }
 

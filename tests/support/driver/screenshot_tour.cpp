@@ -176,6 +176,8 @@ int wmain(int argc, wchar_t** argv) {
         fwprintf(stderr, L"usage: screenshot_tour <output folder> [<template id>|wizard...]\n");
         return 2;
     }
+    // Window rectangles in the screen's own pixels, whatever the session's DPI.
+    SetProcessDPIAware();
     const std::wstring output = argv[1];
     std::vector<int> templates;
     bool wizard = false;
