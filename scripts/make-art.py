@@ -46,18 +46,34 @@ def dib(rows, bits, with_mask):
         pixels += line
     mask = b""
     if with_mask:
-        mask = b"\0" * (((size + 31) // 32 * 4) * size)
+        # The AND mask, bottom-up like the pixels: set where the pixel is clear, so that the icon
+        # is transparent there also where the alpha channel is not used (disabled buttons).
+        for row in reversed(rows):
+            line = bytearray((size + 31) // 32 * 4)
+            for x, (_, _, _, a) in enumerate(row):
+                if a == 0:
+                    line[x // 8] |= 0x80 >> (x % 8)
+            mask += bytes(line)
     return header + bytes(pixels) + mask
 
 
-def write_icon(path, sizes, night=False):
-    images = [dib(landscape(s, night), 32, True) for s in sizes]
+# The small-icon sizes at 100 %, 125 %, 150 % and 200 %, and the large icon's.
+BUTTON_ICON_SIZES = (16, 20, 24, 32)
+
+
+def write_icon_file(path, draw, sizes):
+    """An icon file of 32-bit images, one per size, each drawn by draw(size)."""
+    images = [dib(draw(s), 32, True) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for s, image in zip(sizes, images):
         out += struct.pack("<BBBBHHII", s % 256, s % 256, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     path.write_bytes(out + b"".join(images))
+
+
+def write_icon(path, sizes, night=False):
+    write_icon_file(path, lambda s: landscape(s, night), sizes)
 
 
 def write_bmp(path, size):
@@ -89,19 +105,8 @@ def sound_button(size, stop=False):
     return rows
 
 
-def write_sound_button_icon(path, stop):
-    sizes = [16, 32]
-    images = [dib(sound_button(s, stop), 32, True) for s in sizes]
-    entries = b""
-    offset = 6 + 16 * len(images)
-    for s, image in zip(sizes, images):
-        entries += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(image), offset)
-        offset += len(image)
-    path.write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + b"".join(images))
-
-
-write_sound_button_icon(RES / "TestPlay.ico", stop=False)
-write_sound_button_icon(RES / "TestStop.ico", stop=True)
+write_icon_file(RES / "TestPlay.ico", lambda s: sound_button(s, stop=False), BUTTON_ICON_SIZES)
+write_icon_file(RES / "TestStop.ico", lambda s: sound_button(s, stop=True), BUTTON_ICON_SIZES)
 
 
 def arrow(size, up):
@@ -121,18 +126,8 @@ def arrow(size, up):
     return rows
 
 
-def write_arrow_icon(path, up, sizes=(16, 32)):
-    images = [dib(arrow(s, up), 32, True) for s in sizes]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for s, image in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 32, len(image), offset)
-        offset += len(image)
-    path.write_bytes(out + b"".join(images))
-
-
-write_arrow_icon(RES / "PriorityUp.ico", up=True)
-write_arrow_icon(RES / "PriorityDown.ico", up=False)
+write_icon_file(RES / "PriorityUp.ico", lambda s: arrow(s, up=True), BUTTON_ICON_SIZES)
+write_icon_file(RES / "PriorityDown.ico", lambda s: arrow(s, up=False), BUTTON_ICON_SIZES)
 
 
 def write_tree_images():

@@ -23,11 +23,13 @@ cmake --build "$build" -j2 --target screenshot_tour
 export PELACONF_TEST_ROOT=${PELACONF_TEST_ROOT:-$root/build/screenshots-dpi$dpi}
 source tests/support/test-env.sh
 pelaconf_ensure_wine_prefix
-pelaconf_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 source scripts/xvfb.sh
 unset DISPLAY
 pelaconf_start_xvfb
 trap 'WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT
+# Set once the screen is up: the first program of a Wine session starts its desktop on the display
+# it sees.
+pelaconf_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 pictures=$(mktemp -d)
 trap 'rm -rf "$pictures"; WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT

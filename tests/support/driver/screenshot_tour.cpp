@@ -108,6 +108,7 @@ int RenderPages(const std::wstring& output, const std::vector<int>& templates) {
     const PelaconfProcess pelaconf(folder);
     const auto window = pelaconf.WaitForSettingsWindow();
     if (!window) {
+        fwprintf(stderr, L"no settings window\n");
         return 1;
     }
     SetForegroundWindow(window->Handle());
@@ -135,6 +136,7 @@ int RenderWizard(const std::wstring& output) {
     const auto window = pelaconf.WaitForSettingsWindow();
     const auto wizard = pelaconf.WaitForWizard();
     if (!window || !wizard) {
+        fwprintf(stderr, L"no settings window or no wizard\n");
         return 1;
     }
     SetForegroundWindow(wizard->Handle());
