@@ -32,9 +32,19 @@ done
 source scripts/xvfb.sh
 pelaconf_start_wine_session benchmark-refresh-wine
 
-# Prints "median fastest" in milliseconds.
-time_runs() { (cd "$work" && pelaconf_wine "./$1" "$runs" 'Z:'"${work//\//\\}"'\plugins' | tr -d '\r'); }
+# Prints "median fastest" in milliseconds; a timer that fails stops the script with its name.
+checked_figures() {
+    local figures
+    figures=$(tr -d '\r')
+    if [ -z "$figures" ]; then
+        echo "benchmark-refresh: $1 failed" >&2
+        return 1
+    fi
+    echo "$figures"
+}
+time_runs() { (cd "$work" && pelaconf_wine "./$1" "$runs" 'Z:'"${work//\//\\}"'\plugins' | checked_figures "$1"); }
 
+echo "load: $(uptime)"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 read -r ours ours_fastest < <(time_runs refresh_timer.exe)
 read -r bare bare_fastest < <(time_runs bare_plugin_loader.exe)
@@ -45,7 +55,7 @@ printf '%-44s %10s %10s %12s\n' "bare program: load and free each file" "$bare" 
 windows_work='Z:'"${work//\//\\}"
 time_decode() {
     (cd "$work" && pelaconf_wine ./plugin_decode_timer.exe "$1" "$decode_runs" "$windows_work\decoder.spi" \
-        "$windows_work\picture.ppm" | tr -d '\r')
+        "$windows_work\picture.ppm" | checked_figures "plugin_decode_timer.exe $1")
 }
 read -r hosted hosted_fastest < <(time_decode host)
 read -r inside inside_fastest < <(time_decode in-process)

@@ -140,9 +140,10 @@ int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& pr
     Entries newEntries;
     record.extensionList.clear();
     std::set<std::string> listed;
-    for (const auto& path : candidates) {
-        if (const auto filter = probe.ReadImportFilter(path)) {
-            AddEntriesOfFilter(*filter, path, newEntries, record.extensionList, listed);
+    const std::vector<std::optional<std::string>> filters = probe.ReadImportFilters(candidates);
+    for (size_t at = 0; at < candidates.size() && at < filters.size(); ++at) {
+        if (filters[at]) {
+            AddEntriesOfFilter(*filters[at], candidates[at], newEntries, record.extensionList, listed);
         }
     }
     SortStringList(record.extensionList, 0);

@@ -20,6 +20,14 @@ public:
     // The first extension filter of a loadable import filter (for example "*.jpg;*.jpeg"),
     // or empty when the file does not load or is no import filter.
     virtual std::optional<std::string> ReadImportFilter(const std::string& pluginPath) = 0;
+    // ReadImportFilter of each file, in the order given; a probe may ask several at once.
+    virtual std::vector<std::optional<std::string>> ReadImportFilters(const std::vector<std::string>& pluginPaths) {
+        std::vector<std::optional<std::string>> filters;
+        for (const std::string& path : pluginPaths) {
+            filters.push_back(ReadImportFilter(path));
+        }
+        return filters;
+    }
 };
 
 // The most plug-ins one extension can hold: priorities run from "00" to "99".

@@ -93,4 +93,21 @@ std::optional<HostMessage> DecodeHostMessage(std::string_view body) {
     return message;
 }
 
+std::string EncodeSharedBlock(const SharedBlock& block) {
+    std::string field;
+    AppendLe32(field, block.handle);
+    AppendLe32(field, block.size);
+    return field;
+}
+
+std::optional<SharedBlock> DecodeSharedBlock(std::string_view field) {
+    BodyReader reader(field);
+    SharedBlock block;
+    if (!reader.Read32(block.handle) || !reader.Read32(block.size) || reader.Remaining() != 0 || block.size == 0 ||
+        block.size > kMaxHostBody) {
+        return std::nullopt;
+    }
+    return block;
+}
+
 } // namespace pelaconf

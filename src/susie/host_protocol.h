@@ -11,8 +11,10 @@
 //   kHostQuery       -                                  reply value: a QueryPluginResult; on
 //                                                       kQueryImportFilter the three texts
 //   kHostIsSupported field: the file's path             reply value: 1 the plug-in reads it, else 0
-//   kHostDecode      value: the picture mode, field:    reply value: 1 and the BMP file image, or 0
-//                    the file's path
+//   kHostDecode      value: the picture mode, field:    reply value: 1 and the BMP file image, or
+//                    the file's path                    kDecodedInSharedBlock and the SharedBlock
+//                                                       that holds the image, or 0
+// Requests may be sent before the replies to earlier ones have come: they are answered in order.
 
 #include <cstdint>
 #include <optional>
@@ -43,6 +45,19 @@ constexpr size_t kMaxHostFields = 3;
 // Large enough for the BMP file image of any picture a plug-in may decode.
 constexpr uint32_t kMaxHostBody = 1u << 30;
 
+// The decode reply's value when the BMP file image is in a SharedBlock rather than on the pipe.
+constexpr int32_t kDecodedInSharedBlock = 2;
+// The host hands a large picture over in shared memory rather than on the pipe.
+constexpr size_t kSharedBlockFromBytes = 1u << 20;
+
+// A file mapping the host filled: the handle's value in the host's process (handles fit in 32
+// bits in every Windows process) and the number of bytes it holds.
+struct SharedBlock {
+    uint32_t handle = 0;
+    uint32_t size = 0;
+};
+constexpr size_t kSharedBlockFieldBytes = 8;
+
 struct HostMessage {
     uint8_t kind = kHostReply;
     int32_t value = 0;
@@ -55,5 +70,11 @@ std::string EncodeHostMessage(const HostMessage& message);
 std::optional<uint32_t> HostBodyLength(std::span<const uint8_t, kHostFrameHeader> header);
 // The message a body holds; empty unless the body is exactly one well-formed message of a known kind.
 std::optional<HostMessage> DecodeHostMessage(std::string_view body);
+
+// The reply field that names a shared block: its handle, then its size, 4 bytes each.
+std::string EncodeSharedBlock(const SharedBlock& block);
+// The block a field names; empty unless the field has exactly that form and the size is 1 to
+// kMaxHostBody.
+std::optional<SharedBlock> DecodeSharedBlock(std::string_view field);
 
 } // namespace pelaconf

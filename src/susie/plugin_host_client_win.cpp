@@ -5,15 +5,19 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace pelaconf {
 namespace {
 
-constexpr size_t kMaxIdleHosts = 2;
+constexpr size_t kMaxIdleHosts = 4;
 constexpr DWORD kPipeBufferBytes = 1 << 20;
+// What one read asks for when it waits for a reply's head: replies sent together come in one read.
+constexpr DWORD kReadAheadBytes = 64 * 1024;
 
 // Every host is in this job, which the system closes when Pelaconf ends, however it ends: no
 // host outlives it.
@@ -70,10 +74,12 @@ bool CreateHostPipe(UniqueFileHandle& ours, UniqueFileHandle& hosts) {
 
 // Waits for the event until the deadline (GetTickCount64 milliseconds), showing the wait cursor
 // once the wait is long enough to be seen; true when the event was signalled.
-bool WaitUntil(HANDLE event, uint64_t deadline) {
+bool WaitUntil(HANDLE event, uint64_t deadline, WaitCursor cursor) {
     const uint64_t now = GetTickCount64();
     const uint64_t remaining = deadline > now ? deadline - now : 0;
-    const DWORD first = static_cast<DWORD>(std::min<uint64_t>(remaining, kPluginWaitCursorAfterMs));
+    const DWORD first = cursor == WaitCursor::Shown
+                            ? static_cast<DWORD>(std::min<uint64_t>(remaining, kPluginWaitCursorAfterMs))
+                            : static_cast<DWORD>(remaining);
     if (WaitForSingleObject(event, first) == WAIT_OBJECT_0) {
         return true;
     }
@@ -102,7 +108,8 @@ bool IsWellFormedReply(const HostMessage& request, const HostMessage& reply) {
                                                                    reply.value == kQueryNoModule ||
                                                                    reply.value == kQueryFailed);
     case kHostDecode:
-        return yesOrNo || (reply.value == 1 && fields == 1 && reply.fields[0].starts_with("BM"));
+        return yesOrNo || (reply.value == 1 && fields == 1 && reply.fields[0].starts_with("BM")) ||
+               (reply.value == kDecodedInSharedBlock && fields == 1 && DecodeSharedBlock(reply.fields[0]));
     default: return false;
     }
 }
@@ -110,6 +117,11 @@ bool IsWellFormedReply(const HostMessage& request, const HostMessage& reply) {
 std::vector<std::unique_ptr<PluginHostProcess>>& IdleHosts() {
     static std::vector<std::unique_ptr<PluginHostProcess>> hosts;
     return hosts;
+}
+
+std::mutex& IdleHostsLock() {
+    static std::mutex lock;
+    return lock;
 }
 
 } // namespace
@@ -165,69 +177,131 @@ void PluginHostProcess::End() {
     process_.Reset();
 }
 
-bool PluginHostProcess::Transfer(bool writing, char* data, size_t size, uint64_t deadline) {
-    while (size > 0) {
-        OVERLAPPED overlapped{};
-        overlapped.hEvent = event_.Get();
-        ResetEvent(event_.Get());
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, kPipeBufferBytes));
-        const BOOL done = writing ? WriteFile(pipe_.Get(), data, chunk, nullptr, &overlapped)
-                                  : ReadFile(pipe_.Get(), data, chunk, nullptr, &overlapped);
-        if (!done && GetLastError() != ERROR_IO_PENDING) {
+// Moves bytes on the pipe: all of them when writing, at least one when reading. The count moved,
+// or 0 when the pipe failed or the deadline passed, which ends the host.
+DWORD PluginHostProcess::Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor) {
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = event_.Get();
+    const BOOL done = writing ? WriteFile(pipe_.Get(), data, size, nullptr, &overlapped)
+                              : ReadFile(pipe_.Get(), data, size, nullptr, &overlapped);
+    DWORD moved = 0;
+    if (!done && GetLastError() != ERROR_IO_PENDING) {
+        return 0;
+    }
+    if (!done && !WaitUntil(event_.Get(), deadline, cursor)) {
+        // The host is ended first, so that the cancelled transfer completes at once.
+        TerminateProcess(process_.Get(), 1);
+        CancelIo(pipe_.Get());
+        GetOverlappedResult(pipe_.Get(), &overlapped, &moved, TRUE);
+        return 0;
+    }
+    return GetOverlappedResult(pipe_.Get(), &overlapped, &moved, FALSE) ? moved : 0;
+}
+
+bool PluginHostProcess::WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor) {
+    for (size_t at = 0; at < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - at, kPipeBufferBytes));
+        const DWORD moved = Transfer(true, bytes.data() + at, chunk, deadline, cursor);
+        if (moved == 0) {
             return false;
         }
-        DWORD moved = 0;
-        if (!WaitUntil(event_.Get(), deadline)) {
-            // The host is ended first, so that the cancelled transfer completes at once.
-            TerminateProcess(process_.Get(), 1);
-            CancelIo(pipe_.Get());
-            GetOverlappedResult(pipe_.Get(), &overlapped, &moved, TRUE);
-            return false;
-        }
-        if (!GetOverlappedResult(pipe_.Get(), &overlapped, &moved, FALSE) || moved == 0) {
-            return false;
-        }
-        data += moved;
-        size -= moved;
+        at += moved;
     }
     return true;
 }
 
-std::optional<HostMessage> PluginHostProcess::Exchange(const HostMessage& request, uint64_t deadline) {
-    std::string frame = EncodeHostMessage(request);
+// True once at least size bytes are held; a reply's head is read with room for what follows it.
+bool PluginHostProcess::Receive(size_t size, uint64_t deadline, WaitCursor cursor) {
+    while (received_.size() < size) {
+        const size_t held = received_.size();
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<size_t>(std::max<size_t>(size - held, kReadAheadBytes), kPipeBufferBytes));
+        received_.resize(held + chunk);
+        const DWORD moved = Transfer(false, received_.data() + held, chunk, deadline, cursor);
+        received_.resize(held + moved);
+        if (moved == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<HostMessage> PluginHostProcess::ReadReply(const HostMessage& request, uint64_t deadline,
+                                                        WaitCursor cursor) {
+    if (!Receive(kHostFrameHeader, deadline, cursor)) {
+        return std::nullopt;
+    }
     std::array<uint8_t, kHostFrameHeader> header{};
-    if (!Transfer(true, frame.data(), frame.size(), deadline) ||
-        !Transfer(false, reinterpret_cast<char*>(header.data()), header.size(), deadline)) {
-        return std::nullopt;
-    }
+    std::copy_n(received_.begin(), kHostFrameHeader, header.begin());
     const std::optional<uint32_t> length = HostBodyLength(header);
-    if (!length) {
+    if (!length || !Receive(kHostFrameHeader + *length, deadline, cursor)) {
         return std::nullopt;
     }
-    std::string body(*length, '\0');
-    if (!Transfer(false, body.data(), body.size(), deadline)) {
-        return std::nullopt;
-    }
-    std::optional<HostMessage> reply = DecodeHostMessage(body);
+    std::optional<HostMessage> reply = DecodeHostMessage(std::string_view(received_).substr(kHostFrameHeader, *length));
+    received_.erase(0, kHostFrameHeader + *length);
     if (!reply || !IsWellFormedReply(request, *reply)) {
         return std::nullopt;
     }
     return reply;
 }
 
+std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
+    std::vector<HostMessage> replies;
+    std::string frames;
+    uint32_t limitOfAll = 0;
+    for (const HostCall& call : calls) {
+        frames += EncodeHostMessage(call.request);
+        limitOfAll += call.limitMs;
+    }
+    if (!IsUsable() || !WriteAll(std::move(frames), GetTickCount64() + limitOfAll, cursor)) {
+        End();
+        return replies;
+    }
+    for (const HostCall& call : calls) {
+        std::optional<HostMessage> reply = ReadReply(call.request, GetTickCount64() + call.limitMs, cursor);
+        if (!reply) {
+            End();
+            break;
+        }
+        replies.push_back(std::move(*reply));
+    }
+    return replies;
+}
+
 std::optional<HostMessage> PluginHostProcess::Call(const HostMessage& request, uint32_t limitMs) {
-    if (!IsUsable()) {
+    std::vector<HostMessage> replies = CallInTurn({{request, limitMs}}, WaitCursor::Shown);
+    if (replies.empty()) {
+        return std::nullopt;
+    }
+    return std::move(replies.front());
+}
+
+std::optional<std::string> PluginHostProcess::TakeSharedBlock(const SharedBlock& block) {
+    HANDLE duplicated = nullptr;
+    const HANDLE inHost = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(block.handle));
+    if (!IsUsable() ||
+        !DuplicateHandle(process_.Get(), inHost, GetCurrentProcess(), &duplicated, FILE_MAP_READ, FALSE, 0)) {
         End();
         return std::nullopt;
     }
-    std::optional<HostMessage> reply = Exchange(request, GetTickCount64() + limitMs);
-    if (!reply) {
+    UniqueKernelHandle mapping(duplicated);
+    // Mapping more than the section holds fails, so the size the host gave is never read past.
+    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, block.size);
+    if (view == nullptr) {
         End();
+        return std::nullopt;
     }
-    return reply;
+    std::string file(static_cast<const char*>(view), block.size);
+    UnmapViewOfFile(view);
+    if (!file.starts_with("BM")) {
+        End();
+        return std::nullopt;
+    }
+    return file;
 }
 
 std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine) {
+    const std::lock_guard held(IdleHostsLock());
     auto& hosts = IdleHosts();
     for (auto it = hosts.begin(); it != hosts.end(); ++it) {
         if ((*it)->Machine() == machine && (*it)->IsUsable()) {
@@ -240,8 +314,12 @@ std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine) {
 }
 
 void KeepIdleHost(std::unique_ptr<PluginHostProcess> host) {
+    if (!host || !host->IsUsable()) {
+        return;
+    }
+    const std::lock_guard held(IdleHostsLock());
     auto& hosts = IdleHosts();
-    if (host && host->IsUsable() && hosts.size() < kMaxIdleHosts) {
+    if (hosts.size() < kMaxIdleHosts) {
         hosts.push_back(std::move(host));
     }
 }

@@ -9,8 +9,18 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace pelaconf {
+
+// One request and how long its reply may take.
+struct HostCall {
+    HostMessage request;
+    uint32_t limitMs = 0;
+};
+
+enum class WaitCursor { Shown, NotShown };
 
 class PluginHostProcess {
 public:
@@ -23,24 +33,35 @@ public:
     // The reply; empty when the host has ended, answers no well-formed reply or takes longer
     // than the limit. The host is ended then, and every later call fails at once.
     std::optional<HostMessage> Call(const HostMessage& request, uint32_t limitMs);
+    // The calls' requests sent together, and their replies in order, each within its limit from
+    // the reply before; a failed reply ends the host, and the replies before it are returned.
+    // A long wait shows the wait cursor unless the caller shows it instead.
+    std::vector<HostMessage> CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
+    // The BMP file image of a shared block the host filled; empty when it cannot be read, which
+    // ends the host.
+    std::optional<std::string> TakeSharedBlock(const SharedBlock& block);
     // False once a call failed or the process has ended.
     bool IsUsable() const;
     PeMachine Machine() const { return machine_; }
 
 private:
     PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe, UniqueKernelHandle event);
-    bool Transfer(bool writing, char* data, size_t size, uint64_t deadline);
-    std::optional<HostMessage> Exchange(const HostMessage& request, uint64_t deadline);
+    DWORD Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor);
+    bool WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor);
+    bool Receive(size_t size, uint64_t deadline, WaitCursor cursor);
+    std::optional<HostMessage> ReadReply(const HostMessage& request, uint64_t deadline, WaitCursor cursor);
     void End();
 
     PeMachine machine_;
     UniqueKernelHandle process_;
     UniqueFileHandle pipe_;
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
+    std::string received_;     // read from the pipe, not yet taken as a reply
     bool usable_ = true;
 };
 
-// A started host for the machine from those left idle, or null when none is.
+// A started host for the machine from those left idle, or null when none is. Both may be called
+// from any thread.
 std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine);
 // Keeps a host that holds no module for reuse, or ends it when it is unusable or enough are kept.
 void KeepIdleHost(std::unique_ptr<PluginHostProcess> host);

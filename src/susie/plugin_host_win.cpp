@@ -201,18 +201,49 @@ HostMessage PluginHost::Decode(const std::string& path, int pictureMode) const {
 
 namespace {
 
-bool ReadExactly(HANDLE input, char* data, size_t size) {
-    while (size > 0) {
-        DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1u << 20));
-        if (!ReadFile(input, data, chunk, &read, nullptr) || read == 0) {
-            return false;
+// The requests as they come in: each read takes whatever the pipe holds, so that requests sent
+// together are read together.
+class RequestReader {
+public:
+    explicit RequestReader(HANDLE input) : input_(input) {}
+
+    std::optional<HostMessage> Next() {
+        if (!Fill(kHostFrameHeader)) {
+            return std::nullopt;
         }
-        data += read;
-        size -= read;
+        std::array<uint8_t, kHostFrameHeader> header{};
+        std::copy_n(received_.begin(), kHostFrameHeader, header.begin());
+        const std::optional<uint32_t> length = HostBodyLength(header);
+        if (!length || !Fill(kHostFrameHeader + *length)) {
+            return std::nullopt;
+        }
+        std::optional<HostMessage> request =
+            DecodeHostMessage(std::string_view(received_).substr(kHostFrameHeader, *length));
+        received_.erase(0, kHostFrameHeader + *length);
+        return request;
     }
-    return true;
-}
+
+private:
+    // True once at least size bytes are held.
+    bool Fill(size_t size) {
+        constexpr size_t kReadBytes = 64 * 1024;
+        while (received_.size() < size) {
+            const size_t held = received_.size();
+            received_.resize(held + std::max(kReadBytes, size - held));
+            DWORD read = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(received_.size() - held, 1u << 20));
+            const bool ok = ReadFile(input_, received_.data() + held, chunk, &read, nullptr) && read > 0;
+            received_.resize(held + read);
+            if (!ok) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    HANDLE input_;
+    std::string received_;
+};
 
 bool WriteAll(HANDLE output, const std::string& bytes) {
     size_t at = 0;
@@ -227,29 +258,38 @@ bool WriteAll(HANDLE output, const std::string& bytes) {
     return true;
 }
 
-std::optional<HostMessage> ReadRequest(HANDLE input) {
-    std::array<uint8_t, kHostFrameHeader> header{};
-    if (!ReadExactly(input, reinterpret_cast<char*>(header.data()), header.size())) {
-        return std::nullopt;
+// A large picture goes into a file mapping that Pelaconf maps in turn, instead of through the
+// pipe. The mapping's handle stays open here until the next request, by when Pelaconf holds its
+// own; an image that cannot be put there goes on the pipe.
+HostMessage SharePicture(HostMessage reply, UniqueKernelHandle& sharedBlock) {
+    if (reply.value != 1 || reply.fields.size() != 1 || reply.fields[0].size() < kSharedBlockFromBytes) {
+        return reply;
     }
-    const std::optional<uint32_t> length = HostBodyLength(header);
-    std::string body;
-    if (!length) {
-        return std::nullopt;
+    const std::string& file = reply.fields[0];
+    UniqueKernelHandle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                  static_cast<DWORD>(file.size()), nullptr));
+    void* view = mapping ? MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, file.size()) : nullptr;
+    if (view == nullptr) {
+        return reply;
     }
-    body.resize(*length);
-    if (!ReadExactly(input, body.data(), body.size())) {
-        return std::nullopt;
-    }
-    return DecodeHostMessage(body);
+    std::copy(file.begin(), file.end(), static_cast<char*>(view));
+    UnmapViewOfFile(view);
+    const SharedBlock block{static_cast<uint32_t>(reinterpret_cast<uintptr_t>(mapping.Get())),
+                            static_cast<uint32_t>(file.size())};
+    sharedBlock = std::move(mapping);
+    return {kHostReply, kDecodedInSharedBlock, {EncodeSharedBlock(block)}};
 }
 
 } // namespace
 
 int ServePluginRequests(HANDLE input, HANDLE output) {
     PluginHost host;
-    while (const std::optional<HostMessage> request = ReadRequest(input)) {
-        if (request->kind == kHostReply || !WriteAll(output, EncodeHostMessage(host.Answer(*request)))) {
+    RequestReader requests(input);
+    UniqueKernelHandle sharedBlock;
+    while (const std::optional<HostMessage> request = requests.Next()) {
+        sharedBlock.Reset();
+        if (request->kind == kHostReply ||
+            !WriteAll(output, EncodeHostMessage(SharePicture(host.Answer(*request), sharedBlock)))) {
             return 1;
         }
     }

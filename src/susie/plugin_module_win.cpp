@@ -39,6 +39,17 @@ std::string FullPath(const std::string& path) {
     return WideToUtf8(full);
 }
 
+// A started host of the module's machine, idle or new; null when the machine cannot be read or
+// no host starts.
+std::unique_ptr<PluginHostProcess> HostForModule(const std::string& fullPath) {
+    const PeMachine machine = ModuleMachine(fullPath);
+    if (machine == PeMachine::Unknown) {
+        return nullptr;
+    }
+    std::unique_ptr<PluginHostProcess> host = TakeIdleHost(machine);
+    return host ? std::move(host) : PluginHostProcess::Start(machine);
+}
+
 } // namespace
 
 PluginModule::PluginModule() = default;
@@ -55,14 +66,7 @@ PluginModule& PluginModule::operator=(PluginModule&& other) noexcept {
 bool PluginModule::Load(const std::string& path) {
     Free();
     const std::string fullPath = FullPath(path);
-    const PeMachine machine = ModuleMachine(fullPath);
-    if (machine == PeMachine::Unknown) {
-        return false;
-    }
-    std::unique_ptr<PluginHostProcess> host = TakeIdleHost(machine);
-    if (!host) {
-        host = PluginHostProcess::Start(machine);
-    }
+    std::unique_ptr<PluginHostProcess> host = HostForModule(fullPath);
     if (!host) {
         return false;
     }
@@ -82,6 +86,31 @@ int PluginModule::Free() {
     const std::optional<HostMessage> reply = host_->Call({kHostFree, 0, {}}, kPluginFreeLimitMs);
     KeepIdleHost(std::move(host_));
     return reply ? reply->value : 0;
+}
+
+int PluginModule::Describe(const std::string& path, PluginDescription& description) {
+    Free();
+    const std::string fullPath = FullPath(path);
+    std::unique_ptr<PluginHostProcess> host = HostForModule(fullPath);
+    if (!host) {
+        return kQueryNoModule;
+    }
+    const std::vector<HostMessage> replies = host->CallInTurn({{{kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs},
+                                                               {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
+                                                               {{kHostFree, 0, {}}, kPluginFreeLimitMs}},
+                                                              WaitCursor::NotShown);
+    KeepIdleHost(std::move(host));
+    if (replies.empty() || replies[0].value != 1) {
+        return kQueryNoModule;
+    }
+    if (replies.size() < 2) {
+        return kQueryFailed;
+    }
+    const HostMessage& query = replies[1];
+    if (query.value == kQueryImportFilter) {
+        description = {query.fields[0], query.fields[1], query.fields[2]};
+    }
+    return query.value;
 }
 
 int PluginModule::Query(PluginDescription& description) const {
@@ -109,6 +138,9 @@ std::optional<std::string> PluginModule::Decode(const std::string& path, int pic
         return std::nullopt;
     }
     std::optional<HostMessage> picture = host_->Call({kHostDecode, pictureMode, {fullPath}}, kPluginDecodeLimitMs);
+    if (picture && picture->value == kDecodedInSharedBlock) {
+        return host_->TakeSharedBlock(*DecodeSharedBlock(picture->fields[0]));
+    }
     if (!picture || picture->value != 1) {
         return std::nullopt;
     }

@@ -31,6 +31,10 @@ public:
 
     // kQueryImportFilter and the description filled, or another QueryPluginResult.
     int Query(PluginDescription& description) const;
+    // Load, Query and Free in one exchange, for a survey of many modules: what Query gives, or
+    // kQueryNoModule when the module does not load. Shows no wait cursor: it runs on worker
+    // threads, and the survey shows it.
+    int Describe(const std::string& path, PluginDescription& description);
     // The file decoded by the module (its preview first in kPicturePreviewFirst) as a complete BMP
     // file image; empty when no module is held, the module does not read the file or decoding fails.
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;

@@ -1,5 +1,6 @@
 // Whatever a plug-in host sends must be taken without fault: a body is either refused or is one
-// message whose encoding gives back exactly the body, and no frame is accepted above the limit.
+// message whose encoding gives back exactly the body, and no frame is accepted above the limit;
+// a shared block's field is taken only whole and within the limit.
 #include "susie/host_protocol.h"
 #include "fuzz_check.h"
 
@@ -20,6 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (message) {
         Check(message->fields.size() <= kMaxHostFields);
         Check(EncodeHostMessage(*message).substr(kHostFrameHeader) == body);
+    }
+    if (const std::optional<SharedBlock> block = DecodeSharedBlock(body)) {
+        Check(block->size > 0 && block->size <= kMaxHostBody && EncodeSharedBlock(*block) == body);
     }
     return 0;
 }

@@ -266,6 +266,7 @@ std::vector<Seed> HostProtocolSeeds() {
         {"decode", HostBody(kDecode, 1, {"C:\\pictures\\a.ppm"})},
         {"query-reply", HostBody(kReply, 1, {"PNM test filter 1.0", "*.pnm;*.ppm", "PNM images"})},
         {"picture-reply", HostBody(kReply, 1, {"BM" + std::string(60, '\0')})},
+        {"shared-block", Bytes{0x10, 0x02, 0, 0, 0, 0, 0x20, 0}},
     };
 }
 

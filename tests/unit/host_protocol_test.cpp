@@ -55,5 +55,18 @@ TEST(HostProtocolTest, MalformedBodiesAndOversizedFramesAreRefused) {
     EXPECT_EQ(HostBodyLength(atLimit), kMaxHostBody);
 }
 
+TEST(HostProtocolTest, ASharedBlockIsTakenOnlyWholeAndWithinTheLimit) {
+    const SharedBlock block{0x1234, 72'000'054};
+    const std::optional<SharedBlock> decoded = DecodeSharedBlock(EncodeSharedBlock(block));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->handle, block.handle);
+    EXPECT_EQ(decoded->size, block.size);
+    const std::string good = EncodeSharedBlock(block);
+    for (const std::string& field : {good.substr(0, 7), good + "x", EncodeSharedBlock({0x1234, 0}),
+                                     EncodeSharedBlock({0x1234, kMaxHostBody + 1})}) {
+        EXPECT_FALSE(DecodeSharedBlock(field).has_value()) << field.size();
+    }
+}
+
 } // namespace
 } // namespace pelaconf

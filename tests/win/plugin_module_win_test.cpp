@@ -1,6 +1,7 @@
 // A Susie plug-in module on its own, with our PNM test plug-in: who owns the loaded module, and
 // what decoding through it gives.
 #include "susie/plugin_module_win.h"
+#include "susie/plugin_survey_win.h"
 
 #include "image_test_support.h"
 
@@ -111,6 +112,46 @@ TEST_F(PluginModuleTest, DecodingGivesACompleteBmpFileImageOrNothing) {
     }
     EXPECT_EQ(module.Decode(PathOf("missing.ppm"), kPictureFull), std::nullopt);
     EXPECT_EQ(module.Decode(Write("bad.ppm", "P6 3 2 255\nshort"), kPictureFull), std::nullopt);
+}
+
+// Above the size the host hands over in shared memory rather than on the pipe.
+TEST_F(PluginModuleTest, ALargePictureComesWholeThroughSharedMemory) {
+    constexpr int kWidth = 800, kHeight = 500;
+    std::string samples(kWidth * kHeight * 3, '\0');
+    for (size_t at = 0; at < samples.size(); ++at) {
+        samples[at] = static_cast<char>(at * 7 % 251);
+    }
+    const std::string picture = Write("big.ppm", "P6 800 500 255\n" + samples);
+    PluginModule module;
+    ASSERT_TRUE(module.Load(TestPlugin("pnm")));
+    const std::optional<std::string> file = module.Decode(picture, kPictureFull);
+    ASSERT_TRUE(file.has_value());
+    ASSERT_GE(file->size(), kSharedBlockFromBytes);
+    const BmpDecodeResult decoded = DecodeBmp(*file);
+    ASSERT_EQ(decoded.error, BmpError::None);
+    EXPECT_EQ(decoded.picture.width, kWidth);
+    EXPECT_EQ(decoded.picture.height, kHeight);
+    EXPECT_EQ(file->substr(file->size() - 3), std::string("\xE3\xDC\xD5", 3)) << "the top row's last pixel, blue first";
+    EXPECT_EQ(module.Free(), 1);
+}
+
+// Many plug-ins asked at once through several hosts: each answer in its file's place, and a
+// plug-in that faults or hangs costs only its own answer.
+TEST_F(PluginModuleTest, ASurveyAnswersInTheOrderOfTheFiles) {
+    const std::vector<std::string> paths = {
+        TestPlugin("pnm_as_jpg_a"),       TestPlugin("pnm_faults_in_info"), TestPlugin("pnm_as_jpg_b"),
+        PathOf("missing.spi"),            TestPlugin("pnm_hangs_in_info"),  TestPlugin("pnm_wrong_version"),
+        TestPlugin("pnm_faults_in_main"), TestPlugin("pnm"),                TestPlugin("pnm_as_jpg_a"),
+    };
+    const auto answers = SurveyImportFilters(paths);
+    std::vector<std::string> descriptions;
+    for (const std::optional<PluginDescription>& answer : answers) {
+        descriptions.push_back(answer ? answer->description : "-");
+    }
+    EXPECT_EQ(descriptions, (std::vector<std::string>{"Test filter A 1.0", "-", "Test filter B 1.0", "-", "-", "-",
+                                                      "-", "PNM test filter 1.0", "Test filter A 1.0"}));
+    EXPECT_EQ(answers[7]->extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
+    EXPECT_EQ(answers[7]->fileTypeName, "PNM images");
 }
 
 } // namespace

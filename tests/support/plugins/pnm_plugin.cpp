@@ -244,7 +244,7 @@ bool ReadWholeFile(LPCSTR name, std::string& data) {
         return false;
     }
     LARGE_INTEGER size{};
-    bool read = GetFileSizeEx(file, &size) && size.QuadPart < (64 << 20);
+    bool read = GetFileSizeEx(file, &size) && size.QuadPart < (256 << 20);
     if (read) {
         data.resize(static_cast<size_t>(size.QuadPart));
         DWORD got = 0;

@@ -1,0 +1,70 @@
+#include "susie/plugin_survey_win.h"
+
+#include "susie/plugin_call_limits.h"
+#include "susie/plugin_module_win.h"
+#include "win/handles.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+
+namespace pelaconf {
+namespace {
+
+// The files of a survey and the answers so far; each worker takes the next file not yet taken.
+struct Survey {
+    const std::vector<std::string>& paths;
+    std::vector<std::optional<PluginDescription>> answers;
+    std::atomic<size_t> next{0};
+
+    void Work() {
+        PluginModule module;
+        for (size_t at = next++; at < paths.size(); at = next++) {
+            PluginDescription description;
+            if (module.Describe(paths[at], description) == kQueryImportFilter) {
+                answers[at] = std::move(description);
+            }
+        }
+    }
+};
+
+DWORD WINAPI RunWorker(void* survey) {
+    static_cast<Survey*>(survey)->Work();
+    return 0;
+}
+
+// Waits for every worker; each of their calls has its limit, so the wait ends.
+void WaitForWorkers(const std::vector<HANDLE>& workers) {
+    const DWORD count = static_cast<DWORD>(workers.size());
+    if (WaitForMultipleObjects(count, workers.data(), TRUE, kPluginWaitCursorAfterMs) != WAIT_TIMEOUT) {
+        return;
+    }
+    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    WaitForMultipleObjects(count, workers.data(), TRUE, INFINITE);
+    SetCursor(previous);
+}
+
+} // namespace
+
+std::vector<std::optional<PluginDescription>> SurveyImportFilters(const std::vector<std::string>& paths) {
+    Survey survey{paths, std::vector<std::optional<PluginDescription>>(paths.size())};
+    std::vector<UniqueKernelHandle> workers;
+    std::vector<HANDLE> handles;
+    for (size_t started = 0; started < std::min(kSurveyHosts, paths.size()); ++started) {
+        UniqueKernelHandle worker(CreateThread(nullptr, 0, RunWorker, &survey, 0, nullptr));
+        if (!worker) {
+            break;
+        }
+        handles.push_back(worker.Get());
+        workers.push_back(std::move(worker));
+    }
+    if (workers.empty()) {
+        survey.Work();
+    } else {
+        WaitForWorkers(handles);
+    }
+    return std::move(survey.answers);
+}
+
+} // namespace pelaconf
