@@ -60,10 +60,15 @@ void Application::RunSettingsMode(int fileState) {
     window.RunModal(nullptr);
 }
 
+// The shell, which splits the line, is loaded only for a line with arguments: a plain start of
+// the settings window does without it.
 std::vector<std::string> ProcessArguments() {
+    std::vector<std::string> result;
+    if (!HasArgumentsAfterProgramName(GetCommandLineW())) {
+        return result;
+    }
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> result;
     for (int i = 1; arguments != nullptr && i < count; ++i) {
         result.push_back(WideToUtf8(arguments[i]));
     }

@@ -13,4 +13,16 @@ std::optional<std::string> FindImagePath(const std::vector<std::string>& argumen
     return std::nullopt;
 }
 
+bool HasArgumentsAfterProgramName(std::wstring_view commandLine) {
+    size_t end = 0;
+    if (!commandLine.empty() && commandLine.front() == L'"') {
+        end = commandLine.find(L'"', 1);
+        end = end == std::wstring_view::npos ? commandLine.size() : end + 1;
+    } else {
+        end = commandLine.find_first_of(L" \t");
+        end = end == std::wstring_view::npos ? commandLine.size() : end;
+    }
+    return commandLine.find_first_not_of(L" \t", end) != std::wstring_view::npos;
+}
+
 } // namespace pelaconf

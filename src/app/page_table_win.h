@@ -29,7 +29,8 @@ struct PageContext {
     const LayeredWindowLibrary* layeredWindows = nullptr;
     // Applying a wallpaper with the program's image work object; null where pages cannot.
     const WallpaperServices* wallpaper = nullptr;
-    // The settings window's page made from the template; null before it is made.
+    // The settings window's page made from the template, after every page still missing is made;
+    // null for a template without a page.
     std::function<PageDialog*(int templateId)> findPage;
 };
 

@@ -32,7 +32,22 @@ SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeSt
     SyncFadeWanted();
 }
 
+void SettingsWindowModel::SetPages(std::vector<ValidatedPage> pages) {
+    pages_.clear();
+    places_.clear();
+    for (const ValidatedPage& page : pages) {
+        AddPage(static_cast<int>(pages_.size()) + 1, page);
+    }
+}
+
+void SettingsWindowModel::AddPage(int place, ValidatedPage page) {
+    const auto at = std::upper_bound(places_.begin(), places_.end(), place);
+    pages_.insert(pages_.begin() + (at - places_.begin()), page);
+    places_.insert(at, place);
+}
+
 bool SettingsWindowModel::ValidateAll() {
+    host_.MakeMissingPages();
     for (const auto& [pageIndex, page] : pages_) {
         if (!page->Validate()) {
             host_.ShowPageAfterFailedValidation(pageIndex);
@@ -42,7 +57,8 @@ bool SettingsWindowModel::ValidateAll() {
     return true;
 }
 
-bool SettingsWindowModel::AnyPageModified() const {
+bool SettingsWindowModel::AnyPageModified() {
+    host_.MakeMissingPages();
     return std::any_of(pages_.begin(), pages_.end(), [](const ValidatedPage& p) { return p.page->Modified() != 0; });
 }
 

@@ -27,10 +27,13 @@ inline constexpr char kDiscardChangesQuestion[] =
     "設定内容は変更されています。\nキャンセルすると変更は保存されませんが、よろしいですか？";
 inline constexpr char kPelavineCommandLine[] = "Pelavine.exe /nochange";
 
-// What the window does for the model: show the page that failed validation.
+// What the window does for the model: make the pages it has not made yet, and show the page
+// that failed validation.
 class SettingsWindowHost {
 public:
     virtual ~SettingsWindowHost() = default;
+    // Makes every page still missing; each one that holds settings is added to the model.
+    virtual void MakeMissingPages() = 0;
     // Selects and shows the page without validating the pages again.
     virtual void ShowPageAfterFailedValidation(int pageIndex) = 0;
 };
@@ -57,13 +60,17 @@ public:
     SettingsWindowModel(SettingsWindowServices services, FadeState& fade, SettingsWindowHost& host);
 
     // The pages that hold settings, in the order in which they are validated and stored.
-    void SetPages(std::vector<ValidatedPage> pages) { pages_ = std::move(pages); }
+    void SetPages(std::vector<ValidatedPage> pages);
+    // Adds a page that holds settings as it is made; place 1 is validated and stored first.
+    void AddPage(int place, ValidatedPage page);
     void SetFirstRun(bool firstRun) { firstRun_ = firstRun; }
     bool FirstRun() const { return firstRun_; }
 
-    // Validates every page; at the first failure shows that page and returns false.
+    // Validates every page, making the missing ones first; at the first failure shows that page
+    // and returns false.
     bool ValidateAll();
-    bool AnyPageModified() const;
+    // Whether a page holds changes not yet saved, making the missing pages first.
+    bool AnyPageModified();
 
     // OK, Apply and Cancel. OK and Cancel start the closing fade when the window is to close;
     // requests that arrive while the window closes, or while another request still asks its
@@ -85,7 +92,8 @@ private:
     SettingsWindowServices services_;
     FadeState& fade_;
     SettingsWindowHost& host_;
-    std::vector<ValidatedPage> pages_;
+    std::vector<ValidatedPage> pages_; // in the order of validation
+    std::vector<int> places_;          // the place of each of pages_
     bool firstRun_ = false;
     bool busy_ = false;
 };

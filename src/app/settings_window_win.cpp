@@ -15,6 +15,10 @@ namespace pelaconf {
 namespace {
 
 constexpr UINT_PTR kFirstRunTimer = 1;
+constexpr UINT_PTR kNextPageTimer = 2;
+constexpr UINT kMakeNextPageMessage = kFadeFinishedMessage + 1;
+// The page the window shows when it opens, the only one made before it is shown.
+constexpr int kFirstShownPage = 0;
 constexpr char kThreadStartFailedMessage[] = "スレッドの起動に失敗しました。\nプログラムを終了します。";
 
 HICON ProgramIcon(int metricX, int metricY) {
@@ -27,8 +31,8 @@ HICON ProgramIcon(int metricX, int metricY) {
 SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
                                const WallpaperServices* wallpaper)
     : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), wallpaper_(wallpaper),
-      fadeThread_(fade_, layeredWindows),
-      model_(services, fade_, *this) {}
+      fadeThread_(fade_, layeredWindows), model_(services, fade_, *this), pages_(PageTable().size()),
+      pageCreation_(static_cast<int>(PageTable().size()), [this](int pageIndex) { MakePage(pageIndex); }) {}
 
 SettingsWindow::~SettingsWindow() { fadeThread_.Stop(); }
 
@@ -45,26 +49,50 @@ bool SettingsWindow::OnInit() {
         return true;
     }
     captionBar_.Create(Window());
-    CreatePages();
-    PlaceChildren();
+    PlaceCaptionBar();
+    pageArea_ = ItemRectangle(Window(), IDC_PAGE_FRAME);
+    pageCreation_.Make(kFirstShownPage);
     validateOnSelection_ = false;
     BuildCategoryTree();
-    ShowPage(0);
-    wizardWaitsForShow_ = model_.FirstRun();
+    ShowPage(kFirstShownPage);
     return true;
 }
 
-// The window is created hidden and shown by the modal loop once it is idle. The wizard's timer is
-// set only then, so that the wizard never opens over a window not yet on the screen.
-void SettingsWindow::StartWizardTimerOnceShown(const WINDOWPOS& position) {
-    if (wizardWaitsForShow_ && (position.flags & SWP_SHOWWINDOW) != 0) {
-        wizardWaitsForShow_ = false;
+// The window is created hidden and shown by the modal loop once it is idle. The other pages are
+// made only then, and the wizard's timer is set only then, so that the wizard never opens over a
+// window not yet on the screen.
+void SettingsWindow::OnFirstShown(const WINDOWPOS& position) {
+    if (shown_ || (position.flags & SWP_SHOWWINDOW) == 0) {
+        return;
+    }
+    shown_ = true;
+    ScheduleNextPage();
+    if (model_.FirstRun()) {
         SetTimer(Window(), kFirstRunTimer, 1, nullptr);
     }
 }
 
+// A posted message is taken before painting and input, a timer tick after them: while the window
+// has something to paint or the user's input waits, the next page waits for a tick.
+void SettingsWindow::ScheduleNextPage() {
+    if (pageCreation_.AllMade()) {
+        return;
+    }
+    if (HIWORD(GetQueueStatus(QS_PAINT | QS_KEY | QS_MOUSE)) != 0) {
+        SetTimer(Window(), kNextPageTimer, USER_TIMER_MINIMUM, nullptr);
+    } else {
+        PostMessageW(Window(), kMakeNextPageMessage, 0, 0);
+    }
+}
+
+void SettingsWindow::MakeNextPage() {
+    pageCreation_.MakeNext();
+    ScheduleNextPage();
+}
+
 PageContext SettingsWindow::MakePageContext() {
     const auto findPage = [this](int templateId) -> PageDialog* {
+        pageCreation_.MakeAll(); // the browser reads the unsaved values of the other pages
         const int index = PageIndexOf(templateId);
         return index >= 0 && index < static_cast<int>(pages_.size()) ? pages_[index].dialog.get() : nullptr;
     };
@@ -72,44 +100,26 @@ PageContext SettingsWindow::MakePageContext() {
             wallpaper_, findPage};
 }
 
-void SettingsWindow::CreatePages() {
-    const PageContext context = MakePageContext();
-    for (const PageRow& row : PageTable()) {
-        pages_.push_back(row.create(context, row.templateId));
-        pages_.back().dialog->CreateChild(Window());
+void SettingsWindow::MakePage(int pageIndex) {
+    const PageRow& row = PageTable()[pageIndex];
+    CreatedPage& page = pages_[pageIndex];
+    page = row.create(MakePageContext(), row.templateId);
+    page.dialog->CreateChild(Window());
+    page.dialog->Place(pageArea_);
+    if (row.validationPlace == kNotValidated) {
+        return;
     }
-    HandValidatedPagesToModel();
+    if (page.settings == nullptr) {
+        throw std::logic_error("a validated page must hold settings");
+    }
+    model_.AddPage(row.validationPlace, {pageIndex, page.settings});
 }
 
-void SettingsWindow::HandValidatedPagesToModel() {
-    std::vector<std::pair<int, ValidatedPage>> byPlace;
-    for (size_t index = 0; index < pages_.size(); ++index) {
-        const PageRow& row = PageTable()[index];
-        if (row.validationPlace == kNotValidated) {
-            continue;
-        }
-        if (pages_[index].settings == nullptr) {
-            throw std::logic_error("a validated page must hold settings");
-        }
-        byPlace.push_back({row.validationPlace, {static_cast<int>(index), pages_[index].settings}});
-    }
-    std::sort(byPlace.begin(), byPlace.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<ValidatedPage> validated;
-    for (const auto& [place, page] : byPlace) {
-        validated.push_back(page);
-    }
-    model_.SetPages(std::move(validated));
-}
-
-void SettingsWindow::PlaceChildren() {
+void SettingsWindow::PlaceCaptionBar() {
     const RECT caption = ItemRectangle(Window(), IDC_CAPTION_FRAME);
     SetWindowPos(captionBar_.Window(), nullptr, caption.left, caption.top, caption.right - caption.left,
                  caption.bottom - caption.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     ShowWindow(captionBar_.Window(), SW_SHOWNA);
-    const RECT pageArea = ItemRectangle(Window(), IDC_PAGE_FRAME);
-    for (const auto& page : pages_) {
-        page.dialog->Place(pageArea);
-    }
 }
 
 // Top-level categories in order, each followed by its children; the parents shown expanded.
@@ -139,10 +149,16 @@ void SettingsWindow::ShowPageAfterFailedValidation(int pageIndex) {
     validateOnSelection_ = true;
 }
 
+// A change of category makes every page still missing.
 void SettingsWindow::ShowPage(int pageIndex) {
+    if (pageIndex >= 0 && !pageCreation_.IsMade(pageIndex)) {
+        pageCreation_.MakeAll();
+    }
     captionBar_.SetIndex(pageIndex);
     for (const auto& page : pages_) {
-        ShowWindow(page.dialog->Window(), SW_HIDE);
+        if (page.dialog != nullptr) {
+            ShowWindow(page.dialog->Window(), SW_HIDE);
+        }
     }
     if (pageIndex >= 0 && pageIndex < static_cast<int>(pages_.size())) {
         ShowWindow(pages_[pageIndex].dialog->Window(), SW_SHOW);
@@ -180,20 +196,27 @@ bool SettingsWindow::OnCommand(int id, int notifyCode, HWND control) {
     return Dialog::OnCommand(id, notifyCode, control);
 }
 
-// The first-run timer fires once, right after the window is shown.
+// The first-run timer fires once, right after the window is shown; the page timer once per page
+// made while the window has something to paint.
 bool SettingsWindow::OnTimer(UINT_PTR timerId) {
-    if (timerId != kFirstRunTimer) {
+    if (timerId != kFirstRunTimer && timerId != kNextPageTimer) {
         return false;
     }
-    KillTimer(Window(), kFirstRunTimer);
-    RunFirstRunWizard();
+    KillTimer(Window(), timerId);
+    if (timerId == kFirstRunTimer) {
+        RunFirstRunWizard();
+    } else {
+        MakeNextPage();
+    }
     return true;
 }
 
 // A completed wizard has stored its pages into the record: the window's own instances show its
 // values, and the folder page counts as changed so that OK saves them even without more changes.
-// A cancelled one leaves the window as it was.
+// A cancelled one leaves the window as it was. The window's pages are all made first, so that each
+// loads the record as it was before the wizard.
 void SettingsWindow::RunFirstRunWizard() {
+    pageCreation_.MakeAll();
     Wizard wizard(MakePageContext());
     if (wizard.RunModal(Window()) != IDOK) {
         return;
@@ -226,8 +249,12 @@ bool SettingsWindow::OnPaint() {
 
 std::optional<INT_PTR> SettingsWindow::OnMessage(UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_WINDOWPOSCHANGED) {
-        StartWizardTimerOnceShown(*reinterpret_cast<const WINDOWPOS*>(lParam));
+        OnFirstShown(*reinterpret_cast<const WINDOWPOS*>(lParam));
         return std::nullopt; // the default handling still sizes and moves the window
+    }
+    if (message == kMakeNextPageMessage) {
+        MakeNextPage();
+        return TRUE;
     }
     if (message == WM_QUERYDRAGICON) {
         return reinterpret_cast<INT_PTR>(ProgramIcon(SM_CXICON, SM_CYICON));

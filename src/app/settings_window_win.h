@@ -1,11 +1,12 @@
 #pragma once
 // The settings window: the category tree, the caption bar, the pages of the page table and OK,
-// Cancel and Apply. The rules of saving live in SettingsWindowModel; this class moves between the
-// window and the model.
+// Cancel and Apply. The rules of saving live in SettingsWindowModel, those of when a page is made
+// in PageCreation; this class moves between the window and them.
 
 #include "app/caption_bar_win.h"
 #include "app/fade.h"
 #include "app/fade_thread_win.h"
+#include "app/page_creation.h"
 #include "app/page_table_win.h"
 #include "app/settings_window_model.h"
 #include "ui/dialog.h"
@@ -45,13 +46,15 @@ protected:
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void MakeMissingPages() override { pageCreation_.MakeAll(); }
     void ShowPageAfterFailedValidation(int pageIndex) override;
     PageContext MakePageContext();
-    void CreatePages();
-    void StartWizardTimerOnceShown(const WINDOWPOS& position);
+    void MakePage(int pageIndex);
+    void OnFirstShown(const WINDOWPOS& position);
+    void ScheduleNextPage();
+    void MakeNextPage();
     void RunFirstRunWizard();
-    void HandValidatedPagesToModel();
-    void PlaceChildren();
+    void PlaceCaptionBar();
     void BuildCategoryTree();
     void ShowPage(int pageIndex);
     int PageIndexOfItem(HTREEITEM item) const;
@@ -63,10 +66,12 @@ private:
     FadeThread fadeThread_;
     SettingsWindowModel model_;
     CaptionBar captionBar_;
-    std::vector<CreatedPage> pages_;   // by page index
+    std::vector<CreatedPage> pages_; // by page index; empty until made
+    PageCreation pageCreation_;
+    RECT pageArea_{};
     std::vector<HTREEITEM> treeItems_; // by page index
     bool validateOnSelection_ = false;
-    bool wizardWaitsForShow_ = false; // a first run whose window is not yet shown
+    bool shown_ = false;
 };
 
 } // namespace pelaconf

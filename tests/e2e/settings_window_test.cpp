@@ -166,6 +166,22 @@ TEST_F(SettingsWindowTest, AMissingWallpaperFolderStopsEveryWayOut) {
     EXPECT_TRUE(folder.PelavineStarts().empty());
 }
 
+// A switch made at once after the window appears, while it still makes its other pages, meets
+// every page: the missing folder refuses it with its message, a valid one lets it through.
+TEST_F(SettingsWindowTest, ACategoryChangeRightAfterTheWindowAppearsValidatesEveryPage) {
+    folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + FolderPath() + "\\Missing\r\n");
+    Launch();
+    const bool pagesWereMissing = !AllPagesMade();
+    ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
+    EXPECT_TRUE(pagesWereMissing) << "every page was made before the switch, which then tested nothing new";
+    ASSERT_TRUE(pelaconf->Answer(kFolderMissing, IDOK));
+    EXPECT_TRUE(Shows(*window, kCategoryPages[1]));
+    Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath());
+    ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
+    EXPECT_TRUE(Shows(*window, kCategoryPages[3]));
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
 TEST_F(SettingsWindowTest, AnOverviewLinkIsRefusedWhileTheWallpaperFolderIsMissing) {
     Start();
     Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath() + "\\Missing");

@@ -19,18 +19,40 @@ class SettingsWindowFixture : public ::testing::Test {
 protected:
     // Starts Pelaconf and waits for its settings window; remembers the settings file as the start
     // wrote it. Without a Pelavine.ini the first-run wizard opens over the window, and is
-    // cancelled: the window then goes on with the values it had.
+    // cancelled: the window then goes on with the values it had. The window shows before it has
+    // made the pages it does not show yet and makes them soon after; this waits for them all, so
+    // that a journey may reach into any page.
     void Start() {
         const bool firstRun = !folder.Exists("Pelavine.ini");
-        pelaconf.emplace(folder);
-        window = pelaconf->WaitForSettingsWindow();
-        ASSERT_TRUE(window) << "no settings window";
+        Launch();
         if (firstRun) {
             const auto wizard = pelaconf->WaitForWizard();
             ASSERT_TRUE(wizard) << "no first-run wizard";
             ASSERT_TRUE(pelaconf->CancelWizard(*wizard));
         }
+        ASSERT_TRUE(WaitUntil([&] { return AllPagesMade(); })) << "the window did not make all its pages";
         written = folder.Read("Pelavine.ini").value_or("");
+    }
+    // Starts Pelaconf and returns as soon as its settings window is visible.
+    void Launch() {
+        pelaconf.emplace(folder);
+        window = pelaconf->WaitForSettingsWindow();
+        ASSERT_TRUE(window) << "no settings window";
+    }
+    // Whether every page of the window exists; a page carries its template id once it is made.
+    bool AllPagesMade() const {
+        constexpr int kPageTemplates[] = {IDD_BASIC_OVERVIEW, IDD_WALLPAPER_FOLDER,  IDD_STARTUP,
+                                          IDD_DISPLAY_ORDER,  IDD_DISPLAY_POSITION,  IDD_AUTO_CHANGE_OVERVIEW,
+                                          IDD_TIMER,          IDD_EXTERNAL_PROGRAM,  IDD_WAVE,
+                                          IDD_TIMER_STOP,     IDD_DETAIL_OVERVIEW,   IDD_SUSIE,
+                                          IDD_TRAY_ICON,      IDD_DESKTOP_ICON,      IDD_HOTKEY,
+                                          IDD_OTHER,          IDD_WALLPAPER_BROWSER, IDD_VERSION};
+        for (const int templateId : kPageTemplates) {
+            if (window->Item(templateId) == nullptr) {
+                return false;
+            }
+        }
+        return true;
     }
     // The same, with `file` written as Pelavine.ini first.
     void Start(const std::string& file) {

@@ -14,5 +14,15 @@ TEST(CommandLine, TheFirstArgumentThatIsNoSwitchIsTheImagePath) {
     EXPECT_EQ(FindImagePath(Args{"", "/x", "a.jpg"}), "a.jpg") << "the next argument fills the empty path";
 }
 
+TEST(CommandLine, OnlyALineWithSomethingAfterTheProgramNameHoldsArguments) {
+    EXPECT_FALSE(HasArgumentsAfterProgramName(L""));
+    EXPECT_FALSE(HasArgumentsAfterProgramName(L"Pelaconf.exe \t "));
+    EXPECT_FALSE(HasArgumentsAfterProgramName(L"\"C:\\My Programs\\Pelaconf.exe\" "));
+    EXPECT_FALSE(HasArgumentsAfterProgramName(L"\"C:\\unclosed quote\\Pelaconf.exe"));
+    EXPECT_TRUE(HasArgumentsAfterProgramName(L"\"C:\\My Programs\\Pelaconf.exe\" a.jpg"));
+    EXPECT_TRUE(HasArgumentsAfterProgramName(L"\"C:\\My Programs\\Pelaconf.exe\"a.jpg"));
+    EXPECT_TRUE(HasArgumentsAfterProgramName(L"C:\\Pelaconf.exe \"\"")) << "an empty argument counts";
+}
+
 } // namespace
 } // namespace pelaconf

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace pelaconf {
@@ -41,6 +42,8 @@ public:
 class RecordingHost : public SettingsWindowHost {
 public:
     std::vector<int> shownPages;
+    std::function<void()> makeMissingPages = [] {};
+    void MakeMissingPages() override { makeMissingPages(); }
     void ShowPageAfterFailedValidation(int pageIndex) override { shownPages.push_back(pageIndex); }
 };
 
@@ -290,6 +293,34 @@ TEST_F(SettingsWindowModelTest, TheFadeFollowsSetupDlgFadeAsStored) {
     pages[0].store = [this] { record.SetupDlg_Fade = 1; };
     model.Apply();
     EXPECT_EQ(fade.fadeWanted.load(), 1);
+}
+
+// A window that has made none of its pages yet: each request that needs them has them made
+// first, in whatever order the window makes them, and then validates them in their places.
+TEST_F(SettingsWindowModelTest, RequestsThatNeedThePagesHaveTheMissingOnesMadeFirst) {
+    model.SetPages({});
+    bool made = false;
+    host.makeMissingPages = [this, &made] {
+        if (!std::exchange(made, true)) {
+            for (int place : {13, 1, 7, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}) {
+                model.AddPage(place, {kValidatedPageIndexes[place - 1], &pages[place - 1]});
+            }
+        }
+    };
+    pages[0].SetModified(1); // the folder page starts modified
+    model.Cancel();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kDiscardChangesQuestion});
+    EXPECT_EQ(fade.command.load(), kFadeIdle);
+
+    std::vector<int> order;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        pages[i].validate = [&order, i] { order.push_back(static_cast<int>(i)); };
+    }
+    pages[6].valid = false;
+    model.Ok();
+    model.Apply();
+    EXPECT_EQ(host.shownPages, (std::vector<int>{8, 8}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 0, 1, 2, 3, 4, 5, 6}));
 }
 
 } // namespace
