@@ -2,12 +2,12 @@
 
 #include "platform/file_system.h"
 #include "settings/code_page.h"
+#include "settings/plugin_entry.h"
 #include "settings/string_helpers.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <set>
 #include <unordered_map>
 
 namespace pelaconf {
@@ -178,19 +178,6 @@ std::string FormatSettings(const SettingsRecord& record) {
         text.append(kPluginKey).append(entry).append("\r\n");
     }
     return text;
-}
-
-void RebuildExtensionList(SettingsRecord& record) {
-    auto& extensions = record.extensionList;
-    extensions.clear();
-    std::set<std::string> known;
-    for (const auto& entry : record.pluginPriorityList) {
-        std::string extension = GetEntryField(entry, 0);
-        if (known.insert(NoCaseKey(extension)).second) {
-            extensions.push_back(std::move(extension));
-        }
-    }
-    SortStringList(extensions, 0);
 }
 
 int ReadSettings(SettingsRecord& record, const FileSystem& files) {
