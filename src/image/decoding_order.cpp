@@ -3,7 +3,6 @@
 #include "settings/string_helpers.h"
 
 #include <array>
-#include <cstdlib>
 
 namespace pelaconf {
 namespace {
@@ -31,11 +30,6 @@ const BuiltInExtension* FindBuiltIn(std::string_view extension) {
     }
     return nullptr;
 }
-
-// The leading decimal number of a priority text, as atoi reads it (leading blanks and a sign
-// included, so "-1" is -1 and matches no priority); 0 for an empty text. A priority text has at
-// most two characters.
-int PriorityNumber(std::string_view text) { return std::atoi(std::string(text).c_str()); }
 
 // Tries the plug-ins by priority; the number of the first priority without an entry, or
 // kLastPluginPriority + 1 when all hundred were tried.
@@ -65,30 +59,7 @@ int TryPlugins(const SettingsRecord& settings, const std::string& path, ImageLoa
 } // namespace
 
 int IsSupportedExtension(const SettingsRecord& settings, std::string_view extension) {
-    if (FindBuiltIn(extension) != nullptr) {
-        return 1;
-    }
-    if (settings.Susie_Use == 0) {
-        return 0;
-    }
-    for (const std::string& entry : settings.pluginPriorityList) {
-        if (EqualNoCase(GetEntryField(entry, 0), extension)) {
-            return 1;
-        }
-    }
-    return 0;
-}
-
-std::string FindPluginForExtension(const SettingsRecord& settings, std::string_view extension, int n) {
-    if (settings.Susie_Use == 0) {
-        return {};
-    }
-    for (const std::string& entry : settings.pluginPriorityList) {
-        if (EqualNoCase(GetEntryField(entry, 0), extension) && PriorityNumber(GetEntryField(entry, 1)) == n) {
-            return GetEntryField(entry, 2);
-        }
-    }
-    return {};
+    return FindBuiltIn(extension) != nullptr || HasPluginForExtension(settings, extension) ? 1 : 0;
 }
 
 DecodeOutcome DecodeImage(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,

@@ -2,6 +2,7 @@
 // Which loader decodes a file: the Susie plug-ins listed for its extension, by priority, then the
 // image library's own loaders for its five extensions.
 
+#include "settings/plugin_entry.h"
 #include "settings/settings_record.h"
 
 #include <functional>
@@ -13,10 +14,6 @@ namespace pelaconf {
 // 1 for "bmp", "jpg", "jpeg", "gif" and "png" in any case; otherwise, while Susie_Use is not 0,
 // 1 when some plug-in entry names the extension (case ignored); else 0.
 int IsSupportedExtension(const SettingsRecord& settings, std::string_view extension);
-
-// The plug-in path of the first entry for the extension (case ignored) whose priority is n; an
-// entry with an unreadable priority counts as 0. Empty while Susie_Use is 0 or when there is none.
-std::string FindPluginForExtension(const SettingsRecord& settings, std::string_view extension, int n);
 
 // The operations of an image object that the decoding order uses.
 class ImageLoader {

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "settings/code_page.h"
+#include "settings/plugin_entry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -113,19 +114,6 @@ void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
         }
         found->second.pop_front();
     }
-}
-
-std::string FormatPriority(int priority) { return (priority < 10 ? "0" : "") + std::to_string(priority); }
-
-std::vector<std::string> InPriorityOrder(std::vector<std::string> entries) {
-    const auto priorityOf = [](const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); };
-    std::erase_if(entries, [&](const std::string& entry) {
-        const int priority = priorityOf(entry);
-        return priority < 0 || priority >= kMaxPluginsPerExtension;
-    });
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const std::string& a, const std::string& b) { return priorityOf(a) < priorityOf(b); });
-    return entries;
 }
 
 int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) {

@@ -3,6 +3,8 @@
 // plug-ins of one extension are tried. It lives in the SettingsRecord's plug-in priority list
 // ("ext.NN.path" entries) and extension list.
 
+#include "settings/plugin_entry.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,9 +32,6 @@ public:
     }
 };
 
-// The most plug-ins one extension can hold: priorities run from "00" to "99".
-inline constexpr int kMaxPluginsPerExtension = 100;
-
 // Rebuilds both lists from the plug-ins of the module folder and of Susie_Dir_Path, keeping
 // the priorities already given and closing up the numbering. Always 1.
 int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
@@ -48,12 +47,5 @@ int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 // and then by no other. An old priority that cannot be read, or lies outside 00 to 99, gives
 // nothing: the entry keeps "99" rather than becoming "ext..path" or being dropped later.
 void CarryPrioritiesOver(std::vector<std::string>& entries, const std::vector<std::string>& oldEntries);
-
-// A priority number written as two digits.
-std::string FormatPriority(int priority);
-
-// Plug-in entries ("ext.NN.path") in the order of their priorities 00 to 99, entries of equal
-// priority in list order; entries whose priority lies outside that range are left out.
-std::vector<std::string> InPriorityOrder(std::vector<std::string> entries);
 
 } // namespace pelaconf

@@ -1,6 +1,7 @@
 #include "plugins/plugin_priorities.h"
 
 #include "plugins/plugin_catalogue.h"
+#include "settings/plugin_entry.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"

@@ -2,53 +2,54 @@
 
 #include "platform/file_system.h"
 #include "settings/code_page.h"
+#include "settings/plugin_entry.h"
 #include "settings/string_helpers.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <set>
 #include <unordered_map>
 
 namespace pelaconf {
 namespace {
 
-using R = SettingsRecord;
-constexpr NumberKind kFlag = NumberKind::Flag;
+using Record = SettingsRecord;
+// Written "1" for any non-zero value.
+constexpr NumberKind kWrittenAsFlag = NumberKind::Flag;
 
 constexpr std::array<SettingsKey, 32> kScalarKeys{{
-    {"[Wall_Dir_Path]=", &R::Wall_Dir_Path},
-    {"[Wall_Dir_Saike_Use]=", &R::Wall_Dir_Saike_Use, kFlag},
-    {"[Start_Exec_Type]=", &R::Start_Exec_Type, kFlag},
-    {"[Start_ToolBar_Type]=", &R::Start_ToolBar_Type, kFlag},
-    {"[Start_Exit_Type]=", &R::Start_Exit_Type, kFlag},
-    {"[Turn_Type]=", &R::Turn_Type},
-    {"[Rect_Type]=", &R::Rect_Type},
-    {"[Rect_Fit]=", &R::Rect_Fit, kFlag},
-    {"[Timer_Type]=", &R::Timer_Type},
-    {"[Timer_Length]=", &R::Timer_Length},
-    {"[Timer1_List]=", &R::Timer1_List},
-    {"[Timer2_List]=", &R::Timer2_List},
-    {"[Timer_Exec1_Start]=", &R::Timer_Exec1_Start, kFlag},
-    {"[Timer_Exec2_Use]=", &R::Timer_Exec2_Use, kFlag},
-    {"[Timer_Exec3_Use]=", &R::Timer_Exec3_Use, kFlag},
-    {"[Timer_Exec_Path]=", &R::Timer_Exec_Path},
-    {"[Timer_Wave1_Start]=", &R::Timer_Wave1_Start, kFlag},
-    {"[Timer_Wave2_Use]=", &R::Timer_Wave2_Use, kFlag},
-    {"[Timer_Wave3_Use]=", &R::Timer_Wave3_Use, kFlag},
-    {"[Timer_Wave_Path]=", &R::Timer_Wave_Path},
-    {"[Timer_Stop_FullScreen]=", &R::Timer_Stop_FullScreen, kFlag},
-    {"[Susie_Use]=", &R::Susie_Use, kFlag},
-    {"[Susie_Dir_Path]=", &R::Susie_Dir_Path},
-    {"[Left_Single]=", &R::Left_Single},
-    {"[Left_Double]=", &R::Left_Double},
-    {"[Icon_Trance]=", &R::Icon_Trance},
-    {"[HKey_ChgNormal]=", &R::HKey_ChgNormal},
-    {"[HKey_ChgReverse]=", &R::HKey_ChgReverse},
-    {"[HKey_ChgRandam]=", &R::HKey_ChgRandam},
-    {"[HKey_ChgNone]=", &R::HKey_ChgNone},
-    {"[WaitDlg_Trans]=", &R::WaitDlg_Trans},
-    {"[SetupDlg_Fade]=", &R::SetupDlg_Fade, kFlag},
+    {"[Wall_Dir_Path]=", &Record::Wall_Dir_Path},
+    {"[Wall_Dir_Saike_Use]=", &Record::Wall_Dir_Saike_Use, kWrittenAsFlag},
+    {"[Start_Exec_Type]=", &Record::Start_Exec_Type, kWrittenAsFlag},
+    {"[Start_ToolBar_Type]=", &Record::Start_ToolBar_Type, kWrittenAsFlag},
+    {"[Start_Exit_Type]=", &Record::Start_Exit_Type, kWrittenAsFlag},
+    {"[Turn_Type]=", &Record::Turn_Type},
+    {"[Rect_Type]=", &Record::Rect_Type},
+    {"[Rect_Fit]=", &Record::Rect_Fit, kWrittenAsFlag},
+    {"[Timer_Type]=", &Record::Timer_Type},
+    {"[Timer_Length]=", &Record::Timer_Length},
+    {"[Timer1_List]=", &Record::Timer1_List},
+    {"[Timer2_List]=", &Record::Timer2_List},
+    {"[Timer_Exec1_Start]=", &Record::Timer_Exec1_Start, kWrittenAsFlag},
+    {"[Timer_Exec2_Use]=", &Record::Timer_Exec2_Use, kWrittenAsFlag},
+    {"[Timer_Exec3_Use]=", &Record::Timer_Exec3_Use, kWrittenAsFlag},
+    {"[Timer_Exec_Path]=", &Record::Timer_Exec_Path},
+    {"[Timer_Wave1_Start]=", &Record::Timer_Wave1_Start, kWrittenAsFlag},
+    {"[Timer_Wave2_Use]=", &Record::Timer_Wave2_Use, kWrittenAsFlag},
+    {"[Timer_Wave3_Use]=", &Record::Timer_Wave3_Use, kWrittenAsFlag},
+    {"[Timer_Wave_Path]=", &Record::Timer_Wave_Path},
+    {"[Timer_Stop_FullScreen]=", &Record::Timer_Stop_FullScreen, kWrittenAsFlag},
+    {"[Susie_Use]=", &Record::Susie_Use, kWrittenAsFlag},
+    {"[Susie_Dir_Path]=", &Record::Susie_Dir_Path},
+    {"[Left_Single]=", &Record::Left_Single},
+    {"[Left_Double]=", &Record::Left_Double},
+    {"[Icon_Trance]=", &Record::Icon_Trance},
+    {"[HKey_ChgNormal]=", &Record::HKey_ChgNormal},
+    {"[HKey_ChgReverse]=", &Record::HKey_ChgReverse},
+    {"[HKey_ChgRandam]=", &Record::HKey_ChgRandam},
+    {"[HKey_ChgNone]=", &Record::HKey_ChgNone},
+    {"[WaitDlg_Trans]=", &Record::WaitDlg_Trans},
+    {"[SetupDlg_Fade]=", &Record::SetupDlg_Fade, kWrittenAsFlag},
 }};
 
 // A plug-in entry rebuilt from its three fields, which normalises a malformed one.
@@ -93,10 +94,10 @@ std::optional<std::string> EncodeLine(std::string_view line, const SettingsRecor
 }
 
 void StoreValue(const SettingsKey& key, std::string_view value, SettingsRecord& record) {
-    if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
+    if (const auto* text = std::get_if<std::string Record::*>(&key.field)) {
         record.** text = std::string(value);
     } else {
-        record.*std::get<int R::*>(key.field) = LeadingNumber(value);
+        record.*std::get<int Record::*>(key.field) = LeadingNumber(value);
     }
 }
 
@@ -131,10 +132,10 @@ void ApplyLine(std::string_view rawLine, SettingsRecord& record) {
 }
 
 std::string FormatValue(const SettingsKey& key, const SettingsRecord& record) {
-    if (const auto* text = std::get_if<std::string R::*>(&key.field)) {
+    if (const auto* text = std::get_if<std::string Record::*>(&key.field)) {
         return record.**text;
     }
-    const int number = record.*std::get<int R::*>(key.field);
+    const int number = record.*std::get<int Record::*>(key.field);
     if (key.kind == NumberKind::Flag) {
         return number != 0 ? "1" : "0";
     }
@@ -178,19 +179,6 @@ std::string FormatSettings(const SettingsRecord& record) {
         text.append(kPluginKey).append(entry).append("\r\n");
     }
     return text;
-}
-
-void RebuildExtensionList(SettingsRecord& record) {
-    auto& extensions = record.extensionList;
-    extensions.clear();
-    std::set<std::string> known;
-    for (const auto& entry : record.pluginPriorityList) {
-        std::string extension = GetEntryField(entry, 0);
-        if (known.insert(NoCaseKey(extension)).second) {
-            extensions.push_back(std::move(extension));
-        }
-    }
-    SortStringList(extensions, 0);
 }
 
 int ReadSettings(SettingsRecord& record, const FileSystem& files) {

@@ -38,9 +38,6 @@ std::string FormatSettings(const SettingsRecord& record);
 // saturated at the limits of a 32-bit integer.
 int LeadingNumber(std::string_view value);
 
-// Distinct extensions of the plug-in priority list (first spelling wins), sorted ascending.
-void RebuildExtensionList(SettingsRecord& record);
-
 // What ReadSettings found.
 inline constexpr int kSettingsRead = 1;
 inline constexpr int kSettingsMissing = 0;

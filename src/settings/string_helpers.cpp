@@ -3,7 +3,6 @@
 #include "settings/code_page.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
 #include <numeric>
 #include <utility>
@@ -25,38 +24,6 @@ std::string ComparableBytes(std::string_view text) {
 std::string GetExtension(std::string_view path) {
     const auto dot = path.rfind('.');
     return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot + 1));
-}
-
-std::string MakePluginEntry(std::string_view extension, std::string_view priority, std::string_view path) {
-    std::string entry(extension);
-    entry.append(".").append(priority).append(".").append(path);
-    return entry;
-}
-
-std::string GetEntryField(std::string_view entry, int index) {
-    const auto firstDot = entry.find('.');
-    if (firstDot == std::string_view::npos) {
-        return {};
-    }
-    if (index == 0) {
-        return std::string(entry.substr(0, firstDot));
-    }
-    const auto rest = entry.substr(firstDot + 1);
-    const auto nextDot = rest.find('.');
-    if (nextDot == std::string_view::npos || (index != 1 && index != 2)) {
-        return {};
-    }
-    std::string_view priority = "00";
-    std::string_view path = rest;
-    if (nextDot == 2) {
-        priority = rest.substr(0, 2);
-        path = rest.substr(3);
-    }
-    if (index == 2) {
-        return std::string(path);
-    }
-    const bool isNumber = std::atoi(std::string(priority).c_str()) != 0;
-    return isNumber || priority == "00" ? std::string(priority) : std::string();
 }
 
 std::string NoCaseKey(std::string_view text) {

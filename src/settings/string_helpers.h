@@ -10,12 +10,6 @@ namespace pelaconf {
 // The text after the last "." anywhere in the path, without the dot; empty when there is none.
 std::string GetExtension(std::string_view path);
 
-// Field 0 (extension), 1 (two-digit priority) or 2 (plug-in path) of a plug-in entry
-// "ext.NN.path"; empty text for a field the entry does not hold.
-std::string GetEntryField(std::string_view entry, int index);
-// A plug-in entry "ext.NN.path" from its three fields.
-std::string MakePluginEntry(std::string_view extension, std::string_view priority, std::string_view path);
-
 // Compares as the Japanese code page does without case: on the Shift-JIS forms, folding only
 // single-byte ASCII letters, never a trail byte. Negative, zero or positive.
 int CompareNoCase(std::string_view a, std::string_view b);

@@ -3,7 +3,7 @@
 // success each text is the longest start of what the plug-in wrote that fits its field, never cut
 // inside a double-byte character of code page 932. The input holds, per call, the answer, the
 // number of bytes written and those bytes; where it runs out the plug-in answers 0.
-#include "settings/code_page.h"
+#include "fake_ansi_code_page.h"
 #include "fuzz_check.h"
 #include "susie/plugin_description.h"
 
@@ -16,15 +16,6 @@
 namespace {
 
 using namespace pelaconf;
-
-// Code page 932's lead bytes, as a Japanese Windows has them.
-class ShiftJisCodePage : public AnsiCodePage {
-public:
-    bool IsLeadByte(uint8_t byte) const override {
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    }
-    std::string ToUtf8(std::string_view ansi) const override { return DecodeShiftJis(ansi); }
-};
 
 struct FuzzedPlugin {
     std::span<const uint8_t> input;

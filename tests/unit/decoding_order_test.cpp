@@ -1,5 +1,6 @@
 // Which loader decodes a file: plug-ins by priority, then the library's own loaders.
 #include "image/decoding_order.h"
+#include "settings/plugin_entry.h"
 
 #include <gtest/gtest.h>
 

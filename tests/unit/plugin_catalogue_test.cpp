@@ -146,11 +146,5 @@ TEST_F(PluginScan, NeverWritesAThreeDigitPriority) {
     EXPECT_EQ(entries.back(), "jpg.99.C:\\Pelavine\\p1099.spi");
 }
 
-TEST(FormatPriority, AlwaysTwoDigitsBelowOneHundred) {
-    EXPECT_EQ(FormatPriority(0), "00");
-    EXPECT_EQ(FormatPriority(7), "07");
-    EXPECT_EQ(FormatPriority(42), "42");
-}
-
 } // namespace
 } // namespace pelaconf

@@ -1,6 +1,6 @@
 // Asking a Susie plug-in what it is.
 #include "susie/plugin_description.h"
-#include "settings/code_page.h"
+#include "fake_ansi_code_page.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,6 @@
 
 namespace pelaconf {
 namespace {
-
-// Code page 932, as a Japanese Windows has it.
-class ShiftJisCodePage : public AnsiCodePage {
-public:
-    bool IsLeadByte(uint8_t byte) const override {
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    }
-    std::string ToUtf8(std::string_view ansi) const override { return DecodeShiftJis(ansi); }
-};
 
 // A plug-in that answers from a table and records the numbers asked.
 struct FakePlugin {
