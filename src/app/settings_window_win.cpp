@@ -122,6 +122,18 @@ void SettingsWindow::PlaceCaptionBar() {
     ShowWindow(captionBar_.Window(), SW_SHOWNA);
 }
 
+// The frames have been scaled with the window; the caption bar and the pages made so far follow
+// them, and the pages still to be made take the new page area.
+void SettingsWindow::OnDpiChanged(int) {
+    PlaceCaptionBar();
+    pageArea_ = ItemRectangle(Window(), IDC_PAGE_FRAME);
+    for (const CreatedPage& page : pages_) {
+        if (page.dialog) {
+            page.dialog->Place(pageArea_);
+        }
+    }
+}
+
 // Top-level categories in order, each followed by its children; the parents shown expanded.
 void SettingsWindow::BuildCategoryTree() {
     const HWND tree = Item(IDC_CATEGORY_TREE);

@@ -42,7 +42,7 @@ protected:
     void OnCancel() override { model_.Cancel(); }
     void OnDestroy() override;
     // The frames have been scaled with the window; the caption bar and the pages follow them.
-    void OnDpiChanged(int) override { PlaceChildren(); }
+    void OnDpiChanged(int dpi) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
