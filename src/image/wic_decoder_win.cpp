@@ -77,14 +77,23 @@ std::optional<Picture> CopyWholePicture(const OpenedFrame& opened) {
     return picture;
 }
 
-// The frame as a row source: at full size through the converter, and at the smaller sizes the
-// decoder scales to itself where it offers that, in its own opaque 24- or 32-bit format.
+bool IsOpaqueBgr(const WICPixelFormatGUID& format) {
+    return format == GUID_WICPixelFormat24bppBGR || format == GUID_WICPixelFormat32bppBGR;
+}
+
+// The frame as a row source. Pictures the decoder gives as opaque 24- or 32-bit BGR are read in
+// that format and widened here, which gives the converter's pixels for a fraction of its time;
+// any other format goes through the converter. At the smaller sizes the decoder scales to itself,
+// where it offers that, it is read in its own opaque BGR format.
 class WicRowSource : public RowSource {
 public:
     explicit WicRowSource(const OpenedFrame& opened) : opened_(opened) {
+        if (FAILED(opened.frame->GetPixelFormat(&frameFormat_))) {
+            frameFormat_ = GUID_WICPixelFormatUndefined;
+        }
         WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
         if (SUCCEEDED(opened.frame.As(&scaler_)) && SUCCEEDED(scaler_->GetClosestPixelFormat(&format)) &&
-            (format == GUID_WICPixelFormat24bppBGR || format == GUID_WICPixelFormat32bppBGR)) {
+            IsOpaqueBgr(format)) {
             scaledFormat_ = format;
         } else {
             scaler_.Reset();
@@ -106,47 +115,52 @@ public:
     }
 
     bool ReadRows(Size size, int first, int count, uint32_t* out) override {
-        if (size == opened_.size) {
-            return CopyRows(opened_.premultipliedBgra.Get(), size, first, count, out);
+        const WICRect rows{0, first, size.width, count};
+        if (size != opened_.size) {
+            // Scaling comes before the rectangle, which therefore lies in the scaled picture.
+            return scaler_ && ReadBgr(scaledFormat_, size, count, out, [&](WICPixelFormatGUID format, UINT stride,
+                                                                           UINT bytes, BYTE* buffer) {
+                       return scaler_->CopyPixels(&rows, static_cast<UINT>(size.width),
+                                                  static_cast<UINT>(size.height), &format, WICBitmapTransformRotate0,
+                                                  stride, bytes, buffer);
+                   });
         }
-        return scaler_ && ReadScaledRows(size, first, count, out);
+        if (IsOpaqueBgr(frameFormat_)) {
+            return ReadBgr(frameFormat_, size, count, out, [&](WICPixelFormatGUID, UINT stride, UINT bytes, BYTE* buffer) {
+                return opened_.frame->CopyPixels(&rows, stride, bytes, buffer);
+            });
+        }
+        return CopyRows(opened_.premultipliedBgra.Get(), size, first, count, out);
     }
 
 private:
-    bool ReadScaledRows(Size size, int first, int count, uint32_t* out) {
-        const bool threeBytes = scaledFormat_ == GUID_WICPixelFormat24bppBGR;
+    // Rows in an opaque BGR format, copied by copy(format, stride, bytes, buffer), made 32-bit
+    // opaque pixels.
+    template <typename Copy> bool ReadBgr(WICPixelFormatGUID format, Size size, int count, uint32_t* out, Copy copy) {
+        const bool threeBytes = format == GUID_WICPixelFormat24bppBGR;
         const size_t pixels = static_cast<size_t>(size.width) * static_cast<size_t>(count);
         const UINT stride = static_cast<UINT>(size.width) * (threeBytes ? 3u : 4u);
         const UINT bytes = stride * static_cast<UINT>(count);
         if (!threeBytes) {
-            if (!Copied(size, first, count, stride, bytes, reinterpret_cast<BYTE*>(out))) {
+            if (FAILED(copy(format, stride, bytes, reinterpret_cast<BYTE*>(out)))) {
                 return false;
             }
             MakeOpaque(out, pixels);
             return true;
         }
         band_.resize(bytes);
-        if (!Copied(size, first, count, stride, bytes, band_.data())) {
+        if (FAILED(copy(format, stride, bytes, band_.data()))) {
             return false;
         }
-        for (size_t y = 0; y < static_cast<size_t>(count); ++y) {
-            const BYTE* row = band_.data() + y * stride;
-            for (size_t x = 0; x < static_cast<size_t>(size.width); ++x, row += 3) {
-                *out++ = kOpaque | uint32_t{row[2]} << 16 | uint32_t{row[1]} << 8 | row[0];
-            }
+        const BYTE* bgr = band_.data();
+        for (size_t i = 0; i < pixels; ++i, bgr += 3) {
+            out[i] = kOpaque | uint32_t{bgr[2]} << 16 | uint32_t{bgr[1]} << 8 | bgr[0];
         }
         return true;
     }
 
-    // Scaling comes before the rectangle, which is therefore in the scaled picture.
-    bool Copied(Size size, int first, int count, UINT stride, UINT bytes, BYTE* out) {
-        const WICRect rows{0, first, size.width, count};
-        WICPixelFormatGUID format = scaledFormat_;
-        return SUCCEEDED(scaler_->CopyPixels(&rows, static_cast<UINT>(size.width), static_cast<UINT>(size.height),
-                                             &format, WICBitmapTransformRotate0, stride, bytes, out));
-    }
-
     const OpenedFrame& opened_;
+    WICPixelFormatGUID frameFormat_{};
     ComPtr<WicSourceTransform> scaler_;
     WICPixelFormatGUID scaledFormat_{};
     std::vector<BYTE> band_;
