@@ -81,8 +81,18 @@ bool IsOpaqueBgr(const WICPixelFormatGUID& format) {
     return format == GUID_WICPixelFormat24bppBGR || format == GUID_WICPixelFormat32bppBGR;
 }
 
-// The frame as a row source. Pictures the decoder gives as opaque 24- or 32-bit BGR are read in
-// that format and widened here, which gives the converter's pixels for a fraction of its time;
+// Opaque formats whose rows are widened here rather than by the converter: 8-bit BGR, and the
+// 16-bit RGB of deep PNG files, of which the converter keeps the high byte of each channel.
+bool IsWidenedHere(const WICPixelFormatGUID& format) {
+    return IsOpaqueBgr(format) || format == GUID_WICPixelFormat48bppRGB;
+}
+
+UINT BytesPerPixel(const WICPixelFormatGUID& format) {
+    return format == GUID_WICPixelFormat24bppBGR ? 3u : format == GUID_WICPixelFormat48bppRGB ? 6u : 4u;
+}
+
+// The frame as a row source. Pictures the decoder gives in an opaque format widened here are read
+// in that format, which gives the converter's pixels for a fraction of its time;
 // any other format goes through the converter. At the smaller sizes the decoder scales to itself,
 // where it offers that, it is read in its own opaque BGR format.
 class WicRowSource : public RowSource {
@@ -125,7 +135,7 @@ public:
                                                   stride, bytes, buffer);
                    });
         }
-        if (IsOpaqueBgr(frameFormat_)) {
+        if (IsWidenedHere(frameFormat_)) {
             return ReadBgr(frameFormat_, size, count, out, [&](WICPixelFormatGUID, UINT stride, UINT bytes, BYTE* buffer) {
                 return opened_.frame->CopyPixels(&rows, stride, bytes, buffer);
             });
@@ -134,14 +144,14 @@ public:
     }
 
 private:
-    // Rows in an opaque BGR format, copied by copy(format, stride, bytes, buffer), made 32-bit
-    // opaque pixels.
+    // Rows in one of the formats widened here, copied by copy(format, stride, bytes, buffer), made
+    // 32-bit opaque pixels.
     template <typename Copy> bool ReadBgr(WICPixelFormatGUID format, Size size, int count, uint32_t* out, Copy copy) {
-        const bool threeBytes = format == GUID_WICPixelFormat24bppBGR;
+        const UINT pixelBytes = BytesPerPixel(format);
         const size_t pixels = static_cast<size_t>(size.width) * static_cast<size_t>(count);
-        const UINT stride = static_cast<UINT>(size.width) * (threeBytes ? 3u : 4u);
+        const UINT stride = static_cast<UINT>(size.width) * pixelBytes;
         const UINT bytes = stride * static_cast<UINT>(count);
-        if (!threeBytes) {
+        if (pixelBytes == 4) {
             if (FAILED(copy(format, stride, bytes, reinterpret_cast<BYTE*>(out)))) {
                 return false;
             }
@@ -152,9 +162,15 @@ private:
         if (FAILED(copy(format, stride, bytes, band_.data()))) {
             return false;
         }
-        const BYTE* bgr = band_.data();
-        for (size_t i = 0; i < pixels; ++i, bgr += 3) {
-            out[i] = kOpaque | uint32_t{bgr[2]} << 16 | uint32_t{bgr[1]} << 8 | bgr[0];
+        const BYTE* pixel = band_.data();
+        if (pixelBytes == 6) { // R, G, B, each 16 bits little-endian
+            for (size_t i = 0; i < pixels; ++i, pixel += 6) {
+                out[i] = kOpaque | uint32_t{pixel[1]} << 16 | uint32_t{pixel[3]} << 8 | pixel[5];
+            }
+            return true;
+        }
+        for (size_t i = 0; i < pixels; ++i, pixel += 3) {
+            out[i] = kOpaque | uint32_t{pixel[2]} << 16 | uint32_t{pixel[1]} << 8 | pixel[0];
         }
         return true;
     }

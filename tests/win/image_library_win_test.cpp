@@ -60,7 +60,7 @@ TEST_F(ImageLibraryWinTest, JpegDecodesCloseToItsColours) {
 // The imaging component here does not scale as it decodes, so a fitted load takes the path that
 // decodes at full size in bands of rows: it must give exactly what loading and resizing give.
 TEST_F(ImageLibraryWinTest, AFittedLoadGivesWhatLoadingAndThenResizingGives) {
-    for (const char* name : {"halves.png", "gradient.jpg"}) {
+    for (const char* name : {"halves.png", "gradient.jpg", "gradient16.png"}) {
         for (const Size target : {Size{7, 3}, Size{45, 75}, Size{40, 200}}) {
             LibImageHandle whole = LibLoadPngFile(TestImage(name)); // every WIC loader decodes any format
             ASSERT_NE(whole, nullptr) << name;
