@@ -2,7 +2,8 @@
 # Times the command-line wallpaper mode (Pelaconf.exe <image> under Wine) on a 6000 x 4000 JPEG
 # and a 1920 x 1080 PNG, with fitting on and off: the median wall time of several runs and the
 # peak memory. Beside it, ImageMagick making a screen-sized BMP from the same files on the same
-# machine, and the ratio of the two medians.
+# machine, and the ratio of the two medians. Then where the time of a fitted run goes: a bare
+# Wine process start, and each stage of the work timed on its own inside one process.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -11,7 +12,7 @@ magick=/usr/bin/convert # by full path: a "convert" earlier on the PATH may be a
 
 scripts/install-deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Pelaconf >/dev/null
+cmake --build --preset win64 --target Pelaconf wallpaper_stages_timer >/dev/null
 
 work="$root/build/benchmark"
 rm -rf "$work" && mkdir -p "$work"
@@ -45,4 +46,14 @@ for image in large.jpg wide.png; do
         printf '%-34s %10s %10d %12s %10d %7.2f\n' "$image fit=$fit" "$ours" $((our_peak / 1024)) "$theirs" \
             $((their_peak / 1024)) "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { print (b > 0 ? a / b : 0) }')"
     done
+done
+
+stages=build/win64/bench/wallpaper_stages_timer.exe
+read -r start _ < <(measure env LC_ALL="$pelaconf_wine_locale" /usr/lib/wine/wine64 "$stages")
+echo
+echo "where a fitted run goes, median and fastest ms of $runs runs each; a bare Wine process start: $(awk -v s="$start" 'BEGIN { print s * 1000 }') ms"
+for image in large.jpg wide.png; do
+    echo "$image:"
+    pelaconf_wine "$stages" "$runs" "Z:${work//\//\\}\\$image" "Z:${work//\//\\}\\stages.bmp" | tr -d '\r' |
+        awk '{ printf "  %-16s %8s %8s\n", $1, $2, $3 }'
 done

@@ -8,13 +8,31 @@
 namespace pelaconf {
 namespace {
 
+// The display style for the image's size (none when no image is held).
+int DisplayStyleFor(const SettingsRecord& record, std::optional<Size> image, Size screen) {
+    return ChooseDisplayStyle(record.Rect_Type, record.Rect_Fit,
+                              [&](int kind) { return image ? AutoStyleFor(kind, *image, screen) : -1; });
+}
+
+// The size an image of a given size will be saved at, worked out as the steps after the decoding
+// do, so that the decoder can go straight to it.
+FittedSizeFor SavedSizeFor(const SettingsRecord& record, const Desktop& desktop) {
+    return [&record, &desktop](Size image) -> std::optional<Size> {
+        const Size screen = desktop.ScreenSize();
+        const int fitMode = ChooseFitMode(record.Rect_Type, record.Rect_Fit, DisplayStyleFor(record, image, screen));
+        return SaveBitmapSize(image, screen, fitMode);
+    };
+}
+
 // Decodes into the image work object; the in-progress flag guards only the plug-in phase.
-ApplyResult Decode(SettingsRecord& record, const std::string& imagePath, WallpaperImage& image) {
+ApplyResult Decode(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
     DecodeOptions options;
     options.pictureMode = 0;
     options.freePluginFirst = false;
     options.pluginPhaseEnded = [&record] { record.applyInProgress = 0; };
-    const DecodeOutcome outcome = DecodeImage(record, imagePath, image, options);
+    services.image.FitWhileLoading(SavedSizeFor(record, services.desktop));
+    const DecodeOutcome outcome = DecodeImage(record, imagePath, services.image, options);
+    services.image.FitWhileLoading(nullptr);
     record.applyInProgress = 0;
     switch (outcome) {
     case DecodeOutcome::NoLoader: return ApplyResult::NoLoader;
@@ -59,12 +77,10 @@ ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath,
         record.applyInProgress = 0;
         return ApplyResult::Failed;
     }
-    if (const ApplyResult decoded = Decode(record, imagePath, services.image); decoded != ApplyResult::Applied) {
+    if (const ApplyResult decoded = Decode(record, imagePath, services); decoded != ApplyResult::Applied) {
         return decoded;
     }
-    const int style = ChooseDisplayStyle(record.Rect_Type, record.Rect_Fit, [&](int kind) {
-        return ChooseAutoStyle(kind, services.image, services.desktop);
-    });
+    const int style = DisplayStyleFor(record, services.image.HeldImageSize(), services.desktop.ScreenSize());
     if (WriteWallpaperStyle(services.registry, style) == 0) {
         return ApplyResult::RegistryFailed;
     }

@@ -35,17 +35,18 @@ bool IsSupportedFile(const SettingsRecord& settings, std::string_view name) {
     return IsSupportedExtension(settings, GetExtension(name)) != 0;
 }
 
-// Whether a folder holds anything the tree would list: a folder or an image file.
+// Whether a folder holds anything the tree would list: a folder or an image file. The listing stops
+// at the first such entry, which matters in folders of thousands of entries.
 bool HoldsBrowsableEntry(const FileSystem& files, const SettingsRecord& settings, const std::string& folder) {
     if (!PathFitsSystem(folder + "\\*")) {
         return false;
     }
-    for (const FolderEntry& entry : files.ListFolder(folder + "\\*")) {
-        if (!IsDotEntry(entry.name) && (entry.isFolder || IsSupportedFile(settings, entry.name))) {
-            return true;
-        }
-    }
-    return false;
+    bool found = false;
+    files.VisitFolder(folder + "\\*", [&](const FolderEntry& entry) {
+        found = !IsDotEntry(entry.name) && (entry.isFolder || IsSupportedFile(settings, entry.name));
+        return !found;
+    });
+    return found;
 }
 
 // The path with a part added after a backslash, which a path that ends with one (a drive root such

@@ -26,6 +26,15 @@ LibImageHandle LibLoadGifFile(const std::string& path) { return LoadThroughWic(p
 
 LibImageHandle LibLoadPngFile(const std::string& path) { return LoadThroughWic(path); }
 
+LibImageHandle LibLoadFittedFile(const std::string& path, const FittedSizeFor& fittedSizeFor, Size& fileSize) {
+    std::optional<FittedPicture> fitted = DecodeFittedWithWic(path, fittedSizeFor);
+    if (!fitted) {
+        return nullptr;
+    }
+    fileSize = fitted->fileSize;
+    return LibAdoptPicture(std::move(fitted->picture));
+}
+
 int LibDraw(HDC dc, int x, int y, int width, int height, LibImageHandle image, int sourceX, int sourceY,
             int sourceWidth, int sourceHeight, DWORD rasterOperation, int stretchMode) {
     if (dc == nullptr || image == nullptr) {

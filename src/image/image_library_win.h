@@ -2,6 +2,7 @@
 // The image library's operations that need Windows: loading files, drawing and saving. Paths are
 // UTF-8.
 
+#include "image/fitted_decoding.h"
 #include "image/image_library.h"
 
 #include <windows.h>
@@ -17,6 +18,10 @@ LibImageHandle LibLoadBmpFile(const std::string& path);
 LibImageHandle LibLoadJpegFile(const std::string& path);
 LibImageHandle LibLoadGifFile(const std::string& path);
 LibImageHandle LibLoadPngFile(const std::string& path);
+// As the JPEG, GIF and PNG loaders, but the picture comes at the size fittedSizeFor gives for the
+// file's own size, decoded straight to it where the decoder can and never held at full size
+// meanwhile; fileSize receives the file's own size.
+LibImageHandle LibLoadFittedFile(const std::string& path, const FittedSizeFor& fittedSizeFor, Size& fileSize);
 
 // Draws the source rectangle of the image scaled onto the destination rectangle with
 // StretchDIBits; stretchMode is the device context's stretching mode meanwhile (4, HALFTONE, gives

@@ -3,6 +3,7 @@
 // saving it fitted to the screen.
 
 #include "image/decoding_order.h"
+#include "image/fitted_decoding.h"
 #include "image/fitting.h"
 
 #include <optional>
@@ -16,6 +17,10 @@ public:
     virtual std::optional<Size> HeldImageSize() const = 0;
     // Saves the held image as a 24-bit bitmap fitted to the screen, and releases it; non-zero on success.
     virtual int SaveBitmap(const std::string& path, int fitMode) = 0;
+    // From now on the library's loaders may decode a picture straight to the size it will be saved
+    // at, which fittedSizeFor gives for the file's own size; HeldImageSize still tells the file's
+    // size. Null turns this off again.
+    virtual void FitWhileLoading(FittedSizeFor fittedSizeFor) = 0;
 };
 
 } // namespace pelaconf

@@ -6,4 +6,13 @@ int FileExists(const FileSystem& files, std::string_view path) {
     return !path.empty() && files.PathExists(std::string(path)) ? 1 : 0;
 }
 
+std::vector<FolderEntry> FileSystem::ListFolder(const std::string& pattern) const {
+    std::vector<FolderEntry> entries;
+    VisitFolder(pattern, [&entries](const FolderEntry& entry) {
+        entries.push_back(entry);
+        return true;
+    });
+    return entries;
+}
+
 } // namespace pelaconf

@@ -2,6 +2,7 @@
 // The file operations the core needs, behind an interface so that the rules can be tested natively.
 // Paths are UTF-8 with Windows separators.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,9 +28,14 @@ public:
     // write leaves the old file whole. False when any step fails.
     virtual bool WriteWholeFile(const std::string& path, std::string_view content) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
-    // The entries that match a pattern such as "C:\\Plugins\\*.spi", in the order the file system
-    // gives them ("." and ".." included where it gives them); empty when nothing matches.
-    virtual std::vector<FolderEntry> ListFolder(const std::string& pattern) const = 0;
+    // Hands visit the entries that match a pattern such as "C:\\Plugins\\*.spi", in the order the
+    // file system gives them ("." and ".." included where it gives them), until visit returns false:
+    // the rest of the folder is then not read.
+    using FolderVisitor = std::function<bool(const FolderEntry&)>;
+    virtual void VisitFolder(const std::string& pattern, const FolderVisitor& visit) const = 0;
+    // Every entry that matches the pattern, in the order VisitFolder gives them; empty when nothing
+    // matches.
+    std::vector<FolderEntry> ListFolder(const std::string& pattern) const;
 };
 
 // 0 for an empty path; otherwise 1 when the file or folder exists.

@@ -155,18 +155,22 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view c
 
 bool Win32FileSystem::RemoveFile(const std::string& path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
-std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& pattern) const {
-    std::vector<FolderEntry> entries;
+// The basic information leaves out the short names, and the large fetch reads the folder in bigger
+// pieces: both make a listing cheaper, and nothing here uses short names.
+void Win32FileSystem::VisitFolder(const std::string& pattern, const FolderVisitor& visit) const {
     WIN32_FIND_DATAW found;
-    const UniqueFindHandle search(FindFirstFileW(Utf8ToWide(pattern).c_str(), &found));
+    const UniqueFindHandle search(FindFirstFileExW(Utf8ToWide(pattern).c_str(), FindExInfoBasic, &found,
+                                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!search) {
-        return entries;
+        return;
     }
     do {
-        entries.push_back({WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                           (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0});
+        const FolderEntry entry{WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                                (found.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0};
+        if (!visit(entry)) {
+            return;
+        }
     } while (FindNextFileW(search.Get(), &found));
-    return entries;
 }
 
 std::string ModuleFolder() {

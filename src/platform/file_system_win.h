@@ -10,7 +10,7 @@ public:
     std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, std::string_view content) override;
     bool RemoveFile(const std::string& path) override;
-    std::vector<FolderEntry> ListFolder(const std::string& pattern) const override;
+    void VisitFolder(const std::string& pattern, const FolderVisitor& visit) const override;
 };
 
 // The folder of the running executable, without a trailing backslash.

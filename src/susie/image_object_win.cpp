@@ -18,12 +18,31 @@ int ImageObject::ReleaseImage() {
     }
     LibRelease(image_);
     image_ = nullptr;
+    fileSize_.reset();
     return 1;
 }
 
 int ImageObject::Hold(LibImageHandle image) {
     image_ = image;
+    fileSize_.reset();
     return image != nullptr ? 1 : 0;
+}
+
+int ImageObject::LoadThroughLibrary(const std::string& path, LibImageHandle (*load)(const std::string&)) {
+    ReleaseImage();
+    if (!fitWhileLoading_) {
+        return Hold(load(path));
+    }
+    Size fileSize;
+    if (Hold(LibLoadFittedFile(path, fitWhileLoading_, fileSize)) == 0) {
+        return 0;
+    }
+    fileSize_ = fileSize;
+    return 1;
+}
+
+Size ImageObject::SourceSize(const InfoHeaderBytes& header) const {
+    return fileSize_.value_or(Size{HeaderWidth(header), HeaderHeight(header)});
 }
 
 int ImageObject::LoadBmp(const std::string& path) {
@@ -37,20 +56,11 @@ int ImageObject::LoadBmp(const std::string& path) {
     return 1;
 }
 
-int ImageObject::LoadJpeg(const std::string& path) {
-    ReleaseImage();
-    return Hold(LibLoadJpegFile(path));
-}
+int ImageObject::LoadJpeg(const std::string& path) { return LoadThroughLibrary(path, &LibLoadJpegFile); }
 
-int ImageObject::LoadGif(const std::string& path) {
-    ReleaseImage();
-    return Hold(LibLoadGifFile(path));
-}
+int ImageObject::LoadGif(const std::string& path) { return LoadThroughLibrary(path, &LibLoadGifFile); }
 
-int ImageObject::LoadPng(const std::string& path) {
-    ReleaseImage();
-    return Hold(LibLoadPngFile(path));
-}
+int ImageObject::LoadPng(const std::string& path) { return LoadThroughLibrary(path, &LibLoadPngFile); }
 
 int ImageObject::GetHeader(InfoHeaderBytes& header) const {
     return image_ != nullptr && LibGetHeader(image_, header) == 1 ? 1 : 0;
@@ -61,7 +71,8 @@ std::optional<Size> ImageObject::HeldImageSize() const {
     if (GetHeader(header) == 0) {
         return std::nullopt;
     }
-    return Size{HeaderWidth(header), std::abs(HeaderHeight(header))}; // top-down images have negative heights
+    const Size size = SourceSize(header);
+    return Size{size.width, std::abs(size.height)}; // top-down images have negative heights
 }
 
 int ImageObject::SaveBitmap(const std::string& path, int fitMode) {
@@ -73,11 +84,12 @@ int ImageObject::SaveBitmap(const std::string& path, int fitMode) {
         if (GetHeader(header) == 0) {
             return 0;
         }
-        const Size size{HeaderWidth(header), HeaderHeight(header)};
+        const Size held{HeaderWidth(header), HeaderHeight(header)};
         const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        // Without a screen size there is nothing to fit to, and the image is saved as it is.
-        const std::optional<Size> target = SaveBitmapSize(size, screen, fitMode);
-        if (target && *target != size) {
+        // Without a screen size there is nothing to fit to, and the image is saved as it is. An
+        // image decoded fitted usually has its target size already.
+        const std::optional<Size> target = SaveBitmapSize(SourceSize(header), screen, fitMode);
+        if (target && *target != held) {
             LibResize(image_, target->width, target->height);
         }
     }

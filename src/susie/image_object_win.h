@@ -10,7 +10,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace pelaconf {
 
@@ -37,6 +39,7 @@ public:
     // Saves the image as a 24-bit BMP (fit modes in image/fitting.h, against the screen's size) and
     // releases it, also when the save fails. Non-zero on success.
     int SaveBitmap(const std::string& path, int fitMode) override;
+    void FitWhileLoading(FittedSizeFor fittedSizeFor) override { fitWhileLoading_ = std::move(fittedSizeFor); }
     // Draws the image inside the frame less a one-pixel border, as large as fits, aspect ratio
     // kept and centred. The rows drawn; 0 when no image is held, the frame has no inside or
     // drawing fails.
@@ -55,9 +58,16 @@ public:
 
 private:
     int Hold(LibImageHandle image);
+    // The JPEG, GIF and PNG loaders: the library's loader, or its fitted one when asked for.
+    int LoadThroughLibrary(const std::string& path, LibImageHandle (*load)(const std::string&));
+    // The size the held image is saved and measured by: the file's when it was decoded fitted.
+    Size SourceSize(const InfoHeaderBytes& header) const;
 
     PluginModule plugin_;
     LibImageHandle image_ = nullptr;
+    FittedSizeFor fitWhileLoading_;
+    // The size in the file of an image that was decoded at another size.
+    std::optional<Size> fileSize_;
 };
 
 } // namespace pelaconf

@@ -51,6 +51,21 @@ TEST_F(ApplyWallpaperTest, AFittedStretchKeepsTheProportions) {
     EXPECT_EQ(record_.applyInProgress, 0);
 }
 
+// The decoder is told the size the save will make, so that it can decode straight to it.
+TEST_F(ApplyWallpaperTest, TheLoaderIsToldTheSizeTheImageWillBeSavedAt) {
+    record_.Rect_Type = 2;
+    record_.Rect_Fit = 1;
+    image_.decodedSize = Size{1920, 1080};
+    EXPECT_EQ(Apply(), ApplyResult::Applied);
+    image_.decodedSize = Size{800, 600};
+    EXPECT_EQ(Apply(), ApplyResult::Applied);
+    record_.Rect_Type = 0;
+    image_.decodedSize = Size{1600, 1200};
+    EXPECT_EQ(Apply(), ApplyResult::Applied);
+    EXPECT_EQ(image_.fittedSizes,
+              (std::vector<std::optional<Size>>{Size{1024, 575}, Size{800, 600}, Size{1024, 768}}));
+}
+
 TEST_F(ApplyWallpaperTest, CentredWithFittingShrinksOnly) {
     record_.Rect_Type = 0;
     record_.Rect_Fit = 1;

@@ -100,6 +100,73 @@ TEST(Resize, RefusesInvalidPicturesAndSizes) {
     EXPECT_FALSE(Resize(Picture{4, 4, {0}}, 2, 2));
 }
 
+// Every channel of every pixel different, from a fixed seed.
+Picture Noise(int width, int height, uint32_t seed) {
+    Picture picture{width, height, {}};
+    for (int i = 0; i < width * height; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        picture.bgra.push_back(seed);
+    }
+    return picture;
+}
+
+uint64_t Fingerprint(const Picture& picture) {
+    uint64_t hash = 14695981039346656037ull; // FNV-1a over the bytes B, G, R, A
+    for (const uint32_t pixel : picture.bgra) {
+        for (int byte = 0; byte < 4; ++byte) {
+            hash = (hash ^ ((pixel >> (8 * byte)) & 0xFF)) * 1099511628211ull;
+        }
+    }
+    return hash;
+}
+
+// Fingerprints of the results before the resampler worked in bands of rows: every case of area
+// averaging and bilinear enlarging, each pass order, must keep giving exactly these pixels.
+struct KnownResult {
+    int width, height, newWidth, newHeight;
+    uint64_t fingerprint;
+};
+constexpr KnownResult kKnownResults[] = {
+    {301, 203, 97, 61, 0x7f9729dc13c8b740ull},  {61, 37, 150, 90, 0x0339b97d0b6abd97ull},
+    {200, 30, 50, 70, 0x85d0f635dbbb1762ull},   {40, 300, 90, 41, 0x2e39e5ecb21c5b93ull},
+    {600, 400, 102, 68, 0xcb9c864c977e9384ull}, {64, 64, 64, 17, 0x484bb629a04c9f9full},
+    {50, 20, 20, 90, 0xf880c9de1d1e1b5dull},    {17, 23, 40, 60, 0xf7b9fc8e849b0a0dull},
+};
+
+Picture SourceOf(const KnownResult& known) {
+    return Noise(known.width, known.height, static_cast<uint32_t>(known.width * 7 + known.height));
+}
+
+TEST(Resize, GivesExactlyTheKnownPixels) {
+    for (const KnownResult& known : kKnownResults) {
+        const auto resized = Resize(SourceOf(known), known.newWidth, known.newHeight);
+        ASSERT_TRUE(resized);
+        EXPECT_EQ(Fingerprint(*resized), known.fingerprint) << known.width << "x" << known.height;
+    }
+}
+
+TEST(BandResizer, GivesWhatResizeGivesWhateverTheBands) {
+    for (const KnownResult& known : kKnownResults) {
+        const Picture source = SourceOf(known);
+        for (const int bandRows : {1, 7, known.height}) {
+            auto resizer = BandResizer::Make(known.width, known.height, known.newWidth, known.newHeight);
+            ASSERT_TRUE(resizer);
+            for (int first = 0; first < known.height; first += bandRows) {
+                EXPECT_FALSE(resizer->Finished());
+                resizer->AddRows(source.bgra.data() + static_cast<size_t>(first) * known.width,
+                                 std::min(bandRows, known.height - first));
+            }
+            const auto resized = resizer->Take();
+            ASSERT_TRUE(resized);
+            EXPECT_EQ(Fingerprint(*resized), known.fingerprint) << known.width << "x" << known.height << " in "
+                                                                << bandRows;
+        }
+    }
+    auto unfinished = BandResizer::Make(4, 4, 2, 2);
+    EXPECT_FALSE(unfinished->Take()) << "a picture without its last rows";
+    EXPECT_FALSE(BandResizer::Make(4, 4, 0, 2));
+}
+
 // The resampler refuses to make what no decoder would give.
 TEST(PictureLimit, IsTheResamplersToo) {
     EXPECT_TRUE(FitsPictureLimit(8192, 8192));

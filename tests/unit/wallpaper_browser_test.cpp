@@ -166,6 +166,16 @@ TEST_F(BrowserListing, AFolderIsExpandableWhenItHoldsAFolderOrAnImage) {
     EXPECT_FALSE(listed[3].expandable);
 }
 
+TEST_F(BrowserListing, TheLookIntoASubfolderStopsAtItsFirstListableEntry) {
+    files.listings["D:\\Walls\\*"] = {{"big", true}};
+    files.listings["D:\\Walls\\big\\*"] = {
+        {".", true}, {"..", true}, {"a.txt", false}, {"b.png", false}, {"c.jpg", false}, {"d", true}};
+    const std::vector<BrowserEntry> listed = List();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_TRUE(listed[0].expandable);
+    EXPECT_EQ(files.entriesVisited, 1u + 4u); // the folder's one entry, then the subfolder's up to b.png
+}
+
 TEST_F(BrowserListing, PlugInTypesCountOnlyWhilePlugInsAreInUse) {
     files.listings["D:\\Walls\\*"] = {{"a.tif", false}, {"b.gif", false}};
     record.pluginPriorityList = {"tif.00.C:\\Plugins\\iftif.spi"};

@@ -41,6 +41,22 @@ TEST_F(ImageFittingTest, SavesAtTheScreenSizeByFitMode) {
     EXPECT_EQ(SavedSize(1600, 1200, kFitKeepSize), (Size{1600, 1200}));
 }
 
+// Decoded straight to the size it is saved at, an image is still measured by its size in the file
+// and saved as it would be from the whole picture.
+TEST_F(ImageFittingTest, AnImageDecodedFittedIsSavedAsTheWholeImage) {
+    const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    for (const int fitMode : {kFitToScreen, kFitKeepSize}) {
+        ImageObject whole, fitted;
+        fitted.FitWhileLoading([&](Size size) { return SaveBitmapSize(size, screen, fitMode); });
+        ASSERT_EQ(whole.LoadJpeg(TestImage("gradient.jpg")), 1);
+        ASSERT_EQ(fitted.LoadJpeg(TestImage("gradient.jpg")), 1);
+        EXPECT_EQ(fitted.HeldImageSize(), (Size{90, 150}));
+        ASSERT_EQ(whole.SaveBitmap(PathOf("whole.bmp"), fitMode), 1);
+        ASSERT_EQ(fitted.SaveBitmap(PathOf("fitted.bmp"), fitMode), 1);
+        EXPECT_EQ(ReadBmp(PathOf("fitted.bmp")), ReadBmp(PathOf("whole.bmp"))) << "fit mode " << fitMode;
+    }
+}
+
 TEST_F(ImageFittingTest, AFailedSaveStillReleasesTheImage) {
     ImageObject image;
     EXPECT_EQ(image.SaveBitmap(PathOf("Wallpaper.bmp"), kFitKeepSize), 0) << "no image";

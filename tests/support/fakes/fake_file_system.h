@@ -32,10 +32,20 @@ public:
     }
     // Folder listings by pattern, as the test sets them up.
     std::map<std::string, std::vector<FolderEntry>> listings;
+    // How many entries have been handed out, so that a test sees where a listing stopped.
+    mutable size_t entriesVisited = 0;
 
-    std::vector<FolderEntry> ListFolder(const std::string& pattern) const override {
+    void VisitFolder(const std::string& pattern, const FolderVisitor& visit) const override {
         const auto found = listings.find(pattern);
-        return found == listings.end() ? std::vector<FolderEntry>() : found->second;
+        if (found == listings.end()) {
+            return;
+        }
+        for (const FolderEntry& entry : found->second) {
+            ++entriesVisited;
+            if (!visit(entry)) {
+                return;
+            }
+        }
     }
     bool RemoveFile(const std::string& path) override {
         if (failRemoves || files.count(path) == 0) {

@@ -25,6 +25,9 @@ public:
     std::vector<std::string> loaded;
     // Path and fit mode of every save.
     std::vector<std::pair<std::string, int>> saves;
+    // What each load was asked to fit to: the size the fitting gave for the decoded size, or
+    // empty when no fitting was asked for.
+    std::vector<std::optional<Size>> fittedSizes;
 
     int LoadPlugin(const std::string& path) override {
         plugin_ = plugins.count(path) != 0 ? path : std::string();
@@ -47,6 +50,7 @@ public:
     int LoadGif(const std::string& path) override { return Load(path); }
     int LoadPng(const std::string& path) override { return Load(path); }
     std::optional<Size> HeldImageSize() const override { return held; }
+    void FitWhileLoading(FittedSizeFor fittedSizeFor) override { fitWhileLoading_ = std::move(fittedSizeFor); }
     int SaveBitmap(const std::string& path, int fitMode) override {
         saves.emplace_back(path, fitMode);
         held.reset();
@@ -56,11 +60,13 @@ public:
 private:
     int Load(const std::string& path) {
         loaded.push_back(path);
+        fittedSizes.push_back(fitWhileLoading_ && decodedSize ? fitWhileLoading_(*decodedSize) : std::nullopt);
         held = decodedSize;
         return held ? 1 : 0;
     }
 
     std::string plugin_;
+    FittedSizeFor fitWhileLoading_;
 };
 
 } // namespace pelaconf::testing

@@ -1,0 +1,51 @@
+#include "image/fitted_decoding.h"
+
+#include "image/resampler.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace pelaconf {
+namespace {
+
+// Rows decoded at a time: a few megabytes for the widest pictures.
+constexpr int kBandRows = 64;
+
+int64_t Area(Size size) { return int64_t{size.width} * size.height; }
+
+} // namespace
+
+Size DecodeSizeFor(Size full, Size target, const std::vector<Size>& scaled) {
+    Size chosen = full;
+    for (const Size& size : scaled) {
+        const bool coversTarget = size.width >= target.width && size.height >= target.height;
+        const bool withinFull = size.width <= full.width && size.height <= full.height;
+        if (coversTarget && withinFull && Area(size) < Area(chosen)) {
+            chosen = size;
+        }
+    }
+    return chosen;
+}
+
+std::optional<Picture> DecodeFitted(RowSource& source, Size target) {
+    const Size decoded = DecodeSizeFor(source.FullSize(), target, source.ScaledSizes());
+    std::optional<BandResizer> resizer = BandResizer::Make(decoded.width, decoded.height, target.width, target.height);
+    if (!resizer) {
+        return std::nullopt;
+    }
+    try {
+        std::vector<uint32_t> band(static_cast<size_t>(decoded.width) * kBandRows);
+        for (int first = 0; first < decoded.height; first += kBandRows) {
+            const int count = std::min(kBandRows, decoded.height - first);
+            if (!source.ReadRows(decoded, first, count, band.data())) {
+                return std::nullopt;
+            }
+            resizer->AddRows(band.data(), count);
+        }
+    } catch (const std::exception&) { // bad_alloc
+        return std::nullopt;
+    }
+    return resizer->Take();
+}
+
+} // namespace pelaconf
