@@ -2,7 +2,7 @@
 
 #include "app/layered_window_library_win.h"
 #include "app/single_instance_win.h"
-#include "app/wizard_win.h"
+#include "wizard/wizard_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/controls.h"
