@@ -227,7 +227,7 @@ void SettingsWindow::RunFirstRunWizard() {
         }
     }
     if (SettingsPage* folderPage = pages_[PageIndexOf(IDD_WALLPAPER_FOLDER)].settings) {
-        folderPage->SetModified(1);
+        folderPage->SetModified(true);
     }
 }
 
