@@ -23,7 +23,7 @@ constexpr char kUnreadableMessage[] =
 Application::Application() : record_(ModuleFolder()) {}
 
 int Application::Run(const std::vector<std::string>& arguments) {
-    const int fileState = ReadSettings(record_, files_);
+    const SettingsFileState fileState = ReadSettings(record_, files_);
     if (const auto imagePath = FindImagePath(arguments)) {
         RunWallpaperMode(*imagePath);
     } else {
@@ -41,9 +41,9 @@ void Application::RunWallpaperMode(const std::string& imagePath) {
 // The start rewrites the file in the current layout, or creates it with the defaults, except
 // when it could not be read: the defaults must not replace settings the user still has.
 void Application::RunSettingsMode(int fileState) {
-    if (fileState == kSettingsUnreadable) {
+    if (fileState == SettingsFileState::Unreadable) {
         messages_.Show(kUnreadableMessage, MessageKind::Error);
-    } else if (WriteSettings(record_, files_) == 0) {
+    } else if (!WriteSettings(record_, files_)) {
         messages_.Show(kSaveFailedMessage, MessageKind::Error);
     }
     SingleInstance instance;
@@ -56,7 +56,7 @@ void Application::RunSettingsMode(int fileState) {
     Win32Desktop desktop;
     const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop};
     SettingsWindow window({record_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_, &wallpaper);
-    window.SetFirstRun(fileState == kSettingsMissing);
+    window.SetFirstRun(fileState == SettingsFileState::Missing);
     window.RunModal(nullptr);
 }
 

@@ -59,7 +59,7 @@ bool SettingsWindowModel::ValidateAll() {
 
 bool SettingsWindowModel::AnyPageModified() {
     host_.MakeMissingPages();
-    return std::any_of(pages_.begin(), pages_.end(), [](const ValidatedPage& p) { return p.page->Modified() != 0; });
+    return std::any_of(pages_.begin(), pages_.end(), [](const ValidatedPage& p) { return p.page->Modified(); });
 }
 
 void SettingsWindowModel::Ok() {
@@ -92,7 +92,7 @@ void SettingsWindowModel::Apply() {
         return;
     }
     for (const ValidatedPage& validated : pages_) {
-        validated.page->SetModified(0);
+        validated.page->SetModified(false);
     }
     StartPelavine();
 }
@@ -116,7 +116,7 @@ bool SettingsWindowModel::CollectAndSave(SettingsRecord before) {
             validated.page->Store();
         }
         SyncFadeWanted();
-        if (WriteSettings(record, services_.files) == 0) {
+        if (!WriteSettings(record, services_.files)) {
             services_.messages.Show(kSettingsSaveFailedMessage, MessageKind::Error);
             return false;
         }

@@ -2,7 +2,7 @@
 
 #include "app/layered_window_library_win.h"
 #include "app/single_instance_win.h"
-#include "app/wizard_win.h"
+#include "wizard/wizard_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/controls.h"
@@ -239,7 +239,7 @@ void SettingsWindow::RunFirstRunWizard() {
         }
     }
     if (SettingsPage* folderPage = pages_[PageIndexOf(IDD_WALLPAPER_FOLDER)].settings) {
-        folderPage->SetModified(1);
+        folderPage->SetModified(true);
     }
 }
 

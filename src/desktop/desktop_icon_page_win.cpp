@@ -26,7 +26,7 @@ bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_ICON_TRANSPARENT_AFTER_CHANGE) {
         ReadControls();
         if (model_.ClickAfterChange()) {
-            SetModified(1);
+            SetModified(true);
         }
         ShowAlways();
         return true;
@@ -34,7 +34,7 @@ bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_ICON_TRANSPARENT_ALWAYS) {
         ReadControls();
         if (model_.ClickAlways()) {
-            SetModified(1);
+            SetModified(true);
         }
         return true;
     }
@@ -45,7 +45,7 @@ std::optional<INT_PTR> DesktopIconPage::OnMessage(UINT message, WPARAM wParam, L
     if (message == WM_SHOWWINDOW && wParam != FALSE) {
         ReadControls();
         if (model_.Show()) {
-            SetModified(1);
+            SetModified(true);
         }
         ShowAlways();
     }

@@ -34,7 +34,7 @@ protected:
     void ShowModel() override {
         if (GetItemText(Window(), controls_.pathId) != model_.path) {
             SetItemText(Window(), controls_.pathId, model_.path);
-            this->SetModified(1);
+            this->SetModified(true);
         }
         const auto& [atStart, onTimer, onManualChange] = controls_.boxIds;
         SetCheckBox(Window(), atStart, model_.atStart);
@@ -53,7 +53,7 @@ protected:
     bool OnCommand(int id, int notifyCode, HWND control) override {
         const bool isBox = id == controls_.boxIds[0] || id == controls_.boxIds[1] || id == controls_.boxIds[2];
         if ((id == controls_.pathId && notifyCode == EN_CHANGE) || (isBox && notifyCode == BN_CLICKED)) {
-            this->SetModified(1);
+            this->SetModified(true);
             return true;
         }
         if (id == IDC_FILE_BROWSE && notifyCode == BN_CLICKED) {
@@ -70,7 +70,7 @@ private:
             ChooseFileToOpen(Window(), controls_.fileDialogTitle, controls_.fileDialogFilter, model_.path);
         if (chosen && model_.ChooseFile(*chosen)) {
             SetItemText(Window(), controls_.pathId, model_.path);
-            this->SetModified(1);
+            this->SetModified(true);
         }
     }
 

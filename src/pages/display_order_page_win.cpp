@@ -28,13 +28,13 @@ bool DisplayOrderPage::OnCommand(int id, int notifyCode, HWND control) {
         const int chosen = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
         model_.oneRound = GetCheckBox(Window(), IDC_ORDER_ONE_ROUND);
         if (chosen >= 0 && model_.ChooseOrder(chosen)) {
-            SetModified(1);
+            SetModified(true);
         }
         ShowOneRound();
         return true;
     }
     if (id == IDC_ORDER_ONE_ROUND) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     return ModelPage::OnCommand(id, notifyCode, control);

@@ -20,12 +20,12 @@ bool DisplayPositionPage::OnCommand(int id, int notifyCode, HWND control) {
         const int before = model_.position;
         ReadControls();
         if (model_.position != before) {
-            SetModified(1);
+            SetModified(true);
         }
         return true;
     }
     if (notifyCode == BN_CLICKED && id == IDC_POSITION_FIT) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     return ModelPage::OnCommand(id, notifyCode, control);

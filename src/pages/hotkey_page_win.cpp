@@ -33,7 +33,7 @@ void HotkeyPage::ReadControls() {
 bool HotkeyPage::ModelIsValid() {
     const HotkeyCheck check = model_.Validate(Record(), messages_);
     if (check == HotkeyCheck::Changed) {
-        SetModified(1);
+        SetModified(true);
     }
     return check != HotkeyCheck::Refused;
 }

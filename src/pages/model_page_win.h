@@ -36,7 +36,7 @@ public:
 
 protected:
     bool OnInit() override {
-        SetModified(0);
+        SetModified(false);
         SetItemText(Window(), IDC_HELP_TEXT, helpText_);
         Reload();
         return true;

@@ -64,7 +64,7 @@ bool OtherSettingsPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_OTHER_WAIT_WINDOW) {
         FollowWaitWindow();
     }
-    SetModified(1);
+    SetModified(true);
     return true;
 }
 
@@ -74,7 +74,7 @@ std::optional<INT_PTR> OtherSettingsPage::OnMessage(UINT message, WPARAM wParam,
     } else if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_OTHER_TRANSPARENCY)) {
         model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
         ShowTransparencyText();
-        SetModified(1);
+        SetModified(true);
         return TRUE;
     }
     return std::nullopt;

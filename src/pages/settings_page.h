@@ -8,8 +8,8 @@ class SettingsPage {
 public:
     virtual ~SettingsPage() = default;
 
-    int Modified() const { return modified_; }
-    void SetModified(int modified) { modified_ = modified; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
 
     // Takes the controls' values; true when they may be saved. A page that refuses has already
     // told the user why.
@@ -20,7 +20,7 @@ public:
     virtual void Reload() {}
 
 private:
-    int modified_ = 0;
+    bool modified_ = false;
 };
 
 } // namespace pelaconf

@@ -20,7 +20,7 @@ bool StartupPage::OnCommand(int id, int notifyCode, HWND control) {
     const bool checkBox =
         id == IDC_START_CHANGE_WALLPAPER || id == IDC_START_SHOW_TOOLBAR || id == IDC_START_EXIT_AT_ONCE;
     if (checkBox && notifyCode == BN_CLICKED) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     return ModelPage::OnCommand(id, notifyCode, control);

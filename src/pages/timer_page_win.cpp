@@ -87,7 +87,7 @@ void TimerPage::ShowTimeFields() {
 
 void TimerPage::ReadSlider() {
     if (model_.TakeSliderPosition(GetTrackbarPosition(Window(), IDC_TIMER_INTERVAL))) {
-        SetModified(1);
+        SetModified(true);
     }
 }
 
@@ -99,7 +99,7 @@ bool TimerPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_TIMER_TYPE && notifyCode == CBN_SELCHANGE) {
         model_.type = GetDropDownIndex(Window(), IDC_TIMER_TYPE);
         ShowLayout();
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     if (id == IDC_TIMER_ADD && notifyCode == BN_CLICKED) {
@@ -119,7 +119,7 @@ void TimerPage::AddEntry() {
     case AddResult::Added:
         ShowLists();
         SelectListBoxValue(Window(), VisibleListId(), model_.EnteredValue());
-        SetModified(1);
+        SetModified(true);
         break;
     case AddResult::HourRefused: FocusAndSelectText(Window(), IDC_TIMER_HOUR); break;
     case AddResult::MinuteRefused: FocusAndSelectText(Window(), IDC_TIMER_MINUTE); break;
@@ -143,7 +143,7 @@ void TimerPage::RemoveEntry() {
         SendMessageW(list, LB_SETCURSEL, std::min(*place, count - 1), 0);
     }
     ShowTimeFields();
-    SetModified(1);
+    SetModified(true);
 }
 
 std::optional<LRESULT> TimerPage::OnNotify(const NMHDR& header) {

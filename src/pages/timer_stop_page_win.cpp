@@ -10,7 +10,7 @@ void TimerStopPage::ReadControls() { model_.stopInFullScreen = GetCheckBox(Windo
 
 bool TimerStopPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_TIMER_STOP_FULL_SCREEN && notifyCode == BN_CLICKED) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     return ModelPage::OnCommand(id, notifyCode, control);

@@ -2,8 +2,7 @@
 
 namespace pelaconf {
 
-TrayIconPage::TrayIconPage(SettingsRecord& record)
-    : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText()) {}
+TrayIconPage::TrayIconPage(SettingsRecord& record) : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText()) {}
 
 bool TrayIconPage::OnInit() {
     for (const int list : {IDC_TRAY_LEFT_SINGLE, IDC_TRAY_LEFT_DOUBLE}) {
@@ -25,7 +24,7 @@ void TrayIconPage::ReadControls() {
 
 bool TrayIconPage::OnCommand(int id, int notifyCode, HWND control) {
     if ((id == IDC_TRAY_LEFT_SINGLE || id == IDC_TRAY_LEFT_DOUBLE) && notifyCode == CBN_SELCHANGE) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     return ModelPage::OnCommand(id, notifyCode, control);

@@ -30,7 +30,7 @@ void WallpaperFolderModel::Store(SettingsRecord& record) const {
 }
 
 bool WallpaperFolderModel::Validate(const FileSystem& files, MessageBoxes& messages) const {
-    if (FileExists(files, path) == 0) {
+    if (!FileExists(files, path)) {
         messages.Show(kWallpaperFolderMissingMessage, MessageKind::Warning);
         return false;
     }

@@ -13,7 +13,7 @@ WallpaperFolderPage::WallpaperFolderPage(SettingsRecord& record, const FileSyste
 void WallpaperFolderPage::ShowModel() {
     if (GetItemText(Window(), IDC_FOLDER_PATH) != model_.path) {
         SetItemText(Window(), IDC_FOLDER_PATH, model_.path);
-        SetModified(1);
+        SetModified(true);
     }
     SetCheckBox(Window(), IDC_FOLDER_SUBFOLDERS, model_.includeSubfolders);
 }
@@ -29,11 +29,11 @@ bool WallpaperFolderPage::ModelIsValid() { return model_.Validate(files_, messag
 
 bool WallpaperFolderPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_FOLDER_PATH && notifyCode == EN_CHANGE) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     if (id == IDC_FOLDER_SUBFOLDERS && notifyCode == BN_CLICKED) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     if (id == IDC_FOLDER_BROWSE && notifyCode == BN_CLICKED) {
@@ -50,7 +50,7 @@ void WallpaperFolderPage::BrowseForFolder() {
         messages_.Show(kFolderBrowserFailedMessage, MessageKind::Error);
     } else if (choice.result == FolderBrowserResult::Chosen && model_.ChooseFolder(choice.path)) {
         SetItemText(Window(), IDC_FOLDER_PATH, model_.path);
-        SetModified(1);
+        SetModified(true);
     }
 }
 

@@ -32,7 +32,7 @@ bool WaveModel::Validate(const FileSystem& files, MessageBoxes& messages) const 
             messages.Show(kWavePathMissingMessage, MessageKind::Warning);
             return false;
         }
-        if (FileExists(files, path) == 0) {
+        if (!FileExists(files, path)) {
             messages.Show(kWaveFileMissingMessage, MessageKind::Warning);
             return false;
         }
@@ -82,7 +82,7 @@ void WaveTestPlay::StartIfFileExists(const std::string& path) {
     if (path.empty()) {
         return;
     }
-    if (FileExists(files_, path) == 0) {
+    if (!FileExists(files_, path)) {
         messages_.Show(path + "\n" + kTestPlayFileMissingMessage, MessageKind::Warning);
         return;
     }

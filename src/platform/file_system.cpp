@@ -2,8 +2,8 @@
 
 namespace pelaconf {
 
-int FileExists(const FileSystem& files, std::string_view path) {
-    return !path.empty() && files.PathExists(std::string(path)) ? 1 : 0;
+bool FileExists(const FileSystem& files, std::string_view path) {
+    return !path.empty() && files.PathExists(std::string(path));
 }
 
 std::vector<FolderEntry> FileSystem::ListFolder(const std::string& pattern) const {

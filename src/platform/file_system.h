@@ -38,7 +38,7 @@ public:
     std::vector<FolderEntry> ListFolder(const std::string& pattern) const;
 };
 
-// 0 for an empty path; otherwise 1 when the file or folder exists.
-int FileExists(const FileSystem& files, std::string_view path);
+// False for an empty path; otherwise whether the file or folder exists.
+bool FileExists(const FileSystem& files, std::string_view path);
 
 } // namespace pelaconf

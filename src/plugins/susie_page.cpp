@@ -14,7 +14,7 @@ namespace {
 // A folder for Susie_Dir_Path must be storable in the settings file and, where it is to be
 // searched, exist when given (an empty folder means none).
 bool FolderIsUsable(const std::string& folder, bool mustExist, const FileSystem& files, MessageBoxes& messages) {
-    if (mustExist && !folder.empty() && FileExists(files, folder) == 0) {
+    if (mustExist && !folder.empty() && !FileExists(files, folder)) {
         messages.Show(kSusieFolderMissingMessage, MessageKind::Warning);
         return false;
     }

@@ -9,10 +9,10 @@
 
 namespace pelaconf {
 
-SusiePage::SusiePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages,
-                     const Registry& registry, PluginProbe& plugins)
-    : ModelPage(IDD_SUSIE, record, SusiePageHelpText()), files_(files), messages_(messages),
-      registry_(registry), plugins_(plugins) {}
+SusiePage::SusiePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages, const Registry& registry,
+                     PluginProbe& plugins)
+    : ModelPage(IDD_SUSIE, record, SusiePageHelpText()), files_(files), messages_(messages), registry_(registry),
+      plugins_(plugins) {}
 
 void SusiePage::ShowModel() {
     ShowFolder();
@@ -25,7 +25,7 @@ void SusiePage::ShowModel() {
 void SusiePage::ShowFolder() {
     if (GetItemText(Window(), IDC_SUSIE_FOLDER) != model_.folder) {
         SetItemText(Window(), IDC_SUSIE_FOLDER, model_.folder);
-        SetModified(1);
+        SetModified(true);
     }
 }
 
@@ -38,15 +38,15 @@ bool SusiePage::ModelIsValid() { return model_.Validate(Record(), files_, messag
 
 void SusiePage::FollowUseBox() {
     const bool used = GetCheckBox(Window(), IDC_SUSIE_USE) == 1;
-    for (const int id : {IDC_SUSIE_FOLDER, IDC_SUSIE_INSTALL_FOLDER, IDC_SUSIE_BROWSE, IDC_SUSIE_PRIORITIES,
-                         IDC_SUSIE_REFRESH}) {
+    for (const int id :
+         {IDC_SUSIE_FOLDER, IDC_SUSIE_INSTALL_FOLDER, IDC_SUSIE_BROWSE, IDC_SUSIE_PRIORITIES, IDC_SUSIE_REFRESH}) {
         EnableItem(Window(), id, used);
     }
 }
 
 bool SusiePage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_SUSIE_FOLDER && notifyCode == EN_CHANGE) {
-        SetModified(1);
+        SetModified(true);
         return true;
     }
     if (notifyCode != BN_CLICKED) {
@@ -54,23 +54,14 @@ bool SusiePage::OnCommand(int id, int notifyCode, HWND control) {
     }
     switch (id) {
     case IDC_SUSIE_USE:
-        SetModified(1);
+        SetModified(true);
         FollowUseBox();
         return true;
-    case IDC_SUSIE_INSTALL_FOLDER:
-        TakeSusieFolder();
-        return true;
-    case IDC_SUSIE_BROWSE:
-        BrowseForFolder();
-        return true;
-    case IDC_SUSIE_PRIORITIES:
-        RunPriorityDialog();
-        return true;
-    case IDC_SUSIE_REFRESH:
-        Refresh();
-        return true;
-    default:
-        return ModelPage::OnCommand(id, notifyCode, control);
+    case IDC_SUSIE_INSTALL_FOLDER: TakeSusieFolder(); return true;
+    case IDC_SUSIE_BROWSE: BrowseForFolder(); return true;
+    case IDC_SUSIE_PRIORITIES: RunPriorityDialog(); return true;
+    case IDC_SUSIE_REFRESH: Refresh(); return true;
+    default: return ModelPage::OnCommand(id, notifyCode, control);
     }
 }
 
@@ -86,7 +77,7 @@ void SusiePage::TakeSusieFolder() {
     if (model_.TakeSusieFolder(Record(), registry_, messages_) != LookupOutcome::Changed) {
         return;
     }
-    SetModified(1);
+    SetModified(true);
     ShowFolder();
     if (messages_.Show(kSusieLookupDoneQuestion, MessageKind::Question) == MessageAnswer::Yes) {
         Refresh();
@@ -108,7 +99,7 @@ void SusiePage::BrowseForFolder() {
 void SusiePage::RunPriorityDialog() {
     PriorityDialog dialog(Record(), messages_);
     if (dialog.RunModal(GetAncestor(Window(), GA_ROOT)) == IDOK) {
-        SetModified(1);
+        SetModified(true);
     }
 }
 
@@ -121,7 +112,7 @@ void SusiePage::Refresh() {
         outcome = model_.Refresh(Record(), files_, plugins_, messages_);
     }
     if (outcome == RefreshOutcome::Changed) {
-        SetModified(1);
+        SetModified(true);
         RunPriorityDialog();
     }
 }

@@ -181,24 +181,24 @@ std::string FormatSettings(const SettingsRecord& record) {
     return text;
 }
 
-int ReadSettings(SettingsRecord& record, const FileSystem& files) {
+SettingsFileState ReadSettings(SettingsRecord& record, const FileSystem& files) {
     const auto bytes = files.ReadWholeFile(record.SettingsFilePath());
     if (!bytes) {
-        return files.PathExists(record.SettingsFilePath()) ? kSettingsUnreadable : kSettingsMissing;
+        return files.PathExists(record.SettingsFilePath()) ? SettingsFileState::Unreadable : SettingsFileState::Missing;
     }
     RememberOriginalSpellings(*bytes, record);
     ParseSettings(DecodeShiftJis(*bytes), record);
-    return kSettingsRead;
+    return SettingsFileState::Read;
 }
 
-int WriteSettings(const SettingsRecord& record, FileSystem& files) {
+bool WriteSettings(const SettingsRecord& record, FileSystem& files) {
     const std::string text = FormatSettings(record);
     std::string bytes;
     for (std::string_view rest = text; !rest.empty();) {
         const auto lineEnd = rest.find(kLineEnd);
         const auto line = EncodeLine(rest.substr(0, lineEnd), record);
         if (!line) {
-            return 0;
+            return false;
         }
         bytes.append(*line).append(kLineEnd);
         rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd + kLineEnd.size());
@@ -207,9 +207,9 @@ int WriteSettings(const SettingsRecord& record, FileSystem& files) {
     // flushed write costs more than the read.
     const std::string path = record.SettingsFilePath();
     if (files.ReadWholeFile(path) == bytes) {
-        return 1;
+        return true;
     }
-    return files.WriteWholeFile(path, bytes) ? 1 : 0;
+    return files.WriteWholeFile(path, bytes);
 }
 
 int DeleteShuffleList(const SettingsRecord& record, FileSystem& files) {

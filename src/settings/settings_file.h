@@ -39,18 +39,19 @@ std::string FormatSettings(const SettingsRecord& record);
 int LeadingNumber(std::string_view value);
 
 // What ReadSettings found.
-inline constexpr int kSettingsRead = 1;
-inline constexpr int kSettingsMissing = 0;
-// The file is there but could not be read (locked by another program, access denied): it must
-// not be taken for a first run and replaced by the defaults.
-inline constexpr int kSettingsUnreadable = -1;
+enum class SettingsFileState {
+    Read,
+    Missing,
+    // The file is there but could not be read (locked by another program, access denied): it must
+    // not be taken for a first run and replaced by the defaults.
+    Unreadable,
+};
 
-// kSettingsRead when Pelavine.ini was opened and read, kSettingsMissing when there is none,
-// kSettingsUnreadable when it exists but could not be read. Only a read file changes the record.
-int ReadSettings(SettingsRecord& record, const FileSystem& files);
-// 1 when the whole file was written; 0 when any step failed, or when a value cannot be held in
-// the file's code page. The previous file then stays as it was.
-int WriteSettings(const SettingsRecord& record, FileSystem& files);
+// Only a read file changes the record.
+SettingsFileState ReadSettings(SettingsRecord& record, const FileSystem& files);
+// True when the whole file was written; false when any step failed, or when a value cannot be
+// held in the file's code page. The previous file then stays as it was.
+bool WriteSettings(const SettingsRecord& record, FileSystem& files);
 // 1 when Shuffle.ini did not exist or was deleted, 0 when deleting it failed.
 int DeleteShuffleList(const SettingsRecord& record, FileSystem& files);
 

@@ -13,7 +13,8 @@ namespace {
 // Reads the file into a new record and writes it back; gives the bytes written.
 std::string ReadAndWrite(pelaconf::testing::FakeFileSystem& files) {
     pelaconf::SettingsRecord record("C:\\p");
-    if (pelaconf::ReadSettings(record, files) != 1 || pelaconf::WriteSettings(record, files) != 1) {
+    if (pelaconf::ReadSettings(record, files) != pelaconf::SettingsFileState::Read ||
+        !pelaconf::WriteSettings(record, files)) {
         std::abort();
     }
     return files.files[record.SettingsFilePath()];

@@ -1,7 +1,7 @@
 // Every help text and fixed list text of the pages, the priority dialog and the wizard, compared
 // in full with the words the user must see. The expected texts are written out here rather than
 // taken from the program, so that a changed character in the program fails.
-#include "app/wizard_steps.h"
+#include "wizard/wizard_steps.h"
 #include "pages/hotkey_page.h"
 #include "pages/other_settings_page.h"
 #include "pages/timer_page.h"

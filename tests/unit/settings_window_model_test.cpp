@@ -110,7 +110,7 @@ TEST_F(SettingsWindowModelTest, OkWithNothingModifiedValidatesWritesNothingAndCl
 }
 
 TEST_F(SettingsWindowModelTest, OkWithAModifiedPageSavesAsksAndStartsPelavineOnYes) {
-    pages[2].SetModified(1);
+    pages[2].SetModified(true);
     pages[2].store = [this] { record.Turn_Type = 2; };
     messages.answers = {MessageAnswer::Yes};
     model.Ok();
@@ -128,7 +128,7 @@ TEST_F(SettingsWindowModelTest, OkWithAModifiedPageSavesAsksAndStartsPelavineOnY
 }
 
 TEST_F(SettingsWindowModelTest, OkAnsweredNoSavesWithoutStartingAndAFailedStartStillCloses) {
-    pages[0].SetModified(1);
+    pages[0].SetModified(true);
     model.Ok();
     EXPECT_TRUE(Written());
     EXPECT_TRUE(processes.started.empty());
@@ -146,7 +146,7 @@ TEST_F(SettingsWindowModelTest, OkAnsweredNoSavesWithoutStartingAndAFailedStartS
 
 TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheWindowOpenWithTheCollectedValues) {
     files.failWrites = true;
-    pages[0].SetModified(1);
+    pages[0].SetModified(true);
     pages[0].store = [this] { record.Rect_Type = 4; };
     model.Ok();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSettingsSaveFailedMessage});
@@ -159,7 +159,7 @@ TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheWindowOpenWithTheCollectedVa
 }
 
 TEST_F(SettingsWindowModelTest, AnInvalidPageStopsOkApplyButNotCancel) {
-    pages[0].SetModified(1);
+    pages[0].SetModified(true);
     pages[0].valid = false;
     model.Ok();
     model.Apply();
@@ -173,7 +173,7 @@ TEST_F(SettingsWindowModelTest, AnInvalidPageStopsOkApplyButNotCancel) {
 }
 
 TEST_F(SettingsWindowModelTest, ApplySavesClearsTheFlagsAndStartsPelavineWithoutAsking) {
-    pages[3].SetModified(1);
+    pages[3].SetModified(true);
     model.Apply();
     EXPECT_TRUE(Written());
     EXPECT_TRUE(messages.shown.empty());
@@ -191,7 +191,7 @@ TEST_F(SettingsWindowModelTest, ApplySavesClearsTheFlagsAndStartsPelavineWithout
 }
 
 TEST_F(SettingsWindowModelTest, CancelAfterAChangeAsksAndNoKeepsTheWindowOpen) {
-    pages[7].SetModified(1);
+    pages[7].SetModified(true);
     model.Cancel();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kDiscardChangesQuestion});
     EXPECT_EQ(messages.shown[0].second, MessageKind::Question);
@@ -204,7 +204,7 @@ TEST_F(SettingsWindowModelTest, CancelAfterAChangeAsksAndNoKeepsTheWindowOpen) {
 }
 
 TEST_F(SettingsWindowModelTest, TheShuffleListIsDeletedOnlyWhenTheFolderSettingsChange) {
-    pages[0].SetModified(1);
+    pages[0].SetModified(true);
     const auto applyWith = [this](std::function<void()> change) {
         files.files[record.ShuffleListPath()] = "shuffle";
         pages[0].store = std::move(change);
@@ -223,7 +223,7 @@ TEST_F(SettingsWindowModelTest, TheShuffleListIsDeletedOnlyWhenTheFolderSettings
 }
 
 TEST_F(SettingsWindowModelTest, AValueStoredWhileValidatingStillCountsAsAChange) {
-    pages[8].SetModified(1);
+    pages[8].SetModified(true);
     pages[8].validate = [this] { record.Susie_Use = 1; };
     model.Ok();
     EXPECT_TRUE(Written());
@@ -240,7 +240,7 @@ TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheShuffleList) {
 
 TEST_F(SettingsWindowModelTest, AnExceptionWhileCollectingWritesNothingAndGivesTheRecordBack) {
     for (const bool ok : {true, false}) {
-        pages[0].SetModified(1);
+        pages[0].SetModified(true);
         pages[0].store = [this] { record.Wall_Dir_Path = "C:\\Other"; };
         pages[4].store = [] { throw std::bad_alloc(); };
         messages.shown.clear();
@@ -269,7 +269,7 @@ TEST_F(SettingsWindowModelTest, OkAndCancelAreIgnoredWhileAFirstRunFadesIn) {
 }
 
 TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsIgnored) {
-    pages[0].SetModified(1);
+    pages[0].SetModified(true);
     struct ReenteringMessages : FakeMessageBoxes {
         SettingsWindowModel* model = nullptr;
         MessageAnswer Show(std::string_view text, MessageKind kind) override {
@@ -307,7 +307,7 @@ TEST_F(SettingsWindowModelTest, RequestsThatNeedThePagesHaveTheMissingOnesMadeFi
             }
         }
     };
-    pages[0].SetModified(1); // the folder page starts modified
+    pages[0].SetModified(true); // the folder page starts modified
     model.Cancel();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kDiscardChangesQuestion});
     EXPECT_EQ(fade.command.load(), kFadeIdle);

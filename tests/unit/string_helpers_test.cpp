@@ -21,9 +21,9 @@ TEST(FileExists, EmptyPathNeverExists) {
     testing::FakeFileSystem files;
     files.folders.insert("");
     files.files["C:\\a"] = "";
-    EXPECT_EQ(FileExists(files, ""), 0);
-    EXPECT_EQ(FileExists(files, "C:\\a"), 1);
-    EXPECT_EQ(FileExists(files, "C:\\b"), 0);
+    EXPECT_FALSE(FileExists(files, ""));
+    EXPECT_TRUE(FileExists(files, "C:\\a"));
+    EXPECT_FALSE(FileExists(files, "C:\\b"));
 }
 
 TEST(CompareNoCase, FoldsAsciiOnly) {

@@ -1,4 +1,4 @@
-#include "app/wizard_steps.h"
+#include "wizard/wizard_steps.h"
 #include "fake_services.h"
 #include "settings/settings_record.h"
 

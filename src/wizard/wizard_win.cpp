@@ -1,4 +1,4 @@
-#include "app/wizard_win.h"
+#include "wizard/wizard_win.h"
 
 #include "resource.h"
 #include "ui/controls.h"

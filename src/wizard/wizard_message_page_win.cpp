@@ -1,6 +1,6 @@
-#include "app/wizard_message_page_win.h"
+#include "wizard/wizard_message_page_win.h"
 
-#include "app/wizard_steps.h"
+#include "wizard/wizard_steps.h"
 #include "resource.h"
 #include "ui/controls.h"
 

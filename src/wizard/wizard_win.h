@@ -4,8 +4,8 @@
 // class moves between the window and them.
 
 #include "app/page_table_win.h"
-#include "app/wizard_message_page_win.h"
-#include "app/wizard_steps.h"
+#include "wizard/wizard_message_page_win.h"
+#include "wizard/wizard_steps.h"
 #include "ui/dialog.h"
 
 #include <vector>
