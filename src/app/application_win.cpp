@@ -40,7 +40,7 @@ void Application::RunWallpaperMode(const std::string& imagePath) {
 
 // The start rewrites the file in the current layout, or creates it with the defaults, except
 // when it could not be read: the defaults must not replace settings the user still has.
-void Application::RunSettingsMode(int fileState) {
+void Application::RunSettingsMode(SettingsFileState fileState) {
     if (fileState == SettingsFileState::Unreadable) {
         messages_.Show(kUnreadableMessage, MessageKind::Error);
     } else if (!WriteSettings(record_, files_)) {

@@ -8,6 +8,7 @@
 #include "platform/process_starter_win.h"
 #include "platform/registry_win.h"
 #include "plugins/image_object_probe_win.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "susie/image_object_win.h"
 
@@ -26,7 +27,7 @@ public:
 private:
     void RunWallpaperMode(const std::string& imagePath);
     // fileState: what ReadSettings found.
-    void RunSettingsMode(int fileState);
+    void RunSettingsMode(SettingsFileState fileState);
 
     Win32FileSystem files_;
     Win32MessageBoxes messages_;
