@@ -2,11 +2,12 @@
 
 #include "app/layered_window_library_win.h"
 #include "app/single_instance_win.h"
-#include "wizard/wizard_win.h"
 #include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/controls.h"
+#include "ui/tree_view.h"
 #include "win/wide_text.h"
+#include "wizard/wizard_win.h"
 
 #include <algorithm>
 #include <stdexcept>

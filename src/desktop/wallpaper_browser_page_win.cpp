@@ -2,10 +2,13 @@
 
 #include "desktop/apply_wallpaper.h"
 #include "desktop/desktop_windows_win.h"
+#include "desktop/system_name_order_win.h"
 #include "image/decoding_order.h"
+#include "platform/drives_win.h"
 #include "platform/file_system.h"
 #include "platform/message_boxes.h"
 #include "platform/process_starter.h"
+#include "platform/special_folders_win.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
 #include "ui/controls.h"
@@ -14,11 +17,8 @@
 #include "ui/wait_cursor.h"
 #include "win/wide_text.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
 
-#include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace pelaconf {
@@ -26,124 +26,21 @@ namespace {
 
 // The bitmaps of the tree's image list, by image index.
 constexpr int kTreeBitmaps[kBrowserImageCount] = {
-    IDB_TREE_ROOT,   IDB_TREE_FIXED,  IDB_TREE_CDROM,   IDB_TREE_REMOVABLE, IDB_TREE_FOLDER_SELECTED,
-    IDB_TREE_FOLDER, IDB_TREE_DESKTOP, IDB_TREE_DOCUMENTS, IDB_TREE_BMP_FILE, IDB_TREE_IMAGE_FILE,
+    IDB_TREE_ROOT,   IDB_TREE_FIXED,   IDB_TREE_CDROM,     IDB_TREE_REMOVABLE, IDB_TREE_FOLDER_SELECTED,
+    IDB_TREE_FOLDER, IDB_TREE_DESKTOP, IDB_TREE_DOCUMENTS, IDB_TREE_BMP_FILE,  IDB_TREE_IMAGE_FILE,
 };
 constexpr COLORREF kMaskColour = RGB(255, 0, 255);
 
-// Keeps the system's "no disk" box away while it lives: a drive without a medium is reported by
-// the page's own message.
-class QuietDriveErrors {
-public:
-    QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &before_); }
-    ~QuietDriveErrors() { SetThreadErrorMode(before_, nullptr); }
-    QuietDriveErrors(const QuietDriveErrors&) = delete;
-    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
-private:
-    DWORD before_ = 0;
-};
-
-// The tree's own sort compares its labels with lstrcmpiW, the system's compare without case. Each
-// name is converted once, not at every comparison.
-class SystemNameOrder : public NameOrder {
-public:
-    std::vector<size_t> Sorted(const std::vector<std::string>& names) const override {
-        std::vector<std::wstring> wide;
-        wide.reserve(names.size());
-        for (const std::string& name : names) {
-            wide.push_back(Utf8ToWide(name));
-        }
-        std::vector<size_t> order(names.size());
-        std::iota(order.begin(), order.end(), size_t{0});
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-            return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wide[a].c_str(), static_cast<int>(wide[a].size()),
-                                  wide[b].c_str(), static_cast<int>(wide[b].size())) == CSTR_LESS_THAN;
-        });
-        return order;
-    }
-};
-
 void AddPlaceholder(HWND tree, HTREEITEM parent) { InsertTreeItem(tree, parent, kPlaceholderLabel, 0, 0); }
 
-HTREEITEM Relative(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+ScreenBox ScreenBoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+BrowserItem BrowserItemOf(HWND tree, HTREEITEM handle) {
+    const TreeItemData item = ReadTreeItem(tree, handle);
+    return {item.label, item.image, static_cast<int>(item.data)};
 }
-
-struct ItemFacts {
-    BrowserItem item;
-    int selectedImage = 0;
-};
-
-ItemFacts FactsOf(HWND tree, HTREEITEM handle) {
-    wchar_t text[MAX_PATH] = {};
-    TVITEMW item{};
-    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
-    item.hItem = handle;
-    item.pszText = text;
-    item.cchTextMax = MAX_PATH;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    return {{WideToUtf8(text), item.iImage, static_cast<int>(item.lParam)}, item.iSelectedImage};
-}
-
-// Turns the tree's drawing off while it lives: a folder of thousands of entries is filled or
-// emptied once, not drawn again for every item.
-class FrozenTree {
-public:
-    explicit FrozenTree(HWND tree) : tree_(tree) { SendMessageW(tree_, WM_SETREDRAW, FALSE, 0); }
-    ~FrozenTree() {
-        SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(tree_, nullptr, TRUE);
-    }
-    FrozenTree(const FrozenTree&) = delete;
-    FrozenTree& operator=(const FrozenTree&) = delete;
-
-private:
-    HWND tree_;
-};
-
-// From the last child to the first: a tree lays out again what follows a deleted item, and after
-// the last child little does.
-void DeleteChildren(HWND tree, HTREEITEM item) {
-    HTREEITEM last = nullptr;
-    for (HTREEITEM child = Relative(tree, item, TVGN_CHILD); child != nullptr; child = Relative(tree, child, TVGN_NEXT)) {
-        last = child;
-    }
-    while (last != nullptr) {
-        HTREEITEM previous = Relative(tree, last, TVGN_PREVIOUS);
-        TreeView_DeleteItem(tree, last);
-        last = previous;
-    }
-}
-
-bool LiesBelow(HWND tree, HTREEITEM item, HTREEITEM ancestor) {
-    for (HTREEITEM above = Relative(tree, item, TVGN_PARENT); above != nullptr;
-         above = Relative(tree, above, TVGN_PARENT)) {
-        if (above == ancestor) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string SpecialFolderPath(int folderId) {
-    PIDLIST_ABSOLUTE location = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(GetDesktopWindow(), folderId, &location))) {
-        return {};
-    }
-    wchar_t path[MAX_PATH] = {};
-    const bool found = SHGetPathFromIDListW(location, path) != FALSE;
-    CoTaskMemFree(location);
-    return found ? WideToUtf8(path) : std::string();
-}
-
-ScreenBox BoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 } // namespace
-
-int RunProgram(ProcessStarter& processes, const std::string& commandLine) {
-    return processes.Start(commandLine) ? 1 : 0;
-}
 
 WallpaperBrowserPage::WallpaperBrowserPage(BrowserServices services, std::unique_ptr<BrowserNeighbours> neighbours)
     : PageDialog(IDD_WALLPAPER_BROWSER), services_(services), neighbours_(std::move(neighbours)) {}
@@ -185,32 +82,24 @@ void WallpaperBrowserPage::BuildTree() {
 }
 
 void WallpaperBrowserPage::AddDrives(HTREEITEM root) {
-    wchar_t drives[MAX_PATH] = {};
-    const DWORD length = GetLogicalDriveStringsW(MAX_PATH - 1, drives);
-    if (length == 0 || length >= MAX_PATH) {
-        return;
-    }
-    for (const wchar_t* drive = drives; *drive != L'\0'; drive += wcslen(drive) + 1) {
-        const int number = DriveNumber(WideToUtf8(drive));
-        const auto image = DriveImage(GetDriveTypeW(drive));
+    for (const DriveRoot& drive : ListDriveRoots()) {
+        const int number = DriveNumber(drive.path);
+        const auto image = DriveImage(drive.type);
         if (number == 0 || !image) {
             continue;
         }
-        SHFILEINFOW info{};
-        SHGetFileInfoW(drive, 0, &info, sizeof info, SHGFI_DISPLAYNAME);
-        const std::string label = info.szDisplayName[0] != L'\0' ? WideToUtf8(info.szDisplayName) : WideToUtf8(drive);
-        AddPlaceholder(Tree(), InsertTreeItem(Tree(), root, label, *image, *image, number));
+        AddPlaceholder(Tree(), InsertTreeItem(Tree(), root, drive.label, *image, *image, number));
     }
 }
 
 std::optional<std::string> WallpaperBrowserPage::PathOf(HTREEITEM item, PathUse use) {
     HTREEITEM root = TreeView_GetRoot(Tree());
     std::vector<BrowserItem> fromTop;
-    for (HTREEITEM step = item; step != root; step = Relative(Tree(), step, TVGN_PARENT)) {
+    for (HTREEITEM step = item; step != root; step = RelatedTreeItem(Tree(), step, TVGN_PARENT)) {
         if (step == nullptr) {
             return std::nullopt;
         }
-        fromTop.insert(fromTop.begin(), FactsOf(Tree(), step).item);
+        fromTop.insert(fromTop.begin(), BrowserItemOf(Tree(), step));
     }
     return ItemPath(fromTop, folders_, use);
 }
@@ -233,7 +122,7 @@ bool WallpaperBrowserPage::OnItemExpanding(const NMTREEVIEWW& change) {
     if (item == TreeView_GetRoot(Tree())) {
         return false;
     }
-    if (Relative(Tree(), item, TVGN_PARENT) == nullptr) {
+    if (RelatedTreeItem(Tree(), item, TVGN_PARENT) == nullptr) {
         return true;
     }
     if ((TreeView_GetItemState(Tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0) {
@@ -244,11 +133,11 @@ bool WallpaperBrowserPage::OnItemExpanding(const NMTREEVIEWW& change) {
 }
 
 void WallpaperBrowserPage::Collapse(HTREEITEM item) {
-    if (LiesBelow(Tree(), TreeView_GetSelection(Tree()), item)) {
+    if (IsBelowInTree(Tree(), TreeView_GetSelection(Tree()), item)) {
         TreeView_SelectItem(Tree(), item);
     }
-    const FrozenTree frozen(Tree());
-    DeleteChildren(Tree(), item);
+    const FrozenRedraw frozen(Tree());
+    DeleteTreeChildren(Tree(), item);
     AddPlaceholder(Tree(), item);
 }
 
@@ -257,7 +146,7 @@ bool WallpaperBrowserPage::Expand(HTREEITEM item) {
     if (!path || !FitsSystem(*path, "*")) {
         return true;
     }
-    const bool topLevel = Relative(Tree(), item, TVGN_PARENT) == TreeView_GetRoot(Tree());
+    const bool topLevel = RelatedTreeItem(Tree(), item, TVGN_PARENT) == TreeView_GetRoot(Tree());
     if (!FileExists(services_.files, *path)) {
         if (topLevel) {
             services_.messages.Show(*path + kDriveNotReadySuffix, MessageKind::Error);
@@ -266,8 +155,9 @@ bool WallpaperBrowserPage::Expand(HTREEITEM item) {
         }
         return true;
     }
-    const std::vector<BrowserEntry> entries = ListBrowsableEntries(services_.files, services_.record, *path, SystemNameOrder());
-    if (HTREEITEM placeholder = Relative(Tree(), item, TVGN_CHILD)) {
+    const std::vector<BrowserEntry> entries =
+        ListBrowsableEntries(services_.files, services_.record, *path, SystemNameOrder());
+    if (HTREEITEM placeholder = RelatedTreeItem(Tree(), item, TVGN_CHILD)) {
         TreeView_DeleteItem(Tree(), placeholder);
     }
     if (entries.empty()) {
@@ -282,7 +172,7 @@ bool WallpaperBrowserPage::Expand(HTREEITEM item) {
 }
 
 void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries) {
-    const FrozenTree frozen(Tree());
+    const FrozenRedraw frozen(Tree());
     for (const BrowserEntry& entry : entries) {
         const int selectedImage = entry.isFolder ? kImageFolderSelected : entry.image;
         HTREEITEM added = InsertTreeItem(Tree(), item, entry.name, entry.image, selectedImage);
@@ -305,7 +195,7 @@ void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
         ShowSelectedPath("");
         return;
     }
-    if (Relative(Tree(), item, TVGN_PARENT) == nullptr) {
+    if (RelatedTreeItem(Tree(), item, TVGN_PARENT) == nullptr) {
         return;
     }
     const auto path = PathOf(item, PathUse::Selecting);
@@ -313,8 +203,8 @@ void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
         return;
     }
     ShowSelectedPath(*path);
-    const ItemFacts facts = FactsOf(Tree(), item);
-    if (IsFileItem(facts.item.image, facts.selectedImage)) {
+    const TreeItemData facts = ReadTreeItem(Tree(), item);
+    if (IsFileItem(facts.image, facts.selectedImage)) {
         if (FitsSystem(*path, "")) {
             Preview(*path);
         }
@@ -374,7 +264,7 @@ bool WallpaperBrowserPage::OnDoubleClick() {
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    if (DoubleClickAppliesWallpaper(BoxOf(treeWindow), BoxOf(label), cursor.x, cursor.y)) {
+    if (DoubleClickAppliesWallpaper(ScreenBoxOf(treeWindow), ScreenBoxOf(label), cursor.x, cursor.y)) {
         SetAsWallpaper();
     }
     return false;
@@ -399,12 +289,11 @@ bool WallpaperBrowserPage::ApplySelected() {
     const char* failure = result == ApplyResult::NoFile ? kBrowserNoFileMessage : ApplyResultMessage(result);
     if (failure != nullptr) {
         wait_.Hide();
-        services_.messages.Show(failure,
-                                result == ApplyResult::NoFile ? MessageKind::Warning : MessageKind::Error);
+        services_.messages.Show(failure, result == ApplyResult::NoFile ? MessageKind::Warning : MessageKind::Error);
         return false;
     }
     if (const auto program = neighbours_->ManualProgram()) {
-        if (RunProgram(services_.processes, *program) == 0) {
+        if (!services_.processes.Start(*program)) {
             wait_.Hide();
             services_.messages.Show(*program + kRunFailedSuffix, MessageKind::Error);
             return false;
@@ -455,8 +344,7 @@ std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
         return std::nullopt;
     }
     switch (header.code) {
-    case TVN_ITEMEXPANDINGW:
-        return OnItemExpanding(reinterpret_cast<const NMTREEVIEWW&>(header)) ? TRUE : FALSE;
+    case TVN_ITEMEXPANDINGW: return OnItemExpanding(reinterpret_cast<const NMTREEVIEWW&>(header)) ? TRUE : FALSE;
     case TVN_SELCHANGEDW: OnSelectionChanged(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem); return 0;
     case NM_DBLCLK: // the tree still takes its own double click, unless nothing is selected
         return OnDoubleClick() ? std::optional<LRESULT>(1) : std::nullopt;

@@ -49,9 +49,6 @@ struct BrowserServices {
     const WallpaperServices* wallpaper = nullptr;
 };
 
-// Starts the command line without waiting for it; non-zero when the program was started.
-int RunProgram(ProcessStarter& processes, const std::string& commandLine);
-
 class WallpaperBrowserPage : public PageDialog {
 public:
     WallpaperBrowserPage(BrowserServices services, std::unique_ptr<BrowserNeighbours> neighbours);

@@ -193,20 +193,6 @@ std::wstring WindowText(HWND window) {
 
 void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }
 
-HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image, int selectedImage,
-                         LPARAM data) {
-    const std::wstring text = Utf8ToWide(label);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-    insert.item.iImage = image;
-    insert.item.iSelectedImage = selectedImage;
-    insert.item.lParam = data;
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
 void SetButtonIcon(HWND dialog, int id, int iconId) {
     const HICON icon = SmallIconForDpi(iconId, WindowDpi(dialog));
     SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));

@@ -70,11 +70,6 @@ void FocusAndSelectText(HWND dialog, int id);
 std::wstring WindowText(HWND window);
 void SetItemText(HWND dialog, int id, std::string_view text);
 
-// Tree controls: an item appended under the parent (TVI_ROOT for the top level), with its images
-// from the tree's image list and a value of its own.
-HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image = 0, int selectedImage = 0,
-                         LPARAM data = 0);
-
 // An icon push button: the program's icon resource at the small-icon size of the dialog's DPI.
 void SetButtonIcon(HWND dialog, int id, int iconId);
 

@@ -1,8 +1,7 @@
 #include "ui/tree_view.h"
 
 #include "ui/dpi.h"
-
-#include <commctrl.h>
+#include "win/wide_text.h"
 
 namespace pelaconf {
 namespace {
@@ -35,10 +34,61 @@ UniqueBitmap ScaledBitmap(HBITMAP source, int size) {
 
 } // namespace
 
+HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image, int selectedImage,
+                         LPARAM data) {
+    const std::wstring text = Utf8ToWide(label);
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.lParam = data;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+TreeItemData ReadTreeItem(HWND tree, HTREEITEM handle) {
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
+    item.hItem = handle;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return {WideToUtf8(text), item.iImage, item.iSelectedImage, item.lParam};
+}
+
+HTREEITEM RelatedTreeItem(HWND tree, HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+bool IsBelowInTree(HWND tree, HTREEITEM item, HTREEITEM ancestor) {
+    for (HTREEITEM above = RelatedTreeItem(tree, item, TVGN_PARENT); above != nullptr;
+         above = RelatedTreeItem(tree, above, TVGN_PARENT)) {
+        if (above == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void DeleteTreeChildren(HWND tree, HTREEITEM item) {
+    HTREEITEM last = nullptr;
+    for (HTREEITEM child = RelatedTreeItem(tree, item, TVGN_CHILD); child != nullptr;
+         child = RelatedTreeItem(tree, child, TVGN_NEXT)) {
+        last = child;
+    }
+    while (last != nullptr) {
+        HTREEITEM previous = RelatedTreeItem(tree, last, TVGN_PREVIOUS);
+        TreeView_DeleteItem(tree, last);
+        last = previous;
+    }
+}
+
 UniqueImageList MakeTreeImageList(std::span<const int> bitmapIds, COLORREF maskColour, int dpi) {
     const int size = ScaleToDpi(kBitmapSize, dpi);
-    UniqueImageList images(
-        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(bitmapIds.size()), 0));
+    UniqueImageList images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(bitmapIds.size()), 0));
     for (const int bitmapId : bitmapIds) {
         UniqueBitmap bitmap = LoadBitmapResource(bitmapId);
         if (size != kBitmapSize && bitmap.Get() != nullptr) {
