@@ -111,7 +111,7 @@ bool PathFitsSystem(std::string_view path) {
     size_t units = 0;
     for (const char byte : path) {
         const auto b = static_cast<unsigned char>(byte);
-        if ((b & 0xC0) != 0x80) { // a lead byte starts a character
+        if ((b & 0xC0) != 0x80) {       // a lead byte starts a character
             units += b >= 0xF0 ? 2 : 1; // four-byte characters take a surrogate pair
         }
     }
@@ -129,7 +129,8 @@ std::vector<BrowserEntry> ListBrowsableEntries(const FileSystem& files, const Se
         }
         if (entry.isFolder) {
             if (!EqualNoCase(entry.name, "RECYCLED")) {
-                listed.push_back({entry.name, true, kImageFolder, HoldsBrowsableEntry(files, settings, folder + entry.name)});
+                listed.push_back(
+                    {entry.name, true, kImageFolder, HoldsBrowsableEntry(files, settings, folder + entry.name)});
             }
         } else if (IsSupportedFile(settings, entry.name)) {
             const int image = EqualNoCase(GetExtension(entry.name), "bmp") ? kImageBmpFile : kImageOtherFile;

@@ -3,7 +3,6 @@
 // items, the path an item stands for, what a folder lists, where a double click applies the
 // wallpaper, and the messages the page shows.
 
-
 #include <optional>
 #include <span>
 #include <string>

@@ -1,16 +1,10 @@
 #include "desktop/wallpaper_browser_page_win.h"
 
-#include "desktop/apply_wallpaper.h"
-#include "desktop/desktop_windows_win.h"
 #include "desktop/system_name_order_win.h"
-#include "image/decoding_order.h"
 #include "platform/drives_win.h"
 #include "platform/file_system.h"
 #include "platform/message_boxes.h"
-#include "platform/process_starter.h"
 #include "platform/special_folders_win.h"
-#include "settings/settings_record.h"
-#include "settings/string_helpers.h"
 #include "ui/controls.h"
 #include "ui/dpi.h"
 #include "ui/tree_view.h"
@@ -46,7 +40,6 @@ WallpaperBrowserPage::WallpaperBrowserPage(BrowserServices services, std::unique
     : PageDialog(IDD_WALLPAPER_BROWSER), services_(services), neighbours_(std::move(neighbours)) {}
 
 bool WallpaperBrowserPage::OnInit() {
-    previewReady_ = false;
     wait_.CreateHidden(GetAncestor(Window(), GA_ROOT));
     BuildTree();
     SetItemText(Window(), IDC_HELP_TEXT, kBrowserHelpText);
@@ -185,7 +178,7 @@ void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserE
 void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
     const WaitCursor waiting;
     const QuietDriveErrors quiet;
-    previewReady_ = false;
+    preview_.Hide();
     const RECT frame = ItemRectangle(Window(), IDC_BROWSER_PREVIEW);
     InvalidateRect(Window(), &frame, TRUE);
     if (item == nullptr) {
@@ -206,33 +199,11 @@ void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {
     const TreeItemData facts = ReadTreeItem(Tree(), item);
     if (IsFileItem(facts.image, facts.selectedImage)) {
         if (FitsSystem(*path, "")) {
-            Preview(*path);
+            preview_.Show(services_.record, services_.messages, *path);
         }
     } else {
-        preview_.ReleaseImage();
+        preview_.Release();
     }
-}
-
-void WallpaperBrowserPage::Preview(const std::string& path) {
-    if (IsSupportedExtension(services_.record, GetExtension(path)) == 0) {
-        services_.messages.Show(kUnsupportedTypeMessage, MessageKind::Warning);
-        return;
-    }
-    DecodeOptions options;
-    options.pictureMode = 1;
-    options.freePluginFirst = true;
-    const DecodeOutcome outcome = DecodeImage(services_.record, path, preview_, options);
-    preview_.FreePlugin();
-    if (outcome == DecodeOutcome::NoLoader) {
-        services_.messages.Show(kNoPluginMessage, MessageKind::Error);
-    } else if (outcome == DecodeOutcome::PluginsFailed) {
-        services_.messages.Show(kPluginLoadFailedMessage, MessageKind::Error);
-    }
-    if (outcome != DecodeOutcome::Loaded) {
-        services_.messages.Show(kPreviewFailedMessage, MessageKind::Error);
-        return;
-    }
-    previewReady_ = true;
 }
 
 void WallpaperBrowserPage::ShowSelectedPath(const std::string& path) {
@@ -243,10 +214,7 @@ void WallpaperBrowserPage::ShowSelectedPath(const std::string& path) {
 bool WallpaperBrowserPage::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Window(), &paint);
-    if (previewReady_ && preview_.HasImage()) {
-        const RECT frame = ItemRectangle(Window(), IDC_BROWSER_PREVIEW);
-        preview_.DrawFitted(dc, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
-    }
+    preview_.Paint(dc, ItemRectangle(Window(), IDC_BROWSER_PREVIEW));
     EndPaint(Window(), &paint);
     return true;
 }
@@ -271,7 +239,7 @@ bool WallpaperBrowserPage::OnDoubleClick() {
 }
 
 void WallpaperBrowserPage::SetAsWallpaper() {
-    if (!previewReady_ || services_.wallpaper == nullptr) {
+    if (!preview_.Ready() || services_.wallpaper == nullptr) {
         return;
     }
     const WaitCursor waiting;
@@ -282,27 +250,8 @@ void WallpaperBrowserPage::SetAsWallpaper() {
 }
 
 bool WallpaperBrowserPage::ApplySelected() {
-    neighbours_->CopyDisplayPosition(services_.record);
-    neighbours_->PlaySoundIfManual();
     selectedPath_ = GetItemText(Window(), IDC_BROWSER_PATH);
-    const ApplyResult result = ApplyWallpaper(services_.record, selectedPath_, *services_.wallpaper);
-    const char* failure = result == ApplyResult::NoFile ? kBrowserNoFileMessage : ApplyResultMessage(result);
-    if (failure != nullptr) {
-        wait_.Hide();
-        services_.messages.Show(failure, result == ApplyResult::NoFile ? MessageKind::Warning : MessageKind::Error);
-        return false;
-    }
-    if (const auto program = neighbours_->ManualProgram()) {
-        if (!services_.processes.Start(*program)) {
-            wait_.Hide();
-            services_.messages.Show(*program + kRunFailedSuffix, MessageKind::Error);
-            return false;
-        }
-    }
-    if (neighbours_->IconsTransparentAfterChange()) {
-        MakeIconLabelsTransparent(1);
-    }
-    return true;
+    return ApplyBrowserImage(selectedPath_, services_, *neighbours_, wait_);
 }
 
 void WallpaperBrowserPage::RefreshSpecialFolders() {

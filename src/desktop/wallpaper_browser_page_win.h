@@ -3,10 +3,11 @@
 // preview of the selected image, and the button (or a double click on the image's label) that
 // makes it the wallpaper with the other pages' current, unsaved values.
 
+#include "desktop/browser_apply_win.h"
+#include "desktop/browser_preview_win.h"
 #include "desktop/wait_window_win.h"
 #include "desktop/wallpaper_browser.h"
 #include "resource.h"
-#include "susie/image_object_win.h"
 #include "ui/page_dialog.h"
 #include "win/handles.h"
 
@@ -17,37 +18,6 @@
 #include <string>
 
 namespace pelaconf {
-
-class FileSystem;
-class MessageBoxes;
-class ProcessStarter;
-struct SettingsRecord;
-struct WallpaperServices;
-
-// What the browser needs of the other pages, read from their controls as they are now.
-class BrowserNeighbours {
-public:
-    virtual ~BrowserNeighbours() = default;
-    // The wallpaper folder page's path field.
-    virtual std::string WallpaperFolder() = 0;
-    // The display position page's choice into Rect_Type and its fit box (0 or 1) into Rect_Fit.
-    virtual void CopyDisplayPosition(SettingsRecord& record) = 0;
-    // The WAVE page plays its sound now when its box for manual changes is on.
-    virtual void PlaySoundIfManual() = 0;
-    // The external program page's command line when its box for manual changes is on.
-    virtual std::optional<std::string> ManualProgram() = 0;
-    // The desktop icon page's box for making the labels transparent after a change.
-    virtual bool IconsTransparentAfterChange() = 0;
-};
-
-struct BrowserServices {
-    SettingsRecord& record;
-    const FileSystem& files;
-    MessageBoxes& messages;
-    ProcessStarter& processes;
-    // Applying a wallpaper with the program's image work object; null where the page cannot.
-    const WallpaperServices* wallpaper = nullptr;
-};
 
 class WallpaperBrowserPage : public PageDialog {
 public:
@@ -76,7 +46,6 @@ private:
     void FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries);
     void Collapse(HTREEITEM item);
     void OnSelectionChanged(HTREEITEM item);
-    void Preview(const std::string& path);
     // True when nothing is selected, which the tree's default handling is then kept from.
     bool OnDoubleClick();
     void SetAsWallpaper();
@@ -88,8 +57,7 @@ private:
 
     BrowserServices services_;
     std::unique_ptr<BrowserNeighbours> neighbours_;
-    ImageObject preview_;
-    bool previewReady_ = false;
+    BrowserPreview preview_;
     std::string selectedPath_;
     SpecialFolders folders_;
     HTREEITEM wallpaperItem_ = nullptr;
