@@ -22,7 +22,11 @@ done
 
 scripts/install-deps.sh
 # Every time the build and the zips record is the commit's own.
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
+        { echo "package.sh: no git commit to date the release by; set SOURCE_DATE_EPOCH" >&2; exit 1; }
+fi
+export SOURCE_DATE_EPOCH
 export TZ=UTC
 
 rm -rf "$dist"
