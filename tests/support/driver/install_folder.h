@@ -12,6 +12,8 @@ class InstallFolder {
 public:
     // Made under the test run's folder; any earlier folder of the same name is removed first.
     explicit InstallFolder(const std::string& name);
+    // A folder that already holds Pelaconf.exe with what it needs, such as an unpacked release; nothing is copied.
+    static InstallFolder Existing(const std::wstring& path) { return InstallFolder(path); }
 
     const std::wstring& Path() const { return path_; }
     std::wstring PathOf(const std::string& fileName) const;
@@ -30,6 +32,8 @@ public:
     bool NoProgramOfItsOwnRuns() const;
 
 private:
+    explicit InstallFolder(const std::wstring& path) : path_(path) {}
+
     std::wstring path_;
 };
 
