@@ -2,6 +2,7 @@
 // The start of a journey through the settings window: a fresh install folder named after the
 // test, Pelaconf started from it, and its settings window found.
 
+#include "app/page_table_win.h"
 #include "driver.h"
 #include "expected_texts.h"
 #include "resource.h"
@@ -41,14 +42,8 @@ protected:
     }
     // Whether every page of the window exists; a page carries its template id once it is made.
     bool AllPagesMade() const {
-        constexpr int kPageTemplates[] = {IDD_BASIC_OVERVIEW, IDD_WALLPAPER_FOLDER,  IDD_STARTUP,
-                                          IDD_DISPLAY_ORDER,  IDD_DISPLAY_POSITION,  IDD_AUTO_CHANGE_OVERVIEW,
-                                          IDD_TIMER,          IDD_EXTERNAL_PROGRAM,  IDD_WAVE,
-                                          IDD_TIMER_STOP,     IDD_DETAIL_OVERVIEW,   IDD_SUSIE,
-                                          IDD_TRAY_ICON,      IDD_DESKTOP_ICON,      IDD_HOTKEY,
-                                          IDD_OTHER,          IDD_WALLPAPER_BROWSER, IDD_VERSION};
-        for (const int templateId : kPageTemplates) {
-            if (window->Item(templateId) == nullptr) {
+        for (const PageRow& row : PageTable()) {
+            if (window->Item(row.templateId) == nullptr) {
                 return false;
             }
         }
