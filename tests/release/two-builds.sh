@@ -5,6 +5,8 @@
 set -euo pipefail
 work=$1
 package=$(cd "$(dirname "$0")/../.." && pwd)/scripts/package.sh
+# A compiler cache would hand the second build the first one's objects and hide any difference.
+export CCACHE_DISABLE=1
 rm -rf "$work"
 for run in first second; do
     "$package" --build-root "$work/$run" --dist "$work/$run/dist"
