@@ -1,9 +1,9 @@
 #include "ui/folder_browser.h"
 
-#include "win/handles.h"
 #include "win/wide_text.h"
 
 #include <shlobj.h>
+#include <wrl/client.h>
 
 namespace pelaconf {
 namespace {
@@ -19,8 +19,8 @@ int CALLBACK PreselectFolder(HWND browser, UINT message, LPARAM, LPARAM path) {
 } // namespace
 
 FolderChoice BrowseForFolder(HWND owner, std::string_view title, std::string_view current, UINT extraFlags) {
-    ComPointer<IMalloc> allocator;
-    if (FAILED(SHGetMalloc(allocator.Receive()))) {
+    Microsoft::WRL::ComPtr<IMalloc> allocator;
+    if (FAILED(SHGetMalloc(allocator.GetAddressOf()))) {
         return {FolderBrowserResult::Unavailable, {}};
     }
     const std::wstring wideCurrent = Utf8ToWide(current);

@@ -94,31 +94,6 @@ private:
     HRESULT result_;
 };
 
-// A COM interface pointer released once by its owner.
-template <typename Interface> class ComPointer {
-public:
-    ComPointer() = default;
-    ~ComPointer() { Reset(); }
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-
-    Interface* Get() const { return pointer_; }
-    Interface* operator->() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-    // Where a creating function stores its new pointer; any held pointer is released first.
-    Interface** Receive() {
-        Reset();
-        return &pointer_;
-    }
-    void Reset() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-            pointer_ = nullptr;
-        }
-    }
-
-private:
-    Interface* pointer_ = nullptr;
-};
+// COM interface pointers are owned by WRL's ComPtr (<wrl/client.h>), which releases each once.
 
 } // namespace pelaconf
