@@ -1,5 +1,7 @@
 #include "image/bmp_codec.h"
 
+#include "image/little_endian.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -12,23 +14,6 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr uint32_t kOpaque = 0xFF000000u;
 
-uint16_t Read16(std::string_view data, size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(data[at]) | static_cast<uint8_t>(data[at + 1]) << 8);
-}
-
-uint32_t Read32(std::string_view data, size_t at) {
-    return static_cast<uint32_t>(Read16(data, at)) | static_cast<uint32_t>(Read16(data, at + 2)) << 16;
-}
-
-template <typename Byte> void Write16(Byte* out, uint32_t value) {
-    out[0] = static_cast<Byte>(value & 0xFF);
-    out[1] = static_cast<Byte>((value >> 8) & 0xFF);
-}
-
-template <typename Byte> void Write32(Byte* out, uint32_t value) {
-    Write16(out, value & 0xFFFF);
-    Write16(out + 2, value >> 16);
-}
 
 uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return kOpaque | red << 16 | green << 8 | blue; }
 
@@ -135,8 +120,8 @@ BmpError ReadFields(std::string_view file, BmpHeader& header) {
     if (file[0] != 'B' || file[1] != 'M') {
         return BmpError::NotBmp;
     }
-    header.pixelOffset = Read32(file, 10);
-    header.headerSize = Read32(file, kFileHeaderSize);
+    header.pixelOffset = ReadLe32(file, 10);
+    header.headerSize = ReadLe32(file, kFileHeaderSize);
     const uint32_t size = header.headerSize;
     if (!IsKnownHeaderSize(size)) {
         return BmpError::UnsupportedHeader;
@@ -146,15 +131,15 @@ BmpError ReadFields(std::string_view file, BmpHeader& header) {
     }
     const size_t at = kFileHeaderSize;
     if (size == 12) {
-        header.width = Read16(file, at + 4);
-        header.height = Read16(file, at + 6);
-        header.bitCount = Read16(file, at + 10);
+        header.width = ReadLe16(file, at + 4);
+        header.height = ReadLe16(file, at + 6);
+        header.bitCount = ReadLe16(file, at + 10);
     } else {
-        header.width = static_cast<int32_t>(Read32(file, at + 4));
-        header.height = static_cast<int32_t>(Read32(file, at + 8));
-        header.bitCount = Read16(file, at + 14);
-        header.compression = Read32(file, at + 16);
-        header.colourCount = Read32(file, at + 32);
+        header.width = static_cast<int32_t>(ReadLe32(file, at + 4));
+        header.height = static_cast<int32_t>(ReadLe32(file, at + 8));
+        header.bitCount = ReadLe16(file, at + 14);
+        header.compression = ReadLe32(file, at + 16);
+        header.colourCount = ReadLe32(file, at + 32);
     }
     return BmpError::None;
 }
@@ -182,7 +167,7 @@ BmpError ReadMasks(std::string_view file, Layout& layout, size_t& tablesAt) {
         }
         const bool withAlpha = header.headerSize != kInfoHeaderSize && header.headerSize != 52;
         for (size_t i = 0; i < (withAlpha ? 4u : 3u); ++i) {
-            masks[i] = Read32(file, at + 4 * i);
+            masks[i] = ReadLe32(file, at + 4 * i);
         }
         if (!AreValidMasks(masks, header.bitCount)) {
             return BmpError::BadBitFields;
@@ -453,13 +438,13 @@ std::array<uint8_t, 40> MakeInfoHeader(int32_t width, int32_t height, uint16_t b
     const uint64_t stride = (uint64_t{static_cast<uint32_t>(std::max(width, 0))} * bitCount + 31) / 32 * 4;
     const uint64_t imageSize = stride * static_cast<uint64_t>(std::abs(int64_t{height}));
     std::array<uint8_t, 40> header{};
-    Write32(&header[0], kInfoHeaderSize);
-    Write32(&header[4], static_cast<uint32_t>(width));
-    Write32(&header[8], static_cast<uint32_t>(height));
-    Write16(&header[12], 1);
-    Write16(&header[14], bitCount);
+    WriteLe32(&header[0], kInfoHeaderSize);
+    WriteLe32(&header[4], static_cast<uint32_t>(width));
+    WriteLe32(&header[8], static_cast<uint32_t>(height));
+    WriteLe16(&header[12], 1);
+    WriteLe16(&header[14], bitCount);
     // 0 is allowed for uncompressed data when the true size does not fit.
-    Write32(&header[20], imageSize <= UINT32_MAX ? static_cast<uint32_t>(imageSize) : 0);
+    WriteLe32(&header[20], imageSize <= UINT32_MAX ? static_cast<uint32_t>(imageSize) : 0);
     return header;
 }
 
@@ -482,8 +467,8 @@ std::string EncodeBmp24(const Picture& picture) {
     }
     file[0] = 'B';
     file[1] = 'M';
-    Write32(&file[2], static_cast<uint32_t>(fileSize));
-    Write32(&file[10], kFileHeaderSize + kInfoHeaderSize);
+    WriteLe32(&file[2], static_cast<uint32_t>(fileSize));
+    WriteLe32(&file[10], kFileHeaderSize + kInfoHeaderSize);
     const auto info = MakeInfoHeader(picture.width, picture.height, 24);
     std::copy(info.begin(), info.end(), file.begin() + kFileHeaderSize);
     char* row = file.data() + kFileHeaderSize + kInfoHeaderSize;

@@ -2,6 +2,7 @@
 
 #include "image/bmp_codec.h"
 #include "image/library_image.h"
+#include "image/little_endian.h"
 #include "image/resampler.h"
 
 #include <atomic>
@@ -15,11 +16,7 @@ constexpr uint32_t kAlphaMask = 0xFF000000u;
 
 std::atomic<int> liveImages{0};
 
-int32_t ReadSigned32(const InfoHeaderBytes& header, size_t at) {
-    const uint32_t value = static_cast<uint32_t>(header[at]) | static_cast<uint32_t>(header[at + 1]) << 8 |
-                           static_cast<uint32_t>(header[at + 2]) << 16 | static_cast<uint32_t>(header[at + 3]) << 24;
-    return static_cast<int32_t>(value);
-}
+int32_t ReadSigned32(const InfoHeaderBytes& header, size_t at) { return static_cast<int32_t>(ReadLe32(header, at)); }
 
 } // namespace
 

@@ -16,7 +16,7 @@ public:
         if (Remaining() < 4) {
             return false;
         }
-        value = ReadLe32({reinterpret_cast<const uint8_t*>(body_.data()), body_.size()}, at_);
+        value = ReadLe32(body_, at_);
         at_ += 4;
         return true;
     }
