@@ -15,7 +15,8 @@ constexpr int kShortestInterval = 10;
 constexpr int kLongestInterval = 86400;
 constexpr int kMinutesPerDay = 24 * 60;
 
-std::string Printed(const char* format, int first, int second = 0) {
+// The text printf makes of a format that takes one or two ints.
+std::string FormatNumbers(const char* format, int first, int second = 0) {
     char text[64] = {};
     std::snprintf(text, sizeof text, format, first, second);
     return text;
@@ -108,15 +109,15 @@ std::string IntervalText(int seconds) {
     const int r = seconds % 60;
     std::string text;
     if (h > 0) {
-        text += Printed("%02d 時間 ", h);
+        text += FormatNumbers("%02d 時間 ", h);
     }
     if (m > 0) {
-        text += Printed("%02d 分 ", m);
+        text += FormatNumbers("%02d 分 ", m);
     } else if (h > 0) {
         text += "00 分 ";
     }
     if (r > 0) {
-        text += Printed("%02d 秒 ", r);
+        text += FormatNumbers("%02d 秒 ", r);
     } else if (h > 0 || m > 0) {
         text += "00 秒 ";
     }
@@ -125,9 +126,9 @@ std::string IntervalText(int seconds) {
 
 std::string TimeEntryText(TimeListKind kind, int value) {
     if (kind == TimeListKind::Hourly) {
-        return Printed("毎時 %02d 分", value);
+        return FormatNumbers("毎時 %02d 分", value);
     }
-    return Printed("%02d 時 %02d 分", value / 60, value % 60);
+    return FormatNumbers("%02d 時 %02d 分", value / 60, value % 60);
 }
 
 std::vector<int> ParseTimeList(std::string_view stored, TimeListKind kind) {
