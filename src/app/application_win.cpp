@@ -23,11 +23,12 @@ constexpr char kUnreadableMessage[] =
 Application::Application() : record_(ModuleFolder()) {}
 
 int Application::Run(const std::vector<std::string>& arguments) {
-    const SettingsFileState fileState = ReadSettings(record_, files_);
+    SettingsFileRead read = ReadSettings(record_, files_);
+    spellings_ = std::move(read.spellings);
     if (const auto imagePath = FindImagePath(arguments)) {
         RunWallpaperMode(*imagePath);
     } else {
-        RunSettingsMode(fileState);
+        RunSettingsMode(read.state);
     }
     return 0;
 }
@@ -43,7 +44,7 @@ void Application::RunWallpaperMode(const std::string& imagePath) {
 void Application::RunSettingsMode(SettingsFileState fileState) {
     if (fileState == SettingsFileState::Unreadable) {
         messages_.Show(kUnreadableMessage, MessageKind::Error);
-    } else if (!WriteSettings(record_, files_)) {
+    } else if (!WriteSettings(record_, spellings_, files_)) {
         messages_.Show(kSaveFailedMessage, MessageKind::Error);
     }
     SingleInstance instance;
@@ -55,7 +56,7 @@ void Application::RunSettingsMode(SettingsFileState fileState) {
     }
     Win32Desktop desktop;
     const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop};
-    SettingsWindow window({record_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_, &wallpaper);
+    SettingsWindow window({record_, spellings_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_, &wallpaper);
     window.SetFirstRun(fileState == SettingsFileState::Missing);
     window.RunModal(nullptr);
 }

@@ -34,6 +34,7 @@ private:
     Win32ProcessStarter processes_;
     Win32Registry registry_;
     SettingsRecord record_;
+    OriginalSpellings spellings_;
     // The image work object: the one image and plug-in module that applying and scanning use.
     ImageObject imageWork_;
     ImageObjectPluginProbe plugins_{imageWork_};

@@ -116,7 +116,7 @@ bool SettingsWindowModel::CollectAndSave(SettingsRecord before) {
             validated.page->Store();
         }
         SyncFadeWanted();
-        if (!WriteSettings(record, services_.files)) {
+        if (!WriteSettings(record, services_.spellings, services_.files)) {
             services_.messages.Show(kSettingsSaveFailedMessage, MessageKind::Error);
             return false;
         }

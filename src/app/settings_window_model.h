@@ -3,6 +3,7 @@
 // settings pages in their fixed order, and what OK, Apply and Cancel do.
 
 #include "app/fade.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 #include <string>
@@ -47,6 +48,8 @@ struct ValidatedPage {
 
 struct SettingsWindowServices {
     SettingsRecord& record;
+    // How the file read at the start spelled its values, kept when they are written unchanged.
+    const OriginalSpellings& spellings;
     FileSystem& files;
     MessageBoxes& messages;
     ProcessStarter& processes;

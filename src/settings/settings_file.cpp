@@ -60,8 +60,8 @@ std::string RebuildPluginEntry(std::string_view value) {
 constexpr std::string_view kLineEnd = "\r\n";
 
 // Remembers each value whose bytes differ from what Windows writes for its characters.
-void RememberOriginalSpellings(std::string_view bytes, SettingsRecord& record) {
-    record.originalSpellings.clear();
+OriginalSpellings FindOriginalSpellings(std::string_view bytes) {
+    OriginalSpellings spellings;
     while (!bytes.empty()) {
         const auto lineEnd = bytes.find('\n');
         // White space and "=" are never the second byte of a character, so the bytes split as
@@ -75,15 +75,16 @@ void RememberOriginalSpellings(std::string_view bytes, SettingsRecord& record) {
         const std::string_view rawValue = TrimWhiteSpace(line.substr(equals + 1));
         const std::string value = DecodeShiftJis(rawValue);
         if (EncodeShiftJis(value) != rawValue) {
-            record.originalSpellings[DecodeShiftJis(line.substr(0, equals + 1)) + value] = std::string(rawValue);
+            spellings[DecodeShiftJis(line.substr(0, equals + 1)) + value] = std::string(rawValue);
         }
     }
+    return spellings;
 }
 
 // One line of the file in code page 932: a value read and not changed keeps its bytes.
-std::optional<std::string> EncodeLine(std::string_view line, const SettingsRecord& record) {
-    const auto spelled = record.originalSpellings.find(std::string(line));
-    if (spelled == record.originalSpellings.end()) {
+std::optional<std::string> EncodeLine(std::string_view line, const OriginalSpellings& spellings) {
+    const auto spelled = spellings.find(std::string(line));
+    if (spelled == spellings.end()) {
         return EncodeShiftJis(line);
     }
     auto key = EncodeShiftJis(line.substr(0, line.find('=') + 1));
@@ -181,22 +182,22 @@ std::string FormatSettings(const SettingsRecord& record) {
     return text;
 }
 
-SettingsFileState ReadSettings(SettingsRecord& record, const FileSystem& files) {
+SettingsFileRead ReadSettings(SettingsRecord& record, const FileSystem& files) {
     const auto bytes = files.ReadWholeFile(record.SettingsFilePath());
     if (!bytes) {
-        return files.PathExists(record.SettingsFilePath()) ? SettingsFileState::Unreadable : SettingsFileState::Missing;
+        return {files.PathExists(record.SettingsFilePath()) ? SettingsFileState::Unreadable : SettingsFileState::Missing,
+                {}};
     }
-    RememberOriginalSpellings(*bytes, record);
     ParseSettings(DecodeShiftJis(*bytes), record);
-    return SettingsFileState::Read;
+    return {SettingsFileState::Read, FindOriginalSpellings(*bytes)};
 }
 
-bool WriteSettings(const SettingsRecord& record, FileSystem& files) {
+bool WriteSettings(const SettingsRecord& record, const OriginalSpellings& spellings, FileSystem& files) {
     const std::string text = FormatSettings(record);
     std::string bytes;
     for (std::string_view rest = text; !rest.empty();) {
         const auto lineEnd = rest.find(kLineEnd);
-        const auto line = EncodeLine(rest.substr(0, lineEnd), record);
+        const auto line = EncodeLine(rest.substr(0, lineEnd), spellings);
         if (!line) {
             return false;
         }

@@ -5,6 +5,7 @@
 #include "settings/settings_record.h"
 
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -47,11 +48,21 @@ enum class SettingsFileState {
     Unreadable,
 };
 
+// Values the file held in other bytes than Windows writes their characters with (duplicate codes
+// of a character): the line as it is written ("[Key]=value") and the value's bytes as read, so
+// that a value written back unchanged keeps its bytes. This is the file's state, not a setting.
+using OriginalSpellings = std::map<std::string, std::string>;
+
+struct SettingsFileRead {
+    SettingsFileState state;
+    OriginalSpellings spellings; // empty unless the file was read
+};
+
 // Only a read file changes the record.
-SettingsFileState ReadSettings(SettingsRecord& record, const FileSystem& files);
+SettingsFileRead ReadSettings(SettingsRecord& record, const FileSystem& files);
 // True when the whole file was written; false when any step failed, or when a value cannot be
 // held in the file's code page. The previous file then stays as it was.
-bool WriteSettings(const SettingsRecord& record, FileSystem& files);
+bool WriteSettings(const SettingsRecord& record, const OriginalSpellings& spellings, FileSystem& files);
 // 1 when Shuffle.ini did not exist or was deleted, 0 when deleting it failed.
 int DeleteShuffleList(const SettingsRecord& record, FileSystem& files);
 

@@ -2,7 +2,6 @@
 // The one in-memory record of every setting of Pelavine.ini, plus the working state that
 // the subsystems keep beside the settings. The field names are the keys of the file.
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -54,10 +53,6 @@ struct SettingsRecord {
     std::string wallpaperBitmapPath;
     // The distinct extensions of the plug-in priority list, sorted.
     std::vector<std::string> extensionList;
-    // Values read in other bytes than Windows writes their characters with (duplicate codes of
-    // a character): the line as it is written ("[Key]=value") and the value's bytes as read, so
-    // that a value written back unchanged keeps its bytes.
-    std::map<std::string, std::string> originalSpellings;
 
     std::string SettingsFilePath() const;
     std::string ShuffleListPath() const;

@@ -22,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     SettingsRecord scanned("C:\\p");
     ScanPlugins(scanned, files, probe);
-    if (!WriteSettings(scanned, files)) {
+    if (!WriteSettings(scanned, {}, files)) {
         std::abort();
     }
     SettingsRecord read("C:\\p");
-    if (ReadSettings(read, files) != SettingsFileState::Read || read.pluginPriorityList != scanned.pluginPriorityList ||
+    if (ReadSettings(read, files).state != SettingsFileState::Read || read.pluginPriorityList != scanned.pluginPriorityList ||
         read.extensionList != scanned.extensionList) {
         std::abort();
     }

@@ -13,8 +13,8 @@ namespace {
 // Reads the file into a new record and writes it back; gives the bytes written.
 std::string ReadAndWrite(pelaconf::testing::FakeFileSystem& files) {
     pelaconf::SettingsRecord record("C:\\p");
-    if (pelaconf::ReadSettings(record, files) != pelaconf::SettingsFileState::Read ||
-        !pelaconf::WriteSettings(record, files)) {
+    const pelaconf::SettingsFileRead read = pelaconf::ReadSettings(record, files);
+    if (read.state != pelaconf::SettingsFileState::Read || !pelaconf::WriteSettings(record, read.spellings, files)) {
         std::abort();
     }
     return files.files[record.SettingsFilePath()];

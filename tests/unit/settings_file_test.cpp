@@ -95,24 +95,24 @@ TEST(SettingsFile, ExtensionListIsDistinctAndSorted) {
 TEST(SettingsFile, ReadReportsWhetherTheFileOpened) {
     testing::FakeFileSystem files;
     SettingsRecord record(kFolder);
-    EXPECT_EQ(ReadSettings(record, files), SettingsFileState::Missing);
+    EXPECT_EQ(ReadSettings(record, files).state, SettingsFileState::Missing);
     EXPECT_EQ(FormatSettings(record), DefaultSettingsText(kFolder));
 
     files.files[kIniPath] = "# Pelavine Version 1.2\r\n";
-    EXPECT_EQ(ReadSettings(record, files), SettingsFileState::Read);
+    EXPECT_EQ(ReadSettings(record, files).state, SettingsFileState::Read);
     EXPECT_EQ(FormatSettings(record), DefaultSettingsText(kFolder));
 
     files.files.erase(kIniPath);
     files.folders.insert(kIniPath); // there, but no file that can be read
-    EXPECT_EQ(ReadSettings(record, files), SettingsFileState::Unreadable);
+    EXPECT_EQ(ReadSettings(record, files).state, SettingsFileState::Unreadable);
 }
 
 TEST(SettingsFile, RewritingDropsUnknownKeysAndRestoresOrder) {
     testing::FakeFileSystem files;
     files.files[kIniPath] = "[SetupDlg_Fade]=1\n[Unknown]=x\n[SPI]=jpg.01.a.spi\n[Wall_Dir_Path]=D:\\w\n";
     SettingsRecord record(kFolder);
-    ASSERT_EQ(ReadSettings(record, files), SettingsFileState::Read);
-    ASSERT_TRUE(WriteSettings(record, files));
+    ASSERT_EQ(ReadSettings(record, files).state, SettingsFileState::Read);
+    ASSERT_TRUE(WriteSettings(record, {}, files));
     std::string expected = DefaultSettingsFile(kFolder);
     expected.replace(expected.find("C:\\Pelavine\r\n"), 11, "D:\\w");
     expected.replace(expected.find("[SetupDlg_Fade]=0"), 17, "[SetupDlg_Fade]=1");
@@ -136,10 +136,11 @@ TEST(SettingsFile, RoundTripIsByteExact) {
     files.files[kIniPath] = original;
 
     SettingsRecord record(kFolder);
-    ASSERT_EQ(ReadSettings(record, files), SettingsFileState::Read);
+    const SettingsFileRead read = ReadSettings(record, files);
+    ASSERT_EQ(read.state, SettingsFileState::Read);
     EXPECT_EQ(record.Wall_Dir_Path, "D:\\表示\\ソフト");
     files.files.erase(kIniPath);
-    ASSERT_TRUE(WriteSettings(record, files));
+    ASSERT_TRUE(WriteSettings(record, read.spellings, files));
     EXPECT_EQ(files.files[kIniPath], original);
 }
 
@@ -152,13 +153,14 @@ TEST(SettingsFile, ADuplicateCodeKeepsItsBytesUntilTheValueChanges) {
     files.files[kIniPath] = original;
 
     SettingsRecord record(kFolder);
-    ASSERT_EQ(ReadSettings(record, files), SettingsFileState::Read);
+    const SettingsFileRead read = ReadSettings(record, files);
+    ASSERT_EQ(read.state, SettingsFileState::Read);
     EXPECT_EQ(record.Wall_Dir_Path, "D:\\髙≒");
-    ASSERT_TRUE(WriteSettings(record, files));
+    ASSERT_TRUE(WriteSettings(record, read.spellings, files));
     EXPECT_EQ(files.files[kIniPath], original) << "unchanged values keep their bytes";
 
     record.Wall_Dir_Path += "\\x";
-    ASSERT_TRUE(WriteSettings(record, files));
+    ASSERT_TRUE(WriteSettings(record, read.spellings, files));
     const std::string& written = files.files[kIniPath];
     EXPECT_NE(written.find("[Wall_Dir_Path]=D:\\\xFB\xFC\x81\xE0\\x\r\n"), std::string::npos)
         << "a changed value is written with the codes Windows writes";
@@ -170,24 +172,24 @@ TEST(SettingsFile, WriteFailsRatherThanStoringWhatTheCodePageCannotHold) {
     files.files[kIniPath] = "old";
     SettingsRecord record(kFolder);
     record.Wall_Dir_Path = "C:\\caf\xC3\xA9";
-    EXPECT_FALSE(WriteSettings(record, files));
+    EXPECT_FALSE(WriteSettings(record, {}, files));
     EXPECT_EQ(files.files[kIniPath], "old");
 }
 
 TEST(SettingsFile, WriteReportsAFailedWrite) {
     testing::FakeFileSystem files;
     files.failWrites = true;
-    EXPECT_FALSE(WriteSettings(SettingsRecord(kFolder), files));
+    EXPECT_FALSE(WriteSettings(SettingsRecord(kFolder), {}, files));
 }
 
 TEST(SettingsFile, AFileThatAlreadyHoldsTheBytesIsNotWrittenAgain) {
     testing::FakeFileSystem files;
     SettingsRecord record(kFolder);
-    ASSERT_TRUE(WriteSettings(record, files));
+    ASSERT_TRUE(WriteSettings(record, {}, files));
     files.failWrites = true;
-    EXPECT_TRUE(WriteSettings(record, files)) << "nothing to write";
+    EXPECT_TRUE(WriteSettings(record, {}, files)) << "nothing to write";
     record.Wall_Dir_Path = "D:\\other";
-    EXPECT_FALSE(WriteSettings(record, files)) << "a change is written, and its failure reported";
+    EXPECT_FALSE(WriteSettings(record, {}, files)) << "a change is written, and its failure reported";
 }
 
 TEST(ShuffleList, DeletedOnlyWhenPresent) {

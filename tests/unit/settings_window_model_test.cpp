@@ -68,6 +68,7 @@ protected:
     bool ShuffleListKept() const { return files.files.count(record.ShuffleListPath()) != 0; }
 
     SettingsRecord record{"C:\\Pelavine"};
+    OriginalSpellings spellings;
     FakeFileSystem files;
     FakeMessageBoxes messages;
     FakeProcessStarter processes;
@@ -76,7 +77,7 @@ protected:
     FadeState fade;
     RecordingHost host;
     std::array<ScriptedPage, kValidatedPageIndexes.size()> pages;
-    SettingsWindowModel model{{record, files, messages, processes, registry, plugins}, fade, host};
+    SettingsWindowModel model{{record, spellings, files, messages, processes, registry, plugins}, fade, host};
 };
 
 TEST_F(SettingsWindowModelTest, TheFirstInvalidPageInTheFixedOrderIsShownAndLaterPagesAreNotAsked) {
@@ -279,7 +280,7 @@ TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsI
         }
     } reentering;
     reentering.answers = {MessageAnswer::Yes};
-    SettingsWindowModel reenteredModel{{record, files, reentering, processes, registry, plugins}, fade, host};
+    SettingsWindowModel reenteredModel{{record, spellings, files, reentering, processes, registry, plugins}, fade, host};
     reentering.model = &reenteredModel;
     reenteredModel.SetPages({{kValidatedPageIndexes[0], &pages[0]}});
     reenteredModel.Ok();

@@ -43,13 +43,14 @@ TEST(PageTable, ThreeGroupsHeadTheirChildrenAndTwoCategoriesStandAlone) {
 
 TEST(PageTable, ThirteenPagesAreValidatedInTheirFixedOrderAndEachHoldsSettings) {
     SettingsRecord record("C:\\p");
+    const OriginalSpellings spellings;
     Win32FileSystem files;
     Win32MessageBoxes messages;
     Win32ProcessStarter processes;
     Win32Registry registry;
     ImageObject imageWork;
     ImageObjectPluginProbe plugins(imageWork);
-    const PageContext context{{record, files, messages, processes, registry, plugins}, [](int) {}};
+    const PageContext context{{record, spellings, files, messages, processes, registry, plugins}, [](int) {}};
 
     std::map<int, int> templateByPlace;
     for (const PageRow& row : PageTable()) {
