@@ -44,7 +44,7 @@ int TryPlugins(const SettingsRecord& settings, const std::string& path, ImageLoa
         if (options.freePluginFirst) {
             loader.FreePlugin();
         }
-        if (loader.LoadPlugin(plugin) == 1) {
+        if (loader.LoadPlugin(plugin)) {
             const int decoded = loader.LoadViaPlugin(path, options.pictureMode);
             loader.FreePlugin();
             if (decoded == 1) {

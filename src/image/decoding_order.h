@@ -19,7 +19,8 @@ int IsSupportedExtension(const SettingsRecord& settings, std::string_view extens
 class ImageLoader {
 public:
     virtual ~ImageLoader() = default;
-    virtual int LoadPlugin(const std::string& path) = 0;
+    // Whether the module was loaded.
+    virtual bool LoadPlugin(const std::string& path) = 0;
     virtual int FreePlugin() = 0;
     virtual int LoadViaPlugin(const std::string& path, int pictureMode) = 0;
     virtual int LoadBmp(const std::string& path) = 0;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace pelaconf {
 
@@ -37,6 +38,12 @@ int LibResize(LibImageHandle image, int width, int height);
 
 // Frees the image; null is ignored. Returns 1 for a released image, 0 for null.
 int LibRelease(LibImageHandle image);
+
+// The one owner of an image, which releases it with LibRelease.
+struct LibImageRelease {
+    void operator()(LibImageHandle image) const { LibRelease(image); }
+};
+using OwnedLibImage = std::unique_ptr<LibImage, LibImageRelease>;
 
 // How many images are alive: made and not yet released. Tests check that it returns to zero.
 int LibLiveImageCount();

@@ -134,7 +134,7 @@ void PriorityDialog::ShowSelectedPlugin() {
         return;
     }
     plugin_.FreePlugin();
-    if (plugin_.LoadPlugin(*path) != 1) {
+    if (!plugin_.LoadPlugin(*path)) {
         messages_.Show(kPluginDoesNotLoadMessage, MessageKind::Error);
         return;
     }

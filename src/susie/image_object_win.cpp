@@ -16,25 +16,24 @@ int ImageObject::ReleaseImage() {
     if (image_ == nullptr) {
         return 0;
     }
-    LibRelease(image_);
-    image_ = nullptr;
+    image_.reset();
     fileSize_.reset();
     return 1;
 }
 
-int ImageObject::Hold(LibImageHandle image) {
-    image_ = image;
+bool ImageObject::AdoptImage(LibImageHandle image) {
+    image_.reset(image);
     fileSize_.reset();
-    return image != nullptr ? 1 : 0;
+    return image_ != nullptr;
 }
 
 int ImageObject::LoadThroughLibrary(const std::string& path, LibImageHandle (*load)(const std::string&)) {
     ReleaseImage();
     if (!fitWhileLoading_) {
-        return Hold(load(path));
+        return AdoptImage(load(path)) ? 1 : 0;
     }
     Size fileSize;
-    if (Hold(LibLoadFittedFile(path, fitWhileLoading_, fileSize)) == 0) {
+    if (!AdoptImage(LibLoadFittedFile(path, fitWhileLoading_, fileSize))) {
         return 0;
     }
     fileSize_ = fileSize;
@@ -47,11 +46,11 @@ Size ImageObject::SourceSize(const InfoHeaderBytes& header) const {
 
 int ImageObject::LoadBmp(const std::string& path) {
     ReleaseImage();
-    if (Hold(LibLoadBmpFile(path)) == 0) {
+    if (!AdoptImage(LibLoadBmpFile(path))) {
         return 0;
     }
-    if (LibTestImage(image_) != 0) {
-        LibAdjustImage(image_);
+    if (LibTestImage(image_.get()) != 0) {
+        LibAdjustImage(image_.get());
     }
     return 1;
 }
@@ -63,7 +62,7 @@ int ImageObject::LoadGif(const std::string& path) { return LoadThroughLibrary(pa
 int ImageObject::LoadPng(const std::string& path) { return LoadThroughLibrary(path, &LibLoadPngFile); }
 
 int ImageObject::GetHeader(InfoHeaderBytes& header) const {
-    return image_ != nullptr && LibGetHeader(image_, header) == 1 ? 1 : 0;
+    return image_ != nullptr && LibGetHeader(image_.get(), header) == 1 ? 1 : 0;
 }
 
 std::optional<Size> ImageObject::HeldImageSize() const {
@@ -90,17 +89,17 @@ int ImageObject::SaveBitmap(const std::string& path, int fitMode) {
         // image decoded fitted usually has its target size already.
         const std::optional<Size> target = SaveBitmapSize(SourceSize(header), screen, fitMode);
         if (target && *target != held) {
-            LibResize(image_, target->width, target->height);
+            LibResize(image_.get(), target->width, target->height);
         }
     }
-    const int result = LibSaveBmpFile(path, image_);
+    const int result = LibSaveBmpFile(path, image_.get());
     ReleaseImage();
     return result;
 }
 
 int ImageObject::DrawFitted(HDC dc, int x, int y, int width, int height) {
     InfoHeaderBytes header{};
-    const int headerResult = LibGetHeader(image_, header);
+    const int headerResult = LibGetHeader(image_.get(), header);
     if (headerResult != 1) {
         return headerResult;
     }
@@ -109,11 +108,11 @@ int ImageObject::DrawFitted(HDC dc, int x, int y, int width, int height) {
     if (!target) {
         return 0;
     }
-    return LibDraw(dc, target->x, target->y, target->width, target->height, image_, 0, 0, size.width, size.height,
+    return LibDraw(dc, target->x, target->y, target->width, target->height, image_.get(), 0, 0, size.width, size.height,
                    SRCCOPY, HALFTONE);
 }
 
-int ImageObject::LoadPlugin(const std::string& path) { return plugin_.Load(path) ? 1 : 0; }
+bool ImageObject::LoadPlugin(const std::string& path) { return plugin_.Load(path); }
 
 int ImageObject::LoadViaPlugin(const std::string& path, int pictureMode) {
     ReleaseImage();
@@ -121,9 +120,9 @@ int ImageObject::LoadViaPlugin(const std::string& path, int pictureMode) {
     if (!file) {
         return 0;
     }
-    const int held = Hold(LibLoadBmpMemory(file->data(), file->size()));
+    const bool held = AdoptImage(LibLoadBmpMemory(file->data(), file->size()));
     LibPostLoad();
-    return held;
+    return held ? 1 : 0;
 }
 
 } // namespace pelaconf

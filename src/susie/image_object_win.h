@@ -26,7 +26,7 @@ public:
     // ---- The image
     // Releases the held image, if any; 1 when one was released.
     int ReleaseImage();
-    int HasImage() const { return image_ != nullptr ? 1 : 0; }
+    bool HasImage() const { return image_ != nullptr; }
     // Each releases the held image first and holds the new one; 1 on success, else 0 and no image.
     int LoadBmp(const std::string& path) override;
     int LoadJpeg(const std::string& path) override;
@@ -46,8 +46,8 @@ public:
     int DrawFitted(HDC dc, int x, int y, int width, int height);
 
     // ---- The plug-in module
-    // Loads the module, unloading the one held before; 1 if loaded, else 0 and none is held.
-    int LoadPlugin(const std::string& path) override;
+    // Loads the module, unloading the one held before; false and none held when it cannot be loaded.
+    bool LoadPlugin(const std::string& path) override;
     // Unloads the held module: what FreeLibrary returned, or 0 when none was held.
     int FreePlugin() override { return plugin_.Free(); }
     // kQueryImportFilter and the description filled, or another QueryPluginResult.
@@ -57,14 +57,15 @@ public:
     int LoadViaPlugin(const std::string& path, int pictureMode) override;
 
 private:
-    int Hold(LibImageHandle image);
+    // Takes a newly loaded image, which has the size it was decoded at; whether there is one.
+    bool AdoptImage(LibImageHandle image);
     // The JPEG, GIF and PNG loaders: the library's loader, or its fitted one when asked for.
     int LoadThroughLibrary(const std::string& path, LibImageHandle (*load)(const std::string&));
     // The size the held image is saved and measured by: the file's when it was decoded fitted.
     Size SourceSize(const InfoHeaderBytes& header) const;
 
     PluginModule plugin_;
-    LibImageHandle image_ = nullptr;
+    OwnedLibImage image_;
     FittedSizeFor fitWhileLoading_;
     // The size in the file of an image that was decoded at another size.
     std::optional<Size> fileSize_;

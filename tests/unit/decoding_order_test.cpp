@@ -19,10 +19,10 @@ public:
     bool builtInFails = false;
     std::vector<std::string> calls;
 
-    int LoadPlugin(const std::string& path) override {
+    bool LoadPlugin(const std::string& path) override {
         calls.push_back("load " + path);
         loaded_ = unloadable.count(path) ? "" : path;
-        return loaded_.empty() ? 0 : 1;
+        return !loaded_.empty();
     }
     int FreePlugin() override {
         calls.push_back("free");

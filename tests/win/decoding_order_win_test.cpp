@@ -45,7 +45,7 @@ TEST_F(DecodingOrderWinTest, ALonePriority01PluginIsNeverUsed) {
     const SettingsRecord settings = WithPlugins({{"01", "pnm"}});
     ImageObject image;
     EXPECT_EQ(DecodeImage(settings, Write("pnm.gif", kPnmInGif), image, {}), DecodeOutcome::BuiltInLoaderFailed);
-    EXPECT_EQ(image.HasImage(), 0);
+    EXPECT_FALSE(image.HasImage());
     const std::string gif = CopyOf(TestImage("halves.gif"), "picture.gif");
     EXPECT_EQ(DecodeImage(settings, gif, image, {}), DecodeOutcome::Loaded);
     EXPECT_EQ(Width(image), 16);

@@ -19,7 +19,7 @@ protected:
         }
         const std::string target = PathOf("Wallpaper.bmp");
         const int saved = image.SaveBitmap(target, fitMode);
-        EXPECT_EQ(image.HasImage(), 0) << "saving releases the image";
+        EXPECT_FALSE(image.HasImage()) << "saving releases the image";
         if (!saved) {
             return {};
         }
@@ -62,7 +62,7 @@ TEST_F(ImageFittingTest, AFailedSaveStillReleasesTheImage) {
     EXPECT_EQ(image.SaveBitmap(PathOf("Wallpaper.bmp"), kFitKeepSize), 0) << "no image";
     ASSERT_EQ(image.LoadBmp(WritePicture("source.bmp", FlatPicture(4, 4, kRed))), 1);
     EXPECT_EQ(image.SaveBitmap(MakeFolder("Wallpaper.bmp"), kFitToScreen), 0);
-    EXPECT_EQ(image.HasImage(), 0);
+    EXPECT_FALSE(image.HasImage());
 }
 
 // Where the red image landed on the white canvas: the bounding box of red pixels.

@@ -28,7 +28,7 @@ protected:
     // Decodes the file through the plug-in and returns the picture as saved at its own size.
     Picture DecodeThrough(const std::string& plugin, const std::string& path, int mode = kPictureFull) {
         ImageObject image;
-        if (image.LoadPlugin(TestPlugin(plugin)) != 1 || image.LoadViaPlugin(path, mode) != 1) {
+        if (!image.LoadPlugin(TestPlugin(plugin)) || image.LoadViaPlugin(path, mode) != 1) {
             return {};
         }
         image.FreePlugin();
@@ -41,25 +41,25 @@ TEST_F(ImageObjectTest, QueryTellsAnImportFilterFromTheRest) {
     ImageObject image;
     PluginDescription description;
     EXPECT_EQ(image.QueryPlugin(description), kQueryNoModule);
-    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_TRUE(image.LoadPlugin(TestPlugin("pnm")));
     EXPECT_EQ(image.QueryPlugin(description), kQueryImportFilter);
     EXPECT_EQ(description.description, "PNM test filter 1.0");
     EXPECT_EQ(description.extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
     EXPECT_EQ(description.fileTypeName, "PNM images");
-    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm_wrong_version")), 1);
+    ASSERT_TRUE(image.LoadPlugin(TestPlugin("pnm_wrong_version")));
     EXPECT_EQ(image.QueryPlugin(description), kQueryNotImportFilter);
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
-    ASSERT_EQ(image.LoadPlugin(WideToUtf8(system) + "\\shlwapi.dll"), 1);
+    ASSERT_TRUE(image.LoadPlugin(WideToUtf8(system) + "\\shlwapi.dll"));
     EXPECT_EQ(image.QueryPlugin(description), kQueryFailed) << "no GetPluginInfo";
 }
 
 TEST_F(ImageObjectTest, ModulesLoadAndUnloadOnce) {
     ImageObject image;
     EXPECT_EQ(image.FreePlugin(), 0);
-    EXPECT_EQ(image.LoadPlugin(PathOf("missing.spi")), 0);
+    EXPECT_FALSE(image.LoadPlugin(PathOf("missing.spi")));
     EXPECT_EQ(image.FreePlugin(), 0);
-    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_TRUE(image.LoadPlugin(TestPlugin("pnm")));
     EXPECT_EQ(image.FreePlugin(), 1);
     EXPECT_EQ(image.FreePlugin(), 0);
     EXPECT_EQ(image.LoadViaPlugin(Write("a.pbm", kBitmapText), kPictureFull), 0) << "no module";
@@ -83,16 +83,16 @@ TEST_F(ImageObjectTest, PluginFailuresLeaveNoImage) {
         for (const int mode : {kPictureFull, kPicturePreviewFirst}) {
             ImageObject image;
             ASSERT_EQ(image.LoadBmp(WritePicture("held.bmp", FlatPicture(2, 2, 0xFF00FF00))), 1);
-            ASSERT_EQ(image.LoadPlugin(TestPlugin(plugin)), 1);
+            ASSERT_TRUE(image.LoadPlugin(TestPlugin(plugin)));
             EXPECT_EQ(image.LoadViaPlugin(path, mode), 0) << plugin << " mode " << mode;
-            EXPECT_EQ(image.HasImage(), 0) << "the image held before is released";
+            EXPECT_FALSE(image.HasImage()) << "the image held before is released";
         }
     }
     ImageObject image;
-    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_TRUE(image.LoadPlugin(TestPlugin("pnm")));
     EXPECT_EQ(image.LoadViaPlugin(PathOf("missing.ppm"), kPictureFull), 0);
     EXPECT_EQ(image.LoadViaPlugin(Write("bad.ppm", "P6 3 2 255\nshort"), kPictureFull), 0);
-    EXPECT_EQ(image.HasImage(), 0);
+    EXPECT_FALSE(image.HasImage());
 }
 
 TEST_F(ImageObjectTest, AFailingPreviewFallsBackToThePicture) {
@@ -140,7 +140,7 @@ TEST_F(ImageObjectTest, PluginPicturesBecomeFileImagesWithTheirPixelOffsets) {
 
 TEST_F(ImageObjectTest, AnImageOutlivesItsModuleAndTheObjectReleasesIt) {
     ImageObject image;
-    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_TRUE(image.LoadPlugin(TestPlugin("pnm")));
     ASSERT_EQ(image.LoadViaPlugin(Write("p6.ppm", kColourBinary), kPictureFull), 1);
     EXPECT_EQ(image.FreePlugin(), 1);
     InfoHeaderBytes header{};
@@ -153,7 +153,7 @@ TEST_F(ImageObjectTest, AnImageOutlivesItsModuleAndTheObjectReleasesIt) {
 TEST_F(ImageObjectTest, TheHeldImageSizeIsThatOfTheImageHeld) {
     ImageObject image;
     EXPECT_EQ(image.HeldImageSize(), std::nullopt);
-    ASSERT_EQ(image.LoadPlugin(TestPlugin("pnm")), 1);
+    ASSERT_TRUE(image.LoadPlugin(TestPlugin("pnm")));
     ASSERT_EQ(image.LoadViaPlugin(Write("p6.ppm", kColourBinary), kPictureFull), 1);
     EXPECT_EQ(image.HeldImageSize(), (Size{3, 2}));
     image.ReleaseImage();

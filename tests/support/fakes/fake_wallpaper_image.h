@@ -29,9 +29,9 @@ public:
     // empty when no fitting was asked for.
     std::vector<std::optional<Size>> fittedSizes;
 
-    int LoadPlugin(const std::string& path) override {
+    bool LoadPlugin(const std::string& path) override {
         plugin_ = plugins.count(path) != 0 ? path : std::string();
-        return plugin_.empty() ? 0 : 1;
+        return !plugin_.empty();
     }
     int FreePlugin() override {
         const bool hadPlugin = !plugin_.empty();
