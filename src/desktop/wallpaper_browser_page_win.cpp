@@ -1,5 +1,6 @@
 #include "desktop/wallpaper_browser_page_win.h"
 
+#include "desktop/browser_tree_win.h"
 #include "desktop/system_name_order_win.h"
 #include "platform/drives_win.h"
 #include "platform/file_system.h"
@@ -18,21 +19,7 @@
 namespace pelaconf {
 namespace {
 
-// The bitmaps of the tree's image list, by image index.
-constexpr int kTreeBitmaps[kBrowserImageCount] = {
-    IDB_TREE_ROOT,   IDB_TREE_FIXED,   IDB_TREE_CDROM,     IDB_TREE_REMOVABLE, IDB_TREE_FOLDER_SELECTED,
-    IDB_TREE_FOLDER, IDB_TREE_DESKTOP, IDB_TREE_DOCUMENTS, IDB_TREE_BMP_FILE,  IDB_TREE_IMAGE_FILE,
-};
-constexpr COLORREF kMaskColour = RGB(255, 0, 255);
-
-void AddPlaceholder(HWND tree, HTREEITEM parent) { InsertTreeItem(tree, parent, kPlaceholderLabel, 0, 0); }
-
 ScreenBox ScreenBoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-BrowserItem BrowserItemOf(HWND tree, HTREEITEM handle) {
-    const TreeItemData item = ReadTreeItem(tree, handle);
-    return {item.label, item.image, static_cast<int>(item.data)};
-}
 
 } // namespace
 
@@ -47,7 +34,7 @@ bool WallpaperBrowserPage::OnInit() {
 }
 
 void WallpaperBrowserPage::ShowTreeImages(int dpi) {
-    images_ = MakeTreeImageList(kTreeBitmaps, kMaskColour, dpi);
+    images_ = MakeBrowserImages(dpi);
     SendMessageW(Tree(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.Get()));
 }
 
@@ -55,34 +42,7 @@ void WallpaperBrowserPage::OnDpiChanged(int dpi) { ShowTreeImages(dpi); }
 
 void WallpaperBrowserPage::BuildTree() {
     ShowTreeImages(WindowDpi(Window()));
-    HTREEITEM root = InsertTreeItem(Tree(), TVI_ROOT, kBrowserRootLabel, kImageRoot, kImageRoot);
-    const std::pair<const char*, int> specialFolders[] = {
-        {kBrowserDesktopLabel, kImageDesktop},
-        {kBrowserDocumentsLabel, kImageDocuments},
-        {kBrowserWallpaperFolderLabel, kImageFolder},
-    };
-    for (const auto& [label, image] : specialFolders) {
-        const int selectedImage = image == kImageFolder ? kImageFolderSelected : image;
-        HTREEITEM item = InsertTreeItem(Tree(), root, label, image, selectedImage);
-        AddPlaceholder(Tree(), item);
-        if (image == kImageFolder) {
-            wallpaperItem_ = item;
-        }
-    }
-    AddDrives(root);
-    TreeView_Expand(Tree(), root, TVE_EXPAND);
-    TreeView_SelectItem(Tree(), root);
-}
-
-void WallpaperBrowserPage::AddDrives(HTREEITEM root) {
-    for (const DriveRoot& drive : ListDriveRoots()) {
-        const int number = DriveNumber(drive.path);
-        const auto image = DriveImage(drive.type);
-        if (number == 0 || !image) {
-            continue;
-        }
-        AddPlaceholder(Tree(), InsertTreeItem(Tree(), root, drive.label, *image, *image, number));
-    }
+    wallpaperItem_ = BuildBrowserTree(Tree());
 }
 
 std::optional<std::string> WallpaperBrowserPage::PathOf(HTREEITEM item, PathUse use) {
@@ -160,19 +120,8 @@ bool WallpaperBrowserPage::Expand(HTREEITEM item) {
         services_.messages.Show(kNoImagesMessage, MessageKind::Warning);
         return true;
     }
-    FillFolder(item, entries);
+    FillBrowserFolder(Tree(), item, entries);
     return false;
-}
-
-void WallpaperBrowserPage::FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries) {
-    const FrozenRedraw frozen(Tree());
-    for (const BrowserEntry& entry : entries) {
-        const int selectedImage = entry.isFolder ? kImageFolderSelected : entry.image;
-        HTREEITEM added = InsertTreeItem(Tree(), item, entry.name, entry.image, selectedImage);
-        if (entry.expandable) {
-            AddPlaceholder(Tree(), added);
-        }
-    }
 }
 
 void WallpaperBrowserPage::OnSelectionChanged(HTREEITEM item) {

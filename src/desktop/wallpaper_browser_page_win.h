@@ -35,7 +35,6 @@ private:
     HWND Tree() const { return Item(IDC_BROWSER_TREE); }
     void ShowTreeImages(int dpi);
     void BuildTree();
-    void AddDrives(HTREEITEM root);
     std::optional<std::string> PathOf(HTREEITEM item, PathUse use);
     // Whether the system can open the path with `opened` appended; if not, tells the user, since
     // a path cut to fit would name another file.
@@ -43,7 +42,6 @@ private:
     // True cancels the change.
     bool OnItemExpanding(const NMTREEVIEWW& change);
     bool Expand(HTREEITEM item);
-    void FillFolder(HTREEITEM item, const std::vector<BrowserEntry>& entries);
     void Collapse(HTREEITEM item);
     void OnSelectionChanged(HTREEITEM item);
     // True when nothing is selected, which the tree's default handling is then kept from.
