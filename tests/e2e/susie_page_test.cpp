@@ -147,9 +147,10 @@ TEST_F(SusiePageTest, APluginThatIsNoImportFilterIsRefusedAndTheUseBoxEnablesThe
     const RemoteWindow page = Page(IDD_SUSIE);
     EXPECT_EQ(page.ItemText(IDC_SUSIE_FOLDER), SusieFolder());
     page.Click(IDC_SUSIE_USE);
-    ASSERT_TRUE(WaitUntil([&] { return !page.IsItemEnabled(IDC_SUSIE_PRIORITIES); }));
-    for (const int id : {IDC_SUSIE_FOLDER, IDC_SUSIE_INSTALL_FOLDER, IDC_SUSIE_BROWSE, IDC_SUSIE_REFRESH}) {
-        EXPECT_FALSE(page.IsItemEnabled(id)) << id;
+    // The page turns its controls off one after another, so each is waited for.
+    for (const int id :
+         {IDC_SUSIE_PRIORITIES, IDC_SUSIE_FOLDER, IDC_SUSIE_INSTALL_FOLDER, IDC_SUSIE_BROWSE, IDC_SUSIE_REFRESH}) {
+        EXPECT_TRUE(WaitUntil([&] { return !page.IsItemEnabled(id); })) << id;
     }
     page.Click(IDC_SUSIE_USE);
     ASSERT_TRUE(WaitUntil([&] { return page.IsItemEnabled(IDC_SUSIE_PRIORITIES); }));
