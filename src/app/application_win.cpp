@@ -56,7 +56,8 @@ void Application::RunSettingsMode(SettingsFileState fileState) {
     }
     Win32Desktop desktop;
     const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop};
-    SettingsWindow window({record_, spellings_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_, &wallpaper);
+    SettingsWindow window({record_, spellings_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_,
+                          &wallpaper);
     window.SetFirstRun(fileState == SettingsFileState::Missing);
     window.RunModal(nullptr);
 }

@@ -14,7 +14,6 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr uint32_t kOpaque = 0xFF000000u;
 
-
 uint32_t Rgb(uint32_t red, uint32_t green, uint32_t blue) { return kOpaque | red << 16 | green << 8 | blue; }
 
 // One colour channel of a bit-field pixel: where it sits and how to widen it to 8 bits.

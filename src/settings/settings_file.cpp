@@ -185,8 +185,8 @@ std::string FormatSettings(const SettingsRecord& record) {
 SettingsFileRead ReadSettings(SettingsRecord& record, const FileSystem& files) {
     const auto bytes = files.ReadWholeFile(record.SettingsFilePath());
     if (!bytes) {
-        return {files.PathExists(record.SettingsFilePath()) ? SettingsFileState::Unreadable : SettingsFileState::Missing,
-                {}};
+        const bool there = files.PathExists(record.SettingsFilePath());
+        return {there ? SettingsFileState::Unreadable : SettingsFileState::Missing, {}};
     }
     ParseSettings(DecodeShiftJis(*bytes), record);
     return {SettingsFileState::Read, FindOriginalSpellings(*bytes)};

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     SettingsRecord read("C:\\p");
-    if (ReadSettings(read, files).state != SettingsFileState::Read || read.pluginPriorityList != scanned.pluginPriorityList ||
-        read.extensionList != scanned.extensionList) {
+    if (ReadSettings(read, files).state != SettingsFileState::Read ||
+        read.pluginPriorityList != scanned.pluginPriorityList || read.extensionList != scanned.extensionList) {
         std::abort();
     }
     return 0;

@@ -280,7 +280,8 @@ TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsI
         }
     } reentering;
     reentering.answers = {MessageAnswer::Yes};
-    SettingsWindowModel reenteredModel{{record, spellings, files, reentering, processes, registry, plugins}, fade, host};
+    SettingsWindowModel reenteredModel{
+        {record, spellings, files, reentering, processes, registry, plugins}, fade, host};
     reentering.model = &reenteredModel;
     reenteredModel.SetPages({{kValidatedPageIndexes[0], &pages[0]}});
     reenteredModel.Ok();
