@@ -27,8 +27,17 @@ private:
 
 } // namespace
 
+ShuffleSource ShuffleSource::Of(const SettingsRecord& record) {
+    return {record.Wall_Dir_Path, record.Wall_Dir_Saike_Use, record.Susie_Use};
+}
+
+bool ShuffleSource::SameAs(const ShuffleSource& other) const {
+    return EqualNoCase(Wall_Dir_Path, other.Wall_Dir_Path) && Wall_Dir_Saike_Use == other.Wall_Dir_Saike_Use &&
+           Susie_Use == other.Susie_Use;
+}
+
 SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeState& fade, SettingsWindowHost& host)
-    : services_(services), fade_(fade), host_(host) {
+    : services_(services), fade_(fade), host_(host), lastSaved_(ShuffleSource::Of(services.record)) {
     SyncFadeWanted();
 }
 
@@ -126,10 +135,11 @@ bool SettingsWindowModel::CollectAndSave(SettingsRecord before) {
         services_.messages.Show(kSettingsSaveAbortedMessage, MessageKind::Error);
         return false;
     }
-    if (!EqualNoCase(record.Wall_Dir_Path, before.Wall_Dir_Path) ||
-        record.Wall_Dir_Saike_Use != before.Wall_Dir_Saike_Use || record.Susie_Use != before.Susie_Use) {
+    const ShuffleSource saved = ShuffleSource::Of(record);
+    if (!saved.SameAs(lastSaved_)) {
         DeleteShuffleList(record, services_.files); // Pelavine rebuilds a missing list; a failure changes nothing
     }
+    lastSaved_ = saved;
     return true;
 }
 

@@ -58,6 +58,18 @@ struct SettingsWindowServices {
     PluginProbe& plugins;
 };
 
+// The settings that decide which images Pelavine shuffles: when a save changes them, its
+// remembered order (Shuffle.ini) no longer fits.
+struct ShuffleSource {
+    std::string Wall_Dir_Path;
+    int Wall_Dir_Saike_Use = 0;
+    int Susie_Use = 0;
+
+    static ShuffleSource Of(const SettingsRecord& record);
+    // The folder path compares without letter case, as Windows names folders.
+    bool SameAs(const ShuffleSource& other) const;
+};
+
 class SettingsWindowModel {
 public:
     SettingsWindowModel(SettingsWindowServices services, FadeState& fade, SettingsWindowHost& host);
@@ -84,9 +96,8 @@ public:
 
 private:
     // Stores every page and writes the file; once it is written, deletes the shuffle list when
-    // the folder settings differ from `before` (the record as it was before validating, since a
-    // page may store a value while it validates). False (after the message) when nothing was
-    // saved; a save broken off by an exception gives the record back as `before`.
+    // the shuffle source differs from the one last written. False (after the message) when
+    // nothing was saved; a save broken off by an exception gives the record back as `before`.
     bool CollectAndSave(SettingsRecord before);
     void StartPelavine();
     void StartClosing(int32_t result);
@@ -97,6 +108,7 @@ private:
     SettingsWindowHost& host_;
     std::vector<ValidatedPage> pages_; // in the order of validation
     std::vector<int> places_;          // the place of each of pages_
+    ShuffleSource lastSaved_;          // as the file holds it: at the start, then after each save
     bool firstRun_ = false;
     bool busy_ = false;
 };

@@ -147,6 +147,28 @@ TEST_F(SettingsWindowTest, TickingOnlyTheSusieBoxDeletesShuffleIniAndAHiddenFile
     EXPECT_TRUE(GetFileAttributesW(settingsFile.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 
+// The change of category stores the box's value before Apply; Apply still counts it as a change,
+// and OK after it compares with what Apply wrote.
+TEST_F(SettingsWindowTest, TheSusieBoxTickedBeforeAChangeOfCategoryDeletesShuffleIniOnce) {
+    Start(FolderLine() + "[Susie_Use]=0\r\n[Susie_Dir_Path]=" + FolderPath() + "\r\n");
+    folder.Write("Shuffle.ini", "remembered");
+    ShowPage("Susieプラグイン", IDD_SUSIE);
+    Page(IDD_SUSIE).Click(IDC_SUSIE_USE);
+    ASSERT_TRUE(WaitUntil([&] { return Page(IDD_SUSIE).IsChecked(IDC_SUSIE_USE); }));
+    ShowPage("表示順", IDD_DISPLAY_ORDER);
+    window->Click(IDC_APPLY);
+    ASSERT_TRUE(WaitUntil([&] { return folder.PelavineStarts().size() == 1; }));
+    EXPECT_TRUE(FileHasLine(folder, "[Susie_Use]=1"));
+    EXPECT_FALSE(folder.Exists("Shuffle.ini"));
+
+    folder.Write("Shuffle.ini", "remembered again");
+    Page(IDD_DISPLAY_ORDER).Click(IDC_ORDER_RANDOM);
+    ASSERT_TRUE(WaitUntil([&] { return Page(IDD_DISPLAY_ORDER).IsChecked(IDC_ORDER_RANDOM); }));
+    SaveWithOk();
+    EXPECT_TRUE(FileHasLine(folder, "[Turn_Type]=2"));
+    EXPECT_EQ(folder.Read("Shuffle.ini"), "remembered again");
+}
+
 TEST_F(SettingsWindowTest, AMissingWallpaperFolderStopsEveryWayOut) {
     Start();
     Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath() + "\\Missing");

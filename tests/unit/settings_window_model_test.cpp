@@ -55,7 +55,6 @@ constexpr std::array<int, 13> kValidatedPageIndexes{1, 2, 3, 4, 6, 7, 8, 9, 11, 
 class SettingsWindowModelTest : public ::testing::Test {
 protected:
     SettingsWindowModelTest() {
-        record.Wall_Dir_Path = "C:\\Pictures";
         std::vector<ValidatedPage> validated;
         for (size_t i = 0; i < pages.size(); ++i) {
             validated.push_back({kValidatedPageIndexes[i], &pages[i]});
@@ -67,7 +66,14 @@ protected:
     bool Written() const { return files.files.count(record.SettingsFilePath()) != 0; }
     bool ShuffleListKept() const { return files.files.count(record.ShuffleListPath()) != 0; }
 
-    SettingsRecord record{"C:\\Pelavine"};
+    // The record as read at the start.
+    static SettingsRecord StartRecord() {
+        SettingsRecord start{"C:\\Pelavine"};
+        start.Wall_Dir_Path = "C:\\Pictures";
+        return start;
+    }
+
+    SettingsRecord record = StartRecord();
     OriginalSpellings spellings;
     FakeFileSystem files;
     FakeMessageBoxes messages;
@@ -218,7 +224,7 @@ TEST_F(SettingsWindowModelTest, TheShuffleListIsDeletedOnlyWhenTheFolderSettings
     EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Saike_Use = 1; }));
     EXPECT_FALSE(applyWith([this] { record.Susie_Use = 1; }));
     // Multibyte-aware: the trail byte of "表" (0x95 0x5C) is not a folded letter.
-    record.Wall_Dir_Path = "C:\\表";
+    EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Path = "C:\\表"; }));
     EXPECT_TRUE(applyWith([this] { record.Wall_Dir_Path = "c:\\表"; }));
     EXPECT_FALSE(applyWith([this] { record.Wall_Dir_Path = "c:\\ソ"; }));
 }
@@ -229,6 +235,19 @@ TEST_F(SettingsWindowModelTest, AValueStoredWhileValidatingStillCountsAsAChange)
     model.Ok();
     EXPECT_TRUE(Written());
     EXPECT_FALSE(ShuffleListKept());
+}
+
+// A change of category stores a page into the record before OK or Apply is pressed; what counts
+// is the file as last written, not the record as it is when the button is pressed.
+TEST_F(SettingsWindowModelTest, TheShuffleListFollowsTheFileAsLastWrittenNotTheRecord) {
+    pages[8].SetModified(true);
+    record.Susie_Use = 1;
+    model.Apply();
+    EXPECT_FALSE(ShuffleListKept()) << "a value stored before Apply";
+    files.files[record.ShuffleListPath()] = "shuffle";
+    pages[8].SetModified(true);
+    model.Ok();
+    EXPECT_TRUE(ShuffleListKept()) << "the value the last Apply wrote";
 }
 
 TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheShuffleList) {
