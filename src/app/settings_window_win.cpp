@@ -105,7 +105,7 @@ void SettingsWindow::MakePage(int pageIndex) {
     const PageRow& row = PageTable()[pageIndex];
     CreatedPage& page = pages_[pageIndex];
     page = row.create(MakePageContext(), row.templateId);
-    page.dialog->CreateChild(Window());
+    page.dialog->CreateChild(Window(), Item(IDC_CATEGORY_TREE));
     page.dialog->Place(pageArea_);
     if (row.validationPlace == kNotValidated) {
         return;

@@ -23,8 +23,10 @@ void BringToFront(HWND window) {
     if (IsIconic(window)) {
         ShowWindow(window, SW_RESTORE);
     }
-    SetForegroundWindow(window);
-    SetForegroundWindow(GetLastActivePopup(window));
+    // The dialog open over the window (the wizard, a message box) takes the keyboard; a hidden
+    // popup of the window, such as its wait window, never does.
+    const HWND popup = GetLastActivePopup(window);
+    SetForegroundWindow(popup != nullptr && IsWindowVisible(popup) ? popup : window);
 }
 
 } // namespace pelaconf

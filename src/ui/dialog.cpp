@@ -127,7 +127,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (window_ != nullptr && IsWindow(window_) && ShouldCentre(window_, before)) {
             CentreOverOwner(window_);
         }
-        return focusLeftToSystem ? TRUE : FALSE;
+        // The modeless dialogs (pages, the caption bar, the wait window) are made hidden while
+        // the user works in another window: given the focus, the dialog manager would activate
+        // the hidden window and take the keyboard from the one on the screen.
+        return focusLeftToSystem && modal_ ? TRUE : FALSE;
     }
     case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY:

@@ -36,6 +36,8 @@ public:
     HWND Item(int id) const { return GetDlgItem(window_, id); }
 
 protected:
+    // True asks the dialog manager to put the focus on the first control of a modal dialog; a
+    // modeless dialog never takes the focus when it is made.
     virtual bool OnInit() { return true; }
     // Return true when the command was handled.
     virtual bool OnCommand(int id, int notifyCode, HWND control);

@@ -2,12 +2,14 @@
 
 namespace pelaconf {
 
-bool PageDialog::CreateChild(HWND parent) {
+bool PageDialog::CreateChild(HWND parent, HWND tabPredecessor) {
     if (!Create(parent)) {
         return false;
     }
     ShowWindow(Window(), SW_HIDE);
     SetWindowLongPtrW(Window(), GWLP_ID, TemplateId());
+    SetWindowPos(Window(), tabPredecessor, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
     return true;
 }
 

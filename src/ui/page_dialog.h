@@ -11,8 +11,10 @@ public:
     using Dialog::Dialog;
 
     // Creates the page hidden inside the parent, with its template id as its control id so
-    // that the page can be found from outside.
-    bool CreateChild(HWND parent);
+    // that the page can be found from outside. The page takes its place in the parent's tab
+    // order right after `tabPredecessor` (HWND_TOP: before every other control), so that Tab
+    // goes from that control through the page's controls to the parent's buttons.
+    bool CreateChild(HWND parent, HWND tabPredecessor);
     // Moves the page onto the rectangle (in the parent's client coordinates) without painting.
     void Place(const RECT& area);
 

@@ -19,9 +19,9 @@ void Wizard::CreatePages() {
     for (const int templateId : kWizardPageTemplates) {
         const PageRow& row = PageTable()[PageIndexOf(templateId)];
         pages_.push_back(row.create(context_, templateId));
-        pages_.back().dialog->CreateChild(Window());
+        pages_.back().dialog->CreateChild(Window(), HWND_TOP);
     }
-    messagePage_.CreateChild(Window());
+    messagePage_.CreateChild(Window(), HWND_TOP);
     PlacePages();
 }
 
