@@ -1,0 +1,223 @@
+// The settings window, the wizard, the priority dialog and the wallpaper browser worked with the
+// keyboard alone. Keys are typed with SendInput and go where the program put the focus; the
+// test never sets the focus itself.
+#include "driver.h"
+#include "flat_picture.h"
+#include "image/bmp_codec.h"
+#include "journey_helpers.h"
+#include "keyboard.h"
+#include "resource.h"
+#include "settings_window_fixture.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace pelaconf::driver {
+namespace {
+
+using Ids = std::vector<int>;
+
+// Every page's tab stops with the start file below, in the order Tab reaches them.
+struct PageTabStops {
+    const char* label;
+    int templateId;
+    Ids controls;
+};
+const std::vector<PageTabStops> kTabStops = {
+    {"基本設定", IDD_BASIC_OVERVIEW, {IDC_LINK_1, IDC_LINK_2, IDC_LINK_3, IDC_LINK_4}},
+    {"壁紙フォルダ", IDD_WALLPAPER_FOLDER, {IDC_FOLDER_PATH, IDC_FOLDER_BROWSE, IDC_FOLDER_SUBFOLDERS}},
+    {"起動", IDD_STARTUP, {IDC_START_CHANGE_WALLPAPER, IDC_START_SHOW_TOOLBAR, IDC_START_EXIT_AT_ONCE}},
+    {"表示順", IDD_DISPLAY_ORDER, {IDC_ORDER_RANDOM, IDC_ORDER_ONE_ROUND}},
+    {"表示位置", IDD_DISPLAY_POSITION, {IDC_POSITION_CENTRE, IDC_POSITION_FIT}},
+    {"自動壁紙変更", IDD_AUTO_CHANGE_OVERVIEW, {IDC_LINK_1, IDC_LINK_2, IDC_LINK_3, IDC_LINK_4}},
+    {"タイマ",
+     IDD_TIMER,
+     {IDC_TIMER_TYPE, IDC_TIMER_TIME_OF_DAY_LIST, IDC_TIMER_ADD, IDC_TIMER_REMOVE, IDC_TIMER_HOUR, IDC_TIMER_MINUTE}},
+    {"外部プログラム実行",
+     IDD_EXTERNAL_PROGRAM,
+     {IDC_EXEC_PATH, IDC_FILE_BROWSE, IDC_EXEC_AT_START, IDC_EXEC_ON_TIMER, IDC_EXEC_ON_MANUAL_CHANGE}},
+    {"WAVEの演奏",
+     IDD_WAVE,
+     {IDC_WAVE_PATH, IDC_WAVE_TEST_PLAY, IDC_FILE_BROWSE, IDC_WAVE_AT_START, IDC_WAVE_ON_TIMER,
+      IDC_WAVE_ON_MANUAL_CHANGE}},
+    {"タイマ停止", IDD_TIMER_STOP, {IDC_TIMER_STOP_FULL_SCREEN}},
+    {"詳細設定", IDD_DETAIL_OVERVIEW, {IDC_LINK_1, IDC_LINK_2, IDC_LINK_3, IDC_LINK_4, IDC_LINK_5}},
+    {"Susieプラグイン",
+     IDD_SUSIE,
+     {IDC_SUSIE_USE, IDC_SUSIE_FOLDER, IDC_SUSIE_INSTALL_FOLDER, IDC_SUSIE_BROWSE, IDC_SUSIE_PRIORITIES,
+      IDC_SUSIE_REFRESH}},
+    {"タスクトレイアイコン", IDD_TRAY_ICON, {IDC_TRAY_LEFT_SINGLE, IDC_TRAY_LEFT_DOUBLE}},
+    {"デスクトップアイコン", IDD_DESKTOP_ICON, {IDC_ICON_TRANSPARENT_AFTER_CHANGE}},
+    {"ホットキー",
+     IDD_HOTKEY,
+     {IDC_HOTKEY_ASCENDING, IDC_HOTKEY_DESCENDING, IDC_HOTKEY_RANDOM, IDC_HOTKEY_REMOVE}},
+    {"その他", IDD_OTHER, {IDC_OTHER_FADE, IDC_OTHER_WAIT_WINDOW, IDC_OTHER_TRANSPARENCY}},
+    {"壁紙変更", IDD_WALLPAPER_BROWSER, {IDC_BROWSER_TREE, IDC_BROWSER_APPLY, IDC_BROWSER_PATH}},
+    {"バージョン", IDD_VERSION, {IDC_HOME_PAGE_LINK}},
+};
+
+class KeyboardTest : public SettingsWindowFixture {
+protected:
+    // Random order (one round enabled), the time-of-day timer, Susie in use and the wait window
+    // translucent: every control the pages have is enabled.
+    std::string EverythingEnabled() const {
+        return FolderLine() + "[Turn_Type]=2\r\n[Timer_Type]=3\r\n[Susie_Use]=1\r\n[Susie_Dir_Path]=" + FolderPath() +
+               "\r\n[WaitDlg_Trans]=50\r\n[SetupDlg_Fade]=1\r\n";
+    }
+    bool TreeHasFocus() const { return FocusIsOn(window->Handle(), IDC_CATEGORY_TREE); }
+    // Waits until the window is the active one and its tree has the keyboard.
+    void ExpectTreeFocusedInActiveWindow(const char* when) const {
+        EXPECT_TRUE(WaitUntil([&] { return ActiveWindow() == window->Handle() && TreeHasFocus(); }))
+            << when << ": the active window is " << RemoteWindow(ActiveWindow()).Text() << ", the focus on "
+            << Describe(FocusedWindow());
+    }
+    // Moves through the tree with the arrow keys, from the category selected now to the one with
+    // the label.
+    void ArrowTo(const std::string& label) const {
+        const auto labels = window->TreeLabels(IDC_CATEGORY_TREE);
+        const auto at = [&](const std::string& l) { return std::find(labels.begin(), labels.end(), l) - labels.begin(); };
+        const auto steps = at(label) - at(window->SelectedTreeLabel(IDC_CATEGORY_TREE));
+        for (auto i = steps; i != 0; i += steps > 0 ? -1 : 1) {
+            Type(steps > 0 ? VK_DOWN : VK_UP);
+        }
+        ASSERT_TRUE(WaitUntil([&] { return window->SelectedTreeLabel(IDC_CATEGORY_TREE) == label; })) << label;
+    }
+    // Presses Tab until the control of the page has the focus.
+    void TabTo(int templateId, int controlId) const {
+        for (int presses = 0; presses < 20 && !FocusIsOn(Page(templateId).Handle(), controlId); ++presses) {
+            ASSERT_NE(TabToNext(), nullptr) << "Tab moved the focus nowhere";
+        }
+        ASSERT_TRUE(FocusIsOn(Page(templateId).Handle(), controlId)) << "Tab never reached " << controlId;
+    }
+};
+
+TEST_F(KeyboardTest, TheWindowOpensActiveWithTheTreeFocusedAndKeepsItOnceEveryPageIsMade) {
+    folder.Write("Pelavine.ini", FolderLine());
+    Launch();
+    ExpectTreeFocusedInActiveWindow("as the window opens");
+    ASSERT_TRUE(WaitUntil([&] { return AllPagesMade(); }));
+    ExpectTreeFocusedInActiveWindow("once every page is made");
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+TEST_F(KeyboardTest, ArrowKeysMoveThroughEveryCategoryAndEscapeAsksBeforeClosing) {
+    Start(FolderLine());
+    ExpectTreeFocusedInActiveWindow("at the start");
+    const auto labels = window->TreeLabels(IDC_CATEGORY_TREE);
+    ASSERT_EQ(labels.size(), kTabStops.size());
+    for (size_t i = 1; i < labels.size(); ++i) {
+        Type(VK_DOWN);
+        EXPECT_TRUE(WaitUntil([&] {
+            return window->SelectedTreeLabel(IDC_CATEGORY_TREE) == labels[i] &&
+                   Page(kTabStops[i].templateId).IsVisible() && window->Child(IDD_CAPTION_BAR).Text() == labels[i];
+        })) << labels[i];
+    }
+    Type(VK_ESCAPE);
+    ASSERT_TRUE(pelaconf->Answer(expected::kDiscardQuestion, IDYES)) << "Escape did not ask";
+    EXPECT_TRUE(pelaconf->WaitForExit());
+    EXPECT_TRUE(Unchanged());
+}
+
+// A property sheet's order: the tree, the shown page's controls in their layout's order, then the
+// window's buttons, and round to the tree again.
+TEST_F(KeyboardTest, TabGoesFromTheTreeThroughThePageToTheButtons) {
+    Start(EverythingEnabled());
+    ExpectTreeFocusedInActiveWindow("at the start");
+    for (const PageTabStops& page : kTabStops) {
+        ArrowTo(page.label);
+        std::vector<std::string> reached;
+        std::vector<std::string> expected;
+        for (const int id : page.controls) {
+            expected.push_back(Describe(Page(page.templateId).Item(id)));
+        }
+        for (const int id : {IDOK, IDCANCEL, IDC_APPLY}) {
+            expected.push_back(Describe(window->Item(id)));
+        }
+        for (size_t presses = 0; presses <= expected.size(); ++presses) {
+            const HWND next = TabToNext();
+            if (next == nullptr || next == window->Item(IDC_CATEGORY_TREE)) {
+                break;
+            }
+            reached.push_back(Describe(next));
+        }
+        EXPECT_EQ(reached, expected) << page.label;
+        ASSERT_TRUE(TreeHasFocus()) << page.label << ": Tab did not come round to the tree";
+    }
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+// Space ticks a check box, the arrows choose in a radio group, a drop-down list and a slider;
+// Alt+A applies, and Enter is OK.
+TEST_F(KeyboardTest, SpaceAndArrowsChangeTheControlsAltAAppliesAndEnterIsOk) {
+    Start(FolderLine() + "[Turn_Type]=0\r\n[Left_Single]=0\r\n[SetupDlg_Fade]=1\r\n[WaitDlg_Trans]=50\r\n");
+    ExpectTreeFocusedInActiveWindow("at the start");
+    ArrowTo("起動");
+    TabTo(IDD_STARTUP, IDC_START_CHANGE_WALLPAPER);
+    Type(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return Page(IDD_STARTUP).IsChecked(IDC_START_CHANGE_WALLPAPER); }));
+
+    Type(VK_TAB); // back to the tree round the buttons is longer than Shift+Tab
+    ASSERT_NE(WaitForFocusToLeave(Page(IDD_STARTUP).Item(IDC_START_CHANGE_WALLPAPER)), nullptr);
+    TypeWith(VK_SHIFT, VK_TAB);
+    TypeWith(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return TreeHasFocus(); }));
+    ArrowTo("表示順");
+    TabTo(IDD_DISPLAY_ORDER, IDC_ORDER_ASCENDING);
+    Type(VK_DOWN);
+    EXPECT_TRUE(WaitUntil([&] { return Page(IDD_DISPLAY_ORDER).IsChecked(IDC_ORDER_DESCENDING); }));
+
+    TypeWith(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return TreeHasFocus(); }));
+    ArrowTo("タスクトレイアイコン");
+    TabTo(IDD_TRAY_ICON, IDC_TRAY_LEFT_SINGLE);
+    const int single = Page(IDD_TRAY_ICON).DropDownIndex(IDC_TRAY_LEFT_SINGLE);
+    Type(VK_DOWN);
+    EXPECT_TRUE(WaitUntil([&] { return Page(IDD_TRAY_ICON).DropDownIndex(IDC_TRAY_LEFT_SINGLE) == single + 1; }));
+
+    TypeWith(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return TreeHasFocus(); }));
+    ArrowTo("その他");
+    TabTo(IDD_OTHER, IDC_OTHER_TRANSPARENCY);
+    const HWND slider = Page(IDD_OTHER).Item(IDC_OTHER_TRANSPARENCY);
+    const auto position = SendMessageW(slider, TBM_GETPOS, 0, 0);
+    Type(VK_RIGHT);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(slider, TBM_GETPOS, 0, 0) != position; }));
+
+    TypeWith(VK_MENU, 'A');
+    ASSERT_TRUE(WaitUntil([&] { return folder.PelavineStarts().size() == 1; })) << "Alt+A did not apply";
+    EXPECT_TRUE(FileHasLine(folder, "[Start_Exec_Type]=1"));
+    EXPECT_TRUE(FileHasLine(folder, "[Turn_Type]=1"));
+    EXPECT_TRUE(FileHasLine(folder, "[Left_Single]=" + std::to_string(single + 1)));
+    EXPECT_FALSE(FileHasLine(folder, "[WaitDlg_Trans]=50")) << "the slider's value was not applied";
+
+    TabTo(IDD_OTHER, IDC_OTHER_WAIT_WINDOW);
+    Type(VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return !Page(IDD_OTHER).IsChecked(IDC_OTHER_WAIT_WINDOW); }));
+    Type(VK_RETURN);
+    ASSERT_TRUE(pelaconf->Answer(expected::kRestartQuestion, IDNO)) << "Enter did not save";
+    ASSERT_TRUE(pelaconf->WaitForExit());
+    EXPECT_TRUE(FileHasLine(folder, "[WaitDlg_Trans]=0"));
+}
+
+TEST_F(KeyboardTest, InTheWizardEnterIsNextAndEscapeCancels) {
+    Launch();
+    const auto wizard = pelaconf->WaitForWizard();
+    ASSERT_TRUE(wizard);
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == wizard->Handle(); })) << "the wizard is not active";
+    Type(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return wizard->Child(IDD_WALLPAPER_FOLDER).IsVisible(); })) << "Enter is not Next";
+    Type(VK_ESCAPE);
+    ASSERT_TRUE(pelaconf->Answer(expected::kWizardCancelQuestion, IDYES)) << "Escape did not ask";
+    ASSERT_TRUE(WaitUntil([&] { return !wizard->Exists(); }));
+    ExpectTreeFocusedInActiveWindow("after the wizard");
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+} // namespace
+} // namespace pelaconf::driver
