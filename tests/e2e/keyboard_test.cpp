@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -62,6 +63,19 @@ const std::vector<PageTabStops> kTabStops = {
     {"バージョン", IDD_VERSION, {IDC_HOME_PAGE_LINK}},
 };
 
+// Presses the key until `read` gives `wanted`, waiting after each press for what it read to
+// change; false when it never does within `limit` presses.
+bool PressUntil(UINT virtualKey, const std::function<std::string()>& read, const std::string& wanted, int limit = 20) {
+    for (int presses = 0; presses < limit && read() != wanted; ++presses) {
+        const std::string before = read();
+        Type(virtualKey);
+        if (!WaitUntil([&] { return read() != before; })) {
+            return false;
+        }
+    }
+    return read() == wanted;
+}
+
 class KeyboardTest : public SettingsWindowFixture {
 protected:
     // Random order (one round enabled), the time-of-day timer, Susie in use and the wait window
@@ -82,11 +96,8 @@ protected:
     void ArrowTo(const std::string& label) const {
         const auto labels = window->TreeLabels(IDC_CATEGORY_TREE);
         const auto at = [&](const std::string& l) { return std::find(labels.begin(), labels.end(), l) - labels.begin(); };
-        const auto steps = at(label) - at(window->SelectedTreeLabel(IDC_CATEGORY_TREE));
-        for (auto i = steps; i != 0; i += steps > 0 ? -1 : 1) {
-            Type(steps > 0 ? VK_DOWN : VK_UP);
-        }
-        ASSERT_TRUE(WaitUntil([&] { return window->SelectedTreeLabel(IDC_CATEGORY_TREE) == label; })) << label;
+        const UINT key = at(label) > at(window->SelectedTreeLabel(IDC_CATEGORY_TREE)) ? VK_DOWN : VK_UP;
+        ASSERT_TRUE(PressUntil(key, [&] { return window->SelectedTreeLabel(IDC_CATEGORY_TREE); }, label)) << label;
     }
     // Presses Tab until the control of the page has the focus.
     void TabTo(int templateId, int controlId) const {
@@ -205,18 +216,133 @@ TEST_F(KeyboardTest, SpaceAndArrowsChangeTheControlsAltAAppliesAndEnterIsOk) {
     EXPECT_TRUE(FileHasLine(folder, "[WaitDlg_Trans]=0"));
 }
 
-TEST_F(KeyboardTest, InTheWizardEnterIsNextAndEscapeCancels) {
+TEST_F(KeyboardTest, InTheWizardEnterIsNextAltBIsBackAndEscapeCancels) {
     Launch();
     const auto wizard = pelaconf->WaitForWizard();
     ASSERT_TRUE(wizard);
     ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == wizard->Handle(); })) << "the wizard is not active";
     Type(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return wizard->Child(IDD_WALLPAPER_FOLDER).IsVisible(); })) << "Enter is not Next";
+    TypeWith(VK_MENU, 'B');
+    EXPECT_TRUE(WaitUntil([&] { return wizard->Child(IDD_WIZARD_MESSAGE).IsVisible(); })) << "Alt+B is not Back";
     Type(VK_ESCAPE);
     ASSERT_TRUE(pelaconf->Answer(expected::kWizardCancelQuestion, IDYES)) << "Escape did not ask";
     ASSERT_TRUE(WaitUntil([&] { return !wizard->Exists(); }));
     ExpectTreeFocusedInActiveWindow("after the wizard");
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+// Our own window, active until Pelaconf takes the keyboard from it; its thread answers the
+// messages that activation sends.
+class WindowOfAnotherProgram {
+public:
+    WindowOfAnotherProgram() {
+        thread_ = std::thread([this] { Run(); });
+        WaitUntil([this] { return window_.load() != nullptr; });
+    }
+    ~WindowOfAnotherProgram() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    HWND Handle() const { return window_.load(); }
+
+private:
+    void Run() {
+        threadId_ = GetCurrentThreadId();
+        const HWND window = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                            300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(window);
+        window_ = window;
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&message);
+        }
+        DestroyWindow(window);
+    }
+
+    std::thread thread_;
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<HWND> window_{nullptr};
+};
+
+TEST_F(KeyboardTest, ASecondStartGivesTheKeyboardBackToTheOpenWindow) {
+    Start(FolderLine());
+    const WindowOfAnotherProgram other;
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == other.Handle(); }));
+    PelaconfProcess second(folder);
+    EXPECT_TRUE(second.WaitForExit()) << "the second start stayed";
+    ExpectTreeFocusedInActiveWindow("after the second start");
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
+TEST_F(KeyboardTest, ThePriorityDialogIsWorkedWithoutAMouse) {
+    folder.MakeFolder("Susie");
+    std::string lines = FolderLine() + "[Susie_Use]=1\r\n[Susie_Dir_Path]=" + FolderPath() + "\\Susie\r\n";
+    for (const char* name : {"pnm_as_jpg_a.spi", "pnm_as_jpg_b.spi"}) {
+        ASSERT_TRUE(CopyFileW((BuildFolder() + L"\\test-plugins\\" + Utf8ToWide(name)).c_str(),
+                              folder.PathOf(std::string("Susie\\") + name).c_str(), FALSE));
+    }
+    Start(lines + "[SPI]=jpg.00." + FolderPath() + "\\Susie\\pnm_as_jpg_a.spi\r\n[SPI]=jpg.01." + FolderPath() +
+          "\\Susie\\pnm_as_jpg_b.spi\r\n");
+    ExpectTreeFocusedInActiveWindow("at the start");
+    ArrowTo("Susieプラグイン");
+    TabTo(IDD_SUSIE, IDC_SUSIE_PRIORITIES);
+    Type(VK_SPACE);
+    const auto dialog = pelaconf->WaitForWindowTitled(expected::kPriorityDialogTitle);
+    ASSERT_TRUE(dialog) << "Space did not open the dialog";
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(dialog->Handle(), IDC_PRIORITY_EXTENSIONS); }))
+        << Describe(FocusedWindow());
+
+    Type(VK_DOWN);
+    ASSERT_TRUE(WaitUntil([&] { return dialog->SelectedListBoxText(IDC_PRIORITY_EXTENSIONS) == ".JPG"; }))
+        << "the arrow did not choose .JPG";
+    Type(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(dialog->Handle(), IDC_PRIORITY_PLUGINS); }));
+    ASSERT_TRUE(PressUntil(
+        VK_DOWN, [&] { return dialog->SelectedListBoxText(IDC_PRIORITY_PLUGINS); }, "pnm_as_jpg_b.spi", 3));
+    ASSERT_TRUE(WaitUntil([&] { return dialog->IsItemEnabled(IDC_PRIORITY_UP); }));
+    Type(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(dialog->Handle(), IDC_PRIORITY_UP); })) << Describe(FocusedWindow());
+    Type(VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] {
+        return dialog->ListBoxTexts(IDC_PRIORITY_PLUGINS) == std::vector<std::string>{"pnm_as_jpg_b.spi", "pnm_as_jpg_a.spi"};
+    })) << "Space did not move the plug-in up";
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(dialog->Handle(), IDC_PRIORITY_PLUGINS); }))
+        << "the focus stayed on the button that can no longer move it";
+    Type(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !dialog->Exists(); })) << "Enter is not OK";
+
+    TypeWith(VK_MENU, 'A');
+    ASSERT_TRUE(WaitUntil([&] { return folder.PelavineStarts().size() == 1; })) << "Alt+A did not apply";
+    EXPECT_TRUE(FileHasLine(folder, "[SPI]=jpg.00." + FolderPath() + "\\Susie\\pnm_as_jpg_b.spi"));
+    EXPECT_TRUE(FileHasLine(folder, "[SPI]=jpg.01." + FolderPath() + "\\Susie\\pnm_as_jpg_a.spi"));
+    Type(VK_ESCAPE);
+    EXPECT_TRUE(pelaconf->WaitForExit()) << "Escape after Apply closes without a question";
+}
+
+TEST_F(KeyboardTest, TheBrowserTreeOpensAFolderAndAppliesAnImageWithoutAMouse) {
+    folder.MakeFolder("walls");
+    folder.Write("walls\\wide.bmp", EncodeBmp24(FlatPicture(64, 32, 0xFF3366CCu)));
+    Start("[Wall_Dir_Path]=" + FolderPath() + "\\walls\r\n");
+    ExpectTreeFocusedInActiveWindow("at the start");
+    ArrowTo("壁紙変更");
+    TabTo(IDD_WALLPAPER_BROWSER, IDC_BROWSER_TREE);
+    const RemoteWindow browser = Page(IDD_WALLPAPER_BROWSER);
+    ASSERT_TRUE(PressUntil(VK_DOWN, [&] { return browser.SelectedTreeLabel(IDC_BROWSER_TREE); }, "壁紙フォルダ"));
+    Type(VK_RIGHT);
+    ASSERT_TRUE(WaitUntil([&] {
+        return browser.TreeChildLabels(IDC_BROWSER_TREE, "壁紙フォルダ") == std::vector<std::string>{"wide.bmp"};
+    })) << "the right arrow did not open the folder";
+    Type(VK_DOWN);
+    ASSERT_TRUE(WaitUntil([&] { return browser.ItemText(IDC_BROWSER_PATH) == FolderPath() + "\\walls\\wide.bmp"; }));
+    Type(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(browser.Handle(), IDC_BROWSER_APPLY); }));
+    Type(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return folder.Exists("Wallpaper.bmp"); })) << "Space did not apply the image";
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf->MessageBoxes().empty(); }));
+    Type(VK_ESCAPE);
+    ASSERT_TRUE(pelaconf->Answer(expected::kDiscardQuestion, IDYES));
+    EXPECT_TRUE(pelaconf->WaitForExit());
 }
 
 } // namespace

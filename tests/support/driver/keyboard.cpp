@@ -5,7 +5,16 @@
 namespace pelaconf::driver {
 namespace {
 
+// The keys of a keyboard's own navigation block, which arrive with the extended flag; without it
+// they would be the number pad's keys of the same scan codes.
+bool IsExtendedKey(UINT virtualKey) {
+    return (virtualKey >= VK_PRIOR && virtualKey <= VK_DOWN) || virtualKey == VK_INSERT || virtualKey == VK_DELETE;
+}
+
 INPUT KeyInput(UINT virtualKey, DWORD flags) {
+    if (IsExtendedKey(virtualKey)) {
+        flags |= KEYEVENTF_EXTENDEDKEY;
+    }
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = static_cast<WORD>(virtualKey);
