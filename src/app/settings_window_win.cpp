@@ -73,17 +73,19 @@ void SettingsWindow::OnFirstShown(const WINDOWPOS& position) {
     }
 }
 
-// A posted message is taken before painting and input, a timer tick after them: while the window
-// has something to paint or the user's input waits, the next page waits for a tick.
+// A posted message is taken before input and painting, a timer tick after them. While a key or a
+// click waits, the next page waits for a tick; what waits to be painted is painted first, so that
+// the window is never left half drawn while the pages are made.
 void SettingsWindow::ScheduleNextPage() {
     if (pageCreation_.AllMade()) {
         return;
     }
-    if (HIWORD(GetQueueStatus(QS_PAINT | QS_KEY | QS_MOUSE)) != 0) {
+    if (HIWORD(GetQueueStatus(QS_KEY | QS_MOUSEBUTTON)) != 0) {
         SetTimer(Window(), kNextPageTimer, USER_TIMER_MINIMUM, nullptr);
-    } else {
-        PostMessageW(Window(), kMakeNextPageMessage, 0, 0);
+        return;
     }
+    RedrawWindow(Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PostMessageW(Window(), kMakeNextPageMessage, 0, 0);
 }
 
 void SettingsWindow::MakeNextPage() {
