@@ -8,15 +8,14 @@
 #include "keyboard.h"
 #include "resource.h"
 #include "settings_window_fixture.h"
+#include "window_thread.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace pelaconf::driver {
@@ -232,43 +231,18 @@ TEST_F(KeyboardTest, InTheWizardEnterIsNextAltBIsBackAndEscapeCancels) {
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
-// Our own window, active until Pelaconf takes the keyboard from it; its thread answers the
-// messages that activation sends.
-class WindowOfAnotherProgram {
-public:
-    WindowOfAnotherProgram() {
-        thread_ = std::thread([this] { Run(); });
-        WaitUntil([this] { return window_.load() != nullptr; });
-    }
-    ~WindowOfAnotherProgram() {
-        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
-    }
-    HWND Handle() const { return window_.load(); }
-
-private:
-    void Run() {
-        threadId_ = GetCurrentThreadId();
-        const HWND window = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                            300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SetForegroundWindow(window);
-        window_ = window;
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            DispatchMessageW(&message);
-        }
-        DestroyWindow(window);
-    }
-
-    std::thread thread_;
-    std::atomic<DWORD> threadId_{0};
-    std::atomic<HWND> window_{nullptr};
-};
+// Another program's window, made active by the test.
+HWND MakeActiveWindowOfAnotherProgram() {
+    const HWND window = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                        200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(window);
+    return window;
+}
 
 TEST_F(KeyboardTest, ASecondStartGivesTheKeyboardBackToTheOpenWindow) {
     Start(FolderLine());
-    const WindowOfAnotherProgram other;
-    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == other.Handle(); }));
+    const WindowThread other(MakeActiveWindowOfAnotherProgram);
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == other.Window(); }));
     PelaconfProcess second(folder);
     EXPECT_TRUE(second.WaitForExit()) << "the second start stayed";
     ExpectTreeFocusedInActiveWindow("after the second start");

@@ -7,6 +7,7 @@
 #include "journey_helpers.h"
 #include "resource.h"
 #include "settings_window_fixture.h"
+#include "window_thread.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -30,19 +31,12 @@ constexpr int kFolderImage = 5;
 std::string Bmp(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
 
 // A desktop made by the test, as the shell's is: a "Progman" window titled "Program Manager"
-// holding a shell view and a list view whose labels have a white background. It lives on a
-// thread of its own that answers the program's messages while the test waits.
+// holding a shell view and a list view whose labels have a white background.
 class DesktopListView {
 public:
-    DesktopListView() {
-        thread_ = std::thread([this] { Run(); });
-        WaitUntil([this] { return listView_.load() != nullptr; });
+    COLORREF LabelBackground() const {
+        return static_cast<COLORREF>(SendMessageW(windows_.Window(), LVM_GETTEXTBKCOLOR, 0, 0));
     }
-    ~DesktopListView() {
-        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
-    }
-    COLORREF LabelBackground() const { return static_cast<COLORREF>(SendMessageW(listView_, LVM_GETTEXTBKCOLOR, 0, 0)); }
 
 private:
     static HWND Create(const wchar_t* className, const wchar_t* title, DWORD style, HWND parent) {
@@ -54,8 +48,7 @@ private:
         return CreateWindowW(className, title, style, 0, 0, 100, 100, parent, nullptr, GetModuleHandleW(nullptr),
                              nullptr);
     }
-    void Run() {
-        threadId_ = GetCurrentThreadId();
+    static HWND MakeDesktop() {
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&classes);
         HWND manager = Create(L"Progman", L"Program Manager", WS_POPUP, nullptr);
@@ -63,17 +56,10 @@ private:
                                   Create(L"SHELLDLL_DefView", L"", WS_CHILD, manager), nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
         SendMessageW(view, LVM_SETTEXTBKCOLOR, 0, RGB(255, 255, 255));
-        listView_ = view;
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            DispatchMessageW(&message);
-        }
-        DestroyWindow(manager);
+        return view;
     }
 
-    std::thread thread_;
-    std::atomic<DWORD> threadId_ = 0;
-    std::atomic<HWND> listView_ = nullptr;
+    WindowThread windows_{MakeDesktop};
 };
 
 // The colour of a message box's icon: red for the error icon, amber for the warning icon.
