@@ -135,6 +135,30 @@ TEST_F(SoundPagesTest, AFileTheSystemCannotPlayIsRefusedWithTheSystemsOwnText) {
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
+// A winmm.dll left beside the program, where a downloads folder may hold one, is never loaded:
+// the multimedia library comes from the system's folder when the test play first needs it. (Wine
+// would load its own library in place of the file, but under the file's name.)
+TEST_F(SoundPagesTest, AWinmmDllBesideTheProgramIsNeverLoaded) {
+    ASSERT_TRUE(CopyFileW((BuildFolder() + L"\\planted\\winmm.dll").c_str(), folder.PathOf("winmm.dll").c_str(), FALSE));
+    folder.Write("壊れた.wav", "not a sound");
+    const std::string path = WideToUtf8(folder.PathOf("壊れた.wav"));
+    MciWaveDevice device(nullptr);
+    uint32_t opened = 0;
+    const std::string systemText = device.ErrorText(device.Open(path, opened));
+    Start(FolderLine());
+    ShowPage("WAVEの演奏", IDD_WAVE);
+    Page(IDD_WAVE).SetItemText(IDC_WAVE_PATH, path);
+    Page(IDD_WAVE).Click(IDC_WAVE_TEST_PLAY);
+    EXPECT_TRUE(pelaconf->Answer(systemText, IDOK)) << "the system's library did not answer";
+    EXPECT_FALSE(folder.Exists("winmm.dll-loaded.txt")) << "the DLL beside the program ran";
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring expected = std::wstring(system) + L"\\winmm.dll";
+    CharLowerBuffW(expected.data(), static_cast<DWORD>(expected.size()));
+    EXPECT_EQ(WideToUtf8(pelaconf->ModulePath(L"winmm.dll")), WideToUtf8(expected));
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
 // Without a sound device the system takes the play and then reports that it failed.
 TEST_F(SoundPagesTest, APlayWithoutASoundDeviceIsReportedAndTheButtonShowsPlayAgain) {
     if (waveOutGetNumDevs() != 0) {

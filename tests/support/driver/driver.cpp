@@ -4,7 +4,9 @@
 #include "win/wide_text.h"
 
 #include <commctrl.h>
+#include <psapi.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -338,6 +340,28 @@ bool PelaconfProcess::Answer(const std::string& message, int buttonId, std::chro
 
 bool PelaconfProcess::EndsWithoutShowingAWindow(std::chrono::milliseconds timeout) const {
     return WaitUntilUnless([&] { return HasExited(); }, [&] { return !VisibleWindows().empty(); }, timeout);
+}
+
+std::wstring PelaconfProcess::ModulePath(const std::wstring& dllName) const {
+    const auto lower = [](std::wstring text) {
+        CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+        return text;
+    };
+    std::vector<HMODULE> modules(512);
+    DWORD needed = 0;
+    if (!K32EnumProcessModulesEx(process_, modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
+                                 &needed, LIST_MODULES_ALL)) {
+        return L"";
+    }
+    modules.resize(std::min<size_t>(modules.size(), needed / sizeof(HMODULE)));
+    for (HMODULE module : modules) {
+        wchar_t path[MAX_PATH] = {};
+        const std::wstring loaded = lower(std::wstring(path, K32GetModuleFileNameExW(process_, module, path, MAX_PATH)));
+        if (loaded.ends_with(L"\\" + lower(dllName))) {
+            return loaded;
+        }
+    }
+    return L"";
 }
 
 } // namespace pelaconf::driver

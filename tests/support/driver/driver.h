@@ -137,6 +137,8 @@ public:
     bool Answer(const std::string& message, int buttonId, std::chrono::milliseconds timeout = kPatience) const;
     // Every visible top-level window of this process now.
     std::vector<HWND> VisibleWindows() const;
+    // Where the process loaded the DLL of the name from, in lower case; empty while it has not.
+    std::wstring ModulePath(const std::wstring& dllName) const;
 
     // The first-run wizard, which a start without Pelavine.ini opens over the settings window.
     std::optional<RemoteWindow> WaitForWizard(std::chrono::milliseconds timeout = kPatience) const;
