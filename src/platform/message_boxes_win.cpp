@@ -22,7 +22,11 @@ UINT StyleOf(MessageKind kind) {
 } // namespace
 
 MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageKind kind) {
-    const int pressed = MessageBoxW(GetActiveWindow(), Utf8ToWide(text).c_str(), kProgramTitle, StyleOf(kind));
+    // A box with no window of ours to open over (the command line's, or one before the window)
+    // comes to the front by itself, so that it never waits behind the program that started us.
+    const HWND owner = GetActiveWindow();
+    const UINT style = StyleOf(kind) | (owner == nullptr ? MB_SETFOREGROUND : 0);
+    const int pressed = MessageBoxW(owner, Utf8ToWide(text).c_str(), kProgramTitle, style);
     switch (pressed) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;

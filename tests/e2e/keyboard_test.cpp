@@ -249,6 +249,20 @@ TEST_F(KeyboardTest, ASecondStartGivesTheKeyboardBackToTheOpenWindow) {
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
 }
 
+// The command line's message has no window to open over: it comes to the front by itself, above
+// the program that started Pelaconf.
+TEST_F(KeyboardTest, ACommandLineMessageComesToTheFront) {
+    folder.Write("Pelavine.ini", FolderLine());
+    const WindowThread other(MakeActiveWindowOfAnotherProgram);
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindow() == other.Window(); }));
+    const PelaconfProcess wallpaperMode(folder, L"\"" + folder.PathOf("missing.jpg") + L"\"");
+    const auto box = wallpaperMode.WaitForMessageBox("画像ファイルが存在しません。");
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(WaitUntil([&] { return ActiveWindow() == box->Handle(); })) << "the message opened behind";
+    Type(VK_RETURN);
+    EXPECT_TRUE(wallpaperMode.WaitForExit()) << "Enter did not answer the message";
+}
+
 TEST_F(KeyboardTest, ThePriorityDialogIsWorkedWithoutAMouse) {
     folder.MakeFolder("Susie");
     std::string lines = FolderLine() + "[Susie_Use]=1\r\n[Susie_Dir_Path]=" + FolderPath() + "\\Susie\r\n";
