@@ -18,7 +18,7 @@ RECT WindowRectangle(HWND window) {
 
 bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top == b.top; }
 
-bool IsChild(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0; }
+bool IsChildWindow(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0; }
 
 // Keeps the frame (caption, borders) as it is.
 void ResizeClient(HWND window, SIZE client) {
@@ -134,7 +134,7 @@ void Dialog::ApplyDpi(int dpi) {
 // does not scale in proportion to the DPI, and so neither does its template's size.
 void Dialog::OnDpiChangedMessage(int dpi, const RECT& suggested) {
     ApplyDpi(dpi);
-    if (window_ != nullptr && !IsChild(window_)) {
+    if (window_ != nullptr && !IsChildWindow(window_)) {
         SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
