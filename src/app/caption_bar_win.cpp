@@ -2,12 +2,14 @@
 
 #include "app/page_table_win.h"
 #include "resource.h"
+#include "ui/dialog_fonts.h"
 #include "ui/dpi.h"
 #include "win/wide_text.h"
 
 namespace pelaconf {
 namespace {
 
+constexpr wchar_t kLabelFace[] = L"ＭＳ ゴシック";
 // Sizes at 96 DPI.
 constexpr int kBarHeight = 20;
 constexpr int kCornerSize = 5;
@@ -26,15 +28,16 @@ std::string_view CaptionLabel(int pageIndex) {
 CaptionBar::CaptionBar() : Dialog(IDD_CAPTION_BAR) {}
 
 bool CaptionBar::OnInit() {
-    OnDpiChanged(WindowDpi(Window()));
+    OnDpiChanged(Dpi());
     SetWindowLongPtrW(Window(), GWLP_ID, IDD_CAPTION_BAR);
     return true;
 }
 
 void CaptionBar::OnDpiChanged(int dpi) {
     dpi_ = dpi;
+    static const std::wstring face = InstalledFaceFor(kLabelFace);
     font_.Reset(CreateFontW(ScaleToDpi(kFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ ゴシック"));
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str()));
     pen_.Reset(CreatePen(PS_SOLID, ScaleToDpi(1, dpi), RGB(100, 100, 100)));
     InvalidateRect(Window(), nullptr, TRUE);
 }

@@ -33,7 +33,7 @@ bool OverviewPage::OnInit() {
 
 void OverviewPage::FitLinks() {
     for (const auto& link : content_.links) {
-        FitLinkButtonToText(Item(link.buttonId));
+        FitLinkButtonToText(Item(link.buttonId), Dpi());
     }
 }
 
@@ -61,7 +61,7 @@ bool OverviewPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (FindLink(static_cast<int>(item.CtlID)) == nullptr) {
         return false;
     }
-    DrawLinkButton(item);
+    DrawLinkButton(item, Dpi());
     return true;
 }
 

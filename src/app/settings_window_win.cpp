@@ -108,6 +108,7 @@ void SettingsWindow::MakePage(int pageIndex) {
     CreatedPage& page = pages_[pageIndex];
     page = row.create(MakePageContext(), row.templateId);
     page.dialog->CreateChild(Window(), Item(IDC_CATEGORY_TREE));
+    page.dialog->ApplyDpi(Dpi()); // the window's DPI may have changed since it was made
     page.dialog->Place(pageArea_);
     if (row.validationPlace == kNotValidated) {
         return;
@@ -125,13 +126,15 @@ void SettingsWindow::PlaceCaptionBar() {
     ShowWindow(captionBar_.Window(), SW_SHOWNA);
 }
 
-// The frames have been scaled with the window; the caption bar and the pages made so far follow
-// them, and the pages still to be made take the new page area.
-void SettingsWindow::OnDpiChanged(int) {
+// The frames have been laid out with the window; the caption bar and the pages made so far are
+// laid out at the DPI and placed on them, and the pages still to be made take the new page area.
+void SettingsWindow::OnDpiChanged(int dpi) {
+    captionBar_.ApplyDpi(dpi);
     PlaceCaptionBar();
     pageArea_ = ItemRectangle(Window(), IDC_PAGE_FRAME);
     for (const CreatedPage& page : pages_) {
         if (page.dialog) {
+            page.dialog->ApplyDpi(dpi);
             page.dialog->Place(pageArea_);
         }
     }

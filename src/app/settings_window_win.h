@@ -41,7 +41,6 @@ protected:
     void OnOk() override { model_.Ok(); }
     void OnCancel() override { model_.Cancel(); }
     void OnDestroy() override;
-    // The frames have been scaled with the window; the caption bar and the pages follow them.
     void OnDpiChanged(int dpi) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -41,7 +41,7 @@ void WallpaperBrowserPage::ShowTreeImages(int dpi) {
 void WallpaperBrowserPage::OnDpiChanged(int dpi) { ShowTreeImages(dpi); }
 
 void WallpaperBrowserPage::BuildTree() {
-    ShowTreeImages(WindowDpi(Window()));
+    ShowTreeImages(Dpi());
     wallpaperItem_ = BuildBrowserTree(Tree());
 }
 

@@ -17,6 +17,7 @@ protected:
     void ReadControls() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(int) override { FitTrackbarHeight(Window(), IDC_OTHER_TRANSPARENCY); }
 
 private:
     void ShowTransparency();

@@ -20,6 +20,7 @@ protected:
     bool OnCommand(int id, int notifyCode, HWND control) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(int) override { FitTrackbarHeight(Window(), IDC_TIMER_INTERVAL); }
 
 private:
     void ShowLayout();

@@ -11,12 +11,12 @@ VersionPage::VersionPage(MessageBoxes& messages) : PageDialog(IDD_VERSION), mess
 
 bool VersionPage::OnInit() {
     SetItemText(Window(), IDC_HOME_PAGE_LINK, kHomePageAddress);
-    FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK));
+    FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK), Dpi());
     SetItemText(Window(), IDC_HELP_TEXT, VersionHelpText());
     return true;
 }
 
-void VersionPage::OnDpiChanged(int) { FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK)); }
+void VersionPage::OnDpiChanged(int dpi) { FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK), dpi); }
 
 bool VersionPage::OnCommand(int id, int notifyCode, HWND control) {
     if (id == IDC_HOME_PAGE_LINK && notifyCode == BN_CLICKED) {
@@ -30,7 +30,7 @@ bool VersionPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_HOME_PAGE_LINK) {
         return false;
     }
-    DrawLinkButton(item);
+    DrawLinkButton(item, Dpi());
     return true;
 }
 

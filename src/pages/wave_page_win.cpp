@@ -75,7 +75,7 @@ void WavePage::OnDpiChanged(int) {
 }
 
 void WavePage::ShowTestPlayIcon() {
-    SetButtonIcon(Window(), IDC_WAVE_TEST_PLAY, testPlay_->Playing() ? IDI_TEST_STOP : IDI_TEST_PLAY);
+    SetButtonIcon(Window(), IDC_WAVE_TEST_PLAY, testPlay_->Playing() ? IDI_TEST_STOP : IDI_TEST_PLAY, Dpi());
 }
 
 } // namespace pelaconf

@@ -30,17 +30,17 @@ bool PriorityDialog::OnInit() {
 }
 
 void PriorityDialog::ShowMoveIcons() {
-    SetButtonIcon(Window(), IDC_PRIORITY_UP, IDI_PRIORITY_UP);
-    SetButtonIcon(Window(), IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN);
+    SetButtonIcon(Window(), IDC_PRIORITY_UP, IDI_PRIORITY_UP, Dpi());
+    SetButtonIcon(Window(), IDC_PRIORITY_DOWN, IDI_PRIORITY_DOWN, Dpi());
 }
 
 void PriorityDialog::OnDpiChanged(int) { ShowMoveIcons(); }
 
 // The tooltip asks for its text when it is shown (OnNotify); it goes with the dialog it belongs to.
 void PriorityDialog::AddTooltips() {
-    const HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr,
-                                         GetModuleHandleW(nullptr), nullptr);
+    const HWND tooltip =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const int id : {IDC_PRIORITY_UP, IDC_PRIORITY_DOWN}) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -143,7 +143,8 @@ void PriorityDialog::ShowSelectedPlugin() {
         messages_.Show(kPluginNotUsableMessage, MessageKind::Error);
         return;
     }
-    SetItemText(Window(), IDC_PRIORITY_INFORMATION, PluginInformation(description.fileTypeName, description.description));
+    SetItemText(Window(), IDC_PRIORITY_INFORMATION,
+                PluginInformation(description.fileTypeName, description.description));
 }
 
 void PriorityDialog::MoveSelectedPlugin(bool up) {

@@ -109,9 +109,13 @@ void SetTrackbarPageSize(HWND dialog, int id, int positions) {
     SendDlgItemMessageW(dialog, id, TBM_SETPAGESIZE, 0, positions);
 }
 
-void SetUpTrackbar(HWND dialog, int id, int minimum, int maximum, int pageSize) {
+void FitTrackbarHeight(HWND dialog, int id) {
     constexpr int kExtraHeight = 4;
     GrowItemHeight(dialog, id, kExtraHeight);
+}
+
+void SetUpTrackbar(HWND dialog, int id, int minimum, int maximum, int pageSize) {
+    FitTrackbarHeight(dialog, id);
     SetTrackbarRange(dialog, id, minimum, maximum);
     SetTrackbarPageSize(dialog, id, pageSize);
 }
@@ -193,8 +197,8 @@ std::wstring WindowText(HWND window) {
 
 void SetItemText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, Utf8ToWide(text).c_str()); }
 
-void SetButtonIcon(HWND dialog, int id, int iconId) {
-    const HICON icon = SmallIconForDpi(iconId, WindowDpi(dialog));
+void SetButtonIcon(HWND dialog, int id, int iconId, int dpi) {
+    const HICON icon = SmallIconForDpi(iconId, dpi);
     SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 

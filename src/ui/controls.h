@@ -44,6 +44,8 @@ void SetTrackbarPageSize(HWND dialog, int id, int positions);
 // A page's slider: drawn a little taller than its template gives, room for its thumb and ticks,
 // with its range and page size.
 void SetUpTrackbar(HWND dialog, int id, int minimum, int maximum, int pageSize);
+// The slider's height again after its dialog was laid out anew (at another DPI).
+void FitTrackbarHeight(HWND dialog, int id);
 
 // Up-down controls: a decimal range, without wrapping from one end to the other.
 void SetUpDownRange(HWND dialog, int id, int minimum, int maximum);
@@ -70,8 +72,8 @@ void FocusAndSelectText(HWND dialog, int id);
 std::wstring WindowText(HWND window);
 void SetItemText(HWND dialog, int id, std::string_view text);
 
-// An icon push button: the program's icon resource at the small-icon size of the dialog's DPI.
-void SetButtonIcon(HWND dialog, int id, int iconId);
+// An icon push button: the program's icon resource at the small-icon size of the DPI.
+void SetButtonIcon(HWND dialog, int id, int iconId, int dpi);
 
 void EnableItem(HWND dialog, int id, bool enabled);
 void ShowItem(HWND dialog, int id, bool shown);

@@ -1,9 +1,11 @@
 #include "ui/dialog.h"
 
 #include "platform/message_boxes_win.h"
+#include "ui/dialog_fonts.h"
 #include "ui/dpi.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pelaconf {
 namespace {
@@ -16,9 +18,17 @@ RECT WindowRectangle(HWND window) {
 
 bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top == b.top; }
 
-void MoveOnto(HWND window, const RECT& area) {
-    SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+bool IsChildWindow(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0; }
+
+// Keeps the frame (caption, borders) as it is.
+void ResizeClient(HWND window, SIZE client) {
+    RECT outer{};
+    RECT inner{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    const LONG width = client.cx + (outer.right - outer.left) - (inner.right - inner.left);
+    const LONG height = client.cy + (outer.bottom - outer.top) - (inner.bottom - inner.top);
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A dialog that did not place itself while it initialised is centred, as users expect of a
@@ -68,16 +78,65 @@ Dialog::~Dialog() {
     }
 }
 
+// Both are made from the template with its face replaced by an installed one.
 INT_PTR Dialog::RunModal(HWND parent) {
     modal_ = true;
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, Procedure,
-                           reinterpret_cast<LPARAM>(this));
+    template_ = LoadProgramDialogTemplate(templateId_);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto self = reinterpret_cast<LPARAM>(this);
+    if (template_) {
+        return DialogBoxIndirectParamW(instance, template_->Get(), parent, Procedure, self);
+    }
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId_), parent, Procedure, self);
 }
 
 bool Dialog::Create(HWND parent) {
     modal_ = false;
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, Procedure,
-                              reinterpret_cast<LPARAM>(this)) != nullptr;
+    template_ = LoadProgramDialogTemplate(templateId_);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto self = reinterpret_cast<LPARAM>(this);
+    if (template_) {
+        return CreateDialogIndirectParamW(instance, template_->Get(), parent, Procedure, self) != nullptr;
+    }
+    return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId_), parent, Procedure, self) != nullptr;
+}
+
+// Before OnInit, while the dialog's children are still the template's controls in their order.
+void Dialog::OnCreated() {
+    dpi_ = WindowDpi(window_);
+    font_.Reset(nullptr);
+    controls_.reset();
+    if (template_) {
+        controls_ = FindTemplateControls(window_, template_->layout);
+    }
+    if (controls_) {
+        LeaveDpiChangesToProgram(window_, *controls_);
+    }
+}
+
+void Dialog::ApplyDpi(int dpi) {
+    if (window_ == nullptr || dpi <= 0 || dpi == dpi_) {
+        return;
+    }
+    dpi_ = dpi;
+    if (template_ && controls_) {
+        UniqueFont font = CreateDialogFont(template_->layout, dpi);
+        const SIZE baseUnits = DialogBaseUnits(font.Get());
+        LayOutControls(*controls_, font.Get(), baseUnits, dpi);
+        font_ = std::move(font); // the controls no longer use the font it held
+        ResizeClient(window_, TemplateClientSize(template_->layout, baseUnits));
+    }
+    OnDpiChanged(dpi);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+// A top-level dialog goes where the system suggests, at the size of its own layout: its text
+// does not scale in proportion to the DPI, and so neither does its template's size.
+void Dialog::OnDpiChangedMessage(int dpi, const RECT& suggested) {
+    ApplyDpi(dpi);
+    if (window_ != nullptr && !IsChildWindow(window_)) {
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void Dialog::End(INT_PTR result) {
@@ -122,6 +181,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
+        OnCreated();
         const RECT before = WindowRectangle(window_);
         const bool focusLeftToSystem = OnInit();
         if (window_ != nullptr && IsWindow(window_) && ShouldCentre(window_, before)) {
@@ -142,11 +202,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: return OnTimer(wParam) ? TRUE : FALSE;
     case WM_PAINT: return OnPaint() ? TRUE : FALSE;
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
-    case WM_DPICHANGED:
-        MoveOnto(window_, *reinterpret_cast<const RECT*>(lParam));
-        OnDpiChanged(HIWORD(wParam));
-        return TRUE;
-    case WM_DPICHANGED_AFTERPARENT: OnDpiChanged(WindowDpi(window_)); return TRUE;
+    case WM_DPICHANGED: OnDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
+    // A parent of ours has laid this dialog out already; this covers any other parent.
+    case WM_DPICHANGED_AFTERPARENT: ApplyDpi(WindowDpi(window_)); return TRUE;
+    case WM_GETFONT:
+        if (font_) {
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(font_.Get()));
+            return TRUE;
+        }
+        return FALSE;
     case WM_DESTROY:
         OnDestroy();
         SetWindowLongPtrW(window_, DWLP_USER, 0);

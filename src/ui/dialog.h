@@ -4,9 +4,14 @@
 // top-level dialog that does not move itself in OnInit is centred over its owner, or over the
 // screen when it has none.
 
+#include "ui/dialog_layout.h"
+#include "ui/dialog_template.h"
+#include "win/handles.h"
+
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 namespace pelaconf {
 
@@ -32,6 +37,13 @@ public:
     void End(INT_PTR result);
 
     HWND Window() const { return window_; }
+    // The DPI the dialog is laid out at: the window's when it was made, then that of the last
+    // change. A change names its DPI, which is taken as it is: the system's answer for the window
+    // may lag behind (under Wine it never changes).
+    int Dpi() const { return dpi_; }
+    // Lays the dialog out at the DPI as if it had been made there: its font, every control of its
+    // template and its size, then OnDpiChanged for what it sizes in pixels. Nothing at its own DPI.
+    void ApplyDpi(int dpi);
     int TemplateId() const { return templateId_; }
     HWND Item(int id) const { return GetDlgItem(window_, id); }
 
@@ -47,9 +59,8 @@ protected:
     virtual bool OnPaint() { return false; }
     virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     virtual void OnDestroy() {}
-    // The window's DPI has changed (it moved to a screen of another scale). A top-level dialog
-    // has already taken the system's suggested rectangle; each dialog rebuilds what it sized in
-    // pixels.
+    // The dialog has been laid out at a new DPI (it moved to a screen of another scale, or its
+    // parent did); each dialog rebuilds what it sized in pixels and lays out the dialogs it holds.
     virtual void OnDpiChanged(int) {}
     // OK (Enter) and Cancel (Esc, the close box) end the dialog unless overridden.
     virtual void OnOk() { End(IDOK); }
@@ -60,10 +71,19 @@ protected:
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCreated();
+    void OnDpiChangedMessage(int dpi, const RECT& suggested);
 
     int templateId_;
     HWND window_ = nullptr;
     bool modal_ = false;
+    int dpi_ = 0;
+    // The template as made (with an installed face) and its controls; empty when the system made
+    // the dialog from the resource as it is, which is then never laid out again.
+    std::optional<ProgramDialogTemplate> template_;
+    std::optional<std::vector<TemplateControlWindow>> controls_;
+    // The dialog font after a change of DPI; the one the system made stays with the system.
+    UniqueFont font_;
 };
 
 } // namespace pelaconf

@@ -21,11 +21,13 @@ int WindowDpi(HWND window) {
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
-HICON SmallIconForDpi(int iconId, int dpi) {
+HICON SmallIconForDpi(int iconId, int dpi) { return IconForDpi(iconId, 16, dpi); }
+
+HICON IconForDpi(int iconId, int sizeAt96, int dpi) {
     // Icons of sizes other than the system's own cannot be shared with LR_SHARED, so the program
     // keeps them; there are a handful of icons and sizes at most.
     static std::map<std::pair<int, int>, HICON> loaded;
-    const int size = ScaleToDpi(16, dpi);
+    const int size = ScaleToDpi(sizeAt96, dpi);
     auto [place, isNew] = loaded.try_emplace({iconId, size}, nullptr);
     if (isNew) {
         place->second = static_cast<HICON>(

@@ -24,5 +24,7 @@ inline int ScaleToDpi(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 
 // The program's icon resource at the small-icon size of the DPI (16 x 16 at 96 DPI), taken from
 // the icon's nearest image. Each size is loaded once and kept for the life of the program.
 HICON SmallIconForDpi(int iconId, int dpi);
+// The same at another size designed at 96 DPI (32 for a large icon).
+HICON IconForDpi(int iconId, int sizeAt96, int dpi);
 
 } // namespace pelaconf

@@ -21,7 +21,7 @@ HBRUSH ButtonBackground(const DRAWITEMSTRUCT& item) {
 
 } // namespace
 
-void FitLinkButtonToText(HWND button) {
+void FitLinkButtonToText(HWND button, int dpi) {
     const std::wstring text = WindowText(button);
     HDC dc = GetDC(button);
     const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
@@ -30,19 +30,18 @@ void FitLinkButtonToText(HWND button) {
     SelectObject(dc, oldFont);
     ReleaseDC(button, dc);
     // Room for the focus cue beside the text and the underline below it.
-    const int dpi = WindowDpi(button);
     SetWindowPos(button, nullptr, 0, 0, extent.cx + ScaleToDpi(2, dpi), extent.cy + ScaleToDpi(1, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void DrawLinkButton(const DRAWITEMSTRUCT& item) {
+void DrawLinkButton(const DRAWITEMSTRUCT& item, int dpi) {
     FillRect(item.hDC, &item.rcItem, ButtonBackground(item));
     // The focus cue, unless the system hides it until the keyboard is used.
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         DrawFocusRect(item.hDC, &item.rcItem);
     }
     const COLORREF colour = (item.itemState & ODS_SELECTED) != 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
-    const int lineWidth = ScaleToDpi(1, WindowDpi(item.hwndItem));
+    const int lineWidth = ScaleToDpi(1, dpi);
     UniquePen pen(CreatePen(PS_SOLID, lineWidth, colour));
     const HGDIOBJ oldPen = SelectObject(item.hDC, pen.Get());
     SetTextColor(item.hDC, colour);

@@ -7,10 +7,10 @@
 namespace pelaconf {
 
 // Makes the button as large as its text in its own font (plus a pixel for the underline), so
-// that the link cursor shows only over the text. The button keeps its place.
-void FitLinkButtonToText(HWND button);
+// that the link cursor shows only over the text. The button keeps its place. dpi: its dialog's.
+void FitLinkButtonToText(HWND button, int dpi);
 // Draws the link for WM_DRAWITEM.
-void DrawLinkButton(const DRAWITEMSTRUCT& item);
+void DrawLinkButton(const DRAWITEMSTRUCT& item, int dpi);
 // For WM_SETCURSOR over a link of the dialog: shows the link cursor; the message's result.
 INT_PTR ShowLinkCursor(HWND dialog);
 

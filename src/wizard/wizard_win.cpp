@@ -25,6 +25,15 @@ void Wizard::CreatePages() {
     PlacePages();
 }
 
+// The frame has been laid out with the dialog; the pages are laid out at the DPI and follow it.
+void Wizard::OnDpiChanged(int dpi) {
+    for (const auto& page : pages_) {
+        page.dialog->ApplyDpi(dpi);
+    }
+    messagePage_.ApplyDpi(dpi);
+    PlacePages();
+}
+
 void Wizard::PlacePages() {
     const RECT pageArea = ItemRectangle(Window(), IDC_WIZARD_PAGE_FRAME);
     for (const auto& page : pages_) {

@@ -23,8 +23,7 @@ protected:
     // The hidden OK button is never pressed; Enter presses next, the default button.
     void OnOk() override {}
     void OnCancel() override;
-    // The frame has been scaled with the dialog; the pages follow it.
-    void OnDpiChanged(int) override { PlacePages(); }
+    void OnDpiChanged(int dpi) override;
 
 private:
     bool Validate(int templateId) override;

@@ -1,6 +1,7 @@
 // The exchange rules of the control helpers on real controls.
 #include "pages/hotkey_page.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 #include "ui/link_button.h"
 
 #include <gtest/gtest.h>
@@ -203,7 +204,7 @@ TEST_F(ControlsTest, ALinkIsDrawnOnACleanBackgroundWithAFocusCueOnlyWhenFocused)
         item.hwndItem = button;
         item.hDC = dc;
         item.rcItem = {0, 0, kWidth, kHeight};
-        DrawLinkButton(item);
+        DrawLinkButton(item, kDesignDpi);
         GdiFlush();
         const auto* pixels = static_cast<const uint32_t*>(bits);
         return std::vector<uint32_t>(pixels, pixels + kWidth * kHeight);
