@@ -14,6 +14,10 @@ cmake --preset native >/dev/null && cmake --build --preset native
 cmake --preset win64 >/dev/null && cmake --build --preset win64
 cmake --preset win32 >/dev/null && cmake --build --preset win32 --target Pelaconf PelaconfPluginHost pelaconf_test_plugins
 
+# A journey that makes a folder immutable always undoes it; should one have been killed first,
+# its folder would stop the next run from clearing its install folders.
+find build -maxdepth 3 -name e2e-runs -exec chattr -R -i {} + 2>/dev/null || true
+
 export PELACONF_TEST_ROOT="$root/build/test-run"
 export WINEPREFIX="$PELACONF_TEST_ROOT/wineprefix"
 rm -rf "$PELACONF_TEST_ROOT"

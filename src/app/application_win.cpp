@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/settings_window_win.h"
 #include "app/single_instance_win.h"
+#include "app/unwritable_folder.h"
 #include "app/wallpaper_mode.h"
 #include "desktop/system_desktop_win.h"
 #include "settings/settings_file.h"
@@ -45,7 +46,8 @@ void Application::RunSettingsMode(SettingsFileState fileState) {
     if (fileState == SettingsFileState::Unreadable) {
         messages_.Show(kUnreadableMessage, MessageKind::Error);
     } else if (!WriteSettings(record_, spellings_, files_)) {
-        messages_.Show(kSaveFailedMessage, MessageKind::Error);
+        messages_.Show(SaveFailureMessage(kSaveFailedMessage, record_.SettingsFilePath(), files_, LocalAppDataFolder()),
+                       MessageKind::Error);
     }
     SingleInstance instance;
     if (!instance.Acquire()) {

@@ -1,5 +1,6 @@
 #include "app/wallpaper_mode.h"
 
+#include "app/unwritable_folder.h"
 #include "image/decoding_order.h"
 #include "platform/message_boxes.h"
 #include "plugins/plugin_catalogue.h"
@@ -29,8 +30,13 @@ void RunWallpaperMode(const std::string& imagePath, SettingsRecord& record, cons
         services.messages.Show("対応した画像ファイルではありません。", MessageKind::Error);
         return;
     }
-    if (const char* message = ApplyResultMessage(ApplyWallpaper(record, imagePath, services.wallpaper))) {
-        services.messages.Show(message, MessageKind::Error);
+    const ApplyResult result = ApplyWallpaper(record, imagePath, services.wallpaper);
+    if (const char* message = ApplyResultMessage(result)) {
+        // Wallpaper.bmp goes beside the program, whose folder may take no file at all.
+        const bool saveFailed = result == ApplyResult::Failed;
+        services.messages.Show(
+            saveFailed ? SaveFailureMessage(message, record.wallpaperBitmapPath, services.wallpaper.files, "") : message,
+            MessageKind::Error);
     }
 }
 

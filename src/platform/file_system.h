@@ -28,6 +28,9 @@ public:
     // write leaves the old file whole. False when any step fails.
     virtual bool WriteWholeFile(const std::string& path, std::string_view content) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+    // False when the folder refuses new files to this program (a folder under Program Files, or
+    // one made read-only); true when it takes them, and when that cannot be told.
+    virtual bool FolderAcceptsNewFiles(const std::string& folder) const = 0;
     // Hands visit the entries that match a pattern such as "C:\\Plugins\\*.spi", in the order the
     // file system gives them ("." and ".." included where it gives them), until visit returns false:
     // the rest of the folder is then not read.

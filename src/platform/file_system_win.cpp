@@ -155,6 +155,29 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view c
 
 bool Win32FileSystem::RemoveFile(const std::string& path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
+// Tries a new file of our own in the folder, which goes again when it is closed.
+bool Win32FileSystem::FolderAcceptsNewFiles(const std::string& folder) const {
+    const std::wstring probe =
+        Utf8ToWide(folder) + L"\\pelaconf-write-check-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    UniqueFileHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (file) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    return error != ERROR_ACCESS_DENIED && error != ERROR_WRITE_PROTECT && error != ERROR_PRIVILEGE_NOT_HELD;
+}
+
+std::string LocalAppDataFolder() {
+    std::wstring folder(MAX_PATH, L'\0');
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), static_cast<DWORD>(folder.size()));
+    if (length == 0 || length >= folder.size()) {
+        return "";
+    }
+    folder.resize(length);
+    return WideToUtf8(folder);
+}
+
 // The basic information leaves out the short names, and the large fetch reads the folder in bigger
 // pieces: both make a listing cheaper, and nothing here uses short names.
 void Win32FileSystem::VisitFolder(const std::string& pattern, const FolderVisitor& visit) const {

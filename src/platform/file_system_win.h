@@ -10,10 +10,13 @@ public:
     std::optional<std::string> ReadWholeFile(const std::string& path) const override;
     bool WriteWholeFile(const std::string& path, std::string_view content) override;
     bool RemoveFile(const std::string& path) override;
+    bool FolderAcceptsNewFiles(const std::string& folder) const override;
     void VisitFolder(const std::string& pattern, const FolderVisitor& visit) const override;
 };
 
 // The folder of the running executable, without a trailing backslash.
 std::string ModuleFolder();
+// The current user's local application data folder (%LOCALAPPDATA%); empty when it is not set.
+std::string LocalAppDataFolder();
 
 } // namespace pelaconf

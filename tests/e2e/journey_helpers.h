@@ -114,4 +114,68 @@ private:
     bool locked_ = false;
 };
 
+// Makes a folder refuse new files, even to root, while it lives (the Linux immutable attribute,
+// set with chattr), as Program Files refuses them to a program without administrator rights; the
+// attribute is always taken off again. Made() is false where the attribute cannot be set (chattr
+// needs root), and the test then has nothing to show.
+class ImmutableFolder {
+public:
+    explicit ImmutableFolder(const std::wstring& folder) : folder_(folder), unixPath_(UnixPath(folder)) {
+        made_ = !unixPath_.empty() && StartChattr(L"+i") && WaitUntil([&] { return !TakesNewFiles(); }, 5s);
+    }
+    ~ImmutableFolder() {
+        if (made_) {
+            StartChattr(L"-i");
+            WaitUntil([&] { return TakesNewFiles(); });
+        }
+    }
+    ImmutableFolder(const ImmutableFolder&) = delete;
+    ImmutableFolder& operator=(const ImmutableFolder&) = delete;
+    bool Made() const { return made_; }
+
+private:
+    // The folder's path on the Linux side, from Wine's own mapping of drives.
+    static std::wstring UnixPath(const std::wstring& folder) {
+        using UnixFileName = char*(CDECL*)(const wchar_t*);
+        const auto toUnix = reinterpret_cast<UnixFileName>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        char* path = toUnix != nullptr ? toUnix(folder.c_str()) : nullptr;
+        if (path == nullptr) {
+            return L"";
+        }
+        const std::wstring result = Utf8ToWide(path);
+        HeapFree(GetProcessHeap(), 0, path);
+        return result;
+    }
+    // Starts Linux's chattr on the folder; Wine starts Linux programs too, but cannot tell how
+    // they ended, so the callers watch the folder instead.
+    bool StartChattr(const wchar_t* change) const {
+        std::wstring commandLine = L"/usr/bin/chattr " + std::wstring(change) + L" \"" + unixPath_ + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(L"Z:\\usr\\bin\\chattr", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process)) {
+            return false;
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return true;
+    }
+    bool TakesNewFiles() const {
+        const std::wstring probe = folder_ + L"\\immutable-probe.tmp";
+        HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE,
+                                  nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        CloseHandle(file);
+        return true;
+    }
+
+    std::wstring folder_;
+    std::wstring unixPath_;
+    bool made_ = false;
+};
+
 } // namespace pelaconf::driver

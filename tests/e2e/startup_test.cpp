@@ -7,6 +7,8 @@
 #include "win/wide_text.h"
 
 #include "default_settings_text.h"
+#include "flat_picture.h"
+#include "image/bmp_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,69 @@ TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
     CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
     SetFileAttributesW(folder.PathOf("Pelavine.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(folder.Read("Pelavine.ini"), "[Turn_Type]=2\r\n");
+}
+
+constexpr char kFolderRefusesFiles[] =
+    "このフォルダには書き込めません。Pelaconf と Pelavine を、書き込めるフォルダ（Program Files の外など）に置いてください。";
+
+// Where Windows keeps the copy of a file it redirects for old programs, as the test makes one.
+std::wstring RedirectedCopyOf(const std::wstring& file) {
+    wchar_t local[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
+    return std::wstring(local) + L"\\VirtualStore" + file.substr(2);
+}
+
+void MakeFileWithFolders(const std::wstring& path, const std::string& bytes) {
+    for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1)) {
+        CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+    }
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// A program put where it may not write, as under Program Files: the start says so once, with the
+// folder, and with the copy Windows made for Pelavine, then opens the window as always.
+TEST(Startup, AFolderThatTakesNoFileIsNamedOnceWithTheRemedyAndTheRedirectedCopy) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", "[Turn_Type]=2\r\n");
+    const std::wstring redirected = RedirectedCopyOf(folder.PathOf("Pelavine.ini"));
+    MakeFileWithFolders(redirected, "[Turn_Type]=1\r\n");
+    const ImmutableFolder immutable(folder.Path());
+    if (!immutable.Made()) {
+        DeleteFileW(redirected.c_str());
+        GTEST_SKIP() << "the folder cannot be made immutable here (chattr needs root)";
+    }
+    const PelaconfProcess pelaconf(folder);
+    const auto message = pelaconf.WaitForMessageBoxAlone(
+        "設定ファイルの保存に失敗しました。\n" + WideToUtf8(folder.Path()) + "\n" + kFolderRefusesFiles +
+        "\nPelavine は、Windows が代わりに作った次の設定ファイルを読んでいるかもしれません。\n" + WideToUtf8(redirected));
+    DeleteFileW(redirected.c_str());
+    ASSERT_TRUE(message) << "no message naming the folder, or another window first";
+    ASSERT_TRUE(message->Press(IDOK));
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(pelaconf.MessageBoxes().empty()) << "said more than once";
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
+    EXPECT_EQ(folder.Read("Pelavine.ini"), "[Turn_Type]=2\r\n");
+}
+
+TEST(Startup, OnTheCommandLineAFolderThatTakesNoWallpaperIsNamedWithTheRemedy) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", "# Pelavine Version 1.2\r\n");
+    folder.Write("picture.bmp", EncodeBmp24(FlatPicture(64, 48, 0xFF3366CCu)));
+    const ImmutableFolder immutable(folder.Path());
+    if (!immutable.Made()) {
+        GTEST_SKIP() << "the folder cannot be made immutable here (chattr needs root)";
+    }
+    const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf("picture.bmp") + L"\"");
+    const auto message = pelaconf.WaitForMessageBoxAlone("画像ファイルの保存に失敗しました。\n" + WideToUtf8(folder.Path()) +
+                                                         "\n" + kFolderRefusesFiles);
+    ASSERT_TRUE(message) << "no message naming the folder, or a window";
+    ASSERT_TRUE(message->Press(IDOK));
+    EXPECT_TRUE(pelaconf.EndsWithoutShowingAWindow());
+    EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
 }
 
 // A file another program holds open without sharing: it is there but cannot be read, and the

@@ -14,6 +14,8 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
     bool failWrites = false;
+    std::set<std::string> refusingFolders; // folders that take no new file
+    bool FolderAcceptsNewFiles(const std::string& folder) const override { return refusingFolders.count(folder) == 0; }
     bool failRemoves = false;
 
     bool PathExists(const std::string& path) const override {
