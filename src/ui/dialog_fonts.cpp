@@ -53,9 +53,17 @@ bool FontFaceInstalled(const std::wstring& face) {
     return found;
 }
 
+// Chosen once per face: every dialog is made through it, and the message font's face is made to
+// be asked.
 std::wstring InstalledFaceFor(const std::wstring& wanted) {
-    return Utf8ToWide(ChooseDialogFace(WideToUtf8(wanted), MessageFontFace(),
-                                       [](std::string_view face) { return FontFaceInstalled(Utf8ToWide(face)); }));
+    static std::map<std::wstring, std::wstring> chosen;
+    if (const auto found = chosen.find(wanted); found != chosen.end()) {
+        return found->second;
+    }
+    const std::wstring face = Utf8ToWide(ChooseDialogFace(
+        WideToUtf8(wanted), MessageFontFace(), [](std::string_view face) { return FontFaceInstalled(Utf8ToWide(face)); }));
+    chosen.emplace(wanted, face);
+    return face;
 }
 
 UniqueFont CreateDialogFont(const DialogTemplateLayout& layout, int dpi) {
