@@ -1,6 +1,7 @@
 #include "app/wallpaper_mode.h"
 
 #include "image/decoding_order.h"
+#include "image/plugin_load.h"
 #include "platform/message_boxes.h"
 #include "plugins/plugin_catalogue.h"
 #include "settings/settings_record.h"
@@ -9,7 +10,8 @@
 namespace pelaconf {
 namespace {
 
-// A plug-in copied into a plug-in folder since the last scan may decode the extension.
+// A plug-in copied into a plug-in folder since the last scan may decode the extension. The
+// user has been told when it cannot be known: a plug-in host that does not start asks nothing.
 bool IsSupportedAfterRescan(const std::string& extension, SettingsRecord& record,
                             const WallpaperModeServices& services) {
     if (IsSupportedExtension(record, extension)) {
@@ -18,19 +20,25 @@ bool IsSupportedAfterRescan(const std::string& extension, SettingsRecord& record
     if (record.Susie_Dir_Path.empty()) {
         LookUpSusieFolder(record, services.wallpaper.registry);
     }
-    ScanPlugins(record, services.wallpaper.files, services.plugins);
-    return IsSupportedExtension(record, extension) != 0;
+    if (const std::string host = ScanPlugins(record, services.wallpaper.files, services.plugins); !host.empty()) {
+        services.messages.Show(HostNotStartedMessage(host), MessageKind::Error);
+        return false;
+    }
+    if (IsSupportedExtension(record, extension) == 0) {
+        services.messages.Show("対応した画像ファイルではありません。", MessageKind::Error);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 void RunWallpaperMode(const std::string& imagePath, SettingsRecord& record, const WallpaperModeServices& services) {
     if (!IsSupportedAfterRescan(GetExtension(imagePath), record, services)) {
-        services.messages.Show("対応した画像ファイルではありません。", MessageKind::Error);
         return;
     }
-    if (const char* message = ApplyResultMessage(ApplyWallpaper(record, imagePath, services.wallpaper))) {
-        services.messages.Show(message, MessageKind::Error);
+    if (const auto message = ApplyReportMessage(ApplyWallpaper(record, imagePath, services.wallpaper))) {
+        services.messages.Show(*message, MessageKind::Error);
     }
 }
 

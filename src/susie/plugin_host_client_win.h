@@ -22,10 +22,18 @@ struct HostCall {
 
 enum class WaitCursor { Shown, NotShown };
 
+class PluginHostProcess;
+
+// A host started, or the file name of the host program that could not be.
+struct HostStart {
+    std::unique_ptr<PluginHostProcess> host;
+    std::string hostNotStarted;
+};
+
 class PluginHostProcess {
 public:
-    // The host program for modules of the machine, started beside this program; null when it cannot be.
-    static std::unique_ptr<PluginHostProcess> Start(PeMachine machine);
+    // The host program for modules of the machine, started beside this program.
+    static HostStart Start(PeMachine machine);
     ~PluginHostProcess();
     PluginHostProcess(const PluginHostProcess&) = delete;
     PluginHostProcess& operator=(const PluginHostProcess&) = delete;
@@ -48,7 +56,7 @@ private:
     PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe, UniqueKernelHandle event);
     DWORD Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor);
     bool WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor);
-    bool Receive(size_t size, uint64_t deadline, WaitCursor cursor);
+    bool Receive(uint64_t deadline, WaitCursor cursor);
     std::optional<HostMessage> ReadReply(const HostMessage& request, uint64_t deadline, WaitCursor cursor);
     void End();
 
@@ -56,7 +64,7 @@ private:
     UniqueKernelHandle process_;
     UniqueFileHandle pipe_;
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
-    std::string received_;     // read from the pipe, not yet taken as a reply
+    HostFrameReader received_; // read from the pipe, not yet taken as a reply
     bool usable_ = true;
 };
 

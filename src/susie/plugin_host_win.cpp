@@ -208,41 +208,25 @@ public:
     explicit RequestReader(HANDLE input) : input_(input) {}
 
     std::optional<HostMessage> Next() {
-        if (!Fill(kHostFrameHeader)) {
-            return std::nullopt;
+        constexpr size_t kReadBytes = 64 * 1024;
+        for (std::optional<size_t> missing = frames_.Missing(); missing != size_t{0}; missing = frames_.Missing()) {
+            if (!missing) {
+                return std::nullopt;
+            }
+            const std::span<char> space = frames_.Space(std::min<size_t>(std::max(kReadBytes, *missing), 1u << 20));
+            DWORD read = 0;
+            const bool ok = ReadFile(input_, space.data(), static_cast<DWORD>(space.size()), &read, nullptr) && read > 0;
+            frames_.Commit(read);
+            if (!ok) {
+                return std::nullopt;
+            }
         }
-        std::array<uint8_t, kHostFrameHeader> header{};
-        std::copy_n(received_.begin(), kHostFrameHeader, header.begin());
-        const std::optional<uint32_t> length = HostBodyLength(header);
-        if (!length || !Fill(kHostFrameHeader + *length)) {
-            return std::nullopt;
-        }
-        std::optional<HostMessage> request =
-            DecodeHostMessage(std::string_view(received_).substr(kHostFrameHeader, *length));
-        received_.erase(0, kHostFrameHeader + *length);
-        return request;
+        return frames_.Take();
     }
 
 private:
-    // True once at least size bytes are held.
-    bool Fill(size_t size) {
-        constexpr size_t kReadBytes = 64 * 1024;
-        while (received_.size() < size) {
-            const size_t held = received_.size();
-            received_.resize(held + std::max(kReadBytes, size - held));
-            DWORD read = 0;
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(received_.size() - held, 1u << 20));
-            const bool ok = ReadFile(input_, received_.data() + held, chunk, &read, nullptr) && read > 0;
-            received_.resize(held + read);
-            if (!ok) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     HANDLE input_;
-    std::string received_;
+    HostFrameReader frames_;
 };
 
 bool WriteAll(HANDLE output, const std::string& bytes) {

@@ -1,6 +1,7 @@
 // A Susie plug-in module on its own, with our PNM test plug-in: who owns the loaded module, and
 // what decoding through it gives.
 #include "susie/plugin_module_win.h"
+#include "susie/plugin_call_limits.h"
 #include "susie/plugin_survey_win.h"
 
 #include "image_test_support.h"
@@ -44,7 +45,7 @@ struct BrokenPlugin {
 void ExpectCallsFail(const BrokenPlugin& plugin, const std::string& picture) {
     SCOPED_TRACE(plugin.name);
     PluginModule module;
-    ASSERT_EQ(module.Load(TestPlugin(plugin.name)), plugin.loads);
+    ASSERT_EQ(static_cast<bool>(module.Load(TestPlugin(plugin.name))), plugin.loads);
     if (!plugin.loads) {
         return;
     }
@@ -145,13 +146,48 @@ TEST_F(PluginModuleTest, ASurveyAnswersInTheOrderOfTheFiles) {
     };
     const auto answers = SurveyImportFilters(paths);
     std::vector<std::string> descriptions;
-    for (const std::optional<PluginDescription>& answer : answers) {
-        descriptions.push_back(answer ? answer->description : "-");
+    for (const SurveyAnswer& answer : answers) {
+        descriptions.push_back(answer.description ? answer.description->description : "-");
+        EXPECT_EQ(answer.hostNotStarted, "") << "every host started";
     }
     EXPECT_EQ(descriptions, (std::vector<std::string>{"Test filter A 1.0", "-", "Test filter B 1.0", "-", "-", "-",
                                                       "-", "PNM test filter 1.0", "Test filter A 1.0"}));
-    EXPECT_EQ(answers[7]->extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
-    EXPECT_EQ(answers[7]->fileTypeName, "PNM images");
+    EXPECT_EQ(answers[7].description->extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
+    EXPECT_EQ(answers[7].description->fileTypeName, "PNM images");
+}
+
+// What a plug-in writes to its standard output, or reads from its standard input, never reaches
+// the pipe: its answers and pictures are those of the quiet plug-in, in every call.
+TEST_F(PluginModuleTest, APluginThatPrintsOrForgesAReplyAnswersAsAQuietOne) {
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    PluginModule quiet;
+    ASSERT_TRUE(quiet.Load(TestPlugin("pnm")));
+    const std::optional<std::string> expected = quiet.Decode(picture, kPictureFull);
+    ASSERT_TRUE(expected.has_value());
+    for (const char* name : {"pnm_prints", "pnm_forges_reply"}) {
+        SCOPED_TRACE(name);
+        PluginModule module;
+        ASSERT_TRUE(module.Load(TestPlugin(name)));
+        PluginDescription description;
+        EXPECT_EQ(module.Query(description), kQueryImportFilter);
+        EXPECT_EQ(description.extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
+        for (const int mode : {kPictureFull, kPicturePreviewFirst}) {
+            EXPECT_EQ(module.Decode(picture, mode), expected) << mode;
+        }
+        EXPECT_EQ(module.Free(), 1);
+        EXPECT_EQ(module.Describe(TestPlugin(name)).query, kQueryImportFilter);
+    }
+}
+
+// A host whose plug-in faults while loading is a failed call as soon as it ends, even while other
+// hosts start beside it: no host holds another's pipe, and each wait watches its host.
+TEST_F(PluginModuleTest, HostsThatEndAreNoticedAtOnce) {
+    const std::vector<std::string> paths(9, TestPlugin("pnm_faults_in_main"));
+    const ULONGLONG started = GetTickCount64();
+    for (const SurveyAnswer& answer : SurveyImportFilters(paths)) {
+        EXPECT_FALSE(answer.description.has_value());
+    }
+    EXPECT_LT(GetTickCount64() - started, kPluginLoadLimitMs / 2);
 }
 
 } // namespace
