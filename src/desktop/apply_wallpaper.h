@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace pelaconf {
 
@@ -35,7 +36,10 @@ enum class ApplyResult : int {
 };
 
 struct ApplyReport {
-    ApplyResult result = ApplyResult::Applied;
+    ApplyReport(ApplyResult result = ApplyResult::Applied, std::string hostNotStarted = {})
+        : result(result), hostNotStarted(std::move(hostNotStarted)) {}
+
+    ApplyResult result;
     std::string hostNotStarted; // with HostNotStarted: the host program's file name
 };
 

@@ -45,7 +45,7 @@ PluginTurn TryPlugins(const SettingsRecord& settings, const std::string& path, I
     for (int n = 0; n <= kLastPluginPriority; ++n) {
         const std::string plugin = FindPluginForExtension(settings, extension, n);
         if (plugin.empty()) {
-            return {n};
+            return {n, false, {}};
         }
         if (options.freePluginFirst) {
             loader.FreePlugin();
@@ -58,11 +58,11 @@ PluginTurn TryPlugins(const SettingsRecord& settings, const std::string& path, I
             const int decoded = loader.LoadViaPlugin(path, options.pictureMode);
             loader.FreePlugin();
             if (decoded == 1) {
-                return {n, true};
+                return {n, true, {}};
             }
         }
     }
-    return {kLastPluginPriority + 1};
+    return {kLastPluginPriority + 1, false, {}};
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pelaconf {
 
@@ -40,7 +41,10 @@ enum class DecodeOutcome {
 };
 
 struct DecodeResult {
-    DecodeOutcome outcome = DecodeOutcome::NoLoader;
+    DecodeResult(DecodeOutcome outcome, std::string hostNotStarted = {})
+        : outcome(outcome), hostNotStarted(std::move(hostNotStarted)) {}
+
+    DecodeOutcome outcome;
     std::string hostNotStarted; // with HostNotStarted: the host program's file name
 };
 

@@ -105,13 +105,13 @@ ModuleDescription PluginModule::Describe(const std::string& path) {
                                WaitCursor::NotShown);
     KeepIdleHost(std::move(start.host));
     if (replies.empty() || ReadLoadReply(replies[0]) != true) {
-        return {kQueryNoModule};
+        return {kQueryNoModule, {}, {}};
     }
     const std::optional<QueryReply> query = replies.size() < 2 ? std::nullopt : ReadQueryReply(replies[1]);
     if (!query) {
-        return {kQueryFailed};
+        return {kQueryFailed, {}, {}};
     }
-    return {query->result, query->description};
+    return {query->result, query->description, {}};
 }
 
 int PluginModule::Query(PluginDescription& description) const {
