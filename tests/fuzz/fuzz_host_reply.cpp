@@ -16,6 +16,8 @@ namespace {
 
 using namespace pelaconf;
 
+constexpr size_t kReadRoomLimit = size_t{1} << 16;
+
 // The frames of the whole stream, read at once: the messages (empty for a malformed frame) until
 // a frame is incomplete or over the limit.
 std::vector<std::optional<HostMessage>> FramesOfWholeStream(std::string_view stream) {
@@ -44,7 +46,9 @@ std::vector<std::optional<HostMessage>> FramesOfReads(std::string_view stream, s
         if (stream.empty()) {
             break;
         }
-        const std::span<char> space = reader.Space(std::max(*missing, readSize));
+        // A read asks for room as the client's does, within one pipe buffer; a stated length
+        // never makes room for more than comes.
+        const std::span<char> space = reader.Space(std::min(std::max(*missing, readSize), kReadRoomLimit));
         const size_t count = std::min({readSize, stream.size(), space.size()});
         std::copy_n(stream.begin(), count, space.begin());
         reader.Commit(count);
