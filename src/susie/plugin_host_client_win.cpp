@@ -326,6 +326,7 @@ std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCal
         frames += EncodeHostMessage(call.request);
         limitOfAll += call.limitMs;
     }
+    asked_ = true;
     if (!IsUsable() || !WriteAll(std::move(frames), GetTickCount64() + limitOfAll, cursor)) {
         End();
         return replies;
@@ -387,7 +388,7 @@ std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine) {
 }
 
 void KeepIdleHost(std::unique_ptr<PluginHostProcess> host) {
-    if (!host || !host->IsUsable()) {
+    if (!host || !host->IsUsable() || host->WasAsked()) {
         return;
     }
     const std::lock_guard held(IdleHostsLock());
@@ -395,6 +396,17 @@ void KeepIdleHost(std::unique_ptr<PluginHostProcess> host) {
     if (hosts.size() < kMaxIdleHosts) {
         hosts.push_back(std::move(host));
     }
+}
+
+void PrepareIdleHost(PeMachine machine) {
+    {
+        const std::lock_guard held(IdleHostsLock());
+        const auto& hosts = IdleHosts();
+        if (std::any_of(hosts.begin(), hosts.end(), [machine](const auto& host) { return host->Machine() == machine; })) {
+            return;
+        }
+    }
+    KeepIdleHost(PluginHostProcess::Start(machine).host);
 }
 
 } // namespace pelaconf

@@ -50,6 +50,8 @@ public:
     std::optional<std::string> TakeSharedBlock(const SharedBlock& block);
     // False once a call failed or the process has ended.
     bool IsUsable() const;
+    // True once it has been asked anything: it may then hold a module, or what a module left.
+    bool WasAsked() const { return asked_; }
     PeMachine Machine() const { return machine_; }
 
 private:
@@ -66,12 +68,19 @@ private:
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
     HostFrameReader received_; // read from the pipe, not yet taken as a reply
     bool usable_ = true;
+    bool asked_ = false;
 };
 
-// A started host for the machine from those left idle, or null when none is. Both may be called
-// from any thread.
+// A host serves one module and is then ended: whatever a plug-in leaves behind (threads, a changed
+// current folder or FPU state, a damaged heap) never meets another. Hosts are started ahead
+// instead, so that the next module does not wait for one. All three may be called from any thread.
+// A started host for the machine from those waiting, or null when none is.
 std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine);
-// Keeps a host that holds no module for reuse, or ends it when it is unusable or enough are kept.
+// Keeps a host that was never asked anything for the next module; ends any other, and any beyond
+// the few kept.
 void KeepIdleHost(std::unique_ptr<PluginHostProcess> host);
+// Starts a host for the machine ahead of its use when none is waiting; a host that cannot be
+// started now is left to the next module to report.
+void PrepareIdleHost(PeMachine machine);
 
 } // namespace pelaconf

@@ -40,17 +40,22 @@ std::string FullPath(const std::string& path) {
     return WideToUtf8(full);
 }
 
-// A started host of the module's machine, idle or new; no host when the machine cannot be read,
-// which is the module's failure, or when none starts, which is not.
+// A started host of the module's machine, one started ahead or a new one, with the next started
+// ahead; no host when the machine cannot be read, which is the module's failure, or when none
+// starts, which is not. A host serves one module: it is ended once the module is done with.
 HostStart HostForModule(const std::string& fullPath) {
     const PeMachine machine = ModuleMachine(fullPath);
     if (machine == PeMachine::Unknown) {
         return {};
     }
-    if (std::unique_ptr<PluginHostProcess> host = TakeIdleHost(machine)) {
-        return {std::move(host), {}};
+    HostStart start{TakeIdleHost(machine), {}};
+    if (!start.host) {
+        start = PluginHostProcess::Start(machine);
     }
-    return PluginHostProcess::Start(machine);
+    if (start.host) {
+        PrepareIdleHost(machine);
+    }
+    return start;
 }
 
 } // namespace
@@ -78,7 +83,6 @@ PluginLoad PluginModule::Load(const std::string& path) {
         host_ = std::move(start.host);
         return {true, {}};
     }
-    KeepIdleHost(std::move(start.host));
     return {};
 }
 
@@ -87,7 +91,7 @@ int PluginModule::Free() {
         return 0;
     }
     const std::optional<HostMessage> reply = host_->Call({kHostFree, 0, {}}, kPluginFreeLimitMs);
-    KeepIdleHost(std::move(host_));
+    host_.reset();
     return reply ? ReadFreeReply(*reply).value_or(0) : 0;
 }
 
@@ -103,7 +107,7 @@ ModuleDescription PluginModule::Describe(const std::string& path) {
                                 {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
                                 {{kHostFree, 0, {}}, kPluginFreeLimitMs}},
                                WaitCursor::NotShown);
-    KeepIdleHost(std::move(start.host));
+    start.host.reset();
     if (replies.empty() || ReadLoadReply(replies[0]) != true) {
         return {kQueryNoModule, {}, {}};
     }

@@ -78,6 +78,21 @@ TEST(PluginBoundary, PluginsThatPrintOrForgeAReplyDecodeAsAQuietOne) {
     }
 }
 
+TEST(PluginBoundary, AfterAPluginThatLeavesAFaultingThreadTheNextPluginDecodes) {
+    const InstallFolder folder(TestName());
+    const std::string susie = WideToUtf8(folder.PathOf("Susie"));
+    folder.Write("Pelavine.ini", "# Pelavine Version 1.2\r\n" + SusieLines(folder, "pnm_leaves_faulting_thread.spi") +
+                                     "[SPI]=ppm.01." + susie + "\\pnm.spi\r\n");
+    CopyPlugin(folder, "pnm.spi");
+    folder.Write("picture.ppm", SmallPixmap());
+    {
+        const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf("picture.ppm") + L"\"");
+        ASSERT_TRUE(pelaconf.EndsWithoutShowingAWindow(40s)) << "a window was shown, or the program did not end";
+    }
+    EXPECT_TRUE(folder.Exists("Wallpaper.bmp")) << "the second plug-in did not decode";
+    EXPECT_TRUE(folder.NoProgramOfItsOwnRuns());
+}
+
 TEST(PluginBoundary, TheCommandLineNamesAHostProgramThatIsMissing) {
     const InstallFolder folder(TestName());
     folder.Write("Pelavine.ini", "# Pelavine Version 1.2\r\n" + SusieLines(folder, "pnm.spi"));

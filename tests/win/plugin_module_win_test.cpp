@@ -6,6 +6,7 @@
 
 #include "image_test_support.h"
 
+#include <set>
 #include <utility>
 
 namespace pelaconf {
@@ -188,6 +189,37 @@ TEST_F(PluginModuleTest, HostsThatEndAreNoticedAtOnce) {
         EXPECT_FALSE(answer.description.has_value());
     }
     EXPECT_LT(GetTickCount64() - started, kPluginLoadLimitMs / 2);
+}
+
+// A host serves one module: the same plug-in, loaded again or described again, runs in a process
+// of its own each time.
+TEST_F(PluginModuleTest, EachModuleRunsInAHostOfItsOwn) {
+    const std::string plugin = TestPlugin("pnm_names_its_process");
+    std::set<std::string> descriptions;
+    PluginModule module;
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(module.Load(plugin));
+        PluginDescription description;
+        EXPECT_EQ(module.Query(description), kQueryImportFilter);
+        descriptions.insert(description.description);
+        EXPECT_EQ(module.Free(), 1);
+        descriptions.insert(module.Describe(plugin).description.description);
+    }
+    EXPECT_EQ(descriptions.size(), 6u);
+}
+
+// A thread that a plug-in leaves running in its unloaded code ends only that plug-in's host.
+TEST_F(PluginModuleTest, AThreadAPluginLeavesBehindCostsTheNextPluginNothing) {
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    for (int round = 0; round < 5; ++round) {
+        PluginModule faulty;
+        ASSERT_TRUE(faulty.Load(TestPlugin("pnm_leaves_faulting_thread")));
+        EXPECT_FALSE(faulty.Decode(picture, kPictureFull).has_value());
+        faulty.Free();
+        PluginModule good;
+        ASSERT_TRUE(good.Load(TestPlugin("pnm"))) << round;
+        EXPECT_TRUE(good.Decode(picture, kPictureFull).has_value()) << round;
+    }
 }
 
 } // namespace

@@ -19,6 +19,9 @@
 //                           standard input
 //   PNM_FORGES_REPLY        GetPicture writes a host's decode reply (value 1, no field) to its
 //                           standard output before decoding
+//   PNM_NAMES_ITS_PROCESS   the description ends with the id of the process the plug-in runs in
+//   PNM_LEAVES_FAULTING_THREAD  loading starts a thread that runs in the module until it is
+//                           unloaded, and then faults
 #include <windows.h>
 
 #include <cstdint>
@@ -345,10 +348,32 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
 }
 #endif
 
+#ifdef PNM_LEAVES_FAULTING_THREAD
+// Runs in the module's own code: once the module is unloaded, its next return lands in memory
+// that is no longer there.
+DWORD WINAPI RunInModule(void*) {
+    for (;;) {
+        Sleep(1);
+    }
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        CloseHandle(CreateThread(nullptr, 0, RunInModule, nullptr, 0, nullptr));
+    }
+    return TRUE;
+}
+#endif
+
 PNM_EXPORT int WINAPI GetPluginInfo(int number, LPSTR buffer, int length) {
     MisbehaveIn(kGetPluginInfo);
     PrintIn("GetPluginInfo");
-    static const char* const texts[] = {PNM_VERSION_TEXT, PNM_DESCRIPTION, PNM_FILTER, PNM_TYPE_NAME};
+#ifdef PNM_NAMES_ITS_PROCESS
+    const std::string description = PNM_DESCRIPTION " in process " + std::to_string(GetCurrentProcessId());
+#else
+    const std::string description = PNM_DESCRIPTION;
+#endif
+    const char* const texts[] = {PNM_VERSION_TEXT, description.c_str(), PNM_FILTER, PNM_TYPE_NAME};
     return number >= 0 && number < 4 ? CopyText(texts[number], buffer, length) : 0;
 }
 
