@@ -1,6 +1,6 @@
 #pragma once
 // Pelaconf's side of a plug-in host: the process started for one Susie plug-in, the calls made to
-// it, each with its time limit, and the idle hosts kept for the next module to load.
+// it, each with its time limit, and the hosts started ahead for the next module to load.
 
 #include "susie/host_protocol.h"
 #include "susie/pe_machine.h"
