@@ -19,6 +19,18 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS* fault) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+// From now on only the program's folder and the system's are searched for the DLLs that modules
+// need, not the current folder. Looked up at run time: a Windows 7 without its update of the DLL
+// search lacks the function, and keeps the search it has.
+void LeaveCurrentFolderOutOfDllSearch() {
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories != nullptr) {
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    }
+}
+
 // Standard input, output and error, for the system and for the C runtime, become the NUL device.
 void LeadStandardHandlesNowhere() {
     for (const DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
@@ -53,6 +65,7 @@ DWORD WINAPI EndWithPelaconf(void* pelaconf) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
+    LeaveCurrentFolderOutOfDllSearch();
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     SetUnhandledExceptionFilter(EndOnFault);
     LeadStandardHandlesNowhere();

@@ -18,9 +18,8 @@ namespace {
 // write past it.
 constexpr size_t kInfoBufferSlack = 4096;
 
-// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
-// file that is no module, or a damaged one, fails quietly instead of with a system error box.
-HMODULE LoadPluginModule(const std::string& path) {
+// The full path of the file; empty when it has none.
+std::wstring FullPathOf(const std::string& path) {
     const std::wstring wide = Utf8ToWide(path);
     std::wstring full(MAX_PATH, L'\0');
     DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
@@ -29,10 +28,29 @@ HMODULE LoadPluginModule(const std::string& path) {
         length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
     if (length == 0 || length >= full.size()) {
-        return nullptr;
+        return {};
     }
     full.resize(length);
-    return LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return full;
+}
+
+// The DLLs the plug-in needs are looked for in its own folder and the system's, never in a current
+// folder it did not choose; its folder also becomes the current one, where some plug-ins look for
+// files of their own. A file that is no module, or a damaged one, fails quietly instead of with a
+// system error box.
+HMODULE LoadPluginModule(const std::string& path) {
+    const std::wstring full = FullPathOf(path);
+    if (full.empty()) {
+        return nullptr;
+    }
+    SetCurrentDirectoryW(full.substr(0, full.find_last_of(L'\\') + 1).c_str());
+    HMODULE module =
+        LoadLibraryExW(full.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+        // A Windows 7 without its update of the DLL search knows none of those flags.
+        module = LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
+    return module;
 }
 
 // The local memory blocks a plug-in hands over.

@@ -6,6 +6,7 @@
 
 #include "image_test_support.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -220,6 +221,18 @@ TEST_F(PluginModuleTest, AThreadAPluginLeavesBehindCostsTheNextPluginNothing) {
         ASSERT_TRUE(good.Load(TestPlugin("pnm"))) << round;
         EXPECT_TRUE(good.Decode(picture, kPictureFull).has_value()) << round;
     }
+}
+
+// A plug-in runs with its own folder as the current one, whatever folder Pelaconf is in.
+TEST_F(PluginModuleTest, APluginRunsInItsOwnFolder) {
+    const std::string plugin = TestPlugin("pnm_names_its_folder");
+    const std::string folder = plugin.substr(0, plugin.find_last_of('\\') + 1);
+    PluginModule module;
+    ASSERT_TRUE(module.Load(plugin));
+    PluginDescription description;
+    ASSERT_EQ(module.Query(description), kQueryImportFilter);
+    // The folder without its last backslash, as far as the plug-in's buffer of 100 bytes holds it.
+    EXPECT_EQ(description.description, folder.substr(0, std::min<size_t>(folder.size() - 1, 99)));
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 //   PNM_FORGES_REPLY        GetPicture writes a host's decode reply (value 1, no field) to its
 //                           standard output before decoding
 //   PNM_NAMES_ITS_PROCESS   the description ends with the id of the process the plug-in runs in
+//   PNM_NAMES_ITS_FOLDER    the description is the current folder the plug-in runs in
 //   PNM_LEAVES_FAULTING_THREAD  loading starts a thread that runs in the module until it is
 //                           unloaded, and then faults
 #include <windows.h>
@@ -368,8 +369,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
 PNM_EXPORT int WINAPI GetPluginInfo(int number, LPSTR buffer, int length) {
     MisbehaveIn(kGetPluginInfo);
     PrintIn("GetPluginInfo");
-#ifdef PNM_NAMES_ITS_PROCESS
+#if defined(PNM_NAMES_ITS_PROCESS)
     const std::string description = PNM_DESCRIPTION " in process " + std::to_string(GetCurrentProcessId());
+#elif defined(PNM_NAMES_ITS_FOLDER)
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    const std::string description = folder;
 #else
     const std::string description = PNM_DESCRIPTION;
 #endif
