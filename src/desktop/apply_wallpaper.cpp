@@ -1,6 +1,7 @@
 #include "desktop/apply_wallpaper.h"
 
 #include "desktop/wallpaper_style.h"
+#include "image/plugin_load.h"
 #include "platform/file_system.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -25,23 +26,24 @@ FittedSizeFor SavedSizeFor(const SettingsRecord& record, const Desktop& desktop)
 }
 
 // Decodes into the image work object; the in-progress flag guards only the plug-in phase.
-ApplyResult Decode(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
+ApplyReport Decode(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
     DecodeOptions options;
     options.pictureMode = 0;
     options.freePluginFirst = false;
     options.pluginPhaseEnded = [&record] { record.applyInProgress = 0; };
     services.image.FitWhileLoading(SavedSizeFor(record, services.desktop));
-    const DecodeOutcome outcome = DecodeImage(record, imagePath, services.image, options);
+    DecodeResult decoded = DecodeImage(record, imagePath, services.image, options);
     services.image.FitWhileLoading(nullptr);
     record.applyInProgress = 0;
-    switch (outcome) {
-    case DecodeOutcome::NoLoader: return ApplyResult::NoLoader;
+    switch (decoded.outcome) {
+    case DecodeOutcome::NoLoader: return {ApplyResult::NoLoader};
+    case DecodeOutcome::HostNotStarted: return {ApplyResult::HostNotStarted, std::move(decoded.hostNotStarted)};
     case DecodeOutcome::PluginsFailed:
-    case DecodeOutcome::BuiltInLoaderFailed: return ApplyResult::Failed;
+    case DecodeOutcome::BuiltInLoaderFailed: return {ApplyResult::Failed};
     case DecodeOutcome::PluginsExhausted: // no image: the save below fails
-    case DecodeOutcome::Loaded: return ApplyResult::Applied;
+    case DecodeOutcome::Loaded: return {ApplyResult::Applied};
     }
-    return ApplyResult::Failed;
+    return {ApplyResult::Failed};
 }
 
 } // namespace
@@ -54,9 +56,18 @@ const char* ApplyResultMessage(ApplyResult result) {
     // The wallpaper stayed as it was, which the user must not take for a change.
     case ApplyResult::RegistryFailed: return "壁紙の表示方法をレジストリに書き込めませんでした。";
     case ApplyResult::Applied:
-    case ApplyResult::Busy: return nullptr;
+    case ApplyResult::Busy:
+    case ApplyResult::HostNotStarted: return nullptr;
     }
     return nullptr;
+}
+
+std::optional<std::string> ApplyReportMessage(const ApplyReport& report) {
+    if (report.result == ApplyResult::HostNotStarted) {
+        return HostNotStartedMessage(report.hostNotStarted);
+    }
+    const char* message = ApplyResultMessage(report.result);
+    return message != nullptr ? std::optional<std::string>(message) : std::nullopt;
 }
 
 int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& desktop) {
@@ -64,35 +75,35 @@ int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& deskto
     return size ? AutoStyleFor(kind, *size, desktop.ScreenSize()) : -1;
 }
 
-ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
+ApplyReport ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
     if (record.applyInProgress != 0) {
-        return ApplyResult::Busy;
+        return {ApplyResult::Busy};
     }
     record.applyInProgress = 1;
     if (!FileExists(services.files, imagePath)) {
         record.applyInProgress = 0;
-        return ApplyResult::NoFile;
+        return {ApplyResult::NoFile};
     }
     if (GetExtension(imagePath).empty()) {
         record.applyInProgress = 0;
-        return ApplyResult::Failed;
+        return {ApplyResult::Failed};
     }
-    if (const ApplyResult decoded = Decode(record, imagePath, services); decoded != ApplyResult::Applied) {
+    if (ApplyReport decoded = Decode(record, imagePath, services); decoded.result != ApplyResult::Applied) {
         return decoded;
     }
     const int style = DisplayStyleFor(record, services.image.HeldImageSize(), services.desktop.ScreenSize());
     if (WriteWallpaperStyle(services.registry, style) == 0) {
-        return ApplyResult::RegistryFailed;
+        return {ApplyResult::RegistryFailed};
     }
     const int fitMode = ChooseFitMode(record.Rect_Type, record.Rect_Fit, style);
     if (services.image.SaveBitmap(record.wallpaperBitmapPath, fitMode) == 0) {
-        return ApplyResult::Failed;
+        return {ApplyResult::Failed};
     }
     // A refusal is reported like a failed save: the bitmap did not become the wallpaper.
     if (!services.desktop.SetWallpaperBitmap(record.wallpaperBitmapPath)) {
-        return ApplyResult::Failed;
+        return {ApplyResult::Failed};
     }
-    return ApplyResult::Applied;
+    return {ApplyResult::Applied};
 }
 
 } // namespace pelaconf

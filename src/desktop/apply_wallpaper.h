@@ -5,7 +5,9 @@
 #include "image/fitting.h"
 #include "image/wallpaper_image.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace pelaconf {
 
@@ -29,12 +31,23 @@ enum class ApplyResult : int {
     NoFile = -1,
     NoLoader = -2, // no plug-in is listed first for the extension and the library has no loader for it
     Failed = -3,   // no extension, or decoding or saving failed
+    HostNotStarted = -4, // a plug-in host program could not be started; nothing was changed
     RegistryFailed = -9,
 };
 
+struct ApplyReport {
+    ApplyReport(ApplyResult result = ApplyResult::Applied, std::string hostNotStarted = {})
+        : result(result), hostNotStarted(std::move(hostNotStarted)) {}
+
+    ApplyResult result;
+    std::string hostNotStarted; // with HostNotStarted: the host program's file name
+};
+
 // The error message the user is shown for a result; null for the results that show none (done, and
-// busy with another application).
+// busy with another application) and for HostNotStarted, whose message names the program.
 const char* ApplyResultMessage(ApplyResult result);
+// The error message of the report, naming the host program for HostNotStarted; empty when none shows.
+std::optional<std::string> ApplyReportMessage(const ApplyReport& report);
 
 struct WallpaperServices {
     const FileSystem& files;
@@ -43,7 +56,7 @@ struct WallpaperServices {
     Desktop& desktop;
 };
 
-ApplyResult ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);
+ApplyReport ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);
 
 // The display style for an automatic kind from the held image; -1 when no image is held.
 int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& desktop);

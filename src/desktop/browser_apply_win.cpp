@@ -12,11 +12,13 @@ bool ApplyBrowserImage(const std::string& imagePath, const BrowserServices& serv
                        WaitWindow& wait) {
     neighbours.CopyDisplayPosition(services.record);
     neighbours.PlaySoundIfManual();
-    const ApplyResult result = ApplyWallpaper(services.record, imagePath, *services.wallpaper);
-    const char* failure = result == ApplyResult::NoFile ? kBrowserNoFileMessage : ApplyResultMessage(result);
-    if (failure != nullptr) {
+    const ApplyReport report = ApplyWallpaper(services.record, imagePath, *services.wallpaper);
+    const std::optional<std::string> failure =
+        report.result == ApplyResult::NoFile ? kBrowserNoFileMessage : ApplyReportMessage(report);
+    if (failure) {
         wait.Hide();
-        services.messages.Show(failure, result == ApplyResult::NoFile ? MessageKind::Warning : MessageKind::Error);
+        services.messages.Show(*failure,
+                               report.result == ApplyResult::NoFile ? MessageKind::Warning : MessageKind::Error);
         return false;
     }
     if (const auto program = neighbours.ManualProgram()) {

@@ -2,6 +2,7 @@
 
 #include "desktop/wallpaper_browser.h"
 #include "image/decoding_order.h"
+#include "image/plugin_load.h"
 #include "platform/message_boxes.h"
 #include "settings/string_helpers.h"
 
@@ -16,12 +17,15 @@ bool BrowserPreview::Show(const SettingsRecord& settings, MessageBoxes& messages
     DecodeOptions options;
     options.pictureMode = 1;
     options.freePluginFirst = true;
-    const DecodeOutcome outcome = DecodeImage(settings, path, image_, options);
+    const DecodeResult decoded = DecodeImage(settings, path, image_, options);
+    const DecodeOutcome outcome = decoded.outcome;
     image_.FreePlugin();
     if (outcome == DecodeOutcome::NoLoader) {
         messages.Show(kNoPluginMessage, MessageKind::Error);
     } else if (outcome == DecodeOutcome::PluginsFailed) {
         messages.Show(kPluginLoadFailedMessage, MessageKind::Error);
+    } else if (outcome == DecodeOutcome::HostNotStarted) {
+        messages.Show(HostNotStartedMessage(decoded.hostNotStarted), MessageKind::Error);
     }
     if (outcome != DecodeOutcome::Loaded) {
         messages.Show(kPreviewFailedMessage, MessageKind::Error);

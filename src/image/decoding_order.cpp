@@ -31,29 +31,38 @@ const BuiltInExtension* FindBuiltIn(std::string_view extension) {
     return nullptr;
 }
 
-// Tries the plug-ins by priority; the number of the first priority without an entry, or
-// kLastPluginPriority + 1 when all hundred were tried.
-int TryPlugins(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
-               const DecodeOptions& options, bool& loaded) {
+// How the plug-ins' turn ended.
+struct PluginTurn {
+    int endedAt = 0; // the first priority without an entry, or kLastPluginPriority + 1 after all hundred
+    bool loaded = false;
+    std::string hostNotStarted;
+};
+
+// Tries the plug-ins by priority until one decodes, none is left or a host cannot be started.
+PluginTurn TryPlugins(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
+                      const DecodeOptions& options) {
     const std::string extension = GetExtension(path);
     for (int n = 0; n <= kLastPluginPriority; ++n) {
         const std::string plugin = FindPluginForExtension(settings, extension, n);
         if (plugin.empty()) {
-            return n;
+            return {n, false, {}};
         }
         if (options.freePluginFirst) {
             loader.FreePlugin();
         }
-        if (loader.LoadPlugin(plugin)) {
+        PluginLoad load = loader.LoadPlugin(plugin);
+        if (!load.hostNotStarted.empty()) {
+            return {n, false, std::move(load.hostNotStarted)};
+        }
+        if (load) {
             const int decoded = loader.LoadViaPlugin(path, options.pictureMode);
             loader.FreePlugin();
             if (decoded == 1) {
-                loaded = true;
-                return n;
+                return {n, true, {}};
             }
         }
     }
-    return kLastPluginPriority + 1;
+    return {kLastPluginPriority + 1, false, {}};
 }
 
 } // namespace
@@ -62,23 +71,25 @@ int IsSupportedExtension(const SettingsRecord& settings, std::string_view extens
     return FindBuiltIn(extension) != nullptr || HasPluginForExtension(settings, extension) ? 1 : 0;
 }
 
-DecodeOutcome DecodeImage(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
-                          const DecodeOptions& options) {
-    bool loaded = false;
-    const int endedAt = TryPlugins(settings, path, loader, options, loaded);
+DecodeResult DecodeImage(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
+                         const DecodeOptions& options) {
+    PluginTurn turn = TryPlugins(settings, path, loader, options);
     if (options.pluginPhaseEnded) {
         options.pluginPhaseEnded();
     }
-    if (loaded) {
-        return DecodeOutcome::Loaded;
+    if (!turn.hostNotStarted.empty()) {
+        return {DecodeOutcome::HostNotStarted, std::move(turn.hostNotStarted)};
     }
-    if (endedAt > kLastPluginPriority) {
-        return DecodeOutcome::PluginsExhausted;
+    if (turn.loaded) {
+        return {DecodeOutcome::Loaded};
+    }
+    if (turn.endedAt > kLastPluginPriority) {
+        return {DecodeOutcome::PluginsExhausted};
     }
     if (const BuiltInExtension* builtIn = FindBuiltIn(GetExtension(path))) {
-        return (loader.*builtIn->loader)(path) == 1 ? DecodeOutcome::Loaded : DecodeOutcome::BuiltInLoaderFailed;
+        return {(loader.*builtIn->loader)(path) == 1 ? DecodeOutcome::Loaded : DecodeOutcome::BuiltInLoaderFailed};
     }
-    return endedAt == 0 ? DecodeOutcome::NoLoader : DecodeOutcome::PluginsFailed;
+    return {turn.endedAt == 0 ? DecodeOutcome::NoLoader : DecodeOutcome::PluginsFailed};
 }
 
 } // namespace pelaconf

@@ -2,12 +2,14 @@
 // Which loader decodes a file: the Susie plug-ins listed for its extension, by priority, then the
 // image library's own loaders for its five extensions.
 
+#include "image/plugin_load.h"
 #include "settings/plugin_entry.h"
 #include "settings/settings_record.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pelaconf {
 
@@ -19,8 +21,8 @@ int IsSupportedExtension(const SettingsRecord& settings, std::string_view extens
 class ImageLoader {
 public:
     virtual ~ImageLoader() = default;
-    // Whether the module was loaded.
-    virtual bool LoadPlugin(const std::string& path) = 0;
+    // Whether the module was loaded, or which plug-in host could not be started to load it.
+    virtual PluginLoad LoadPlugin(const std::string& path) = 0;
     virtual int FreePlugin() = 0;
     virtual int LoadViaPlugin(const std::string& path, int pictureMode) = 0;
     virtual int LoadBmp(const std::string& path) = 0;
@@ -35,6 +37,15 @@ enum class DecodeOutcome {
     NoLoader,            // no plug-in with priority 00 and not one of the five extensions
     PluginsFailed,       // the plug-ins failed and the extension is not one of the five
     BuiltInLoaderFailed, // the library's own loader for the extension failed
+    HostNotStarted,      // a plug-in host could not be started: nothing more was tried
+};
+
+struct DecodeResult {
+    DecodeResult(DecodeOutcome outcome, std::string hostNotStarted = {})
+        : outcome(outcome), hostNotStarted(std::move(hostNotStarted)) {}
+
+    DecodeOutcome outcome;
+    std::string hostNotStarted; // with HostNotStarted: the host program's file name
 };
 
 // The highest priority tried: 00 to 99, a hundred attempts at most.
@@ -46,8 +57,10 @@ struct DecodeOptions {
     std::function<void()> pluginPhaseEnded; // called once the plug-ins have had their turn
 };
 
-// Decodes the file into the loader; the extension is the path's own (text after the last dot).
-DecodeOutcome DecodeImage(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
+// Decodes the file into the loader; the extension is the path's own (text after the last dot). A
+// host that cannot be started ends the decoding: the plug-ins were not tried, and the library is
+// not asked in their place.
+DecodeResult DecodeImage(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
                           const DecodeOptions& options);
 
 } // namespace pelaconf

@@ -4,23 +4,25 @@
 
 namespace pelaconf {
 
-std::optional<std::string> ImageObjectPluginProbe::ReadImportFilter(const std::string& pluginPath) {
+ProbeAnswer ImageObjectPluginProbe::ReadImportFilter(const std::string& pluginPath) {
     image_.FreePlugin();
+    PluginLoad load = image_.LoadPlugin(pluginPath);
     PluginDescription description;
-    if (!image_.LoadPlugin(pluginPath) || image_.QueryPlugin(description) != kQueryImportFilter) {
-        return std::nullopt;
+    if (!load || image_.QueryPlugin(description) != kQueryImportFilter) {
+        return {std::nullopt, std::move(load.hostNotStarted)};
     }
-    return description.extensionFilter;
+    return {std::move(description.extensionFilter), {}};
 }
 
-std::vector<std::optional<std::string>>
-ImageObjectPluginProbe::ReadImportFilters(const std::vector<std::string>& pluginPaths) {
+std::vector<ProbeAnswer> ImageObjectPluginProbe::ReadImportFilters(const std::vector<std::string>& pluginPaths) {
     image_.FreePlugin();
-    std::vector<std::optional<std::string>> filters;
-    for (std::optional<PluginDescription>& description : SurveyImportFilters(pluginPaths)) {
-        filters.push_back(description ? std::optional(std::move(description->extensionFilter)) : std::nullopt);
+    std::vector<ProbeAnswer> answers;
+    for (SurveyAnswer& answer : SurveyImportFilters(pluginPaths)) {
+        answers.push_back({answer.description ? std::optional(std::move(answer.description->extensionFilter))
+                                              : std::nullopt,
+                           std::move(answer.hostNotStarted)});
     }
-    return filters;
+    return answers;
 }
 
 } // namespace pelaconf

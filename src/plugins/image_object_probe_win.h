@@ -10,9 +10,9 @@ namespace pelaconf {
 class ImageObjectPluginProbe : public PluginProbe {
 public:
     explicit ImageObjectPluginProbe(ImageObject& image) : image_(image) {}
-    std::optional<std::string> ReadImportFilter(const std::string& pluginPath) override;
+    ProbeAnswer ReadImportFilter(const std::string& pluginPath) override;
     // Several plug-in hosts at once; the image work object's module is unloaded first.
-    std::vector<std::optional<std::string>> ReadImportFilters(const std::vector<std::string>& pluginPaths) override;
+    std::vector<ProbeAnswer> ReadImportFilters(const std::vector<std::string>& pluginPaths) override;
 
 private:
     ImageObject& image_;

@@ -116,22 +116,26 @@ void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
     }
 }
 
-int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) {
-    Entries oldEntries;
-    oldEntries.swap(record.pluginPriorityList);
-
+std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) {
     Entries takenNames;
     Entries candidates = FindCandidates(record.moduleFolder, files, takenNames);
     const Entries susieCandidates = FindCandidates(record.Susie_Dir_Path, files, takenNames);
     candidates.insert(candidates.end(), susieCandidates.begin(), susieCandidates.end());
+    const std::vector<ProbeAnswer> answers = probe.ReadImportFilters(candidates);
+    for (const ProbeAnswer& answer : answers) {
+        if (!answer.hostNotStarted.empty()) {
+            return answer.hostNotStarted;
+        }
+    }
 
+    Entries oldEntries;
+    oldEntries.swap(record.pluginPriorityList);
     Entries newEntries;
     record.extensionList.clear();
     std::set<std::string> listed;
-    const std::vector<std::optional<std::string>> filters = probe.ReadImportFilters(candidates);
-    for (size_t at = 0; at < candidates.size() && at < filters.size(); ++at) {
-        if (filters[at]) {
-            AddEntriesOfFilter(*filters[at], candidates[at], newEntries, record.extensionList, listed);
+    for (size_t at = 0; at < candidates.size() && at < answers.size(); ++at) {
+        if (answers[at].filter) {
+            AddEntriesOfFilter(*answers[at].filter, candidates[at], newEntries, record.extensionList, listed);
         }
     }
     SortStringList(record.extensionList, 0);
@@ -144,7 +148,7 @@ int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& pr
     for (const auto& extension : record.extensionList) {
         AppendRenumbered(extension, std::move(groups[NoCaseKey(extension)]), record.pluginPriorityList);
     }
-    return 1;
+    return {};
 }
 
 int LookUpSusieFolder(SettingsRecord& record, const Registry& registry) {

@@ -15,26 +15,35 @@ class FileSystem;
 class Registry;
 struct SettingsRecord;
 
+// What asking a plug-in module about itself found.
+struct ProbeAnswer {
+    // The first extension filter of a loadable import filter (for example "*.jpg;*.jpeg"), or
+    // empty when the file does not load or is no import filter.
+    std::optional<std::string> filter;
+    // The plug-in host program that could not be started to ask; empty when it started.
+    std::string hostNotStarted;
+};
+
 // Asks a plug-in module about itself.
 class PluginProbe {
 public:
     virtual ~PluginProbe() = default;
-    // The first extension filter of a loadable import filter (for example "*.jpg;*.jpeg"),
-    // or empty when the file does not load or is no import filter.
-    virtual std::optional<std::string> ReadImportFilter(const std::string& pluginPath) = 0;
+    virtual ProbeAnswer ReadImportFilter(const std::string& pluginPath) = 0;
     // ReadImportFilter of each file, in the order given; a probe may ask several at once.
-    virtual std::vector<std::optional<std::string>> ReadImportFilters(const std::vector<std::string>& pluginPaths) {
-        std::vector<std::optional<std::string>> filters;
+    virtual std::vector<ProbeAnswer> ReadImportFilters(const std::vector<std::string>& pluginPaths) {
+        std::vector<ProbeAnswer> answers;
         for (const std::string& path : pluginPaths) {
-            filters.push_back(ReadImportFilter(path));
+            answers.push_back(ReadImportFilter(path));
         }
-        return filters;
+        return answers;
     }
 };
 
 // Rebuilds both lists from the plug-ins of the module folder and of Susie_Dir_Path, keeping
-// the priorities already given and closing up the numbering. Always 1.
-int ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
+// the priorities already given and closing up the numbering. When a plug-in host cannot be
+// started the plug-ins' answers tell nothing: both lists stay as they were, and the host program's
+// file name is returned; otherwise empty text.
+std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
 
 // Takes Susie's own plug-in folder from the registry into Susie_Dir_Path: 0 when found,
 // 1 when the key or value is missing or too long, 2 when the folder is there but the settings

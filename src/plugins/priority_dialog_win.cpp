@@ -134,8 +134,10 @@ void PriorityDialog::ShowSelectedPlugin() {
         return;
     }
     plugin_.FreePlugin();
-    if (!plugin_.LoadPlugin(*path)) {
-        messages_.Show(kPluginDoesNotLoadMessage, MessageKind::Error);
+    if (const PluginLoad load = plugin_.LoadPlugin(*path); !load) {
+        messages_.Show(load.hostNotStarted.empty() ? kPluginDoesNotLoadMessage
+                                                   : HostNotStartedMessage(load.hostNotStarted),
+                       MessageKind::Error);
         return;
     }
     PluginDescription description;

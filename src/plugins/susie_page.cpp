@@ -1,5 +1,6 @@
 #include "plugins/susie_page.h"
 
+#include "image/plugin_load.h"
 #include "platform/file_system.h"
 #include "platform/message_boxes.h"
 #include "plugins/plugin_catalogue.h"
@@ -78,7 +79,10 @@ RefreshOutcome SusiePageModel::Refresh(SettingsRecord& record, const FileSystem&
     }
     record.Susie_Dir_Path = StoredFolder(folder);
     const std::vector<std::string> before = record.pluginPriorityList;
-    ScanPlugins(record, files, probe);
+    if (const std::string host = ScanPlugins(record, files, probe); !host.empty()) {
+        messages.Show(HostNotStartedMessage(host), MessageKind::Error);
+        return RefreshOutcome::HostNotStarted;
+    }
     if (CatalogueChanged(before, record.pluginPriorityList)) {
         messages.Show(kPluginsChangedMessage, MessageKind::Information);
         return RefreshOutcome::Changed;

@@ -39,6 +39,7 @@ enum class RefreshOutcome {
     Refused,   // the folder does not exist or cannot be stored; nothing was scanned
     Unchanged, // the scan found the catalogue as it was
     Changed,   // the catalogue changed
+    HostNotStarted, // a plug-in host program could not be started; the catalogue is as it was
 };
 
 // What taking Susie's own folder did.

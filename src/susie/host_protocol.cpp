@@ -2,6 +2,8 @@
 
 #include "image/little_endian.h"
 
+#include <algorithm>
+
 namespace pelaconf {
 namespace {
 
@@ -90,6 +92,41 @@ std::optional<HostMessage> DecodeHostMessage(std::string_view body) {
     if (reader.Remaining() != 0) {
         return std::nullopt;
     }
+    return message;
+}
+
+std::optional<size_t> HostFrameReader::Missing() const {
+    if (committed_ < kHostFrameHeader) {
+        return kHostFrameHeader - committed_;
+    }
+    const std::optional<uint32_t> length =
+        HostBodyLength(std::span<const uint8_t, kHostFrameHeader>(reinterpret_cast<const uint8_t*>(held_.data()), 4));
+    if (!length) {
+        return std::nullopt;
+    }
+    const size_t frame = kHostFrameHeader + *length;
+    return frame > committed_ ? frame - committed_ : 0;
+}
+
+std::span<char> HostFrameReader::Space(size_t size) {
+    held_.resize(committed_ + size);
+    return std::span<char>(held_).subspan(committed_);
+}
+
+void HostFrameReader::Commit(size_t count) {
+    committed_ = std::min(committed_ + count, held_.size());
+    held_.resize(committed_);
+}
+
+std::optional<HostMessage> HostFrameReader::Take() {
+    const std::optional<size_t> missing = Missing();
+    if (missing != size_t{0}) {
+        return std::nullopt;
+    }
+    const size_t length = ReadLe32(held_, 0);
+    std::optional<HostMessage> message = DecodeHostMessage(std::string_view(held_).substr(kHostFrameHeader, length));
+    held_.erase(0, kHostFrameHeader + length);
+    committed_ = held_.size();
     return message;
 }
 

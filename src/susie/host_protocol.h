@@ -71,6 +71,25 @@ std::optional<uint32_t> HostBodyLength(std::span<const uint8_t, kHostFrameHeader
 // The message a body holds; empty unless the body is exactly one well-formed message of a known kind.
 std::optional<HostMessage> DecodeHostMessage(std::string_view body);
 
+// Gathers the bytes that come from the other side, in reads of whatever size the pipe gives, into
+// whole frames, taken in the order they came.
+class HostFrameReader {
+public:
+    // How many more bytes the next frame needs to be whole: 0 when it is, empty when its stated
+    // length is above kMaxHostBody (nothing after it can be read as frames).
+    std::optional<size_t> Missing() const;
+    // Room for a read of up to size bytes after those held; Commit then tells how many it gave.
+    std::span<char> Space(size_t size);
+    void Commit(size_t count);
+    // The next frame's message, taken out of those held once Missing() is 0; empty when the frame
+    // holds no well-formed message (it is taken all the same).
+    std::optional<HostMessage> Take();
+
+private:
+    std::string held_;
+    size_t committed_ = 0;
+};
+
 // The reply field that names a shared block: its handle, then its size, 4 bytes each.
 std::string EncodeSharedBlock(const SharedBlock& block);
 // The block a field names; empty unless the field has exactly that form and the size is 1 to

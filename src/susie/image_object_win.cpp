@@ -112,7 +112,7 @@ int ImageObject::DrawFitted(HDC dc, int x, int y, int width, int height) {
                    SRCCOPY, HALFTONE);
 }
 
-bool ImageObject::LoadPlugin(const std::string& path) { return plugin_.Load(path); }
+PluginLoad ImageObject::LoadPlugin(const std::string& path) { return plugin_.Load(path); }
 
 int ImageObject::LoadViaPlugin(const std::string& path, int pictureMode) {
     ReleaseImage();

@@ -46,8 +46,8 @@ public:
     int DrawFitted(HDC dc, int x, int y, int width, int height);
 
     // ---- The plug-in module
-    // Loads the module, unloading the one held before; false and none held when it cannot be loaded.
-    bool LoadPlugin(const std::string& path) override;
+    // Loads the module, unloading the one held before; not loaded and none held when it cannot be.
+    PluginLoad LoadPlugin(const std::string& path) override;
     // Unloads the held module: what FreeLibrary returned, or 0 when none was held.
     int FreePlugin() override { return plugin_.Free(); }
     // kQueryImportFilter and the description filled, or another QueryPluginResult.

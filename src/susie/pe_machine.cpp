@@ -24,4 +24,8 @@ PeMachine ReadPeMachine(std::span<const uint8_t> head) {
     return machine == kMachineI386 ? PeMachine::I386 : machine == kMachineAmd64 ? PeMachine::Amd64 : PeMachine::Unknown;
 }
 
+std::string_view HostProgramName(PeMachine machine) {
+    return machine == PeMachine::I386 ? "PelaconfPluginHost32.exe" : "PelaconfPluginHost64.exe";
+}
+
 } // namespace pelaconf

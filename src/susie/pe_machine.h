@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace pelaconf {
 
@@ -17,5 +18,8 @@ constexpr size_t kPeHeadBytes = 4096;
 // The machine of the PE image whose start the bytes hold; Unknown when they hold no PE header or
 // one for another processor.
 PeMachine ReadPeMachine(std::span<const uint8_t> head);
+
+// The file name of the plug-in host program, beside Pelaconf, that loads modules of the machine.
+std::string_view HostProgramName(PeMachine machine);
 
 } // namespace pelaconf

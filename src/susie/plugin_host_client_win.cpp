@@ -1,7 +1,9 @@
 #include "susie/plugin_host_client_win.h"
 
+#include "susie/host_command_line.h"
+#include "susie/host_reply.h"
 #include "susie/plugin_call_limits.h"
-#include "susie/plugin_description.h"
+#include "win/wide_text.h"
 
 #include <windows.h>
 
@@ -19,8 +21,8 @@ constexpr DWORD kPipeBufferBytes = 1 << 20;
 // What one read asks for when it waits for a reply's head: replies sent together come in one read.
 constexpr DWORD kReadAheadBytes = 64 * 1024;
 
-// Every host is in this job, which the system closes when Pelaconf ends, however it ends: no
-// host outlives it.
+// Hosts are put in this job, which the system closes when Pelaconf ends, however it ends: no host
+// in it outlives Pelaconf.
 HANDLE PluginHostJob() {
     static const HANDLE job = [] {
         HANDLE created = CreateJobObjectW(nullptr, nullptr);
@@ -36,6 +38,117 @@ HANDLE PluginHostJob() {
     return job;
 }
 
+// A handle to this process that a host may inherit and wait on, made once and kept for the run.
+HANDLE InheritableSelf() {
+    static const HANDLE self = [] {
+        HANDLE duplicated = nullptr;
+        return DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &duplicated, SYNCHRONIZE,
+                               TRUE, 0)
+                   ? duplicated
+                   : nullptr;
+    }();
+    return self;
+}
+
+bool IsInAnyJob() {
+    BOOL inJob = FALSE;
+    return IsProcessInJob(GetCurrentProcess(), nullptr, &inJob) && inJob;
+}
+
+// The attribute list that lets a started process inherit exactly the handles given.
+class InheritedHandleList {
+public:
+    explicit InheritedHandleList(std::vector<HANDLE> handles) : handles_(std::move(handles)) {
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage_.resize(size);
+        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
+        if (InitializeProcThreadAttributeList(list, 1, 0, &size)) {
+            list_ = list;
+            if (!UpdateProcThreadAttribute(list_, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_.data(),
+                                           handles_.size() * sizeof(HANDLE), nullptr, nullptr)) {
+                DeleteProcThreadAttributeList(list_);
+                list_ = nullptr;
+            }
+        }
+    }
+    ~InheritedHandleList() {
+        if (list_ != nullptr) {
+            DeleteProcThreadAttributeList(list_);
+        }
+    }
+    InheritedHandleList(const InheritedHandleList&) = delete;
+    InheritedHandleList& operator=(const InheritedHandleList&) = delete;
+
+    LPPROC_THREAD_ATTRIBUTE_LIST Get() const { return list_; }
+
+private:
+    std::vector<HANDLE> handles_;
+    std::vector<unsigned char> storage_;
+    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
+};
+
+struct StartedProcess {
+    UniqueKernelHandle process;
+    UniqueKernelHandle thread;
+};
+
+// Starts the host suspended, inheriting the pipe end (and Pelaconf's process when it watches it)
+// and nothing else; its standard handles are none of ours.
+std::optional<StartedProcess> CreateHostProcess(const std::wstring& program, HANDLE pipeEnd, bool watchesPelaconf,
+                                                DWORD extraFlags) {
+    HostHandles handles{reinterpret_cast<uintptr_t>(pipeEnd), std::nullopt};
+    std::vector<HANDLE> inherited{pipeEnd};
+    if (watchesPelaconf) {
+        if (InheritableSelf() == nullptr) {
+            return std::nullopt;
+        }
+        handles.parent = reinterpret_cast<uintptr_t>(InheritableSelf());
+        inherited.push_back(InheritableSelf());
+    }
+    const InheritedHandleList list(std::move(inherited));
+    if (list.Get() == nullptr) {
+        return std::nullopt;
+    }
+    std::wstring commandLine = L"\"" + program + L"\" " + Utf8ToWide(FormatHostArguments(handles));
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.lpAttributeList = list.Get();
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        CREATE_SUSPENDED | CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT | extraFlags, nullptr,
+                        nullptr, &startup.StartupInfo, &started)) {
+        return std::nullopt;
+    }
+    return StartedProcess{UniqueKernelHandle(started.hProcess), UniqueKernelHandle(started.hThread)};
+}
+
+// Starts the host so that it cannot outlive Pelaconf: in Pelaconf's own job for hosts, leaving a
+// job Pelaconf runs in when that job allows it; when it does not, the host stays in that job and
+// watches Pelaconf's process instead. Empty when the host cannot be started or kept so.
+std::optional<StartedProcess> StartHostProcess(const std::wstring& program, HANDLE pipeEnd) {
+    const HANDLE job = PluginHostJob();
+    std::optional<StartedProcess> started;
+    bool watchesPelaconf = false;
+    if (!IsInAnyJob()) {
+        started = CreateHostProcess(program, pipeEnd, false, 0);
+    } else if (!(started = CreateHostProcess(program, pipeEnd, false, CREATE_BREAKAWAY_FROM_JOB))) {
+        watchesPelaconf = true;
+        started = CreateHostProcess(program, pipeEnd, true, 0);
+    }
+    if (!started) {
+        return std::nullopt;
+    }
+    // A host that watches Pelaconf needs no job; one that does not must be in it.
+    const bool inOurJob = job != nullptr && AssignProcessToJobObject(job, started->process.Get());
+    if (!inOurJob && !watchesPelaconf) {
+        TerminateProcess(started->process.Get(), 1);
+        return std::nullopt;
+    }
+    return started;
+}
+
 std::wstring HostProgramPath(PeMachine machine) {
     std::wstring path(MAX_PATH, L'\0');
     DWORD length = 0;
@@ -44,7 +157,7 @@ std::wstring HostProgramPath(PeMachine machine) {
     }
     path.resize(length);
     path.erase(path.find_last_of(L'\\') + 1);
-    return path + (machine == PeMachine::I386 ? L"PelaconfPluginHost32.exe" : L"PelaconfPluginHost64.exe");
+    return path + Utf8ToWide(HostProgramName(machine));
 }
 
 // A new duplex pipe: this side overlapped, the host's side inheritable. The name must be new to
@@ -73,45 +186,24 @@ bool CreateHostPipe(UniqueFileHandle& ours, UniqueFileHandle& hosts) {
 }
 
 // Waits for the event until the deadline (GetTickCount64 milliseconds), showing the wait cursor
-// once the wait is long enough to be seen; true when the event was signalled.
-bool WaitUntil(HANDLE event, uint64_t deadline, WaitCursor cursor) {
+// once the wait is long enough to be seen; true when the event was signalled, false when the
+// deadline passed or the process ended first.
+bool WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, WaitCursor cursor) {
+    const HANDLE watched[] = {event, process}; // the event first: a transfer that completed counts
     const uint64_t now = GetTickCount64();
     const uint64_t remaining = deadline > now ? deadline - now : 0;
     const DWORD first = cursor == WaitCursor::Shown
                             ? static_cast<DWORD>(std::min<uint64_t>(remaining, kPluginWaitCursorAfterMs))
                             : static_cast<DWORD>(remaining);
-    if (WaitForSingleObject(event, first) == WAIT_OBJECT_0) {
-        return true;
-    }
-    if (remaining <= first) {
-        return false;
+    const DWORD woken = WaitForMultipleObjects(2, watched, FALSE, first);
+    if (woken != WAIT_TIMEOUT || remaining <= first) {
+        return woken == WAIT_OBJECT_0;
     }
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    const bool signalled = WaitForSingleObject(event, static_cast<DWORD>(remaining - first)) == WAIT_OBJECT_0;
+    const bool signalled =
+        WaitForMultipleObjects(2, watched, FALSE, static_cast<DWORD>(remaining - first)) == WAIT_OBJECT_0;
     SetCursor(previous);
     return signalled;
-}
-
-bool IsWellFormedReply(const HostMessage& request, const HostMessage& reply) {
-    if (reply.kind != kHostReply) {
-        return false;
-    }
-    const size_t fields = reply.fields.size();
-    const bool yesOrNo = (reply.value == 0 || reply.value == 1) && fields == 0;
-    switch (request.kind) {
-    case kHostLoad:
-    case kHostFree:
-    case kHostIsSupported: return yesOrNo;
-    case kHostQuery:
-        return reply.value == kQueryImportFilter ? fields == 3
-                                                 : fields == 0 && (reply.value == kQueryNotImportFilter ||
-                                                                   reply.value == kQueryNoModule ||
-                                                                   reply.value == kQueryFailed);
-    case kHostDecode:
-        return yesOrNo || (reply.value == 1 && fields == 1 && reply.fields[0].starts_with("BM")) ||
-               (reply.value == kDecodedInSharedBlock && fields == 1 && DecodeSharedBlock(reply.fields[0]));
-    default: return false;
-    }
 }
 
 std::vector<std::unique_ptr<PluginHostProcess>>& IdleHosts() {
@@ -136,35 +228,22 @@ bool PluginHostProcess::IsUsable() const {
     return usable_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
-std::unique_ptr<PluginHostProcess> PluginHostProcess::Start(PeMachine machine) {
+HostStart PluginHostProcess::Start(PeMachine machine) {
     UniqueFileHandle ours, hosts;
     UniqueKernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (machine == PeMachine::Unknown || !event || !CreateHostPipe(ours, hosts)) {
-        return nullptr;
+    std::optional<StartedProcess> started;
+    if (event && CreateHostPipe(ours, hosts)) {
+        started = StartHostProcess(HostProgramPath(machine), hosts.Get());
     }
-    const std::wstring program = HostProgramPath(machine);
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = startup.hStdOutput = hosts.Get();
-    startup.hStdError = nullptr;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED | CREATE_NO_WINDOW,
-                        nullptr, nullptr, &startup, &started)) {
-        return nullptr;
+    if (!started) {
+        return {nullptr, std::string(HostProgramName(machine))};
     }
-    UniqueKernelHandle process(started.hProcess), thread(started.hThread);
-    const HANDLE job = PluginHostJob();
-    if (job == nullptr || !AssignProcessToJobObject(job, process.Get())) {
-        TerminateProcess(process.Get(), 1);
-        return nullptr;
-    }
-    ResumeThread(thread.Get());
+    ResumeThread(started->thread.Get());
     // Only the host holds its end now, so that its end closing is seen here as a broken pipe.
     hosts.Reset();
-    return std::unique_ptr<PluginHostProcess>(
-        new PluginHostProcess(machine, std::move(process), std::move(ours), std::move(event)));
+    return {std::unique_ptr<PluginHostProcess>(
+                new PluginHostProcess(machine, std::move(started->process), std::move(ours), std::move(event))),
+            {}};
 }
 
 void PluginHostProcess::End() {
@@ -188,7 +267,7 @@ DWORD PluginHostProcess::Transfer(bool writing, char* data, DWORD size, uint64_t
     if (!done && GetLastError() != ERROR_IO_PENDING) {
         return 0;
     }
-    if (!done && !WaitUntil(event_.Get(), deadline, cursor)) {
+    if (!done && !WaitUntil(event_.Get(), process_.Get(), deadline, cursor)) {
         // The host is ended first, so that the cancelled transfer completes at once.
         TerminateProcess(process_.Get(), 1);
         CancelIo(pipe_.Get());
@@ -210,15 +289,16 @@ bool PluginHostProcess::WriteAll(std::string bytes, uint64_t deadline, WaitCurso
     return true;
 }
 
-// True once at least size bytes are held; a reply's head is read with room for what follows it.
-bool PluginHostProcess::Receive(size_t size, uint64_t deadline, WaitCursor cursor) {
-    while (received_.size() < size) {
-        const size_t held = received_.size();
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<size_t>(std::max<size_t>(size - held, kReadAheadBytes), kPipeBufferBytes));
-        received_.resize(held + chunk);
-        const DWORD moved = Transfer(false, received_.data() + held, chunk, deadline, cursor);
-        received_.resize(held + moved);
+// True once the next frame is whole; a frame's head is read with room for what follows it.
+bool PluginHostProcess::Receive(uint64_t deadline, WaitCursor cursor) {
+    for (std::optional<size_t> missing = received_.Missing(); missing != size_t{0}; missing = received_.Missing()) {
+        if (!missing) {
+            return false;
+        }
+        const std::span<char> space =
+            received_.Space(std::min<size_t>(std::max<size_t>(*missing, kReadAheadBytes), kPipeBufferBytes));
+        const DWORD moved = Transfer(false, space.data(), static_cast<DWORD>(space.size()), deadline, cursor);
+        received_.Commit(moved);
         if (moved == 0) {
             return false;
         }
@@ -228,18 +308,11 @@ bool PluginHostProcess::Receive(size_t size, uint64_t deadline, WaitCursor curso
 
 std::optional<HostMessage> PluginHostProcess::ReadReply(const HostMessage& request, uint64_t deadline,
                                                         WaitCursor cursor) {
-    if (!Receive(kHostFrameHeader, deadline, cursor)) {
+    if (!Receive(deadline, cursor)) {
         return std::nullopt;
     }
-    std::array<uint8_t, kHostFrameHeader> header{};
-    std::copy_n(received_.begin(), kHostFrameHeader, header.begin());
-    const std::optional<uint32_t> length = HostBodyLength(header);
-    if (!length || !Receive(kHostFrameHeader + *length, deadline, cursor)) {
-        return std::nullopt;
-    }
-    std::optional<HostMessage> reply = DecodeHostMessage(std::string_view(received_).substr(kHostFrameHeader, *length));
-    received_.erase(0, kHostFrameHeader + *length);
-    if (!reply || !IsWellFormedReply(request, *reply)) {
+    std::optional<HostMessage> reply = received_.Take();
+    if (!reply || !IsReplyTo(request.kind, *reply)) {
         return std::nullopt;
     }
     return reply;
@@ -253,6 +326,7 @@ std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCal
         frames += EncodeHostMessage(call.request);
         limitOfAll += call.limitMs;
     }
+    asked_ = true;
     if (!IsUsable() || !WriteAll(std::move(frames), GetTickCount64() + limitOfAll, cursor)) {
         End();
         return replies;
@@ -293,7 +367,7 @@ std::optional<std::string> PluginHostProcess::TakeSharedBlock(const SharedBlock&
     }
     std::string file(static_cast<const char*>(view), block.size);
     UnmapViewOfFile(view);
-    if (!file.starts_with("BM")) {
+    if (!IsPluginBmpFile(file)) {
         End();
         return std::nullopt;
     }
@@ -314,7 +388,7 @@ std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine) {
 }
 
 void KeepIdleHost(std::unique_ptr<PluginHostProcess> host) {
-    if (!host || !host->IsUsable()) {
+    if (!host || !host->IsUsable() || host->WasAsked()) {
         return;
     }
     const std::lock_guard held(IdleHostsLock());
@@ -322,6 +396,17 @@ void KeepIdleHost(std::unique_ptr<PluginHostProcess> host) {
     if (hosts.size() < kMaxIdleHosts) {
         hosts.push_back(std::move(host));
     }
+}
+
+void PrepareIdleHost(PeMachine machine) {
+    {
+        const std::lock_guard held(IdleHostsLock());
+        const auto& hosts = IdleHosts();
+        if (std::any_of(hosts.begin(), hosts.end(), [machine](const auto& host) { return host->Machine() == machine; })) {
+            return;
+        }
+    }
+    KeepIdleHost(PluginHostProcess::Start(machine).host);
 }
 
 } // namespace pelaconf

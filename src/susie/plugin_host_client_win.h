@@ -1,6 +1,6 @@
 #pragma once
 // Pelaconf's side of a plug-in host: the process started for one Susie plug-in, the calls made to
-// it, each with its time limit, and the idle hosts kept for the next module to load.
+// it, each with its time limit, and the hosts started ahead for the next module to load.
 
 #include "susie/host_protocol.h"
 #include "susie/pe_machine.h"
@@ -22,10 +22,18 @@ struct HostCall {
 
 enum class WaitCursor { Shown, NotShown };
 
+class PluginHostProcess;
+
+// A host started, or the file name of the host program that could not be.
+struct HostStart {
+    std::unique_ptr<PluginHostProcess> host;
+    std::string hostNotStarted;
+};
+
 class PluginHostProcess {
 public:
-    // The host program for modules of the machine, started beside this program; null when it cannot be.
-    static std::unique_ptr<PluginHostProcess> Start(PeMachine machine);
+    // The host program for modules of the machine, started beside this program.
+    static HostStart Start(PeMachine machine);
     ~PluginHostProcess();
     PluginHostProcess(const PluginHostProcess&) = delete;
     PluginHostProcess& operator=(const PluginHostProcess&) = delete;
@@ -42,13 +50,15 @@ public:
     std::optional<std::string> TakeSharedBlock(const SharedBlock& block);
     // False once a call failed or the process has ended.
     bool IsUsable() const;
+    // True once it has been asked anything: it may then hold a module, or what a module left.
+    bool WasAsked() const { return asked_; }
     PeMachine Machine() const { return machine_; }
 
 private:
     PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe, UniqueKernelHandle event);
     DWORD Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor);
     bool WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor);
-    bool Receive(size_t size, uint64_t deadline, WaitCursor cursor);
+    bool Receive(uint64_t deadline, WaitCursor cursor);
     std::optional<HostMessage> ReadReply(const HostMessage& request, uint64_t deadline, WaitCursor cursor);
     void End();
 
@@ -56,14 +66,21 @@ private:
     UniqueKernelHandle process_;
     UniqueFileHandle pipe_;
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
-    std::string received_;     // read from the pipe, not yet taken as a reply
+    HostFrameReader received_; // read from the pipe, not yet taken as a reply
     bool usable_ = true;
+    bool asked_ = false;
 };
 
-// A started host for the machine from those left idle, or null when none is. Both may be called
-// from any thread.
+// A host serves one module and is then ended: whatever a plug-in leaves behind (threads, a changed
+// current folder or FPU state, a damaged heap) never meets another. Hosts are started ahead
+// instead, so that the next module does not wait for one. All three may be called from any thread.
+// A started host for the machine from those waiting, or null when none is.
 std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine);
-// Keeps a host that holds no module for reuse, or ends it when it is unusable or enough are kept.
+// Keeps a host that was never asked anything for the next module; ends any other, and any beyond
+// the few kept.
 void KeepIdleHost(std::unique_ptr<PluginHostProcess> host);
+// Starts a host for the machine ahead of its use when none is waiting; a host that cannot be
+// started now is left to the next module to report.
+void PrepareIdleHost(PeMachine machine);
 
 } // namespace pelaconf

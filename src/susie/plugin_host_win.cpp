@@ -18,9 +18,8 @@ namespace {
 // write past it.
 constexpr size_t kInfoBufferSlack = 4096;
 
-// The plug-in's own folder is searched first for the DLLs it needs, which needs a full path. A
-// file that is no module, or a damaged one, fails quietly instead of with a system error box.
-HMODULE LoadPluginModule(const std::string& path) {
+// The full path of the file; empty when it has none.
+std::wstring FullPathOf(const std::string& path) {
     const std::wstring wide = Utf8ToWide(path);
     std::wstring full(MAX_PATH, L'\0');
     DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
@@ -29,10 +28,29 @@ HMODULE LoadPluginModule(const std::string& path) {
         length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
     if (length == 0 || length >= full.size()) {
-        return nullptr;
+        return {};
     }
     full.resize(length);
-    return LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return full;
+}
+
+// The DLLs the plug-in needs are looked for in its own folder and the system's, never in a current
+// folder it did not choose; its folder also becomes the current one, where some plug-ins look for
+// files of their own. A file that is no module, or a damaged one, fails quietly instead of with a
+// system error box.
+HMODULE LoadPluginModule(const std::string& path) {
+    const std::wstring full = FullPathOf(path);
+    if (full.empty()) {
+        return nullptr;
+    }
+    SetCurrentDirectoryW(full.substr(0, full.find_last_of(L'\\') + 1).c_str());
+    HMODULE module =
+        LoadLibraryExW(full.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+        // A Windows 7 without its update of the DLL search knows none of those flags.
+        module = LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
+    return module;
 }
 
 // The local memory blocks a plug-in hands over.
@@ -208,41 +226,25 @@ public:
     explicit RequestReader(HANDLE input) : input_(input) {}
 
     std::optional<HostMessage> Next() {
-        if (!Fill(kHostFrameHeader)) {
-            return std::nullopt;
+        constexpr size_t kReadBytes = 64 * 1024;
+        for (std::optional<size_t> missing = frames_.Missing(); missing != size_t{0}; missing = frames_.Missing()) {
+            if (!missing) {
+                return std::nullopt;
+            }
+            const std::span<char> space = frames_.Space(std::min<size_t>(std::max(kReadBytes, *missing), 1u << 20));
+            DWORD read = 0;
+            const bool ok = ReadFile(input_, space.data(), static_cast<DWORD>(space.size()), &read, nullptr) && read > 0;
+            frames_.Commit(read);
+            if (!ok) {
+                return std::nullopt;
+            }
         }
-        std::array<uint8_t, kHostFrameHeader> header{};
-        std::copy_n(received_.begin(), kHostFrameHeader, header.begin());
-        const std::optional<uint32_t> length = HostBodyLength(header);
-        if (!length || !Fill(kHostFrameHeader + *length)) {
-            return std::nullopt;
-        }
-        std::optional<HostMessage> request =
-            DecodeHostMessage(std::string_view(received_).substr(kHostFrameHeader, *length));
-        received_.erase(0, kHostFrameHeader + *length);
-        return request;
+        return frames_.Take();
     }
 
 private:
-    // True once at least size bytes are held.
-    bool Fill(size_t size) {
-        constexpr size_t kReadBytes = 64 * 1024;
-        while (received_.size() < size) {
-            const size_t held = received_.size();
-            received_.resize(held + std::max(kReadBytes, size - held));
-            DWORD read = 0;
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(received_.size() - held, 1u << 20));
-            const bool ok = ReadFile(input_, received_.data() + held, chunk, &read, nullptr) && read > 0;
-            received_.resize(held + read);
-            if (!ok) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     HANDLE input_;
-    std::string received_;
+    HostFrameReader frames_;
 };
 
 bool WriteAll(HANDLE output, const std::string& bytes) {

@@ -1,5 +1,6 @@
 #include "susie/plugin_module_win.h"
 
+#include "susie/host_reply.h"
 #include "susie/pe_machine.h"
 #include "susie/plugin_call_limits.h"
 #include "susie/plugin_host_client_win.h"
@@ -39,15 +40,22 @@ std::string FullPath(const std::string& path) {
     return WideToUtf8(full);
 }
 
-// A started host of the module's machine, idle or new; null when the machine cannot be read or
-// no host starts.
-std::unique_ptr<PluginHostProcess> HostForModule(const std::string& fullPath) {
+// A started host of the module's machine, one started ahead or a new one, with the next started
+// ahead; no host when the machine cannot be read, which is the module's failure, or when none
+// starts, which is not. A host serves one module: it is ended once the module is done with.
+HostStart HostForModule(const std::string& fullPath) {
     const PeMachine machine = ModuleMachine(fullPath);
     if (machine == PeMachine::Unknown) {
-        return nullptr;
+        return {};
     }
-    std::unique_ptr<PluginHostProcess> host = TakeIdleHost(machine);
-    return host ? std::move(host) : PluginHostProcess::Start(machine);
+    HostStart start{TakeIdleHost(machine), {}};
+    if (!start.host) {
+        start = PluginHostProcess::Start(machine);
+    }
+    if (start.host) {
+        PrepareIdleHost(machine);
+    }
+    return start;
 }
 
 } // namespace
@@ -63,20 +71,19 @@ PluginModule& PluginModule::operator=(PluginModule&& other) noexcept {
     return *this;
 }
 
-bool PluginModule::Load(const std::string& path) {
+PluginLoad PluginModule::Load(const std::string& path) {
     Free();
     const std::string fullPath = FullPath(path);
-    std::unique_ptr<PluginHostProcess> host = HostForModule(fullPath);
-    if (!host) {
-        return false;
+    HostStart start = HostForModule(fullPath);
+    if (!start.host) {
+        return {false, std::move(start.hostNotStarted)};
     }
-    const std::optional<HostMessage> reply = host->Call({kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs);
-    if (reply && reply->value == 1) {
-        host_ = std::move(host);
-        return true;
+    const std::optional<HostMessage> reply = start.host->Call({kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs);
+    if (reply && ReadLoadReply(*reply) == true) {
+        host_ = std::move(start.host);
+        return {true, {}};
     }
-    KeepIdleHost(std::move(host));
-    return false;
+    return {};
 }
 
 int PluginModule::Free() {
@@ -84,33 +91,31 @@ int PluginModule::Free() {
         return 0;
     }
     const std::optional<HostMessage> reply = host_->Call({kHostFree, 0, {}}, kPluginFreeLimitMs);
-    KeepIdleHost(std::move(host_));
-    return reply ? reply->value : 0;
+    host_.reset();
+    return reply ? ReadFreeReply(*reply).value_or(0) : 0;
 }
 
-int PluginModule::Describe(const std::string& path, PluginDescription& description) {
+ModuleDescription PluginModule::Describe(const std::string& path) {
     Free();
     const std::string fullPath = FullPath(path);
-    std::unique_ptr<PluginHostProcess> host = HostForModule(fullPath);
-    if (!host) {
-        return kQueryNoModule;
+    HostStart start = HostForModule(fullPath);
+    if (!start.host) {
+        return {kQueryNoModule, {}, std::move(start.hostNotStarted)};
     }
-    const std::vector<HostMessage> replies = host->CallInTurn({{{kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs},
-                                                               {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
-                                                               {{kHostFree, 0, {}}, kPluginFreeLimitMs}},
-                                                              WaitCursor::NotShown);
-    KeepIdleHost(std::move(host));
-    if (replies.empty() || replies[0].value != 1) {
-        return kQueryNoModule;
+    const std::vector<HostMessage> replies =
+        start.host->CallInTurn({{{kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs},
+                                {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
+                                {{kHostFree, 0, {}}, kPluginFreeLimitMs}},
+                               WaitCursor::NotShown);
+    start.host.reset();
+    if (replies.empty() || ReadLoadReply(replies[0]) != true) {
+        return {kQueryNoModule, {}, {}};
     }
-    if (replies.size() < 2) {
-        return kQueryFailed;
+    const std::optional<QueryReply> query = replies.size() < 2 ? std::nullopt : ReadQueryReply(replies[1]);
+    if (!query) {
+        return {kQueryFailed, {}, {}};
     }
-    const HostMessage& query = replies[1];
-    if (query.value == kQueryImportFilter) {
-        description = {query.fields[0], query.fields[1], query.fields[2]};
-    }
-    return query.value;
+    return {query->result, query->description, {}};
 }
 
 int PluginModule::Query(PluginDescription& description) const {
@@ -118,13 +123,14 @@ int PluginModule::Query(PluginDescription& description) const {
         return kQueryNoModule;
     }
     const std::optional<HostMessage> reply = host_->Call({kHostQuery, 0, {}}, kPluginQueryLimitMs);
-    if (!reply) {
+    const std::optional<QueryReply> query = reply ? ReadQueryReply(*reply) : std::nullopt;
+    if (!query) {
         return kQueryFailed;
     }
-    if (reply->value == kQueryImportFilter) {
-        description = {reply->fields[0], reply->fields[1], reply->fields[2]};
+    if (query->result == kQueryImportFilter) {
+        description = query->description;
     }
-    return reply->value;
+    return query->result;
 }
 
 std::optional<std::string> PluginModule::Decode(const std::string& path, int pictureMode) const {
@@ -134,17 +140,20 @@ std::optional<std::string> PluginModule::Decode(const std::string& path, int pic
     const std::string fullPath = FullPath(path);
     const std::optional<HostMessage> supported =
         host_->Call({kHostIsSupported, 0, {fullPath}}, kPluginIsSupportedLimitMs);
-    if (!supported || supported->value != 1) {
+    if (!supported || ReadIsSupportedReply(*supported) != true) {
         return std::nullopt;
     }
-    std::optional<HostMessage> picture = host_->Call({kHostDecode, pictureMode, {fullPath}}, kPluginDecodeLimitMs);
-    if (picture && picture->value == kDecodedInSharedBlock) {
-        return host_->TakeSharedBlock(*DecodeSharedBlock(picture->fields[0]));
-    }
-    if (!picture || picture->value != 1) {
+    std::optional<HostMessage> reply = host_->Call({kHostDecode, pictureMode, {fullPath}}, kPluginDecodeLimitMs);
+    std::optional<DecodeReply> picture = reply ? ReadDecodeReply(std::move(*reply)) : std::nullopt;
+    if (!picture) {
         return std::nullopt;
     }
-    return std::move(picture->fields[0]);
+    switch (picture->picture) {
+    case DecodeReply::Picture::OnPipe: return std::move(picture->file);
+    case DecodeReply::Picture::InSharedBlock: return host_->TakeSharedBlock(picture->block);
+    case DecodeReply::Picture::None: break;
+    }
+    return std::nullopt;
 }
 
 } // namespace pelaconf

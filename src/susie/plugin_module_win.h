@@ -4,6 +4,7 @@
 // a plug-in host process of its own machine type, never in this one, so that a plug-in that
 // faults or hangs fails only its own call.
 
+#include "image/plugin_load.h"
 #include "susie/host_protocol.h"
 #include "susie/plugin_description.h"
 
@@ -15,6 +16,13 @@ namespace pelaconf {
 
 class PluginHostProcess;
 
+// What asking a module about itself gave.
+struct ModuleDescription {
+    int query = kQueryNoModule;     // a QueryPluginResult: kQueryNoModule when it did not load
+    PluginDescription description;  // filled on kQueryImportFilter
+    std::string hostNotStarted;     // the host program that could not be started; empty when it started
+};
+
 // Owns at most one loaded module; moving hands it over, and it is unloaded once.
 class PluginModule {
 public:
@@ -23,8 +31,9 @@ public:
     PluginModule(PluginModule&& other) noexcept;
     PluginModule& operator=(PluginModule&& other) noexcept;
 
-    // Loads the module, unloading the one held before; true if loaded, else none is held.
-    bool Load(const std::string& path);
+    // Loads the module, unloading the one held before; loaded, or none is held (and the host
+    // program named when it could not be started).
+    PluginLoad Load(const std::string& path);
     // Unloads the module: what FreeLibrary returned, or 0 when none was held.
     int Free();
     bool IsLoaded() const { return static_cast<bool>(host_); }
@@ -34,7 +43,7 @@ public:
     // Load, Query and Free in one exchange, for a survey of many modules: what Query gives, or
     // kQueryNoModule when the module does not load. Shows no wait cursor: it runs on worker
     // threads, and the survey shows it.
-    int Describe(const std::string& path, PluginDescription& description);
+    ModuleDescription Describe(const std::string& path);
     // The file decoded by the module (its preview first in kPicturePreviewFirst) as a complete BMP
     // file image; empty when no module is held, the module does not read the file or decoding fails.
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;

@@ -15,16 +15,17 @@ namespace {
 // The files of a survey and the answers so far; each worker takes the next file not yet taken.
 struct Survey {
     const std::vector<std::string>& paths;
-    std::vector<std::optional<PluginDescription>> answers;
+    std::vector<SurveyAnswer> answers;
     std::atomic<size_t> next{0};
 
     void Work() {
         PluginModule module;
         for (size_t at = next++; at < paths.size(); at = next++) {
-            PluginDescription description;
-            if (module.Describe(paths[at], description) == kQueryImportFilter) {
-                answers[at] = std::move(description);
+            ModuleDescription described = module.Describe(paths[at]);
+            if (described.query == kQueryImportFilter) {
+                answers[at].description = std::move(described.description);
             }
+            answers[at].hostNotStarted = std::move(described.hostNotStarted);
         }
     }
 };
@@ -47,8 +48,8 @@ void WaitForWorkers(const std::vector<HANDLE>& workers) {
 
 } // namespace
 
-std::vector<std::optional<PluginDescription>> SurveyImportFilters(const std::vector<std::string>& paths) {
-    Survey survey{paths, std::vector<std::optional<PluginDescription>>(paths.size())};
+std::vector<SurveyAnswer> SurveyImportFilters(const std::vector<std::string>& paths) {
+    Survey survey{paths, std::vector<SurveyAnswer>(paths.size())};
     std::vector<UniqueKernelHandle> workers;
     std::vector<HANDLE> handles;
     for (size_t started = 0; started < std::min(kSurveyHosts, paths.size()); ++started) {

@@ -13,8 +13,14 @@ namespace pelaconf {
 // How many hosts a survey keeps busy at once.
 constexpr size_t kSurveyHosts = 3;
 
-// The description of each file that loads and is an import filter, empty for the others; in the
-// order of the paths, whichever host answered first. Shows the wait cursor when it takes long.
-std::vector<std::optional<PluginDescription>> SurveyImportFilters(const std::vector<std::string>& paths);
+// What a survey learned of one file.
+struct SurveyAnswer {
+    std::optional<PluginDescription> description; // when the file loads and is an import filter
+    std::string hostNotStarted;                   // the host program that could not be started to ask it
+};
+
+// The answer for each file, in the order of the paths, whichever host answered first. Shows the
+// wait cursor when it takes long.
+std::vector<SurveyAnswer> SurveyImportFilters(const std::vector<std::string>& paths);
 
 } // namespace pelaconf

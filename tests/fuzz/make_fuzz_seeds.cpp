@@ -270,6 +270,37 @@ std::vector<Seed> HostProtocolSeeds() {
     };
 }
 
+// A frame: the body's length, then the body.
+Bytes HostFrame(const Bytes& body) {
+    Bytes frame;
+    Put32(frame, static_cast<uint32_t>(body.size()));
+    frame.insert(frame.end(), body.begin(), body.end());
+    return frame;
+}
+
+// The request's kind, the size of each read, then the host's frames as they come.
+Bytes ReplyStream(uint8_t kind, uint8_t readSize, const std::vector<Bytes>& bodies) {
+    Bytes stream{kind, readSize};
+    for (const Bytes& body : bodies) {
+        const Bytes frame = HostFrame(body);
+        stream.insert(stream.end(), frame.begin(), frame.end());
+    }
+    return stream;
+}
+
+std::vector<Seed> HostReplySeeds() {
+    constexpr uint8_t kLoad = 0, kQuery = 2, kDecode = 4, kReply = 0x80;
+    std::string picture = "BM" + std::string(58, '\0');
+    picture[2] = 60;
+    return {
+        {"loaded", ReplyStream(kLoad, 1, {HostBody(kReply, 1, {})})},
+        {"description", ReplyStream(kQuery, 7, {HostBody(kReply, 1, {"PNM test filter 1.0", "*.pnm", "PNM"})})},
+        {"picture", ReplyStream(kDecode, 5, {HostBody(kReply, 1, {picture})})},
+        {"forged", ReplyStream(kDecode, 0, {HostBody(kReply, 1, {}), HostBody(kReply, 1, {picture})})},
+        {"shared-block", ReplyStream(kDecode, 3, {HostBody(kReply, 2, {std::string("\x10\x02\0\0\0\0\x20\0", 8)})})},
+    };
+}
+
 std::vector<Seed> SettingsSeeds() {
     return {
         Text("settings.ini", "# Pelavine Version 1.2\r\n[Timer_Length]=30\r\n[Rect_Type]=3\r\n[Turn_Type]=1\r\n"
@@ -311,6 +342,7 @@ int main(int argc, char** argv) {
                          WriteAll(root / "fuzz_plugin_image", PluginImageSeeds()) &&
                          WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds()) &&
                          WriteAll(root / "fuzz_host_protocol", HostProtocolSeeds()) &&
+                         WriteAll(root / "fuzz_host_reply", HostReplySeeds()) &&
                          WriteAll(root / "fuzz_plugin_filter", PluginFilterSeeds());
     return written ? 0 : 1;
 }

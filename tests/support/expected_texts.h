@@ -2,7 +2,15 @@
 // Questions the journeys expect Pelaconf to ask, word for word. The tests keep their own copy
 // rather than the program's constants, so that a wrong text in the program fails a test.
 
+#include <string>
+
 namespace pelaconf::expected {
+
+// What the user is told when the plug-in host program cannot be started.
+inline std::string HostNotStarted(const std::string& hostProgram) {
+    return "Susieプラグインを使うためのプログラム（" + hostProgram +
+           "）を起動できませんでした。\nPelaconfと同じフォルダにあるか確認してください。";
+}
 
 inline constexpr char kRestartQuestion[] = "設定の変更を反映するためにPelavineを再起動しますか？";
 inline constexpr char kDiscardQuestion[] =

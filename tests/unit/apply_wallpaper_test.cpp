@@ -15,7 +15,7 @@ class ApplyWallpaperTest : public ::testing::Test {
 protected:
     ApplyWallpaperTest() : record_("C:\\p") { files_.files["C:\\pics\\a.jpg"] = ""; }
     ApplyResult Apply(const std::string& path = "C:\\pics\\a.jpg") {
-        return ApplyWallpaper(record_, path, {files_, image_, registry_, desktop_});
+        return ApplyWallpaper(record_, path, {files_, image_, registry_, desktop_}).result;
     }
     // Every registry value applying writes is the desktop's.
     void TearDown() override {
@@ -120,6 +120,20 @@ TEST_F(ApplyWallpaperTest, ARegistryFailureStopsBeforeSaving) {
     EXPECT_TRUE(desktop_.wallpapers.empty());
 }
 
+TEST_F(ApplyWallpaperTest, AHostThatCannotStartChangesNothingAndIsNamed) {
+    record_.Susie_Use = 1;
+    record_.pluginPriorityList = {"jpg.00.C:\\p\\a.spi"};
+    image_.hostNotStarted = "PelaconfPluginHost64.exe";
+    const ApplyReport report = ApplyWallpaper(record_, "C:\\pics\\a.jpg", {files_, image_, registry_, desktop_});
+    EXPECT_EQ(report.result, ApplyResult::HostNotStarted);
+    EXPECT_EQ(ApplyReportMessage(report), "Susieプラグインを使うためのプログラム（PelaconfPluginHost64.exe）を起動できませんでした。\n"
+                                          "Pelaconfと同じフォルダにあるか確認してください。");
+    EXPECT_TRUE(image_.loaded.empty()) << "the library does not decode in the plug-in's place";
+    EXPECT_TRUE(registry_.written.empty());
+    EXPECT_TRUE(desktop_.wallpapers.empty());
+    EXPECT_EQ(record_.applyInProgress, 0);
+}
+
 TEST(ApplyResultTest, ResultsKeepTheirNumbers) {
     EXPECT_EQ(static_cast<int>(ApplyResult::Applied), 0);
     EXPECT_EQ(static_cast<int>(ApplyResult::Busy), 1);
@@ -136,6 +150,8 @@ TEST(ApplyResultTest, EveryFailureHasAMessage) {
     EXPECT_EQ(ApplyResultMessage(ApplyResult::Applied), nullptr);
     EXPECT_EQ(ApplyResultMessage(ApplyResult::Busy), nullptr);
     EXPECT_STREQ(ApplyResultMessage(ApplyResult::RegistryFailed), "壁紙の表示方法をレジストリに書き込めませんでした。");
+    EXPECT_EQ(ApplyReportMessage({ApplyResult::Failed}), "画像ファイルの保存に失敗しました。");
+    EXPECT_EQ(ApplyReportMessage({ApplyResult::Busy}), std::nullopt);
 }
 
 } // namespace

@@ -16,13 +16,19 @@ class FakeLoader : public ImageLoader {
 public:
     std::set<std::string> decoding;
     std::set<std::string> unloadable;
+    // Plug-ins whose host program cannot be started, and its name.
+    std::set<std::string> hostless;
     bool builtInFails = false;
     std::vector<std::string> calls;
 
-    bool LoadPlugin(const std::string& path) override {
+    PluginLoad LoadPlugin(const std::string& path) override {
         calls.push_back("load " + path);
+        if (hostless.count(path)) {
+            loaded_.clear();
+            return {false, "PelaconfPluginHost32.exe"};
+        }
         loaded_ = unloadable.count(path) ? "" : path;
-        return !loaded_.empty();
+        return {!loaded_.empty(), {}};
     }
     int FreePlugin() override {
         calls.push_back("free");
@@ -99,28 +105,28 @@ TEST(DecodingOrder, TheFirstPriorityThatDecodesWins) {
     const SettingsRecord settings = WithPlugins({"gif.01.B.spi", "gif.00.A.spi", "gif.02.C.spi"});
     FakeLoader loader;
     loader.decoding = {"B.spi", "C.spi"};
-    EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(loader.calls, (Calls{"load A.spi", "decode mode 0", "free", "load B.spi", "decode mode 0", "free"}));
 }
 
 TEST(DecodingOrder, FailingPluginsHandOverToTheBuiltInLoader) {
     const SettingsRecord settings = WithPlugins({"gif.00.A.spi", "gif.01.B.spi"});
     FakeLoader loader;
-    EXPECT_EQ(DecodeImage(settings, "x.GIF", loader, {1, true, {}}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(settings, "x.GIF", loader, {1, true, {}}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(loader.calls, (Calls{"free", "load A.spi", "decode mode 1", "free", "free", "load B.spi", "decode mode 1",
                                    "free", "built-in gif"}));
     loader.builtInFails = true;
-    EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}), DecodeOutcome::BuiltInLoaderFailed);
+    EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}).outcome, DecodeOutcome::BuiltInLoaderFailed);
 }
 
 TEST(DecodingOrder, ALonePriority01IsNeverUsed) {
     const SettingsRecord settings = WithPlugins({"gif.01.B.spi", "pi.01.B.spi"});
     FakeLoader loader;
     loader.decoding = {"B.spi"};
-    EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(loader.calls, Calls{"built-in gif"});
     loader.calls.clear();
-    EXPECT_EQ(DecodeImage(settings, "x.pi", loader, {}), DecodeOutcome::NoLoader);
+    EXPECT_EQ(DecodeImage(settings, "x.pi", loader, {}).outcome, DecodeOutcome::NoLoader);
     EXPECT_TRUE(loader.calls.empty());
 }
 
@@ -128,16 +134,16 @@ TEST(DecodingOrder, PluginsFailedWithoutABuiltInLoader) {
     const SettingsRecord settings = WithPlugins({"pi.00.A.spi", "pi.01.Missing.spi"});
     FakeLoader loader;
     loader.unloadable = {"Missing.spi"};
-    EXPECT_EQ(DecodeImage(settings, "C:\\my.dir\\x.pi", loader, {}), DecodeOutcome::PluginsFailed);
+    EXPECT_EQ(DecodeImage(settings, "C:\\my.dir\\x.pi", loader, {}).outcome, DecodeOutcome::PluginsFailed);
     EXPECT_EQ(loader.calls, (Calls{"load A.spi", "decode mode 0", "free", "load Missing.spi"}))
         << "a plug-in that does not load is skipped";
 }
 
 TEST(DecodingOrder, NoLoaderForUnknownExtensionsOrWhenPluginsAreOff) {
     FakeLoader loader;
-    EXPECT_EQ(DecodeImage(WithPlugins({}), "C:\\my.dir\\photo", loader, {}), DecodeOutcome::NoLoader);
-    EXPECT_EQ(DecodeImage(WithPlugins({"tif.00.A.spi"}, 0), "x.tif", loader, {}), DecodeOutcome::NoLoader);
-    EXPECT_EQ(DecodeImage(WithPlugins({"jpg.00.A.spi"}, 0), "x.jpg", loader, {}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(WithPlugins({}), "C:\\my.dir\\photo", loader, {}).outcome, DecodeOutcome::NoLoader);
+    EXPECT_EQ(DecodeImage(WithPlugins({"tif.00.A.spi"}, 0), "x.tif", loader, {}).outcome, DecodeOutcome::NoLoader);
+    EXPECT_EQ(DecodeImage(WithPlugins({"jpg.00.A.spi"}, 0), "x.jpg", loader, {}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(loader.calls, Calls{"built-in jpeg"}) << "with plug-ins off JPEG goes straight to the library";
 }
 
@@ -149,10 +155,33 @@ TEST(DecodingOrder, AHundredFailingPluginsExhaustTheOrder) {
     FakeLoader loader;
     int phaseEnded = 0;
     const DecodeOptions options{0, false, [&] { ++phaseEnded; }};
-    EXPECT_EQ(DecodeImage(WithPlugins(entries), "x.jpg", loader, options), DecodeOutcome::PluginsExhausted);
+    EXPECT_EQ(DecodeImage(WithPlugins(entries), "x.jpg", loader, options).outcome, DecodeOutcome::PluginsExhausted);
     EXPECT_EQ(loader.calls.size(), 300u) << "priorities 00 to 99, and no built-in loader";
     EXPECT_EQ(loader.calls.back(), "free");
     EXPECT_EQ(phaseEnded, 1);
+}
+
+// A host that cannot be started is no failing plug-in: the decoding stops there and names it,
+// and neither a later plug-in nor the library's own loader is tried in its place.
+TEST(DecodingOrder, AHostThatCannotStartEndsTheDecodingAndIsNamed) {
+    struct Case {
+        std::vector<std::string> entries;
+        std::string path;
+        std::string hostless;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {{"gif.00.A.spi", "gif.01.B.spi"}, "x.gif", "A.spi", {"load A.spi"}},
+        {{"pi.00.A.spi", "pi.01.B.spi"}, "x.pi", "B.spi", {"load A.spi", "decode mode 0", "free", "load B.spi"}},
+    };
+    for (const Case& each : cases) {
+        FakeLoader loader;
+        loader.hostless = {each.hostless};
+        const DecodeResult decoded = DecodeImage(WithPlugins(each.entries), each.path, loader, {});
+        EXPECT_EQ(decoded.outcome, DecodeOutcome::HostNotStarted) << each.path;
+        EXPECT_EQ(decoded.hostNotStarted, "PelaconfPluginHost32.exe");
+        EXPECT_EQ(loader.calls, each.calls);
+    }
 }
 
 } // namespace

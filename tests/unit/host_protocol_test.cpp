@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace pelaconf {
 namespace {
@@ -66,6 +68,53 @@ TEST(HostProtocolTest, ASharedBlockIsTakenOnlyWholeAndWithinTheLimit) {
                                      EncodeSharedBlock({0x1234, kMaxHostBody + 1})}) {
         EXPECT_FALSE(DecodeSharedBlock(field).has_value()) << field.size();
     }
+}
+
+// Frames come in reads of any size: one byte at a time, several frames in one read, or a frame
+// split anywhere; each is taken whole, in order.
+TEST(HostFrameReaderTest, FramesAreTakenWholeHoweverTheReadsSplitThem) {
+    const std::vector<HostMessage> messages = {
+        {kHostReply, 1, {}}, {kHostReply, 1, {std::string(70000, 'p')}}, {kHostReply, 0, {"a", "b", "c"}}};
+    std::string stream;
+    for (const HostMessage& message : messages) {
+        stream += EncodeHostMessage(message);
+    }
+    for (const size_t readSize : {size_t{1}, size_t{3}, size_t{4}, size_t{11}, size_t{65536}, stream.size()}) {
+        HostFrameReader frames;
+        std::vector<HostMessage> taken;
+        size_t at = 0;
+        while (taken.size() < messages.size()) {
+            const std::optional<size_t> missing = frames.Missing();
+            ASSERT_TRUE(missing.has_value());
+            if (*missing == 0) {
+                taken.push_back(*frames.Take());
+                continue;
+            }
+            ASSERT_LT(at, stream.size());
+            const std::span<char> space = frames.Space(readSize);
+            const size_t count = std::min(readSize, stream.size() - at);
+            std::copy_n(stream.begin() + static_cast<ptrdiff_t>(at), count, space.begin());
+            frames.Commit(count);
+            at += count;
+        }
+        ASSERT_EQ(taken.size(), messages.size()) << readSize;
+        for (size_t i = 0; i < messages.size(); ++i) {
+            EXPECT_EQ(taken[i].fields, messages[i].fields) << readSize;
+            EXPECT_EQ(taken[i].value, messages[i].value) << readSize;
+        }
+        EXPECT_EQ(frames.Missing(), size_t{kHostFrameHeader});
+    }
+}
+
+TEST(HostFrameReaderTest, AFrameAboveTheLimitStopsTheReading) {
+    HostFrameReader frames;
+    EXPECT_EQ(frames.Missing(), size_t{kHostFrameHeader});
+    const std::span<char> space = frames.Space(8);
+    const char overLimit[] = {0x01, 0x00, 0x00, 0x40};
+    std::copy(std::begin(overLimit), std::end(overLimit), space.begin());
+    frames.Commit(4);
+    EXPECT_FALSE(frames.Missing().has_value());
+    EXPECT_FALSE(frames.Take().has_value());
 }
 
 } // namespace

@@ -27,7 +27,7 @@ protected:
         probe_.filters[folder + "\\" + name] = filter;
     }
     Entries Scan() {
-        EXPECT_EQ(ScanPlugins(record_, files_, probe_), 1);
+        EXPECT_EQ(ScanPlugins(record_, files_, probe_), "");
         return record_.pluginPriorityList;
     }
 
@@ -45,6 +45,19 @@ TEST_F(PluginScan, KnownPrioritiesComeFirstAndTheNumberingClosesUp) {
 
     files_.listings[std::string(kSusie) + "\\*.spi"].pop_back(); // b.spi is gone
     EXPECT_EQ(Scan(), (Entries{"jpg.00.D:\\Susie\\a.spi", "jpg.01.C:\\Pelavine\\c.spi"}));
+}
+
+// Plug-ins that could not be asked are not plug-ins that failed: the catalogue stays whole.
+TEST_F(PluginScan, AHostThatCannotStartLeavesBothListsAsTheyWere) {
+    AddPlugin(kModule, "m.spi", "*.png");
+    AddPlugin(kSusie, "s.spi", "*.jpg");
+    record_.pluginPriorityList = {"gif.00.D:\\Susie\\old.spi", "jpg.00.D:\\Susie\\s.spi"};
+    record_.extensionList = {"gif", "jpg"};
+    probe_.hostNotStarted = "PelaconfPluginHost32.exe";
+    probe_.hostNotStartedFor = kSusie;
+    EXPECT_EQ(ScanPlugins(record_, files_, probe_), "PelaconfPluginHost32.exe");
+    EXPECT_EQ(record_.pluginPriorityList, (Entries{"gif.00.D:\\Susie\\old.spi", "jpg.00.D:\\Susie\\s.spi"}));
+    EXPECT_EQ(record_.extensionList, (Entries{"gif", "jpg"}));
 }
 
 TEST_F(PluginScan, NewPluginsFollowInFolderOrderModuleFolderFirst) {

@@ -8,6 +8,8 @@
 #include "plugins/susie_page.h"
 #include "settings/settings_record.h"
 
+#include "expected_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -229,6 +231,17 @@ TEST_F(SusiePageModelTest, ARefreshReportsANewPluginThenNothingNew) {
 
     files.listings.clear();
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Changed) << "a removed plug-in";
+}
+
+TEST_F(SusiePageModelTest, ARefreshWhoseHostCannotStartSaysSoAndKeepsTheCatalogue) {
+    AddPlugin("D:\\Susie", "a.spi", "*.jpg");
+    record.pluginPriorityList = {"png.00.D:\\Susie\\b.spi"};
+    model.folder = "D:\\Susie";
+    probe.hostNotStarted = "PelaconfPluginHost64.exe";
+    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::HostNotStarted);
+    EXPECT_EQ(record.pluginPriorityList, Entries{"png.00.D:\\Susie\\b.spi"});
+    EXPECT_EQ(messages.shown, (std::vector<std::pair<std::string, MessageKind>>{
+                                  {expected::HostNotStarted("PelaconfPluginHost64.exe"), MessageKind::Error}}));
 }
 
 TEST_F(SusiePageModelTest, ARefreshWithAMissingFolderChangesNothingAndAnEmptyFieldSearchesTheModuleFolder) {

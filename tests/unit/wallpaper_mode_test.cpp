@@ -5,6 +5,7 @@
 #include "fake_registry.h"
 #include "fake_services.h"
 #include "fake_wallpaper_image.h"
+#include "expected_texts.h"
 #include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,26 @@ TEST_F(WallpaperMode, AnEmptySusieFolderIsTakenFromTheRegistryBeforeTheScan) {
     SetSusieFolderInRegistry("E:\\Other");
     Run("C:\\pics\\noextension");
     EXPECT_EQ(record_.Susie_Dir_Path, "Empty") << "a set folder is kept";
+}
+
+TEST_F(WallpaperMode, AHostThatCannotStartIsNamedInsteadOfAPluginFailure) {
+    record_.Susie_Use = 1;
+    record_.pluginPriorityList = {"pnm.00.C:\\p\\pnm.spi"};
+    AddImage("C:\\pics\\a.pnm");
+    image_.hostNotStarted = "PelaconfPluginHost32.exe";
+    Run("C:\\pics\\a.pnm");
+    EXPECT_TRUE(desktop_.wallpapers.empty());
+    EXPECT_EQ(Messages(), Paths{expected::HostNotStarted("PelaconfPluginHost32.exe")});
+}
+
+TEST_F(WallpaperMode, ARescanWhoseHostCannotStartIsNamedInsteadOfAnUnknownType) {
+    record_.Susie_Use = 1;
+    files_.listings["C:\\p\\*.spi"] = {{"pnm.spi", false}};
+    probe_.hostNotStarted = "PelaconfPluginHost64.exe";
+    AddImage("C:\\pics\\a.pnm");
+    Run("C:\\pics\\a.pnm");
+    EXPECT_TRUE(image_.loaded.empty());
+    EXPECT_EQ(Messages(), Paths{expected::HostNotStarted("PelaconfPluginHost64.exe")});
 }
 
 TEST_F(WallpaperMode, AMissingFileIsReported) {

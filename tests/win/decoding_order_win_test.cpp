@@ -29,7 +29,7 @@ protected:
 TEST_F(DecodingOrderWinTest, APluginAtPriority01DecodesWhenTheOneAt00Fails) {
     const SettingsRecord settings = WithPlugins({{"00", "pnm_refuses"}, {"01", "pnm"}});
     ImageObject image;
-    EXPECT_EQ(DecodeImage(settings, Write("picture.gif", kPnmInGif), image, {}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(settings, Write("picture.gif", kPnmInGif), image, {}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(Width(image), 4);
 }
 
@@ -37,17 +37,17 @@ TEST_F(DecodingOrderWinTest, TheLibraryGifLoaderTakesOverWhenEveryPluginFails) {
     const SettingsRecord settings = WithPlugins({{"00", "pnm_refuses"}, {"01", "pnm_picture_fails"}});
     ImageObject image;
     const std::string gif = CopyOf(TestImage("halves.gif"), "picture.gif");
-    EXPECT_EQ(DecodeImage(settings, gif, image, {kPicturePreviewFirst, true, {}}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(settings, gif, image, {kPicturePreviewFirst, true, {}}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(Width(image), 16);
 }
 
 TEST_F(DecodingOrderWinTest, ALonePriority01PluginIsNeverUsed) {
     const SettingsRecord settings = WithPlugins({{"01", "pnm"}});
     ImageObject image;
-    EXPECT_EQ(DecodeImage(settings, Write("pnm.gif", kPnmInGif), image, {}), DecodeOutcome::BuiltInLoaderFailed);
+    EXPECT_EQ(DecodeImage(settings, Write("pnm.gif", kPnmInGif), image, {}).outcome, DecodeOutcome::BuiltInLoaderFailed);
     EXPECT_FALSE(image.HasImage());
     const std::string gif = CopyOf(TestImage("halves.gif"), "picture.gif");
-    EXPECT_EQ(DecodeImage(settings, gif, image, {}), DecodeOutcome::Loaded);
+    EXPECT_EQ(DecodeImage(settings, gif, image, {}).outcome, DecodeOutcome::Loaded);
     EXPECT_EQ(Width(image), 16);
 }
 

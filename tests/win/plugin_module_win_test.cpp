@@ -1,10 +1,13 @@
 // A Susie plug-in module on its own, with our PNM test plug-in: who owns the loaded module, and
 // what decoding through it gives.
 #include "susie/plugin_module_win.h"
+#include "susie/plugin_call_limits.h"
 #include "susie/plugin_survey_win.h"
 
 #include "image_test_support.h"
 
+#include <algorithm>
+#include <set>
 #include <utility>
 
 namespace pelaconf {
@@ -44,7 +47,7 @@ struct BrokenPlugin {
 void ExpectCallsFail(const BrokenPlugin& plugin, const std::string& picture) {
     SCOPED_TRACE(plugin.name);
     PluginModule module;
-    ASSERT_EQ(module.Load(TestPlugin(plugin.name)), plugin.loads);
+    ASSERT_EQ(static_cast<bool>(module.Load(TestPlugin(plugin.name))), plugin.loads);
     if (!plugin.loads) {
         return;
     }
@@ -145,13 +148,91 @@ TEST_F(PluginModuleTest, ASurveyAnswersInTheOrderOfTheFiles) {
     };
     const auto answers = SurveyImportFilters(paths);
     std::vector<std::string> descriptions;
-    for (const std::optional<PluginDescription>& answer : answers) {
-        descriptions.push_back(answer ? answer->description : "-");
+    for (const SurveyAnswer& answer : answers) {
+        descriptions.push_back(answer.description ? answer.description->description : "-");
+        EXPECT_EQ(answer.hostNotStarted, "") << "every host started";
     }
     EXPECT_EQ(descriptions, (std::vector<std::string>{"Test filter A 1.0", "-", "Test filter B 1.0", "-", "-", "-",
                                                       "-", "PNM test filter 1.0", "Test filter A 1.0"}));
-    EXPECT_EQ(answers[7]->extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
-    EXPECT_EQ(answers[7]->fileTypeName, "PNM images");
+    EXPECT_EQ(answers[7].description->extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
+    EXPECT_EQ(answers[7].description->fileTypeName, "PNM images");
+}
+
+// What a plug-in writes to its standard output, or reads from its standard input, never reaches
+// the pipe: its answers and pictures are those of the quiet plug-in, in every call.
+TEST_F(PluginModuleTest, APluginThatPrintsOrForgesAReplyAnswersAsAQuietOne) {
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    PluginModule quiet;
+    ASSERT_TRUE(quiet.Load(TestPlugin("pnm")));
+    const std::optional<std::string> expected = quiet.Decode(picture, kPictureFull);
+    ASSERT_TRUE(expected.has_value());
+    for (const char* name : {"pnm_prints", "pnm_forges_reply"}) {
+        SCOPED_TRACE(name);
+        PluginModule module;
+        ASSERT_TRUE(module.Load(TestPlugin(name)));
+        PluginDescription description;
+        EXPECT_EQ(module.Query(description), kQueryImportFilter);
+        EXPECT_EQ(description.extensionFilter, "*.pnm;*.pbm;*.pgm;*.ppm");
+        for (const int mode : {kPictureFull, kPicturePreviewFirst}) {
+            EXPECT_EQ(module.Decode(picture, mode), expected) << mode;
+        }
+        EXPECT_EQ(module.Free(), 1);
+        EXPECT_EQ(module.Describe(TestPlugin(name)).query, kQueryImportFilter);
+    }
+}
+
+// A host whose plug-in faults while loading is a failed call as soon as it ends, even while other
+// hosts start beside it: no host holds another's pipe, and each wait watches its host.
+TEST_F(PluginModuleTest, HostsThatEndAreNoticedAtOnce) {
+    const std::vector<std::string> paths(9, TestPlugin("pnm_faults_in_main"));
+    const ULONGLONG started = GetTickCount64();
+    for (const SurveyAnswer& answer : SurveyImportFilters(paths)) {
+        EXPECT_FALSE(answer.description.has_value());
+    }
+    EXPECT_LT(GetTickCount64() - started, kPluginLoadLimitMs / 2);
+}
+
+// A host serves one module: the same plug-in, loaded again or described again, runs in a process
+// of its own each time.
+TEST_F(PluginModuleTest, EachModuleRunsInAHostOfItsOwn) {
+    const std::string plugin = TestPlugin("pnm_names_its_process");
+    std::set<std::string> descriptions;
+    PluginModule module;
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(module.Load(plugin));
+        PluginDescription description;
+        EXPECT_EQ(module.Query(description), kQueryImportFilter);
+        descriptions.insert(description.description);
+        EXPECT_EQ(module.Free(), 1);
+        descriptions.insert(module.Describe(plugin).description.description);
+    }
+    EXPECT_EQ(descriptions.size(), 6u);
+}
+
+// A thread that a plug-in leaves running in its unloaded code ends only that plug-in's host.
+TEST_F(PluginModuleTest, AThreadAPluginLeavesBehindCostsTheNextPluginNothing) {
+    const std::string picture = Write("p6.ppm", kColourBinary);
+    for (int round = 0; round < 5; ++round) {
+        PluginModule faulty;
+        ASSERT_TRUE(faulty.Load(TestPlugin("pnm_leaves_faulting_thread")));
+        EXPECT_FALSE(faulty.Decode(picture, kPictureFull).has_value());
+        faulty.Free();
+        PluginModule good;
+        ASSERT_TRUE(good.Load(TestPlugin("pnm"))) << round;
+        EXPECT_TRUE(good.Decode(picture, kPictureFull).has_value()) << round;
+    }
+}
+
+// A plug-in runs with its own folder as the current one, whatever folder Pelaconf is in.
+TEST_F(PluginModuleTest, APluginRunsInItsOwnFolder) {
+    const std::string plugin = TestPlugin("pnm_names_its_folder");
+    const std::string folder = plugin.substr(0, plugin.find_last_of('\\') + 1);
+    PluginModule module;
+    ASSERT_TRUE(module.Load(plugin));
+    PluginDescription description;
+    ASSERT_EQ(module.Query(description), kQueryImportFilter);
+    // The folder without its last backslash, as far as the plug-in's buffer of 100 bytes holds it.
+    EXPECT_EQ(description.description, folder.substr(0, std::min<size_t>(folder.size() - 1, 99)));
 }
 
 } // namespace

@@ -45,7 +45,7 @@ TEST_F(PluginScanWin, TakesValidSpiFilesFromBothFoldersModuleFolderFirst) {
     record.Susie_Dir_Path = susie_;
     ImageObjectPluginProbe probe(image_);
 
-    ASSERT_EQ(ScanPlugins(record, files_, probe), 1);
+    ASSERT_EQ(ScanPlugins(record, files_, probe), "");
     EXPECT_EQ(record.extensionList, (std::vector<std::string>{"pbm", "pgm", "pnm", "ppm"}));
     std::vector<std::string> ppm;
     for (const auto& entry : record.pluginPriorityList) {

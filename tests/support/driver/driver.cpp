@@ -209,7 +209,8 @@ bool RemoteMessageBox::Press(int buttonId) const {
 
 // ---- PelaconfProcess
 
-PelaconfProcess::PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments) {
+PelaconfProcess::PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments,
+                                 const ConfiningJob* job) {
     std::wstring commandLine = L"\"" + folder.ProgramPath() + L"\"";
     if (!arguments.empty()) {
         commandLine += L" " + arguments;
@@ -223,8 +224,9 @@ PelaconfProcess::PelaconfProcess(const InstallFolder& folder, const std::wstring
     const bool started = WaitUntil(
         [&] {
             std::wstring mutableCommandLine = commandLine;
-            if (CreateProcessW(nullptr, mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Path().c_str(), &startup, &info)) {
+            if (CreateProcessW(nullptr, mutableCommandLine.data(), nullptr, nullptr, FALSE,
+                               job != nullptr ? CREATE_SUSPENDED : 0, nullptr, folder.Path().c_str(), &startup,
+                               &info)) {
                 return true;
             }
             error = GetLastError();
@@ -234,6 +236,13 @@ PelaconfProcess::PelaconfProcess(const InstallFolder& folder, const std::wstring
     if (!started) {
         throw std::runtime_error("cannot start Pelaconf.exe, error " + std::to_string(error));
     }
+    if (job != nullptr && !job->Take(info.hProcess)) {
+        TerminateProcess(info.hProcess, 99);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+        throw std::runtime_error("cannot put Pelaconf.exe in the job");
+    }
+    ResumeThread(info.hThread);
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

@@ -2,6 +2,7 @@
 // Drives the real Pelaconf.exe from a test: starts it from an install folder of its own, finds
 // its windows, reads and sets controls, answers message boxes. Every wait is bounded.
 
+#include "confining_job.h"
 #include "image/picture.h"
 #include "install_folder.h"
 
@@ -108,7 +109,9 @@ public:
 // process if the test has not.
 class PelaconfProcess {
 public:
-    PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments = L"");
+    // Inside the job when one is given: the process is in it before it runs any code.
+    PelaconfProcess(const InstallFolder& folder, const std::wstring& arguments = L"",
+                    const ConfiningJob* job = nullptr);
     ~PelaconfProcess();
     PelaconfProcess(const PelaconfProcess&) = delete;
     PelaconfProcess& operator=(const PelaconfProcess&) = delete;

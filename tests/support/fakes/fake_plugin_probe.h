@@ -15,11 +15,17 @@ class FakePluginProbe : public PluginProbe {
 public:
     std::map<std::string, std::string> filters; // plug-in path -> first extension filter
     std::vector<std::string> probed;
+    // A host program that cannot be started, for the plug-ins whose paths start with the prefix.
+    std::string hostNotStarted;
+    std::string hostNotStartedFor;
 
-    std::optional<std::string> ReadImportFilter(const std::string& path) override {
+    ProbeAnswer ReadImportFilter(const std::string& path) override {
         probed.push_back(path);
+        if (!hostNotStarted.empty() && path.starts_with(hostNotStartedFor)) {
+            return {std::nullopt, hostNotStarted};
+        }
         const auto found = filters.find(path);
-        return found == filters.end() ? std::nullopt : std::optional<std::string>(found->second);
+        return {found == filters.end() ? std::nullopt : std::optional<std::string>(found->second), {}};
     }
 };
 

@@ -19,6 +19,8 @@ public:
     // The plug-in paths that load; each decodes as the library's own loaders do.
     std::set<std::string> plugins;
     bool saveSucceeds = true;
+    // The host program that cannot be started, for every plug-in; empty when hosts start.
+    std::string hostNotStarted;
 
     std::optional<Size> held;
     // Every file a loader, the library's or a plug-in's, was asked to decode.
@@ -29,9 +31,13 @@ public:
     // empty when no fitting was asked for.
     std::vector<std::optional<Size>> fittedSizes;
 
-    bool LoadPlugin(const std::string& path) override {
+    PluginLoad LoadPlugin(const std::string& path) override {
+        if (!hostNotStarted.empty()) {
+            plugin_.clear();
+            return {false, hostNotStarted};
+        }
         plugin_ = plugins.count(path) != 0 ? path : std::string();
-        return !plugin_.empty();
+        return {!plugin_.empty(), {}};
     }
     int FreePlugin() override {
         const bool hadPlugin = !plugin_.empty();

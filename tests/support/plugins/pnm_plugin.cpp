@@ -14,9 +14,19 @@
 //                           and GetPreview (4); with PNM_BREAK_HANGS it never returns there instead
 //   PNM_INFO_OVERRUN        GetPluginInfo writes 200 bytes past the length it is given
 //   PNM_SHARED_BLOCK        GetPicture and GetPreview return one handle for both blocks
+//   PNM_PRINTS              every export writes a line to its standard output, through the
+//                           system and through the C runtime, and IsSupported also reads its
+//                           standard input
+//   PNM_FORGES_REPLY        GetPicture writes a host's decode reply (value 1, no field) to its
+//                           standard output before decoding
+//   PNM_NAMES_ITS_PROCESS   the description ends with the id of the process the plug-in runs in
+//   PNM_NAMES_ITS_FOLDER    the description is the current folder the plug-in runs in
+//   PNM_LEAVES_FAULTING_THREAD  loading starts a thread that runs in the module until it is
+//                           unloaded, and then faults
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -60,6 +70,36 @@ void MisbehaveIn([[maybe_unused]] Export where) {
         *static_cast<int* volatile>(nullptr) = 1;
 #endif
     }
+#endif
+}
+
+// What a chatty plug-in does in each export: print, as some plug-ins and their C runtimes do.
+void PrintIn([[maybe_unused]] const char* where) {
+#ifdef PNM_PRINTS
+    DWORD written = 0;
+    const std::string line = std::string("pnm plug-in: ") + where + "\r\n";
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    std::printf("%s", line.c_str());
+    std::fflush(stdout);
+#endif
+}
+
+// Reads what standard input holds now, as a plug-in that waits for a key might.
+void ReadStandardInput() {
+#ifdef PNM_PRINTS
+    char buffer[16];
+    DWORD read = 0;
+    ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &read, nullptr);
+#endif
+}
+
+// Ten bytes that read as a plug-in host's reply to a decode: a body of six bytes (the reply kind,
+// the value 1, no field), where a real reply of value 1 carries the picture.
+void ForgeReply() {
+#ifdef PNM_FORGES_REPLY
+    const char forged[10] = {6, 0, 0, 0, static_cast<char>(0x80), 1, 0, 0, 0, 0};
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), forged, sizeof forged, &written, nullptr);
 #endif
 }
 
@@ -309,14 +349,43 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
 }
 #endif
 
+#ifdef PNM_LEAVES_FAULTING_THREAD
+// Runs in the module's own code: once the module is unloaded, its next return lands in memory
+// that is no longer there.
+DWORD WINAPI RunInModule(void*) {
+    for (;;) {
+        Sleep(1);
+    }
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        CloseHandle(CreateThread(nullptr, 0, RunInModule, nullptr, 0, nullptr));
+    }
+    return TRUE;
+}
+#endif
+
 PNM_EXPORT int WINAPI GetPluginInfo(int number, LPSTR buffer, int length) {
     MisbehaveIn(kGetPluginInfo);
-    static const char* const texts[] = {PNM_VERSION_TEXT, PNM_DESCRIPTION, PNM_FILTER, PNM_TYPE_NAME};
+    PrintIn("GetPluginInfo");
+#if defined(PNM_NAMES_ITS_PROCESS)
+    const std::string description = PNM_DESCRIPTION " in process " + std::to_string(GetCurrentProcessId());
+#elif defined(PNM_NAMES_ITS_FOLDER)
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    const std::string description = folder;
+#else
+    const std::string description = PNM_DESCRIPTION;
+#endif
+    const char* const texts[] = {PNM_VERSION_TEXT, description.c_str(), PNM_FILTER, PNM_TYPE_NAME};
     return number >= 0 && number < 4 ? CopyText(texts[number], buffer, length) : 0;
 }
 
 PNM_EXPORT int WINAPI IsSupported(LPCSTR, DWORD_PTR fileOrHead) {
     MisbehaveIn(kIsSupported);
+    PrintIn("IsSupported");
+    ReadStandardInput();
 #ifdef PNM_REFUSES
     (void)fileOrHead;
     return 0;
@@ -335,6 +404,8 @@ PNM_EXPORT int WINAPI IsSupported(LPCSTR, DWORD_PTR fileOrHead) {
 PNM_EXPORT int WINAPI GetPicture(LPCSTR source, LONG_PTR length, unsigned int flags, HANDLE* infoBlock,
                                  HANDLE* pixelBlock, FARPROC, LONG_PTR) {
     MisbehaveIn(kGetPicture);
+    PrintIn("GetPicture");
+    ForgeReply();
 #ifdef PNM_PICTURE_FAILS
     (void)source, (void)length, (void)flags, (void)infoBlock, (void)pixelBlock;
     return kSusieFailure;
@@ -347,6 +418,7 @@ PNM_EXPORT int WINAPI GetPicture(LPCSTR source, LONG_PTR length, unsigned int fl
 PNM_EXPORT int WINAPI GetPreview(LPCSTR source, LONG_PTR length, unsigned int flags, HANDLE* infoBlock,
                                  HANDLE* pixelBlock, FARPROC, LONG_PTR) {
     MisbehaveIn(kGetPicture);
+    PrintIn("GetPreview");
 #if defined(PNM_PICTURE_FAILS) || defined(PNM_PREVIEW_FAILS)
     (void)source, (void)length, (void)flags, (void)infoBlock, (void)pixelBlock;
     return kSusieFailure;
