@@ -1,8 +1,7 @@
 // The plug-in host program: serves one Susie plug-in to Pelaconf over the pipe whose handle its
 // command line names. Its standard handles lead nowhere, so that a plug-in that prints, reads
 // standard input or closes them never touches the pipe. A plug-in that faults ends only this
-// process, without a system error box; so does the end of Pelaconf when the host was told to
-// watch its process.
+// process, without a system error box; so does the end of Pelaconf, whose process the host watches.
 #include "susie/host_command_line.h"
 #include "susie/plugin_host_win.h"
 #include "win/wide_text.h"

@@ -1,7 +1,7 @@
 #pragma once
 // What a plug-in host is told on its command line: the handle value of the pipe end it inherited
-// and, when it is not in Pelaconf's job, the handle value of Pelaconf's process, whose end is its
-// own. Its standard handles are not the pipe, so whatever a plug-in prints or reads there never
+// and the handle value of Pelaconf's process, whose end is its own (Pelaconf always gives it;
+// without it a host only serves). Its standard handles are not the pipe, so whatever a plug-in prints or reads there never
 // reaches the protocol. Pure: text in, values out.
 
 #include <cstdint>

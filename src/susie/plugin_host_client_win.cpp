@@ -9,20 +9,18 @@
 
 #include <algorithm>
 #include <array>
-#include <mutex>
 #include <string>
 #include <vector>
 
 namespace pelaconf {
 namespace {
 
-constexpr size_t kMaxIdleHosts = 4;
 constexpr DWORD kPipeBufferBytes = 1 << 20;
 // What one read asks for when it waits for a reply's head: replies sent together come in one read.
 constexpr DWORD kReadAheadBytes = 64 * 1024;
 
-// Hosts are put in this job, which the system closes when Pelaconf ends, however it ends: no host
-// in it outlives Pelaconf.
+// Hosts join this job where they can; the system closes it when Pelaconf ends, however it ends,
+// and ends every host in it.
 HANDLE PluginHostJob() {
     static const HANDLE job = [] {
         HANDLE created = CreateJobObjectW(nullptr, nullptr);
@@ -93,20 +91,14 @@ struct StartedProcess {
     UniqueKernelHandle thread;
 };
 
-// Starts the host suspended, inheriting the pipe end (and Pelaconf's process when it watches it)
-// and nothing else; its standard handles are none of ours.
-std::optional<StartedProcess> CreateHostProcess(const std::wstring& program, HANDLE pipeEnd, bool watchesPelaconf,
-                                                DWORD extraFlags) {
-    HostHandles handles{reinterpret_cast<uintptr_t>(pipeEnd), std::nullopt};
-    std::vector<HANDLE> inherited{pipeEnd};
-    if (watchesPelaconf) {
-        if (InheritableSelf() == nullptr) {
-            return std::nullopt;
-        }
-        handles.parent = reinterpret_cast<uintptr_t>(InheritableSelf());
-        inherited.push_back(InheritableSelf());
+// Starts the host, inheriting the pipe end and Pelaconf's process and nothing else; its standard
+// handles are none of ours.
+std::optional<StartedProcess> CreateHostProcess(const std::wstring& program, HANDLE pipeEnd, DWORD extraFlags) {
+    if (InheritableSelf() == nullptr) {
+        return std::nullopt;
     }
-    const InheritedHandleList list(std::move(inherited));
+    const HostHandles handles{reinterpret_cast<uintptr_t>(pipeEnd), reinterpret_cast<uintptr_t>(InheritableSelf())};
+    const InheritedHandleList list({pipeEnd, InheritableSelf()});
     if (list.Get() == nullptr) {
         return std::nullopt;
     }
@@ -117,34 +109,28 @@ std::optional<StartedProcess> CreateHostProcess(const std::wstring& program, HAN
     startup.lpAttributeList = list.Get();
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_SUSPENDED | CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT | extraFlags, nullptr,
-                        nullptr, &startup.StartupInfo, &started)) {
+                        CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT | extraFlags, nullptr, nullptr,
+                        &startup.StartupInfo, &started)) {
         return std::nullopt;
     }
     return StartedProcess{UniqueKernelHandle(started.hProcess), UniqueKernelHandle(started.hThread)};
 }
 
-// Starts the host so that it cannot outlive Pelaconf: in Pelaconf's own job for hosts, leaving a
-// job Pelaconf runs in when that job allows it; when it does not, the host stays in that job and
-// watches Pelaconf's process instead. Empty when the host cannot be started or kept so.
+// Starts the host so that it cannot outlive Pelaconf. Each host watches Pelaconf's process and ends
+// with it, from its first moment: a Pelaconf ended between a host's start and its joining a job
+// leaves no host behind. Where it can, the host also joins Pelaconf's job for hosts, leaving a job
+// Pelaconf runs in when that job allows it; where it cannot (the job forbids it, or the system
+// nests no jobs), the watch alone ends it. Empty when the host cannot be started.
 std::optional<StartedProcess> StartHostProcess(const std::wstring& program, HANDLE pipeEnd) {
-    const HANDLE job = PluginHostJob();
     std::optional<StartedProcess> started;
-    bool watchesPelaconf = false;
-    if (!IsInAnyJob()) {
-        started = CreateHostProcess(program, pipeEnd, false, 0);
-    } else if (!(started = CreateHostProcess(program, pipeEnd, false, CREATE_BREAKAWAY_FROM_JOB))) {
-        watchesPelaconf = true;
-        started = CreateHostProcess(program, pipeEnd, true, 0);
+    if (IsInAnyJob()) {
+        started = CreateHostProcess(program, pipeEnd, CREATE_BREAKAWAY_FROM_JOB);
     }
     if (!started) {
-        return std::nullopt;
+        started = CreateHostProcess(program, pipeEnd, 0);
     }
-    // A host that watches Pelaconf needs no job; one that does not must be in it.
-    const bool inOurJob = job != nullptr && AssignProcessToJobObject(job, started->process.Get());
-    if (!inOurJob && !watchesPelaconf) {
-        TerminateProcess(started->process.Get(), 1);
-        return std::nullopt;
+    if (started && PluginHostJob() != nullptr) {
+        AssignProcessToJobObject(PluginHostJob(), started->process.Get());
     }
     return started;
 }
@@ -206,16 +192,6 @@ bool WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, WaitCursor curso
     return signalled;
 }
 
-std::vector<std::unique_ptr<PluginHostProcess>>& IdleHosts() {
-    static std::vector<std::unique_ptr<PluginHostProcess>> hosts;
-    return hosts;
-}
-
-std::mutex& IdleHostsLock() {
-    static std::mutex lock;
-    return lock;
-}
-
 } // namespace
 
 PluginHostProcess::PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe,
@@ -238,7 +214,6 @@ HostStart PluginHostProcess::Start(PeMachine machine) {
     if (!started) {
         return {nullptr, std::string(HostProgramName(machine))};
     }
-    ResumeThread(started->thread.Get());
     // Only the host holds its end now, so that its end closing is seen here as a broken pipe.
     hosts.Reset();
     return {std::unique_ptr<PluginHostProcess>(
@@ -326,7 +301,6 @@ std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCal
         frames += EncodeHostMessage(call.request);
         limitOfAll += call.limitMs;
     }
-    asked_ = true;
     if (!IsUsable() || !WriteAll(std::move(frames), GetTickCount64() + limitOfAll, cursor)) {
         End();
         return replies;
@@ -372,41 +346,6 @@ std::optional<std::string> PluginHostProcess::TakeSharedBlock(const SharedBlock&
         return std::nullopt;
     }
     return file;
-}
-
-std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine) {
-    const std::lock_guard held(IdleHostsLock());
-    auto& hosts = IdleHosts();
-    for (auto it = hosts.begin(); it != hosts.end(); ++it) {
-        if ((*it)->Machine() == machine && (*it)->IsUsable()) {
-            std::unique_ptr<PluginHostProcess> host = std::move(*it);
-            hosts.erase(it);
-            return host;
-        }
-    }
-    return nullptr;
-}
-
-void KeepIdleHost(std::unique_ptr<PluginHostProcess> host) {
-    if (!host || !host->IsUsable() || host->WasAsked()) {
-        return;
-    }
-    const std::lock_guard held(IdleHostsLock());
-    auto& hosts = IdleHosts();
-    if (hosts.size() < kMaxIdleHosts) {
-        hosts.push_back(std::move(host));
-    }
-}
-
-void PrepareIdleHost(PeMachine machine) {
-    {
-        const std::lock_guard held(IdleHostsLock());
-        const auto& hosts = IdleHosts();
-        if (std::any_of(hosts.begin(), hosts.end(), [machine](const auto& host) { return host->Machine() == machine; })) {
-            return;
-        }
-    }
-    KeepIdleHost(PluginHostProcess::Start(machine).host);
 }
 
 } // namespace pelaconf

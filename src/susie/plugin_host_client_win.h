@@ -1,6 +1,6 @@
 #pragma once
 // Pelaconf's side of a plug-in host: the process started for one Susie plug-in, the calls made to
-// it, each with its time limit, and the hosts started ahead for the next module to load.
+// it, each with its time limit.
 
 #include "susie/host_protocol.h"
 #include "susie/pe_machine.h"
@@ -50,8 +50,7 @@ public:
     std::optional<std::string> TakeSharedBlock(const SharedBlock& block);
     // False once a call failed or the process has ended.
     bool IsUsable() const;
-    // True once it has been asked anything: it may then hold a module, or what a module left.
-    bool WasAsked() const { return asked_; }
+
     PeMachine Machine() const { return machine_; }
 
 private:
@@ -68,19 +67,6 @@ private:
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
     HostFrameReader received_; // read from the pipe, not yet taken as a reply
     bool usable_ = true;
-    bool asked_ = false;
 };
-
-// A host serves one module and is then ended: whatever a plug-in leaves behind (threads, a changed
-// current folder or FPU state, a damaged heap) never meets another. Hosts are started ahead
-// instead, so that the next module does not wait for one. All three may be called from any thread.
-// A started host for the machine from those waiting, or null when none is.
-std::unique_ptr<PluginHostProcess> TakeIdleHost(PeMachine machine);
-// Keeps a host that was never asked anything for the next module; ends any other, and any beyond
-// the few kept.
-void KeepIdleHost(std::unique_ptr<PluginHostProcess> host);
-// Starts a host for the machine ahead of its use when none is waiting; a host that cannot be
-// started now is left to the next module to report.
-void PrepareIdleHost(PeMachine machine);
 
 } // namespace pelaconf

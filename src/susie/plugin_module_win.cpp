@@ -40,22 +40,16 @@ std::string FullPath(const std::string& path) {
     return WideToUtf8(full);
 }
 
-// A started host of the module's machine, one started ahead or a new one, with the next started
-// ahead; no host when the machine cannot be read, which is the module's failure, or when none
-// starts, which is not. A host serves one module: it is ended once the module is done with.
+// A new host of the module's machine: a host serves one module and is ended once the module is
+// done with, so that whatever a plug-in leaves behind (threads running in its unloaded code, a
+// changed current folder or FPU state, a damaged heap) never meets another. No host when the
+// machine cannot be read, which is the module's failure, or when none starts, which is not.
 HostStart HostForModule(const std::string& fullPath) {
     const PeMachine machine = ModuleMachine(fullPath);
     if (machine == PeMachine::Unknown) {
         return {};
     }
-    HostStart start{TakeIdleHost(machine), {}};
-    if (!start.host) {
-        start = PluginHostProcess::Start(machine);
-    }
-    if (start.host) {
-        PrepareIdleHost(machine);
-    }
-    return start;
+    return PluginHostProcess::Start(machine);
 }
 
 } // namespace
