@@ -1,16 +1,14 @@
 #include "app/layered_window_library_win.h"
 
+#include "win/module_function.h"
+
 namespace pelaconf {
 namespace {
 
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 SetLayeredWindowAttributesFunction FindFunction(HMODULE user32) {
-    if (user32 == nullptr) {
-        return nullptr;
-    }
-    return reinterpret_cast<SetLayeredWindowAttributesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    return ModuleFunction<SetLayeredWindowAttributesFunction>(user32, "SetLayeredWindowAttributes");
 }
 
 } // namespace

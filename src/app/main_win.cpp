@@ -1,5 +1,6 @@
 #include "app/application_win.h"
 #include "win/handles.h"
+#include "win/module_function.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -9,16 +10,10 @@ namespace {
 // Before anything can load a DLL: a drive without its medium fails quietly rather than with the
 // system's "no disk" box, and every DLL loaded by name from now on (the ones loaded at their first
 // call among them) comes from system32 only, never from the program's folder or the current
-// folder, where a DLL of the same name may have been left. Windows 7 without its 2011 loader
-// update lacks the call; there it is skipped.
+// folder, where a DLL of the same name may have been left.
 void LockDownProcess() {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefaultDllDirectories != nullptr) {
-        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    }
+    pelaconf::SetDefaultDllDirectoriesWherePossible(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 } // namespace

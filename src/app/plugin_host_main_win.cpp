@@ -4,6 +4,7 @@
 // process, without a system error box; so does the end of Pelaconf, whose process the host watches.
 #include "susie/host_command_line.h"
 #include "susie/plugin_host_win.h"
+#include "win/module_function.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
@@ -19,15 +20,9 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS* fault) {
 }
 
 // From now on only the program's folder and the system's are searched for the DLLs that modules
-// need, not the current folder. Looked up at run time: a Windows 7 without its update of the DLL
-// search lacks the function, and keeps the search it has.
+// need, not the current folder.
 void LeaveCurrentFolderOutOfDllSearch() {
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefaultDllDirectories != nullptr) {
-        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
-    }
+    pelaconf::SetDefaultDllDirectoriesWherePossible(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
 }
 
 // Standard input, output and error, for the system and for the C runtime, become the NUL device.

@@ -5,6 +5,7 @@
 #include "susie/plugin_description.h"
 #include "susie/plugin_function_types_win.h"
 #include "win/handles.h"
+#include "win/module_function.h"
 #include "win/wide_text.h"
 
 #include <array>
@@ -60,10 +61,6 @@ struct LocalMemoryTraits {
     static void Close(HLOCAL h) { LocalFree(h); }
 };
 using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
-
-template <typename Function> Function FindExport(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 // A plug-in's memory block, locked for reading while this object lives and freed after.
 class LockedBlock {
@@ -166,7 +163,7 @@ HostMessage PluginHost::Query() const {
     if (!module_) {
         return Reply(kQueryNoModule);
     }
-    const auto getPluginInfo = FindExport<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
+    const auto getPluginInfo = ModuleFunction<GetPluginInfoFunction>(module_.Get(), "GetPluginInfo");
     if (getPluginInfo == nullptr) {
         return Reply(kQueryFailed);
     }
@@ -187,9 +184,9 @@ HostMessage PluginHost::Query() const {
 }
 
 PluginExports PluginHost::Exports() const {
-    return {FindExport<IsSupportedFunction>(module_.Get(), "IsSupported"),
-            FindExport<GetPictureFunction>(module_.Get(), "GetPicture"),
-            FindExport<GetPictureFunction>(module_.Get(), "GetPreview")};
+    return {ModuleFunction<IsSupportedFunction>(module_.Get(), "IsSupported"),
+            ModuleFunction<GetPictureFunction>(module_.Get(), "GetPicture"),
+            ModuleFunction<GetPictureFunction>(module_.Get(), "GetPreview")};
 }
 
 bool PluginHost::IsSupported(const std::string& path) const {
@@ -233,7 +230,8 @@ public:
             }
             const std::span<char> space = frames_.Space(std::min<size_t>(std::max(kReadBytes, *missing), 1u << 20));
             DWORD read = 0;
-            const bool ok = ReadFile(input_, space.data(), static_cast<DWORD>(space.size()), &read, nullptr) && read > 0;
+            const bool ok =
+                ReadFile(input_, space.data(), static_cast<DWORD>(space.size()), &read, nullptr) && read > 0;
             frames_.Commit(read);
             if (!ok) {
                 return std::nullopt;
@@ -268,8 +266,8 @@ HostMessage SharePicture(HostMessage reply, UniqueKernelHandle& sharedBlock) {
         return reply;
     }
     const std::string& file = reply.fields[0];
-    UniqueKernelHandle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                                  static_cast<DWORD>(file.size()), nullptr));
+    UniqueKernelHandle mapping(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, static_cast<DWORD>(file.size()), nullptr));
     void* view = mapping ? MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, file.size()) : nullptr;
     if (view == nullptr) {
         return reply;

@@ -1,6 +1,7 @@
 #include "ui/dialog_layout.h"
 
 #include "ui/dpi.h"
+#include "win/module_function.h"
 
 #include <commctrl.h>
 
@@ -14,10 +15,6 @@ namespace {
 constexpr int kDialogKeepsItsLayout =
     0x1 | 0x2 | 0x4;                              // DDC_DISABLE_ALL | DDC_DISABLE_RESIZE | DDC_DISABLE_CONTROL_RELAYOUT
 constexpr int kControlKeepsItsLayout = 0x1 | 0x2; // DCDC_DISABLE_FONTUPDATE | DCDC_DISABLE_RELAYOUT
-
-template <typename Function> Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
@@ -108,8 +105,9 @@ std::optional<std::vector<TemplateControlWindow>> FindTemplateControls(HWND dial
 
 void LeaveDpiChangesToProgram(HWND dialog, const std::vector<TemplateControlWindow>& controls) {
     using DialogBehaviour = BOOL(WINAPI*)(HWND, int, int);
-    static const auto setDialogBehaviour = User32Function<DialogBehaviour>("SetDialogDpiChangeBehavior");
-    static const auto setControlBehaviour = User32Function<DialogBehaviour>("SetDialogControlDpiChangeBehavior");
+    static const auto setDialogBehaviour = SystemFunction<DialogBehaviour>(L"user32.dll", "SetDialogDpiChangeBehavior");
+    static const auto setControlBehaviour =
+        SystemFunction<DialogBehaviour>(L"user32.dll", "SetDialogControlDpiChangeBehavior");
     if (setDialogBehaviour != nullptr) {
         setDialogBehaviour(dialog, kDialogKeepsItsLayout, kDialogKeepsItsLayout);
     }

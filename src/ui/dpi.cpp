@@ -1,5 +1,7 @@
 #include "ui/dpi.h"
 
+#include "win/module_function.h"
+
 #include <map>
 #include <utility>
 
@@ -8,8 +10,7 @@ namespace pelaconf {
 int WindowDpi(HWND window) {
     // GetDpiForWindow exists from Windows 10 on; older systems have one DPI for every window.
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
             return static_cast<int>(dpi);
