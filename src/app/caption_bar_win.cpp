@@ -34,7 +34,6 @@ bool CaptionBar::OnInit() {
 }
 
 void CaptionBar::OnDpiChanged(int dpi) {
-    dpi_ = dpi;
     static const std::wstring face = InstalledFaceFor(kLabelFace);
     font_.Reset(CreateFontW(ScaleToDpi(kFontHeight, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str()));
@@ -57,10 +56,10 @@ bool CaptionBar::OnPaint() {
     HDC dc = BeginPaint(Window(), &paint);
     RECT bar;
     GetClientRect(Window(), &bar);
-    bar.bottom = bar.top + ScaleToDpi(kBarHeight, dpi_);
+    bar.bottom = bar.top + ScaleToDpi(kBarHeight, Dpi());
     const HGDIOBJ oldPen = SelectObject(dc, pen_.Get());
     const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const int corner = ScaleToDpi(kCornerSize, dpi_);
+    const int corner = ScaleToDpi(kCornerSize, Dpi());
     RoundRect(dc, bar.left, bar.top, bar.right, bar.bottom, corner, corner);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));

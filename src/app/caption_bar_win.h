@@ -25,7 +25,6 @@ protected:
 
 private:
     int index_ = -1;
-    int dpi_ = 96;
     UniqueFont font_;
     UniquePen pen_;
 };
