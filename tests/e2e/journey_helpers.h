@@ -120,11 +120,14 @@ private:
 // needs root), and the test then has nothing to show.
 class ImmutableFolder {
 public:
+    // The first Linux program a Wine session starts may take seconds to begin.
     explicit ImmutableFolder(const std::wstring& folder) : folder_(folder), unixPath_(UnixPath(folder)) {
-        made_ = !unixPath_.empty() && StartChattr(L"+i") && WaitUntil([&] { return !TakesNewFiles(); }, 5s);
+        started_ = !unixPath_.empty() && StartChattr(L"+i");
+        made_ = started_ && WaitUntil([&] { return !TakesNewFiles(); });
     }
+    // Undone also when the attribute did not show in time, since it may still come.
     ~ImmutableFolder() {
-        if (made_) {
+        if (started_) {
             StartChattr(L"-i");
             WaitUntil([&] { return TakesNewFiles(); });
         }
@@ -175,6 +178,7 @@ private:
 
     std::wstring folder_;
     std::wstring unixPath_;
+    bool started_ = false;
     bool made_ = false;
 };
 
