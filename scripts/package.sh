@@ -46,7 +46,7 @@ for target in win64 win32; do
     (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | zip -X -D -q -9 "$zip" -@)
 
     mkdir -p "$dist/debug/$target"
-    cp "$build/bin/Pelaconf.debug" "$dist/debug/$target/"
+    cp "$build"/bin/*.debug "$dist/debug/$target/"
 done
 (cd "$dist" && sha256sum Pelaconf-*.zip >SHA256SUMS)
 echo "== made in $dist:"

@@ -7,9 +7,12 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pelaconf {
@@ -19,20 +22,20 @@ constexpr DWORD kPipeBufferBytes = 1 << 20;
 // What one read asks for when it waits for a reply's head: replies sent together come in one read.
 constexpr DWORD kReadAheadBytes = 64 * 1024;
 
-// Hosts join this job where they can; the system closes it when Pelaconf ends, however it ends,
-// and ends every host in it.
-HANDLE PluginHostJob() {
-    static const HANDLE job = [] {
-        HANDLE created = CreateJobObjectW(nullptr, nullptr);
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        if (created != nullptr &&
-            !SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
-            CloseHandle(created);
-            created = nullptr;
-        }
-        return created;
-    }();
+// A job of the host's own. Closing it ends the host, so the system ends it when Pelaconf ends,
+// however Pelaconf ends. A fault that a plug-in's own exception filter would keep alive ends the
+// host at once; the host may commit no more than kPluginHostMemoryLimit, and start no process.
+UniqueKernelHandle CreateHostJob() {
+    UniqueKernelHandle job(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE |
+                                              JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION |
+                                              JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_ACTIVE_PROCESS;
+    limits.BasicLimitInformation.ActiveProcessLimit = 1;
+    limits.ProcessMemoryLimit = kPluginHostMemoryLimit;
+    if (job && !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        job.Reset();
+    }
     return job;
 }
 
@@ -89,6 +92,7 @@ private:
 struct StartedProcess {
     UniqueKernelHandle process;
     UniqueKernelHandle thread;
+    UniqueKernelHandle job; // none where the host could not be put in a job of its own
 };
 
 // Starts the host, inheriting the pipe end and Pelaconf's process and nothing else; its standard
@@ -109,18 +113,19 @@ std::optional<StartedProcess> CreateHostProcess(const std::wstring& program, HAN
     startup.lpAttributeList = list.Get();
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT | extraFlags, nullptr, nullptr,
+                        CREATE_NO_WINDOW | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT | extraFlags, nullptr,
+                        nullptr,
                         &startup.StartupInfo, &started)) {
         return std::nullopt;
     }
-    return StartedProcess{UniqueKernelHandle(started.hProcess), UniqueKernelHandle(started.hThread)};
+    return StartedProcess{UniqueKernelHandle(started.hProcess), UniqueKernelHandle(started.hThread), {}};
 }
 
 // Starts the host so that it cannot outlive Pelaconf. Each host watches Pelaconf's process and ends
-// with it, from its first moment: a Pelaconf ended between a host's start and its joining a job
-// leaves no host behind. Where it can, the host also joins Pelaconf's job for hosts, leaving a job
-// Pelaconf runs in when that job allows it; where it cannot (the job forbids it, or the system
-// nests no jobs), the watch alone ends it. Empty when the host cannot be started.
+// with it, from its first moment: a Pelaconf ended between a host's start and its joining its job
+// leaves no host behind. The host runs only once it is in its job, leaving a job Pelaconf runs in
+// when that job allows it. Where it cannot join one (the system nests no jobs and Pelaconf's job
+// forbids leaving it), the watch alone ends it. Empty when the host cannot be started.
 std::optional<StartedProcess> StartHostProcess(const std::wstring& program, HANDLE pipeEnd) {
     std::optional<StartedProcess> started;
     if (IsInAnyJob()) {
@@ -129,8 +134,16 @@ std::optional<StartedProcess> StartHostProcess(const std::wstring& program, HAND
     if (!started) {
         started = CreateHostProcess(program, pipeEnd, 0);
     }
-    if (started && PluginHostJob() != nullptr) {
-        AssignProcessToJobObject(PluginHostJob(), started->process.Get());
+    if (!started) {
+        return std::nullopt;
+    }
+    UniqueKernelHandle job = CreateHostJob();
+    if (job && AssignProcessToJobObject(job.Get(), started->process.Get())) {
+        started->job = std::move(job);
+    }
+    if (ResumeThread(started->thread.Get()) == static_cast<DWORD>(-1)) {
+        TerminateProcess(started->process.Get(), 1);
+        return std::nullopt;
     }
     return started;
 }
@@ -146,14 +159,53 @@ std::wstring HostProgramPath(PeMachine machine) {
     return path + Utf8ToWide(HostProgramName(machine));
 }
 
-// A new duplex pipe: this side overlapped, the host's side inheritable. The name must be new to
-// the whole system: a process id is soon used again, and a pipe of an ended Pelaconf lives on
-// while a host of it is still being ended, so the name also holds the moment it was made, and a
-// name already taken is replaced by another.
+// A security descriptor that lets only the user Pelaconf runs as open the pipe.
+class OwnUserOnly {
+public:
+    OwnUserOnly() {
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+            return;
+        }
+        UniqueKernelHandle owned(token);
+        DWORD size = 0;
+        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        std::vector<unsigned char> user(size);
+        wchar_t* sid = nullptr;
+        if (size == 0 || !GetTokenInformation(token, TokenUser, user.data(), size, &size) ||
+            !ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid)) {
+            return;
+        }
+        const std::wstring onlyTheUser = L"D:P(A;;GA;;;" + std::wstring(sid) + L")";
+        LocalFree(sid);
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(onlyTheUser.c_str(), SDDL_REVISION_1, &descriptor_,
+                                                             nullptr);
+    }
+    ~OwnUserOnly() { LocalFree(descriptor_); }
+    OwnUserOnly(const OwnUserOnly&) = delete;
+    OwnUserOnly& operator=(const OwnUserOnly&) = delete;
+
+    // Null when it could not be made.
+    PSECURITY_DESCRIPTOR Get() const { return descriptor_; }
+
+private:
+    PSECURITY_DESCRIPTOR descriptor_ = nullptr;
+};
+
+// A new duplex pipe that only this user may open: this side overlapped, the host's side
+// inheritable. The name must be new to the whole system: a process id is soon used again, and a
+// pipe of an ended Pelaconf lives on while a host of it is still being ended, so the name also
+// holds the moment it was made. A name already taken, or a pipe another process opened before
+// us, is given up for another.
 bool CreateHostPipe(UniqueFileHandle& ours, UniqueFileHandle& hosts) {
     static LONG counter = 0;
     constexpr int kNameAttempts = 8;
-    for (int attempt = 0; attempt < kNameAttempts && !ours; ++attempt) {
+    const OwnUserOnly onlyThisUser;
+    if (onlyThisUser.Get() == nullptr) {
+        return false;
+    }
+    SECURITY_ATTRIBUTES restricted{sizeof restricted, onlyThisUser.Get(), FALSE};
+    for (int attempt = 0; attempt < kNameAttempts && !hosts; ++attempt) {
         LARGE_INTEGER now{};
         QueryPerformanceCounter(&now);
         const std::wstring name = L"\\\\.\\pipe\\pelaconf-plugin-host-" + std::to_wstring(GetCurrentProcessId()) +
@@ -162,10 +214,11 @@ bool CreateHostPipe(UniqueFileHandle& ours, UniqueFileHandle& hosts) {
         ours.Reset(CreateNamedPipeW(name.c_str(),
                                     PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
                                     PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                                    kPipeBufferBytes, kPipeBufferBytes, 0, nullptr));
+                                    kPipeBufferBytes, kPipeBufferBytes, 0, &restricted));
         if (ours) {
             SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-            hosts.Reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inherited, OPEN_EXISTING, 0, nullptr));
+            hosts.Reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inherited, OPEN_EXISTING,
+                                    SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
         }
     }
     return ours && hosts;
@@ -194,9 +247,10 @@ bool WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, WaitCursor curso
 
 } // namespace
 
-PluginHostProcess::PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe,
-                                     UniqueKernelHandle event)
-    : machine_(machine), process_(std::move(process)), pipe_(std::move(pipe)), event_(std::move(event)) {}
+PluginHostProcess::PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueKernelHandle job,
+                                     UniqueFileHandle pipe, UniqueKernelHandle event)
+    : machine_(machine), process_(std::move(process)), job_(std::move(job)), pipe_(std::move(pipe)),
+      event_(std::move(event)) {}
 
 PluginHostProcess::~PluginHostProcess() { End(); }
 
@@ -217,7 +271,8 @@ HostStart PluginHostProcess::Start(PeMachine machine) {
     // Only the host holds its end now, so that its end closing is seen here as a broken pipe.
     hosts.Reset();
     return {std::unique_ptr<PluginHostProcess>(
-                new PluginHostProcess(machine, std::move(started->process), std::move(ours), std::move(event))),
+                new PluginHostProcess(machine, std::move(started->process), std::move(started->job), std::move(ours),
+                                      std::move(event))),
             {}};
 }
 
@@ -293,8 +348,7 @@ std::optional<HostMessage> PluginHostProcess::ReadReply(const HostMessage& reque
     return reply;
 }
 
-std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
-    std::vector<HostMessage> replies;
+bool PluginHostProcess::SendInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
     std::string frames;
     uint32_t limitOfAll = 0;
     for (const HostCall& call : calls) {
@@ -303,10 +357,16 @@ std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCal
     }
     if (!IsUsable() || !WriteAll(std::move(frames), GetTickCount64() + limitOfAll, cursor)) {
         End();
-        return replies;
+        return false;
     }
+    return true;
+}
+
+std::vector<HostMessage> PluginHostProcess::ReceiveInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
+    std::vector<HostMessage> replies;
     for (const HostCall& call : calls) {
-        std::optional<HostMessage> reply = ReadReply(call.request, GetTickCount64() + call.limitMs, cursor);
+        std::optional<HostMessage> reply =
+            usable_ ? ReadReply(call.request, GetTickCount64() + call.limitMs, cursor) : std::nullopt;
         if (!reply) {
             End();
             break;
@@ -314,6 +374,13 @@ std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCal
         replies.push_back(std::move(*reply));
     }
     return replies;
+}
+
+std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
+    if (!SendInTurn(calls, cursor)) {
+        return {};
+    }
+    return ReceiveInTurn(calls, cursor);
 }
 
 std::optional<HostMessage> PluginHostProcess::Call(const HostMessage& request, uint32_t limitMs) {
@@ -346,6 +413,19 @@ std::optional<std::string> PluginHostProcess::TakeSharedBlock(const SharedBlock&
         return std::nullopt;
     }
     return file;
+}
+
+HostStart HostsAhead::Take(PeMachine machine) {
+    if (next_.host && next_.host->Machine() == machine) {
+        return std::exchange(next_, {});
+    }
+    return PluginHostProcess::Start(machine);
+}
+
+void HostsAhead::StartNext(PeMachine machine) {
+    if (!next_.host && moreWanted_()) {
+        next_ = PluginHostProcess::Start(machine);
+    }
 }
 
 } // namespace pelaconf

@@ -7,6 +7,7 @@
 #include "win/handles.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,6 +46,10 @@ public:
     // the reply before; a failed reply ends the host, and the replies before it are returned.
     // A long wait shows the wait cursor unless the caller shows it instead.
     std::vector<HostMessage> CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
+    // CallInTurn in two halves, so that the caller can do other work while the host answers:
+    // the requests sent (false ends the host), then the replies read.
+    bool SendInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
+    std::vector<HostMessage> ReceiveInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
     // The BMP file image of a shared block the host filled; empty when it cannot be read, which
     // ends the host.
     std::optional<std::string> TakeSharedBlock(const SharedBlock& block);
@@ -54,7 +59,8 @@ public:
     PeMachine Machine() const { return machine_; }
 
 private:
-    PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueFileHandle pipe, UniqueKernelHandle event);
+    PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueKernelHandle job, UniqueFileHandle pipe,
+                      UniqueKernelHandle event);
     DWORD Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor);
     bool WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor);
     bool Receive(uint64_t deadline, WaitCursor cursor);
@@ -63,10 +69,29 @@ private:
 
     PeMachine machine_;
     UniqueKernelHandle process_;
+    UniqueKernelHandle job_; // the host's own job, which ends it when closed; none where it could not join one
     UniqueFileHandle pipe_;
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
     HostFrameReader received_; // read from the pipe, not yet taken as a reply
     bool usable_ = true;
+};
+
+// Hosts for modules asked about one after another: the next host starts while the one before
+// works, so that its start costs the caller no wait. A host serves one module and is never given
+// back; starting processes ahead is the only saving.
+class HostsAhead {
+public:
+    // moreWanted tells whether another host will be taken; none is started ahead otherwise.
+    explicit HostsAhead(std::function<bool()> moreWanted) : moreWanted_(std::move(moreWanted)) {}
+
+    // A host of the machine: the one started ahead when it is of that machine, else one started now.
+    HostStart Take(PeMachine machine);
+    // Starts a host of the machine for a later Take, unless one is waiting or none is wanted.
+    void StartNext(PeMachine machine);
+
+private:
+    std::function<bool()> moreWanted_;
+    HostStart next_;
 };
 
 } // namespace pelaconf

@@ -89,18 +89,25 @@ int PluginModule::Free() {
     return reply ? ReadFreeReply(*reply).value_or(0) : 0;
 }
 
-ModuleDescription PluginModule::Describe(const std::string& path) {
+ModuleDescription PluginModule::Describe(const std::string& path, HostsAhead& hosts) {
     Free();
     const std::string fullPath = FullPath(path);
-    HostStart start = HostForModule(fullPath);
+    const PeMachine machine = ModuleMachine(fullPath);
+    if (machine == PeMachine::Unknown) {
+        return {kQueryNoModule, {}, {}};
+    }
+    HostStart start = hosts.Take(machine);
     if (!start.host) {
         return {kQueryNoModule, {}, std::move(start.hostNotStarted)};
     }
-    const std::vector<HostMessage> replies =
-        start.host->CallInTurn({{{kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs},
-                                {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
-                                {{kHostFree, 0, {}}, kPluginFreeLimitMs}},
-                               WaitCursor::NotShown);
+    const std::vector<HostCall> calls = {{{kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs},
+                                         {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
+                                         {{kHostFree, 0, {}}, kPluginFreeLimitMs}};
+    std::vector<HostMessage> replies;
+    if (start.host->SendInTurn(calls, WaitCursor::NotShown)) {
+        hosts.StartNext(machine);
+        replies = start.host->ReceiveInTurn(calls, WaitCursor::NotShown);
+    }
     start.host.reset();
     if (replies.empty() || ReadLoadReply(replies[0]) != true) {
         return {kQueryNoModule, {}, {}};

@@ -14,6 +14,7 @@
 
 namespace pelaconf {
 
+class HostsAhead;
 class PluginHostProcess;
 
 // What asking a module about itself gave.
@@ -41,9 +42,10 @@ public:
     // kQueryImportFilter and the description filled, or another QueryPluginResult.
     int Query(PluginDescription& description) const;
     // Load, Query and Free in one exchange, for a survey of many modules: what Query gives, or
-    // kQueryNoModule when the module does not load. Shows no wait cursor: it runs on worker
-    // threads, and the survey shows it.
-    ModuleDescription Describe(const std::string& path);
+    // kQueryNoModule when the module does not load. The host comes from those started ahead, and
+    // the next is started while this one works. Shows no wait cursor: it runs on worker threads,
+    // and the survey shows it.
+    ModuleDescription Describe(const std::string& path, HostsAhead& hosts);
     // The file decoded by the module (its preview first in kPicturePreviewFirst) as a complete BMP
     // file image; empty when no module is held, the module does not read the file or decoding fails.
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;

@@ -1,6 +1,7 @@
 #include "susie/plugin_survey_win.h"
 
 #include "susie/plugin_call_limits.h"
+#include "susie/plugin_host_client_win.h"
 #include "susie/plugin_module_win.h"
 #include "win/handles.h"
 
@@ -20,8 +21,9 @@ struct Survey {
 
     void Work() {
         PluginModule module;
+        HostsAhead hosts([this] { return next < paths.size(); });
         for (size_t at = next++; at < paths.size(); at = next++) {
-            ModuleDescription described = module.Describe(paths[at]);
+            ModuleDescription described = module.Describe(paths[at], hosts);
             if (described.query == kQueryImportFilter) {
                 answers[at].description = std::move(described.description);
             }

@@ -2,6 +2,7 @@
 // what decoding through it gives.
 #include "susie/plugin_module_win.h"
 #include "susie/plugin_call_limits.h"
+#include "susie/plugin_host_client_win.h"
 #include "susie/plugin_survey_win.h"
 
 #include "image_test_support.h"
@@ -177,7 +178,8 @@ TEST_F(PluginModuleTest, APluginThatPrintsOrForgesAReplyAnswersAsAQuietOne) {
             EXPECT_EQ(module.Decode(picture, mode), expected) << mode;
         }
         EXPECT_EQ(module.Free(), 1);
-        EXPECT_EQ(module.Describe(TestPlugin(name)).query, kQueryImportFilter);
+        HostsAhead hosts([] { return false; });
+        EXPECT_EQ(module.Describe(TestPlugin(name), hosts).query, kQueryImportFilter);
     }
 }
 
@@ -193,18 +195,19 @@ TEST_F(PluginModuleTest, HostsThatEndAreNoticedAtOnce) {
 }
 
 // A host serves one module: the same plug-in, loaded again or described again, runs in a process
-// of its own each time.
+// of its own each time, also when hosts are started ahead.
 TEST_F(PluginModuleTest, EachModuleRunsInAHostOfItsOwn) {
     const std::string plugin = TestPlugin("pnm_names_its_process");
     std::set<std::string> descriptions;
     PluginModule module;
+    HostsAhead hosts([] { return true; });
     for (int round = 0; round < 3; ++round) {
         ASSERT_TRUE(module.Load(plugin));
         PluginDescription description;
         EXPECT_EQ(module.Query(description), kQueryImportFilter);
         descriptions.insert(description.description);
         EXPECT_EQ(module.Free(), 1);
-        descriptions.insert(module.Describe(plugin).description.description);
+        descriptions.insert(module.Describe(plugin, hosts).description.description);
     }
     EXPECT_EQ(descriptions.size(), 6u);
 }
@@ -233,6 +236,19 @@ TEST_F(PluginModuleTest, APluginRunsInItsOwnFolder) {
     ASSERT_EQ(module.Query(description), kQueryImportFilter);
     // The folder without its last backslash, as far as the plug-in's buffer of 100 bytes holds it.
     EXPECT_EQ(description.description, folder.substr(0, std::min<size_t>(folder.size() - 1, 99)));
+}
+
+// A plug-in runs in its host's own job, which ends the host with Pelaconf or on any fault, holds
+// its memory to a limit and lets it start no process. (Wine keeps a job's limits without reporting
+// them, so only the job itself can be seen here.)
+TEST_F(PluginModuleTest, APluginRunsInAJobOfItsHostsOwn) {
+    BOOL testInJob = TRUE;
+    ASSERT_TRUE(IsProcessInJob(GetCurrentProcess(), nullptr, &testInJob) && !testInJob);
+    PluginModule module;
+    ASSERT_TRUE(module.Load(TestPlugin("pnm_names_its_job")));
+    PluginDescription description;
+    ASSERT_EQ(module.Query(description), kQueryImportFilter);
+    EXPECT_EQ(description.description, "in a job");
 }
 
 } // namespace

@@ -21,6 +21,8 @@
 //                           standard output before decoding
 //   PNM_NAMES_ITS_PROCESS   the description ends with the id of the process the plug-in runs in
 //   PNM_NAMES_ITS_FOLDER    the description is the current folder the plug-in runs in
+//   PNM_NAMES_ITS_JOB       the description says whether the plug-in runs in a job: "in a job"
+//                           or "in no job"
 //   PNM_LEAVES_FAULTING_THREAD  loading starts a thread that runs in the module until it is
 //                           unloaded, and then faults
 #include <windows.h>
@@ -371,6 +373,10 @@ PNM_EXPORT int WINAPI GetPluginInfo(int number, LPSTR buffer, int length) {
     PrintIn("GetPluginInfo");
 #if defined(PNM_NAMES_ITS_PROCESS)
     const std::string description = PNM_DESCRIPTION " in process " + std::to_string(GetCurrentProcessId());
+#elif defined(PNM_NAMES_ITS_JOB)
+    BOOL inJob = FALSE;
+    const std::string description =
+        IsProcessInJob(GetCurrentProcess(), nullptr, &inJob) && inJob ? "in a job" : "in no job";
 #elif defined(PNM_NAMES_ITS_FOLDER)
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
