@@ -7,7 +7,7 @@
 namespace pelaconf {
 namespace {
 
-bool IsKnownKind(uint8_t kind) { return (kind >= kHostLoad && kind <= kHostDecode) || kind == kHostReply; }
+bool IsKnownKind(uint8_t kind) { return (kind >= kHostLoad && kind <= kHostFillSharedBlock) || kind == kHostReply; }
 
 // Reads the body from its start, never past its end.
 class BodyReader {
@@ -141,10 +141,25 @@ std::optional<SharedBlock> DecodeSharedBlock(std::string_view field) {
     BodyReader reader(field);
     SharedBlock block;
     if (!reader.Read32(block.handle) || !reader.Read32(block.size) || reader.Remaining() != 0 || block.size == 0 ||
-        block.size > kMaxHostBody) {
+        block.size > kMaxPluginBmpFile) {
         return std::nullopt;
     }
     return block;
+}
+
+std::string EncodeSharedSize(uint32_t size) {
+    std::string field;
+    AppendLe32(field, size);
+    return field;
+}
+
+std::optional<uint32_t> DecodeSharedSize(std::string_view field) {
+    BodyReader reader(field);
+    uint32_t size = 0;
+    if (!reader.Read32(size) || reader.Remaining() != 0) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 } // namespace pelaconf

@@ -12,8 +12,10 @@
 //                                                       kQueryImportFilter the three texts
 //   kHostIsSupported field: the file's path             reply value: 1 the plug-in reads it, else 0
 //   kHostDecode      value: the picture mode, field:    reply value: 1 and the BMP file image, or
-//                    the file's path                    kDecodedInSharedBlock and the SharedBlock
-//                                                       that holds the image, or 0
+//                    the file's path                    kDecodedInSharedBlock and the image's size
+//                                                       (4 bytes), or 0
+//   kHostFillSharedBlock field: the SharedBlock         reply value: 1 the image is in it, else 0
+//                    Pelaconf made for that image
 // Requests may be sent before the replies to earlier ones have come: they are answered in order.
 
 #include <cstdint>
@@ -37,21 +39,28 @@ enum HostMessageKind : uint8_t {
     kHostQuery = 3,
     kHostIsSupported = 4,
     kHostDecode = 5,
+    kHostFillSharedBlock = 6,
     kHostReply = 0x80,
 };
 
 constexpr size_t kHostFrameHeader = 4;
 constexpr size_t kMaxHostFields = 3;
-// Large enough for the BMP file image of any picture a plug-in may decode.
-constexpr uint32_t kMaxHostBody = 1u << 30;
+// The BMP file image of the largest picture a plug-in may decode: file and information headers, a
+// 256-entry colour table, and four bytes for each of kMaxPicturePixels (32 bits a pixel; narrower
+// pixels padded to whole words per row never take more).
+constexpr uint32_t kMaxPluginBmpFile = 14 + 40 + 256 * 4 + 4u * 8192 * 8192;
+// A body holding the largest BMP file image: its kind, value, field count and the field's length
+// around it.
+constexpr uint32_t kMaxHostBody = kMaxPluginBmpFile + 1 + 4 + 1 + 4;
 
-// The decode reply's value when the BMP file image is in a SharedBlock rather than on the pipe.
+// The decode reply's value when the BMP file image waits in the host for a SharedBlock that
+// Pelaconf makes, rather than coming on the pipe.
 constexpr int32_t kDecodedInSharedBlock = 2;
 // The host hands a large picture over in shared memory rather than on the pipe.
 constexpr size_t kSharedBlockFromBytes = 1u << 20;
 
-// A file mapping the host filled: the handle's value in the host's process (handles fit in 32
-// bits in every Windows process) and the number of bytes it holds.
+// A file mapping Pelaconf made for the host to fill: the handle's value in the host's process
+// (handles fit in 32 bits in every Windows process) and the number of bytes it holds.
 struct SharedBlock {
     uint32_t handle = 0;
     uint32_t size = 0;
@@ -90,10 +99,14 @@ private:
     size_t committed_ = 0;
 };
 
-// The reply field that names a shared block: its handle, then its size, 4 bytes each.
+// The request field that names a shared block: its handle, then its size, 4 bytes each.
 std::string EncodeSharedBlock(const SharedBlock& block);
 // The block a field names; empty unless the field has exactly that form and the size is 1 to
-// kMaxHostBody.
+// kMaxPluginBmpFile.
 std::optional<SharedBlock> DecodeSharedBlock(std::string_view field);
+// The decode reply field that gives the size of the image waiting for a shared block: 4 bytes.
+std::string EncodeSharedSize(uint32_t size);
+// The size a field gives; empty unless the field has exactly that form.
+std::optional<uint32_t> DecodeSharedSize(std::string_view field);
 
 } // namespace pelaconf

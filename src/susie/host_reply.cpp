@@ -21,8 +21,8 @@ bool IsQueryFailure(int32_t value) {
     return value == kQueryNotImportFilter || value == kQueryNoModule || value == kQueryFailed;
 }
 
-bool IsSharedPicture(const SharedBlock& block) {
-    return block.size >= kBmpHeadersBytes && block.size <= kMaxPluginBmpFile;
+bool IsSharedPictureSize(std::optional<uint32_t> size) {
+    return size && *size >= kBmpHeadersBytes && *size <= kMaxPluginBmpFile;
 }
 
 // Where a decode reply's picture is, checked without copying it; empty when the reply is not one.
@@ -39,11 +39,8 @@ std::optional<DecodeReply::Picture> DecodedPicture(const HostMessage& reply) {
     if (reply.value == 1 && IsPluginBmpFile(reply.fields[0])) {
         return DecodeReply::Picture::OnPipe;
     }
-    if (reply.value == kDecodedInSharedBlock) {
-        const std::optional<SharedBlock> block = DecodeSharedBlock(reply.fields[0]);
-        if (block && IsSharedPicture(*block)) {
-            return DecodeReply::Picture::InSharedBlock;
-        }
+    if (reply.value == kDecodedInSharedBlock && IsSharedPictureSize(DecodeSharedSize(reply.fields[0]))) {
+        return DecodeReply::Picture::InSharedBlock;
     }
     return std::nullopt;
 }
@@ -63,6 +60,8 @@ std::optional<int> ReadFreeReply(const HostMessage& reply) {
 }
 
 std::optional<bool> ReadIsSupportedReply(const HostMessage& reply) { return ReadYesOrNo(reply); }
+
+std::optional<bool> ReadFillReply(const HostMessage& reply) { return ReadYesOrNo(reply); }
 
 std::optional<QueryReply> ReadQueryReply(const HostMessage& reply) {
     if (reply.kind != kHostReply) {
@@ -86,7 +85,7 @@ std::optional<DecodeReply> ReadDecodeReply(HostMessage reply) {
     }
     switch (*picture) {
     case DecodeReply::Picture::OnPipe: return DecodeReply{*picture, std::move(reply.fields[0]), {}};
-    case DecodeReply::Picture::InSharedBlock: return DecodeReply{*picture, {}, *DecodeSharedBlock(reply.fields[0])};
+    case DecodeReply::Picture::InSharedBlock: return DecodeReply{*picture, {}, *DecodeSharedSize(reply.fields[0])};
     case DecodeReply::Picture::None: break;
     }
     return DecodeReply{};
@@ -99,6 +98,7 @@ bool IsReplyTo(uint8_t requestKind, const HostMessage& reply) {
     case kHostIsSupported: return ReadIsSupportedReply(reply).has_value();
     case kHostQuery: return ReadQueryReply(reply).has_value();
     case kHostDecode: return DecodedPicture(reply).has_value();
+    case kHostFillSharedBlock: return ReadFillReply(reply).has_value();
     default: return false;
     }
 }

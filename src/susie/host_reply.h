@@ -14,11 +14,6 @@
 
 namespace pelaconf {
 
-// The BMP file image of the largest picture a plug-in may decode: file and information headers, a
-// 256-entry colour table, and four bytes for each of kMaxPicturePixels (32 bits a pixel; narrower
-// pixels padded to whole words per row never take more).
-constexpr uint32_t kMaxPluginBmpFile = 14 + 40 + 256 * 4 + 4u * 8192 * 8192;
-
 // The longest UTF-8 form of a text held in an ANSI field of the size (its NUL included): every
 // ANSI byte, lead or single, becomes at most three UTF-8 bytes.
 constexpr size_t Utf8BytesOfAnsiField(size_t fieldSize) { return 3 * (fieldSize - 1); }
@@ -32,18 +27,20 @@ struct QueryReply {
     PluginDescription description; // filled on kQueryImportFilter
 };
 
-// A decode's picture: none, its BMP file image on the pipe, or a shared block that holds it.
+// A decode's picture: none, its BMP file image on the pipe, or an image waiting in the host for a
+// shared block to be put in.
 struct DecodeReply {
     enum class Picture { None, OnPipe, InSharedBlock };
     Picture picture = Picture::None;
-    std::string file;  // with OnPipe
-    SharedBlock block; // with InSharedBlock
+    std::string file;        // with OnPipe
+    uint32_t sharedSize = 0; // with InSharedBlock: the size of the block to make
 };
 
 // Each is empty when the message is no reply, or not one of the request's kind.
 std::optional<bool> ReadLoadReply(const HostMessage& reply);        // loaded
 std::optional<int> ReadFreeReply(const HostMessage& reply);         // what FreeLibrary returned, 0 or 1
 std::optional<bool> ReadIsSupportedReply(const HostMessage& reply); // the plug-in reads the file
+std::optional<bool> ReadFillReply(const HostMessage& reply);        // the image is in the shared block
 std::optional<QueryReply> ReadQueryReply(const HostMessage& reply);
 std::optional<DecodeReply> ReadDecodeReply(HostMessage reply);
 

@@ -391,25 +391,27 @@ std::optional<HostMessage> PluginHostProcess::Call(const HostMessage& request, u
     return std::move(replies.front());
 }
 
-std::optional<std::string> PluginHostProcess::TakeSharedBlock(const SharedBlock& block) {
-    HANDLE duplicated = nullptr;
-    const HANDLE inHost = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(block.handle));
-    if (!IsUsable() ||
-        !DuplicateHandle(process_.Get(), inHost, GetCurrentProcess(), &duplicated, FILE_MAP_READ, FALSE, 0)) {
-        End();
+// The block is a committed section of the page file, made here and only written by the host: every
+// page of it can be read, whatever the host does with it.
+std::optional<std::string> PluginHostProcess::TakeSharedBlock(uint32_t size) {
+    const UniqueKernelHandle mapping(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE | SEC_COMMIT, 0, size, nullptr));
+    HANDLE inHost = nullptr;
+    if (!IsUsable() || !mapping ||
+        !DuplicateHandle(GetCurrentProcess(), mapping.Get(), process_.Get(), &inHost, FILE_MAP_WRITE, FALSE, 0)) {
         return std::nullopt;
     }
-    UniqueKernelHandle mapping(duplicated);
-    // Mapping more than the section holds fails, so the size the host gave is never read past.
-    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, block.size);
-    if (view == nullptr) {
-        End();
+    const SharedBlock block{static_cast<uint32_t>(reinterpret_cast<uintptr_t>(inHost)), size};
+    const std::optional<HostMessage> reply =
+        Call({kHostFillSharedBlock, 0, {EncodeSharedBlock(block)}}, kPluginDecodeLimitMs);
+    const UniqueMappedView view(reply && ReadFillReply(*reply) == true
+                                    ? MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, size)
+                                    : nullptr);
+    if (!view) {
         return std::nullopt;
     }
-    std::string file(static_cast<const char*>(view), block.size);
-    UnmapViewOfFile(view);
+    std::string file(static_cast<const char*>(view.Get()), size);
     if (!IsPluginBmpFile(file)) {
-        End();
         return std::nullopt;
     }
     return file;

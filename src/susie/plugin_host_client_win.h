@@ -50,9 +50,9 @@ public:
     // the requests sent (false ends the host), then the replies read.
     bool SendInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
     std::vector<HostMessage> ReceiveInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
-    // The BMP file image of a shared block the host filled; empty when it cannot be read, which
-    // ends the host.
-    std::optional<std::string> TakeSharedBlock(const SharedBlock& block);
+    // The BMP file image of the size that a decode left waiting in the host, taken through a
+    // shared block made here; empty when it cannot be had.
+    std::optional<std::string> TakeSharedBlock(uint32_t size);
     // False once a call failed or the process has ended.
     bool IsUsable() const;
 

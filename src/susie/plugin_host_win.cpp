@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <utility>
 
 namespace pelaconf {
 namespace {
@@ -258,38 +259,56 @@ bool WriteAll(HANDLE output, const std::string& bytes) {
     return true;
 }
 
-// A large picture goes into a file mapping that Pelaconf maps in turn, instead of through the
-// pipe. The mapping's handle stays open here until the next request, by when Pelaconf holds its
-// own; an image that cannot be put there goes on the pipe.
-HostMessage SharePicture(HostMessage reply, UniqueKernelHandle& sharedBlock) {
-    if (reply.value != 1 || reply.fields.size() != 1 || reply.fields[0].size() < kSharedBlockFromBytes) {
-        return reply;
+// A large picture is handed over in a file mapping rather than on the pipe. Pelaconf makes the
+// mapping, so that the memory it reads is its own and whole: the decode reply gives the image's
+// size, and the image waits here for the request that hands over the mapping to put it in. Any
+// other request drops it.
+class PictureHandover {
+public:
+    HostMessage Reply(HostMessage reply) {
+        waiting_.clear();
+        if (reply.value != 1 || reply.fields.size() != 1 || reply.fields[0].size() < kSharedBlockFromBytes) {
+            return reply;
+        }
+        waiting_ = std::move(reply.fields[0]);
+        return {kHostReply, kDecodedInSharedBlock, {EncodeSharedSize(static_cast<uint32_t>(waiting_.size()))}};
     }
-    const std::string& file = reply.fields[0];
-    UniqueKernelHandle mapping(
-        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, static_cast<DWORD>(file.size()), nullptr));
-    void* view = mapping ? MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, file.size()) : nullptr;
-    if (view == nullptr) {
-        return reply;
+
+    // The waiting image put into the mapping the request names, whose handle is then closed.
+    HostMessage Fill(const HostMessage& request) {
+        const std::string image = std::exchange(waiting_, {});
+        const std::optional<SharedBlock> block =
+            request.fields.size() == 1 ? DecodeSharedBlock(request.fields[0]) : std::nullopt;
+        if (!block || image.empty() || block->size != image.size()) {
+            return {kHostReply, 0, {}};
+        }
+        const UniqueKernelHandle mapping(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(block->handle)));
+        void* view = MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, image.size());
+        if (view == nullptr) {
+            return {kHostReply, 0, {}};
+        }
+        std::copy(image.begin(), image.end(), static_cast<char*>(view));
+        UnmapViewOfFile(view);
+        return {kHostReply, 1, {}};
     }
-    std::copy(file.begin(), file.end(), static_cast<char*>(view));
-    UnmapViewOfFile(view);
-    const SharedBlock block{static_cast<uint32_t>(reinterpret_cast<uintptr_t>(mapping.Get())),
-                            static_cast<uint32_t>(file.size())};
-    sharedBlock = std::move(mapping);
-    return {kHostReply, kDecodedInSharedBlock, {EncodeSharedBlock(block)}};
-}
+
+private:
+    std::string waiting_;
+};
 
 } // namespace
 
 int ServePluginRequests(HANDLE input, HANDLE output) {
     PluginHost host;
     RequestReader requests(input);
-    UniqueKernelHandle sharedBlock;
+    PictureHandover handover;
     while (const std::optional<HostMessage> request = requests.Next()) {
-        sharedBlock.Reset();
-        if (request->kind == kHostReply ||
-            !WriteAll(output, EncodeHostMessage(SharePicture(host.Answer(*request), sharedBlock)))) {
+        if (request->kind == kHostReply) {
+            return 1;
+        }
+        const HostMessage reply = request->kind == kHostFillSharedBlock ? handover.Fill(*request)
+                                                                         : handover.Reply(host.Answer(*request));
+        if (!WriteAll(output, EncodeHostMessage(reply))) {
             return 1;
         }
     }

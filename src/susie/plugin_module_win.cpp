@@ -151,7 +151,7 @@ std::optional<std::string> PluginModule::Decode(const std::string& path, int pic
     }
     switch (picture->picture) {
     case DecodeReply::Picture::OnPipe: return std::move(picture->file);
-    case DecodeReply::Picture::InSharedBlock: return host_->TakeSharedBlock(picture->block);
+    case DecodeReply::Picture::InSharedBlock: return host_->TakeSharedBlock(picture->sharedSize);
     case DecodeReply::Picture::None: break;
     }
     return std::nullopt;

@@ -55,6 +55,14 @@ struct FileHandleTraits {
 };
 using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 
+// Views of file mappings from MapViewOfFile, unmapped with UnmapViewOfFile.
+struct MappedViewTraits {
+    static void* Invalid() { return nullptr; }
+    static bool IsValid(void* view) { return view != nullptr; }
+    static void Close(void* view) { UnmapViewOfFile(view); }
+};
+using UniqueMappedView = UniqueHandle<void*, MappedViewTraits>;
+
 // Folder searches from FindFirstFileW: "no handle" is INVALID_HANDLE_VALUE, and the search is ended
 // with FindClose, never CloseHandle.
 struct FindHandleTraits {

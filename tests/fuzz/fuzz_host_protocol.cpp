@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(EncodeHostMessage(*message).substr(kHostFrameHeader) == body);
     }
     if (const std::optional<SharedBlock> block = DecodeSharedBlock(body)) {
-        Check(block->size > 0 && block->size <= kMaxHostBody && EncodeSharedBlock(*block) == body);
+        Check(block->size > 0 && block->size <= kMaxPluginBmpFile && EncodeSharedBlock(*block) == body);
     }
     return 0;
 }

@@ -73,7 +73,7 @@ void CheckReply(uint8_t requestKind, const HostMessage& reply) {
             Check(IsPluginBmpFile(decoded->file) && decoded->file.size() <= kMaxPluginBmpFile);
         }
         if (decoded && decoded->picture == DecodeReply::Picture::InSharedBlock) {
-            Check(decoded->block.size <= kMaxPluginBmpFile);
+            Check(decoded->sharedSize <= kMaxPluginBmpFile);
         }
         // A value-1 reply is a picture or nothing at all.
         Check(!(taken && reply.value == 1) || (decoded->picture == DecodeReply::Picture::OnPipe));
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) {
         return 0;
     }
-    const uint8_t requestKind = static_cast<uint8_t>(kHostLoad + data[0] % kHostDecode);
+    const uint8_t requestKind = static_cast<uint8_t>(kHostLoad + data[0] % kHostFillSharedBlock);
     const size_t readSize = data[1] == 0 ? 4096 : data[1];
     const std::string_view stream(reinterpret_cast<const char*>(data + 2), size - 2);
     const std::vector<std::optional<HostMessage>> whole = FramesOfWholeStream(stream);

@@ -45,16 +45,22 @@ TEST(HostProtocolTest, MalformedBodiesAndOversizedFramesAreRefused) {
         good + "x",
         fieldPastEnd,
         fourFields,
-        std::string(1, '\x06') + good.substr(1), // unknown kind
+        std::string(1, '\x07') + good.substr(1), // unknown kind
         std::string(1, '\x00') + good.substr(1),
     };
     for (const std::string& body : bodies) {
         EXPECT_FALSE(DecodeHostMessage(body).has_value()) << body.size();
     }
-    const std::array<uint8_t, kHostFrameHeader> overLimit{0x01, 0x00, 0x00, 0x40};
-    EXPECT_FALSE(HostBodyLength(overLimit).has_value());
-    const std::array<uint8_t, kHostFrameHeader> atLimit{0x00, 0x00, 0x00, 0x40};
-    EXPECT_EQ(HostBodyLength(atLimit), kMaxHostBody);
+    // The limit is a reply holding the largest picture, and not a byte more.
+    const size_t replyAroundAnEmptyPicture = EncodeHostMessage({kHostReply, 1, {""}}).size() - kHostFrameHeader;
+    EXPECT_EQ(kMaxHostBody, replyAroundAnEmptyPicture + kMaxPluginBmpFile);
+    const auto header = [](uint32_t length) {
+        return std::array<uint8_t, kHostFrameHeader>{static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
+                                                     static_cast<uint8_t>(length >> 16),
+                                                     static_cast<uint8_t>(length >> 24)};
+    };
+    EXPECT_FALSE(HostBodyLength(header(kMaxHostBody + 1)).has_value());
+    EXPECT_EQ(HostBodyLength(header(kMaxHostBody)), kMaxHostBody);
 }
 
 TEST(HostProtocolTest, ASharedBlockIsTakenOnlyWholeAndWithinTheLimit) {
@@ -65,7 +71,7 @@ TEST(HostProtocolTest, ASharedBlockIsTakenOnlyWholeAndWithinTheLimit) {
     EXPECT_EQ(decoded->size, block.size);
     const std::string good = EncodeSharedBlock(block);
     for (const std::string& field : {good.substr(0, 7), good + "x", EncodeSharedBlock({0x1234, 0}),
-                                     EncodeSharedBlock({0x1234, kMaxHostBody + 1})}) {
+                                     EncodeSharedBlock({0x1234, kMaxPluginBmpFile + 1})}) {
         EXPECT_FALSE(DecodeSharedBlock(field).has_value()) << field.size();
     }
 }

@@ -30,7 +30,7 @@ struct ReplyCase {
 
 std::vector<ReplyCase> ReplyCases() {
     const std::string picture = BmpFile(70);
-    const std::string shared = EncodeSharedBlock({0x44, 2'000'000});
+    const std::string shared = EncodeSharedSize(2'000'000);
     return {
         {"loaded", kHostLoad, {kHostReply, 1, {}}, true},
         {"not loaded", kHostLoad, {kHostReply, 0, {}}, true},
@@ -66,10 +66,16 @@ std::vector<ReplyCase> ReplyCases() {
         {"no picture but a field", kHostDecode, {kHostReply, 0, {picture}}, false},
         {"a shared block", kHostDecode, {kHostReply, kDecodedInSharedBlock, {shared}}, true},
         {"a shared block above the largest picture", kHostDecode,
-         {kHostReply, kDecodedInSharedBlock, {EncodeSharedBlock({0x44, kMaxPluginBmpFile + 1})}}, false},
+         {kHostReply, kDecodedInSharedBlock, {EncodeSharedSize(kMaxPluginBmpFile + 1)}}, false},
         {"a shared block at the largest picture", kHostDecode,
-         {kHostReply, kDecodedInSharedBlock, {EncodeSharedBlock({0x44, kMaxPluginBmpFile})}}, true},
+         {kHostReply, kDecodedInSharedBlock, {EncodeSharedSize(kMaxPluginBmpFile)}}, true},
+        {"a shared block smaller than the headers", kHostDecode,
+         {kHostReply, kDecodedInSharedBlock, {EncodeSharedSize(53)}}, false},
         {"a shared block without a field", kHostDecode, {kHostReply, kDecodedInSharedBlock, {}}, false},
+        {"a shared block named as a request names it", kHostDecode,
+         {kHostReply, kDecodedInSharedBlock, {EncodeSharedBlock({0x44, 2'000'000})}}, false},
+        {"a shared block filled", kHostFillSharedBlock, {kHostReply, 1, {}}, true},
+        {"a shared block filled with a field", kHostFillSharedBlock, {kHostReply, 1, {shared}}, false},
         {"a decode of value 3", kHostDecode, {kHostReply, 3, {picture}}, false},
         {"a reply to a reply", kHostReply, {kHostReply, 0, {}}, false},
     };
@@ -104,11 +110,10 @@ TEST(HostReplyTest, TheReadersGiveWhatTheRepliesMean) {
     EXPECT_EQ(onPipe->picture, DecodeReply::Picture::OnPipe);
     EXPECT_EQ(onPipe->file, BmpFile(60));
     const std::optional<DecodeReply> shared =
-        ReadDecodeReply({kHostReply, kDecodedInSharedBlock, {EncodeSharedBlock({0x44, 2'000'000})}});
+        ReadDecodeReply({kHostReply, kDecodedInSharedBlock, {EncodeSharedSize(2'000'000)}});
     ASSERT_TRUE(shared.has_value());
     EXPECT_EQ(shared->picture, DecodeReply::Picture::InSharedBlock);
-    EXPECT_EQ(shared->block.handle, 0x44u);
-    EXPECT_EQ(shared->block.size, 2'000'000u);
+    EXPECT_EQ(shared->sharedSize, 2'000'000u);
 }
 
 // The ten bytes a plug-in once wrote to its host's standard output: a decode reply of value 1
