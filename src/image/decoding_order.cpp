@@ -1,5 +1,6 @@
 #include "image/decoding_order.h"
 
+#include "image/plugins_past_their_limit.h"
 #include "settings/string_helpers.h"
 
 #include <array>
@@ -39,6 +40,7 @@ struct PluginTurn {
 };
 
 // Tries the plug-ins by priority until one decodes, none is left or a host cannot be started.
+// A plug-in that ran into a call's limit earlier in this run is passed by.
 PluginTurn TryPlugins(const SettingsRecord& settings, const std::string& path, ImageLoader& loader,
                       const DecodeOptions& options) {
     const std::string extension = GetExtension(path);
@@ -46,6 +48,9 @@ PluginTurn TryPlugins(const SettingsRecord& settings, const std::string& path, I
         const std::string plugin = FindPluginForExtension(settings, extension, n);
         if (plugin.empty()) {
             return {n, false, {}};
+        }
+        if (IsPluginPastItsLimit(plugin)) {
+            continue;
         }
         if (options.freePluginFirst) {
             loader.FreePlugin();

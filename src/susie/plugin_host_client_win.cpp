@@ -3,6 +3,7 @@
 #include "susie/host_command_line.h"
 #include "susie/host_reply.h"
 #include "susie/plugin_call_limits.h"
+#include "win/paint_while_waiting.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
@@ -224,25 +225,28 @@ bool CreateHostPipe(UniqueFileHandle& ours, UniqueFileHandle& hosts) {
     return ours && hosts;
 }
 
-// Waits for the event until the deadline (GetTickCount64 milliseconds), showing the wait cursor
-// once the wait is long enough to be seen; true when the event was signalled, false when the
-// deadline passed or the process ended first.
-bool WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, WaitCursor cursor) {
+enum class WaitEnd { Completed, HostEnded, LimitReached };
+
+// Waits for the transfer's event until the deadline (GetTickCount64 milliseconds), the window
+// painting meanwhile, and shows the wait cursor once the wait is long enough to be seen.
+WaitEnd WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, WaitCursor cursor) {
     const HANDLE watched[] = {event, process}; // the event first: a transfer that completed counts
     const uint64_t now = GetTickCount64();
     const uint64_t remaining = deadline > now ? deadline - now : 0;
     const DWORD first = cursor == WaitCursor::Shown
                             ? static_cast<DWORD>(std::min<uint64_t>(remaining, kPluginWaitCursorAfterMs))
                             : static_cast<DWORD>(remaining);
-    const DWORD woken = WaitForMultipleObjects(2, watched, FALSE, first);
-    if (woken != WAIT_TIMEOUT || remaining <= first) {
-        return woken == WAIT_OBJECT_0;
+    DWORD woken = WaitWhilePainting(watched, first);
+    if (woken == WAIT_TIMEOUT && remaining > first) {
+        const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        woken = WaitWhilePainting(watched, static_cast<DWORD>(remaining - first));
+        SetCursor(previous);
     }
-    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    const bool signalled =
-        WaitForMultipleObjects(2, watched, FALSE, static_cast<DWORD>(remaining - first)) == WAIT_OBJECT_0;
-    SetCursor(previous);
-    return signalled;
+    switch (woken) {
+    case WAIT_OBJECT_0: return WaitEnd::Completed;
+    case WAIT_TIMEOUT: return WaitEnd::LimitReached;
+    default: return WaitEnd::HostEnded;
+    }
 }
 
 } // namespace
@@ -297,7 +301,9 @@ DWORD PluginHostProcess::Transfer(bool writing, char* data, DWORD size, uint64_t
     if (!done && GetLastError() != ERROR_IO_PENDING) {
         return 0;
     }
-    if (!done && !WaitUntil(event_.Get(), process_.Get(), deadline, cursor)) {
+    const WaitEnd waited = done ? WaitEnd::Completed : WaitUntil(event_.Get(), process_.Get(), deadline, cursor);
+    if (waited != WaitEnd::Completed) {
+        ranIntoLimit_ = ranIntoLimit_ || waited == WaitEnd::LimitReached;
         // The host is ended first, so that the cancelled transfer completes at once.
         TerminateProcess(process_.Get(), 1);
         CancelIo(pipe_.Get());

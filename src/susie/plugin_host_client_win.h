@@ -55,6 +55,8 @@ public:
     std::optional<std::string> TakeSharedBlock(uint32_t size);
     // False once a call failed or the process has ended.
     bool IsUsable() const;
+    // True once a call took longer than its limit.
+    bool RanIntoLimit() const { return ranIntoLimit_; }
 
     PeMachine Machine() const { return machine_; }
 
@@ -74,6 +76,7 @@ private:
     UniqueKernelHandle event_; // signalled when an overlapped transfer on the pipe completes
     HostFrameReader received_; // read from the pipe, not yet taken as a reply
     bool usable_ = true;
+    bool ranIntoLimit_ = false;
 };
 
 // Hosts for modules asked about one after another: the next host starts while the one before

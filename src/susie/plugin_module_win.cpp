@@ -1,5 +1,6 @@
 #include "susie/plugin_module_win.h"
 
+#include "image/plugins_past_their_limit.h"
 #include "susie/host_reply.h"
 #include "susie/pe_machine.h"
 #include "susie/plugin_call_limits.h"
@@ -61,8 +62,15 @@ PluginModule& PluginModule::operator=(PluginModule&& other) noexcept {
     if (this != &other) {
         Free();
         host_ = std::move(other.host_);
+        path_ = std::move(other.path_);
     }
     return *this;
+}
+
+void PluginModule::NoteWhenPastLimit(const PluginHostProcess& host) const {
+    if (host.RanIntoLimit()) {
+        NotePluginPastItsLimit(path_);
+    }
 }
 
 PluginLoad PluginModule::Load(const std::string& path) {
@@ -72,7 +80,9 @@ PluginLoad PluginModule::Load(const std::string& path) {
     if (!start.host) {
         return {false, std::move(start.hostNotStarted)};
     }
+    path_ = path;
     const std::optional<HostMessage> reply = start.host->Call({kHostLoad, 0, {fullPath}}, kPluginLoadLimitMs);
+    NoteWhenPastLimit(*start.host);
     if (reply && ReadLoadReply(*reply) == true) {
         host_ = std::move(start.host);
         return {true, {}};
@@ -85,6 +95,7 @@ int PluginModule::Free() {
         return 0;
     }
     const std::optional<HostMessage> reply = host_->Call({kHostFree, 0, {}}, kPluginFreeLimitMs);
+    NoteWhenPastLimit(*host_);
     host_.reset();
     return reply ? ReadFreeReply(*reply).value_or(0) : 0;
 }
@@ -124,6 +135,7 @@ int PluginModule::Query(PluginDescription& description) const {
         return kQueryNoModule;
     }
     const std::optional<HostMessage> reply = host_->Call({kHostQuery, 0, {}}, kPluginQueryLimitMs);
+    NoteWhenPastLimit(*host_);
     const std::optional<QueryReply> query = reply ? ReadQueryReply(*reply) : std::nullopt;
     if (!query) {
         return kQueryFailed;
@@ -141,17 +153,23 @@ std::optional<std::string> PluginModule::Decode(const std::string& path, int pic
     const std::string fullPath = FullPath(path);
     const std::optional<HostMessage> supported =
         host_->Call({kHostIsSupported, 0, {fullPath}}, kPluginIsSupportedLimitMs);
+    NoteWhenPastLimit(*host_);
     if (!supported || ReadIsSupportedReply(*supported) != true) {
         return std::nullopt;
     }
     std::optional<HostMessage> reply = host_->Call({kHostDecode, pictureMode, {fullPath}}, kPluginDecodeLimitMs);
+    NoteWhenPastLimit(*host_);
     std::optional<DecodeReply> picture = reply ? ReadDecodeReply(std::move(*reply)) : std::nullopt;
     if (!picture) {
         return std::nullopt;
     }
     switch (picture->picture) {
     case DecodeReply::Picture::OnPipe: return std::move(picture->file);
-    case DecodeReply::Picture::InSharedBlock: return host_->TakeSharedBlock(picture->sharedSize);
+    case DecodeReply::Picture::InSharedBlock: {
+        std::optional<std::string> file = host_->TakeSharedBlock(picture->sharedSize);
+        NoteWhenPastLimit(*host_);
+        return file;
+    }
     case DecodeReply::Picture::None: break;
     }
     return std::nullopt;

@@ -33,7 +33,8 @@ public:
     PluginModule& operator=(PluginModule&& other) noexcept;
 
     // Loads the module, unloading the one held before; loaded, or none is held (and the host
-    // program named when it could not be started).
+    // program named when it could not be started). A module whose call runs into its limit, here
+    // or in Query or Decode, is noted under this path as past its limit for the rest of the run.
     PluginLoad Load(const std::string& path);
     // Unloads the module: what FreeLibrary returned, or 0 when none was held.
     int Free();
@@ -51,7 +52,11 @@ public:
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;
 
 private:
+    // Notes the module as past its limit when its last call ran into it.
+    void NoteWhenPastLimit(const PluginHostProcess& host) const;
+
     std::unique_ptr<PluginHostProcess> host_;
+    std::string path_; // as the module was loaded by
 };
 
 } // namespace pelaconf

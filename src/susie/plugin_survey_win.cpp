@@ -4,11 +4,13 @@
 #include "susie/plugin_host_client_win.h"
 #include "susie/plugin_module_win.h"
 #include "win/handles.h"
+#include "win/paint_while_waiting.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 
 namespace pelaconf {
 namespace {
@@ -37,15 +39,18 @@ DWORD WINAPI RunWorker(void* survey) {
     return 0;
 }
 
-// Waits for every worker; each of their calls has its limit, so the wait ends.
+// Waits for every worker, the window painting meanwhile; each of their calls has its limit, so
+// the wait ends. The wait cursor shows once the wait is long enough to be seen.
 void WaitForWorkers(const std::vector<HANDLE>& workers) {
-    const DWORD count = static_cast<DWORD>(workers.size());
-    if (WaitForMultipleObjects(count, workers.data(), TRUE, kPluginWaitCursorAfterMs) != WAIT_TIMEOUT) {
-        return;
+    std::optional<HCURSOR> previous;
+    for (const HANDLE worker : workers) {
+        while (WaitWhilePainting({&worker, 1}, previous ? INFINITE : kPluginWaitCursorAfterMs) == WAIT_TIMEOUT) {
+            previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        }
     }
-    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    WaitForMultipleObjects(count, workers.data(), TRUE, INFINITE);
-    SetCursor(previous);
+    if (previous) {
+        SetCursor(*previous);
+    }
 }
 
 } // namespace

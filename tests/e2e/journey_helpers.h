@@ -114,6 +114,20 @@ private:
     bool locked_ = false;
 };
 
+// An environment variable that the programs started while it lives inherit; removed afterwards.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const wchar_t* name, const std::wstring& value) : name_(name) {
+        SetEnvironmentVariableW(name, value.c_str());
+    }
+    ~ScopedEnvironment() { SetEnvironmentVariableW(name_, nullptr); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const wchar_t* name_;
+};
+
 // Makes a folder refuse new files, even to root, while it lives (the Linux immutable attribute,
 // set with chattr), as Program Files refuses them to a program without administrator rights; the
 // attribute is always taken off again. Made() is false where the attribute cannot be set (chattr

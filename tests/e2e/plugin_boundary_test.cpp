@@ -204,5 +204,51 @@ TEST_F(PluginBoundaryWindowTest, InsideAJobThatForbidsLeavingItTheRefreshWorksAn
     EXPECT_TRUE(WaitUntil([&] { return job.ProcessCount() == 0; }));
 }
 
+// The lines of the test plug-ins' call log that name the call.
+size_t CallsLogged(const InstallFolder& folder, const std::string& call) {
+    const std::string log = folder.Read("calls.log").value_or("");
+    size_t count = 0;
+    for (size_t at = log.find(call + "\n"); at != std::string::npos; at = log.find(call + "\n", at + 1)) {
+        count += at == 0 || log[at - 1] == '\n' ? 1 : 0;
+    }
+    return count;
+}
+
+// While a plug-in hangs, the window still paints what is uncovered; once the call's limit has
+// passed, the next plug-in decodes, and the hanging one is not asked again in this run.
+TEST_F(PluginBoundaryWindowTest, AHangingPluginLeavesTheWindowPaintingAndIsAskedOnce) {
+    folder.MakeFolder("walls");
+    folder.Write("walls\\picture.ppm", SmallPixmap());
+    const std::string susie = WideToUtf8(folder.PathOf("Susie"));
+    const ScopedEnvironment callLog(L"PNM_CALL_LOG", folder.PathOf("calls.log"));
+    const std::string catalogue =
+        SusieLines(folder, "pnm_hangs_in_supported.spi") + "[SPI]=ppm.01." + susie + "\\pnm.spi\r\n";
+    CopyPlugin(folder, "pnm.spi");
+    Start("[Wall_Dir_Path]=" + FolderPath() + "\\walls\r\n" + catalogue);
+    ShowPage("壁紙変更", IDD_WALLPAPER_BROWSER);
+    const RemoteWindow browser = Page(IDD_WALLPAPER_BROWSER);
+    ASSERT_TRUE(browser.ExpandTreeItem(IDC_BROWSER_TREE, "壁紙フォルダ"));
+    ASSERT_TRUE(WaitUntil([&] {
+        return browser.TreeChildLabels(IDC_BROWSER_TREE, "壁紙フォルダ") == std::vector<std::string>{"picture.ppm"};
+    }));
+    ASSERT_TRUE(browser.SelectTreeItem(IDC_BROWSER_TREE, "picture.ppm"));
+
+    const std::string hanging = "pnm_hangs_in_supported.spi IsSupported";
+    ASSERT_TRUE(WaitUntil([&] { return CallsLogged(folder, hanging) == 1; })) << "the plug-in was not asked";
+    InvalidateRect(window->Handle(), nullptr, TRUE);
+    EXPECT_TRUE(WaitUntil([&] { return !GetUpdateRect(window->Handle(), nullptr, FALSE); }, 3s))
+        << "the window did not paint while the plug-in hung";
+    EXPECT_EQ(CallsLogged(folder, "pnm.spi IsSupported"), 0u) << "the paint came only after the hanging call";
+
+    ASSERT_TRUE(WaitUntil([&] { return CallsLogged(folder, "pnm.spi GetPicture") == 1; }, 30s))
+        << "the next plug-in did not decode the preview";
+    browser.Click(IDC_BROWSER_APPLY);
+    ASSERT_TRUE(WaitUntil([&] { return folder.Exists("Wallpaper.bmp"); }, 30s)) << "no wallpaper was made";
+    EXPECT_EQ(CallsLogged(folder, hanging), 1u) << "the plug-in past its limit was asked again";
+    EXPECT_EQ(CallsLogged(folder, "pnm.spi GetPicture"), 2u);
+    ASSERT_TRUE(WaitUntil([&] { return pelaconf->MessageBoxes().empty(); })) << "the wait window stayed open";
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);
+}
+
 } // namespace
 } // namespace pelaconf::driver

@@ -1,5 +1,6 @@
 // Which loader decodes a file: plug-ins by priority, then the library's own loaders.
 #include "image/decoding_order.h"
+#include "image/plugins_past_their_limit.h"
 #include "settings/plugin_entry.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,21 @@ TEST(DecodingOrder, ALonePriority01IsNeverUsed) {
     EXPECT_EQ(loader.calls, Calls{"built-in gif"});
     loader.calls.clear();
     EXPECT_EQ(DecodeImage(settings, "x.pi", loader, {}).outcome, DecodeOutcome::NoLoader);
+    EXPECT_TRUE(loader.calls.empty());
+}
+
+// Other tests in this process never name this plug-in, since the note lasts for the whole run.
+TEST(DecodingOrder, APluginPastItsLimitIsPassedByForTheRestOfTheRun) {
+    NotePluginPastItsLimit("PastItsLimit.spi");
+    FakeLoader loader;
+    loader.decoding = {"PastItsLimit.spi", "B.spi"};
+    const SettingsRecord settings = WithPlugins({"gif.00.PastItsLimit.spi", "gif.01.B.spi", "pi.00.PastItsLimit.spi"});
+    for (int picture = 0; picture < 2; ++picture) {
+        EXPECT_EQ(DecodeImage(settings, "x.gif", loader, {}).outcome, DecodeOutcome::Loaded);
+    }
+    EXPECT_EQ(loader.calls, (Calls{"load B.spi", "decode mode 0", "free", "load B.spi", "decode mode 0", "free"}));
+    loader.calls.clear();
+    EXPECT_EQ(DecodeImage(settings, "x.pi", loader, {}).outcome, DecodeOutcome::PluginsFailed);
     EXPECT_TRUE(loader.calls.empty());
 }
 

@@ -25,6 +25,9 @@
 //                           or "in no job"
 //   PNM_LEAVES_FAULTING_THREAD  loading starts a thread that runs in the module until it is
 //                           unloaded, and then faults
+// Every variant appends its file name and the name of each export called (DllMain only in the
+// variants that break there), as "pnm.spi IsSupported", as a line to the file that the environment
+// variable PNM_CALL_LOG names, when it is set, before anything else.
 #include <windows.h>
 
 #include <cstdint>
@@ -61,7 +64,32 @@ namespace {
 enum Export { kDllMain = 1, kGetPluginInfo = 2, kIsSupported = 3, kGetPicture = 4 };
 
 // The misbehaviour of the plug-ins that fault or hang, in the export the build names.
+void LogCall(Export where) {
+    char log[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("PNM_CALL_LOG", log, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return;
+    }
+    const HANDLE file = CreateFileA(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    HMODULE self = nullptr;
+    char module[MAX_PATH] = {};
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&LogCall), &self);
+    GetModuleFileNameA(self, module, MAX_PATH);
+    const char* const fileName = std::strrchr(module, '\\') != nullptr ? std::strrchr(module, '\\') + 1 : module;
+    const char* const names[] = {"", "DllMain", "GetPluginInfo", "IsSupported", "GetPicture"};
+    const std::string line = std::string(fileName) + " " + names[where] + "\n";
+    DWORD written = 0;
+    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
 void MisbehaveIn([[maybe_unused]] Export where) {
+    LogCall(where);
 #ifdef PNM_BREAKS_IN
     if (where == PNM_BREAKS_IN) {
 #ifdef PNM_BREAK_HANGS
