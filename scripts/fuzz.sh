@@ -17,7 +17,7 @@ shift
 seconds=$(awk -v m="$minutes" 'BEGIN { printf "%d", m * 60 }')
 fuzz_dir="$root/build/native/tests/fuzz"
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings_file fuzz_bmp_reader fuzz_plugin_image fuzz_plugin_info fuzz_plugin_filter fuzz_host_protocol)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_settings_file fuzz_bmp_reader fuzz_exif_orientation fuzz_plugin_image fuzz_plugin_info fuzz_plugin_filter fuzz_host_protocol)
 
 scripts/install-deps.sh
 cmake --preset native >/dev/null

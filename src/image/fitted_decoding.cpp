@@ -1,6 +1,7 @@
 #include "image/fitted_decoding.h"
 
 #include "image/resampler.h"
+#include "image/upright_picture.h"
 
 #include <algorithm>
 #include <exception>
@@ -46,6 +47,35 @@ std::optional<Picture> DecodeFitted(RowSource& source, Size target) {
         return std::nullopt;
     }
     return resizer->Take();
+}
+
+std::optional<Picture> DecodeUpright(RowSource& source, int orientation) {
+    const Size stored = source.FullSize();
+    const Size size = UprightSize(stored, orientation);
+    if (size.width <= 0 || size.height <= 0 ||
+        !FitsPictureLimit(static_cast<uint64_t>(size.width), static_cast<uint64_t>(size.height))) {
+        return std::nullopt;
+    }
+    Picture upright{size.width, size.height, {}};
+    try {
+        upright.bgra.resize(static_cast<size_t>(size.width) * static_cast<size_t>(size.height));
+        std::vector<uint32_t> band(static_cast<size_t>(stored.width) * kBandRows);
+        for (int first = 0; first < stored.height; first += kBandRows) {
+            const int count = std::min(kBandRows, stored.height - first);
+            if (!source.ReadRows(stored, first, count, band.data())) {
+                return std::nullopt;
+            }
+            PlaceRowsUpright(band.data(), stored, first, count, orientation, upright);
+        }
+    } catch (const std::exception&) { // bad_alloc
+        return std::nullopt;
+    }
+    return upright;
+}
+
+std::optional<Picture> DecodeFittedUpright(RowSource& source, Size uprightTarget, int orientation) {
+    std::optional<Picture> stored = DecodeFitted(source, UprightSize(uprightTarget, orientation));
+    return stored ? TurnUpright(std::move(*stored), orientation) : std::nullopt;
 }
 
 } // namespace pelaconf

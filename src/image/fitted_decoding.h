@@ -1,6 +1,7 @@
 #pragma once
 // Decoding a picture straight to the size it is wanted at: at a smaller size where the decoder
 // scales as it decodes, and resized a band of rows at a time, so that no full-size copy is made.
+// A picture stored turned (an Exif orientation) is decoded as stored and shown upright.
 
 #include "image/fitting.h"
 #include "image/picture.h"
@@ -34,5 +35,13 @@ Size DecodeSizeFor(Size full, Size target, const std::vector<Size>& scaled);
 // The picture at the target size, decoded at DecodeSizeFor and resized band by band; empty when
 // decoding fails, a size is not valid or memory runs out.
 std::optional<Picture> DecodeFitted(RowSource& source, Size target);
+
+// The whole picture upright, its rows placed where they belong as each band is decoded, so that
+// no stored copy is made.
+std::optional<Picture> DecodeUpright(RowSource& source, int orientation);
+
+// The picture upright at the target size, which is an upright size: decoded fitted at the stored
+// form of that size, then turned.
+std::optional<Picture> DecodeFittedUpright(RowSource& source, Size uprightTarget, int orientation);
 
 } // namespace pelaconf

@@ -13,14 +13,14 @@ namespace pelaconf {
 
 // Each returns a new handle, or null when the file cannot be read or decoded. BMP files go
 // through our own reader; JPEG, GIF (its first frame) and PNG through the Windows Imaging
-// Component.
+// Component, and a JPEG picture comes upright by the orientation its Exif block records.
 LibImageHandle LibLoadBmpFile(const std::string& path);
 LibImageHandle LibLoadJpegFile(const std::string& path);
 LibImageHandle LibLoadGifFile(const std::string& path);
 LibImageHandle LibLoadPngFile(const std::string& path);
 // As the JPEG, GIF and PNG loaders, but the picture comes at the size fittedSizeFor gives for the
 // file's own size, decoded straight to it where the decoder can and never held at full size
-// meanwhile; fileSize receives the file's own size.
+// meanwhile; fileSize receives the file's own size, upright.
 LibImageHandle LibLoadFittedFile(const std::string& path, const FittedSizeFor& fittedSizeFor, Size& fileSize);
 
 // Draws the source rectangle of the image scaled onto the destination rectangle with

@@ -1,6 +1,10 @@
 #include "image/wic_decoder_win.h"
 
+#include "image/exif_orientation.h"
+#include "image/little_endian.h"
+#include "image/upright_picture.h"
 #include "image/wic_source_transform_win.h"
+#include "platform/file_system_win.h"
 #include "win/handles.h"
 #include "win/wide_text.h"
 
@@ -20,8 +24,20 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 struct OpenedFrame {
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICBitmapSource> premultipliedBgra;
-    Size size;
+    Size size; // as stored
+    int orientation = kOrientationUpright;
 };
+
+// A JPEG file carries the camera's orientation in its Exif block, which lies in the file's first
+// segments: only those are read.
+int StoredOrientation(IWICBitmapDecoder* decoder, const std::string& path) {
+    GUID container{};
+    if (FAILED(decoder->GetContainerFormat(&container)) || container != GUID_ContainerFormatJpeg) {
+        return kOrientationUpright;
+    }
+    const std::optional<std::string> head = ReadFileHead(path, kExifOrientationHeadBytes);
+    return head ? ReadExifOrientation(AsBytes(*head)).value_or(kOrientationUpright) : kOrientationUpright;
+}
 
 // The converter comes from the factory, so that the imaging library is loaded only when a
 // picture is decoded, not when the program starts. Pictures above the size limit are refused.
@@ -41,6 +57,7 @@ std::optional<OpenedFrame> OpenFirstFrame(IWICImagingFactory* factory, const std
     }
     opened.premultipliedBgra = converter;
     opened.size = Size{static_cast<int>(width), static_cast<int>(height)};
+    opened.orientation = StoredOrientation(decoder.Get(), path);
     return opened;
 }
 
@@ -182,6 +199,15 @@ private:
     std::vector<BYTE> band_;
 };
 
+// The whole picture upright: copied at once when stored upright, else placed a band at a time.
+std::optional<Picture> DecodeWholeUpright(const OpenedFrame& opened) {
+    if (opened.orientation == kOrientationUpright) {
+        return CopyWholePicture(opened);
+    }
+    WicRowSource source(opened);
+    return DecodeUpright(source, opened.orientation);
+}
+
 ComPtr<IWICImagingFactory> MakeFactory() {
     ComPtr<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)))) {
@@ -196,7 +222,7 @@ std::optional<Picture> DecodeWithWic(const std::string& path) {
     const ComApartment com; // COM for the duration of the decoding
     const ComPtr<IWICImagingFactory> factory = MakeFactory();
     const std::optional<OpenedFrame> opened = factory ? OpenFirstFrame(factory.Get(), path) : std::nullopt;
-    return opened ? CopyWholePicture(*opened) : std::nullopt;
+    return opened ? DecodeWholeUpright(*opened) : std::nullopt;
 }
 
 std::optional<FittedPicture> DecodeFittedWithWic(const std::string& path, const FittedSizeFor& fittedSizeFor) {
@@ -206,21 +232,23 @@ std::optional<FittedPicture> DecodeFittedWithWic(const std::string& path, const 
     if (!opened) {
         return std::nullopt;
     }
-    const std::optional<Size> wanted = fittedSizeFor ? fittedSizeFor(opened->size) : std::nullopt;
+    // The fitting rules see the picture as it shows: upright.
+    const Size upright = UprightSize(opened->size, opened->orientation);
+    const std::optional<Size> wanted = fittedSizeFor ? fittedSizeFor(upright) : std::nullopt;
     // A size the resampler refuses leaves the picture at full size, as resizing it afterwards would.
     const bool resizable = wanted && wanted->width > 0 && wanted->height > 0 &&
                            FitsPictureLimit(static_cast<uint64_t>(wanted->width), static_cast<uint64_t>(wanted->height));
     std::optional<Picture> picture;
-    if (!resizable || *wanted == opened->size) {
-        picture = CopyWholePicture(*opened);
+    if (!resizable || *wanted == upright) {
+        picture = DecodeWholeUpright(*opened);
     } else {
         WicRowSource source(*opened);
-        picture = DecodeFitted(source, *wanted);
+        picture = DecodeFittedUpright(source, *wanted, opened->orientation);
     }
     if (!picture) {
         return std::nullopt;
     }
-    return FittedPicture{std::move(*picture), opened->size};
+    return FittedPicture{std::move(*picture), upright};
 }
 
 } // namespace pelaconf

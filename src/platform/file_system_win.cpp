@@ -131,6 +131,30 @@ std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& pat
     return content;
 }
 
+std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes) {
+    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string head(maxBytes, '\0');
+    size_t done = 0;
+    while (done < head.size()) {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(head.size() - done, 1 << 20));
+        if (!ReadFile(file.Get(), head.data() + done, chunk, &read, nullptr)) {
+            return std::nullopt;
+        }
+        if (read == 0) {
+            break; // the file is shorter
+        }
+        done += read;
+    }
+    head.resize(done);
+    return head;
+}
+
 bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view content) {
     const std::wstring target = Utf8ToWide(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());

@@ -14,6 +14,10 @@ public:
     void VisitFolder(const std::string& pattern, const FolderVisitor& visit) const override;
 };
 
+// At most the first maxBytes of the file (a buffer of that size is made at once); empty when it
+// cannot be opened or read. Other programs may read, write or delete the file meanwhile.
+std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes);
+
 // The folder of the running executable, without a trailing backslash.
 std::string ModuleFolder();
 // The current user's local application data folder (%LOCALAPPDATA%); empty when it is not set.

@@ -4,11 +4,17 @@
 #include "journey_helpers.h"
 #include "image/bmp_codec.h"
 #include "image/picture.h"
+#include "image/resampler.h"
+#include "platform/file_system_win.h"
+#include "win/wide_text.h"
 
 #include "flat_picture.h"
 #include "test_name.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace pelaconf::driver {
 namespace {
@@ -157,6 +163,59 @@ TEST(WallpaperMode, AFailedDecodeLeavesThePreviousWallpaperWhole) {
     EXPECT_EQ(folder.Read("Wallpaper.bmp"), before);
     EXPECT_FALSE(folder.Exists("Pelavine.ini"));
 }
+
+// The picture of a BMP file, or an empty picture.
+Picture PictureIn(const std::optional<std::string>& bmp) { return bmp ? DecodeBmp(*bmp).picture : Picture{}; }
+
+// The largest difference of any colour channel of any pixel; a picture of another size differs by 256.
+int LargestChannelDifference(const Picture& a, const Picture& b) {
+    if (a.width != b.width || a.height != b.height || a.bgra.size() != b.bgra.size()) {
+        return 256;
+    }
+    int largest = 0;
+    for (size_t i = 0; i < a.bgra.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int difference =
+                static_cast<int>((a.bgra[i] >> shift) & 0xFF) - static_cast<int>((b.bgra[i] >> shift) & 0xFF);
+            largest = std::max(largest, std::abs(difference));
+        }
+    }
+    return largest;
+}
+
+// A photo as a phone stores it (64 x 48, four coloured quarters) with one of the eight Exif
+// orientations, made at build time with the picture ImageMagick's -auto-orient shows for it.
+class WallpaperModeOrientation : public ::testing::TestWithParam<int> {};
+
+TEST_P(WallpaperModeOrientation, APhotoIsSavedUprightAndFittedAsItShows) {
+    // Two JPEG decoders may round a few levels apart; a wrong turn puts another quarter's colour there.
+    constexpr int kJpegTolerance = 8;
+    const int orientation = GetParam();
+    const std::wstring images = BuildFolder() + L"\\test-images\\";
+    const InstallFolder folder("UprightPhoto" + std::to_string(orientation));
+    ASSERT_TRUE(CopyFileW((images + L"oriented-" + std::to_wstring(orientation) + L".jpg").c_str(),
+                          folder.PathOf("photo.jpg").c_str(), FALSE));
+    const Picture upright = PictureIn(
+        Win32FileSystem().ReadWholeFile(WideToUtf8(images + L"upright-" + std::to_wstring(orientation) + L".bmp")));
+    ASSERT_GT(upright.width, 0);
+    const bool portrait = orientation >= 5;
+    ASSERT_EQ(upright.height > upright.width, portrait) << "ImageMagick turns 5 to 8 a quarter";
+
+    folder.Write("Pelavine.ini", SettingsWith("[Rect_Type]=0\r\n[Rect_Fit]=0\r\n"));
+    RunWithImage(folder, "photo.jpg");
+    EXPECT_LE(LargestChannelDifference(PictureIn(folder.Read("Wallpaper.bmp")), upright), kJpegTolerance)
+        << "not fitted";
+
+    // A fitted stretch: a landscape photo has the 1024 x 768 screen's proportions and is stretched
+    // as it is; a portrait one is enlarged to the screen's height and centred.
+    folder.Write("Pelavine.ini", SettingsWith("[Rect_Type]=2\r\n[Rect_Fit]=1\r\n"));
+    RunWithImage(folder, "photo.jpg");
+    const Picture fitted = portrait ? *Resize(upright, 576, 768) : upright;
+    EXPECT_LE(LargestChannelDifference(PictureIn(folder.Read("Wallpaper.bmp")), fitted), kJpegTolerance) << "fitted";
+    EXPECT_EQ(DesktopValue(L"WallpaperStyle"), portrait ? L"0" : L"2");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachOrientation, WallpaperModeOrientation, ::testing::Range(1, 9));
 
 } // namespace
 } // namespace pelaconf::driver

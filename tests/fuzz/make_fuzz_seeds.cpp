@@ -1,6 +1,8 @@
 // Writes the starting corpus of each fuzz target, one folder per target under the given folder:
 // small valid inputs for every pixel format, so that a short run reaches the run-length decoders
 // and the other pixel paths at once instead of having to guess their headers first.
+#include "exif_segment.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -301,6 +303,21 @@ std::vector<Seed> HostReplySeeds() {
     };
 }
 
+// JPEG heads with an Exif segment in each byte order, after other segments, and without one.
+std::vector<Seed> ExifSeeds() {
+    using namespace pelaconf::exif;
+    const std::string phoneExif =
+        ExifSegment(TiffBlock(ByteOrder::Big, {Entry{kMakeTag, kAscii, 12, 0x100}, Entry{kOrientationTag, kShort, 1, 6},
+                                               Entry{0x011A, 5, 1, 0x110}}));
+    const std::string xmp = Segment(0xE1, std::string("http://ns.adobe.com/xap/1.0/") + '\0' + "<x:xmpmeta/>");
+    return {
+        Text("little-endian.jpg", JpegHead({JfifSegment(), OrientedExif(8, ByteOrder::Little)})),
+        Text("big-endian.jpg", JpegHead({OrientedExif(3, ByteOrder::Big)})),
+        Text("phone.jpg", JpegHead({phoneExif, xmp, Segment(0xFE, "comment")})),
+        Text("no-exif.jpg", JpegHead({JfifSegment()})),
+    };
+}
+
 std::vector<Seed> SettingsSeeds() {
     return {
         Text("settings.ini", "# Pelavine Version 1.2\r\n[Timer_Length]=30\r\n[Rect_Type]=3\r\n[Turn_Type]=1\r\n"
@@ -339,6 +356,7 @@ int main(int argc, char** argv) {
     const fs::path root = argv[1];
     const bool written = WriteAll(root / "fuzz_settings_file", SettingsSeeds()) &&
                          WriteAll(root / "fuzz_bmp_reader", BmpSeeds()) &&
+                         WriteAll(root / "fuzz_exif_orientation", ExifSeeds()) &&
                          WriteAll(root / "fuzz_plugin_image", PluginImageSeeds()) &&
                          WriteAll(root / "fuzz_plugin_info", PluginInfoSeeds()) &&
                          WriteAll(root / "fuzz_host_protocol", HostProtocolSeeds()) &&

@@ -1,5 +1,6 @@
 #include "image/fitted_decoding.h"
 #include "image/resampler.h"
+#include "image/upright_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -128,11 +129,41 @@ TEST(DecodeFitted, AScaledSourceGivesTheSameFittedPictureWithinTwoLevels) {
     EXPECT_LE(LargestChannelDifference(*fitted, *expected), kTolerance);
 }
 
+// Rows placed upright band by band give what turning the whole picture gives, for every orientation.
+TEST(DecodeUpright, PlacesEachBandWhereTurningTheWholePicturePutsIt) {
+    const Picture full = Gradient(70, 150);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        ScalingSource source(full, {});
+        const auto upright = DecodeUpright(source, orientation);
+        ASSERT_TRUE(upright) << orientation;
+        EXPECT_EQ(*upright, *TurnUpright(full, orientation)) << orientation;
+        EXPECT_LT(source.largestBand, 150) << "read in bands, not whole";
+    }
+}
+
+// A quarter-turned picture is fitted by its upright size, so the decoder is asked for the
+// swapped size: a 600 x 400 picture wanted upright at 66 x 100 decodes at 150 x 100.
+TEST(DecodeFittedUpright, DecodesAtTheStoredFormOfTheUprightTarget) {
+    constexpr int kTolerance = 2;
+    const Picture full = Gradient(600, 400);
+    for (const int orientation : {kOrientationQuarterRight, kOrientationTransverse}) {
+        ScalingSource source(full, {2, 4, 8});
+        const auto fitted = DecodeFittedUpright(source, {66, 100}, orientation);
+        ASSERT_TRUE(fitted);
+        EXPECT_EQ(source.sizesRead, (std::set<std::pair<int, int>>{{150, 100}}));
+        const auto expected = TurnUpright(*Resize(full, 100, 66), orientation);
+        ASSERT_EQ(fitted->width, 66);
+        ASSERT_EQ(fitted->height, 100);
+        EXPECT_LE(LargestChannelDifference(*fitted, *expected), kTolerance);
+    }
+}
+
 TEST(DecodeFitted, FailsWhenTheDecoderFails) {
     ScalingSource source(Gradient(30, 20), {2});
     source.failReads = true;
     EXPECT_FALSE(DecodeFitted(source, {10, 6}));
     EXPECT_FALSE(DecodeFitted(source, {0, 6}));
+    EXPECT_FALSE(DecodeUpright(source, kOrientationQuarterLeft));
 }
 
 } // namespace
