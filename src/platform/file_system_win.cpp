@@ -3,6 +3,7 @@
 #include "platform/file_replacement_win.h"
 
 #include "win/handles.h"
+#include "win/shared_reading.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
@@ -41,8 +42,7 @@ bool Win32FileSystem::PathExists(const std::string& path) const {
 }
 
 std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& path) const {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFileHandle file = OpenForSharedReading(Utf8ToWide(path));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 30)) {
         return std::nullopt;
