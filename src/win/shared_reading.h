@@ -12,8 +12,8 @@ namespace pelaconf {
 // read, and reading it never stands in that program's way.
 inline UniqueFileHandle OpenForSharedReading(const std::wstring& path) {
     return UniqueFileHandle(CreateFileW(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 } // namespace pelaconf

@@ -29,8 +29,8 @@ public:
         startup.hStdError = childOutput;
         std::wstring commandLine = L"\"" + holderProgram + L"\" \"" + path + L"\" " + Hex(access) + L" " + Hex(sharing);
         PROCESS_INFORMATION process{};
-        if (CreateProcessW(holderProgram.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                           nullptr, nullptr, &startup, &process)) {
+        if (CreateProcessW(holderProgram.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                           nullptr, &startup, &process)) {
             CloseHandle(process.hThread);
             process_ = process.hProcess;
         }

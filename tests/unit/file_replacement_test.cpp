@@ -44,8 +44,8 @@ private:
 int TotalPause(const std::vector<int>& pauses) { return std::accumulate(pauses.begin(), pauses.end(), 0); }
 
 TEST(FileReplacement, AFileHeldOpenElsewhereIsWaitedOutWithGrowingPauses) {
-    for (const uint32_t passing : {kErrorSharingViolation, kErrorUnableToRemoveReplaced, kErrorUnableToMoveReplacement,
-                                   kErrorAccessDenied}) {
+    for (const uint32_t passing :
+         {kErrorSharingViolation, kErrorUnableToRemoveReplaced, kErrorUnableToMoveReplacement, kErrorAccessDenied}) {
         ScriptedReplacement replacement({passing, passing, passing});
         EXPECT_TRUE(ReplaceWithRetries(replacement)) << passing;
         EXPECT_EQ(replacement.steps,
