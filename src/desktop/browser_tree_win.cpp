@@ -1,6 +1,5 @@
 #include "desktop/browser_tree_win.h"
 
-#include "platform/drives_win.h"
 #include "resource.h"
 #include "ui/tree_view.h"
 
@@ -16,14 +15,9 @@ constexpr int kTreeBitmaps[kBrowserImageCount] = {
 };
 constexpr COLORREF kMaskColour = RGB(255, 0, 255);
 
-void AddDrives(HWND tree, HTREEITEM root) {
-    for (const DriveRoot& drive : ListDriveRoots()) {
-        const int number = DriveNumber(drive.path);
-        const auto image = DriveImage(drive.type);
-        if (number == 0 || !image) {
-            continue;
-        }
-        AddPlaceholder(tree, InsertTreeItem(tree, root, drive.label, *image, *image, number));
+void AddDrives(HWND tree, HTREEITEM root, const std::vector<BrowserDrive>& drives) {
+    for (const BrowserDrive& drive : drives) {
+        AddPlaceholder(tree, InsertTreeItem(tree, root, drive.label, drive.image, drive.image, drive.number));
     }
 }
 
@@ -31,7 +25,7 @@ void AddDrives(HWND tree, HTREEITEM root) {
 
 UniqueImageList MakeBrowserImages(int dpi) { return MakeTreeImageList(kTreeBitmaps, kMaskColour, dpi); }
 
-HTREEITEM BuildBrowserTree(HWND tree) {
+HTREEITEM BuildBrowserTree(HWND tree, const std::vector<BrowserDrive>& drives) {
     HTREEITEM root = InsertTreeItem(tree, TVI_ROOT, kBrowserRootLabel, kImageRoot, kImageRoot);
     const std::pair<const char*, int> specialFolders[] = {
         {kBrowserDesktopLabel, kImageDesktop},
@@ -47,7 +41,7 @@ HTREEITEM BuildBrowserTree(HWND tree) {
             wallpaperItem = item;
         }
     }
-    AddDrives(tree, root);
+    AddDrives(tree, root, drives);
     TreeView_Expand(tree, root, TVE_EXPAND);
     TreeView_SelectItem(tree, root);
     return wallpaperItem;
@@ -62,6 +56,18 @@ void FillBrowserFolder(HWND tree, HTREEITEM item, const std::vector<BrowserEntry
         HTREEITEM added = InsertTreeItem(tree, item, entry.name, entry.image, selectedImage);
         if (entry.expandable) {
             AddPlaceholder(tree, added);
+        }
+    }
+}
+
+void NameDriveItem(HWND tree, const std::string& root, const std::string& displayName) {
+    const int number = DriveNumber(root);
+    HTREEITEM top = TreeView_GetRoot(tree);
+    for (HTREEITEM item = RelatedTreeItem(tree, top, TVGN_CHILD); item != nullptr && number != 0;
+         item = RelatedTreeItem(tree, item, TVGN_NEXT)) {
+        if (ReadTreeItem(tree, item).data == number) {
+            SetTreeItemLabel(tree, item, DriveLabel(displayName, root));
+            return;
         }
     }
 }

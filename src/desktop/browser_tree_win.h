@@ -18,7 +18,10 @@ UniqueImageList MakeBrowserImages(int dpi);
 
 // Fills an empty tree with the root, the desktop, documents and wallpaper folder items and the
 // drives, opens the root and selects it. Gives the wallpaper folder item.
-HTREEITEM BuildBrowserTree(HWND tree);
+HTREEITEM BuildBrowserTree(HWND tree, const std::vector<BrowserDrive>& drives);
+
+// Shows the drive's display name on its item, once it has been asked.
+void NameDriveItem(HWND tree, const std::string& root, const std::string& displayName);
 
 void AddPlaceholder(HWND tree, HTREEITEM parent);
 

@@ -1,6 +1,7 @@
 #include "desktop/wallpaper_browser.h"
 
 #include "image/decoding_order.h"
+#include "platform/drives.h"
 #include "platform/file_system.h"
 #include "settings/string_helpers.h"
 
@@ -90,6 +91,25 @@ std::optional<int> DriveImage(unsigned driveType) {
     case kDriveTypeCdRom: return kImageCdRomDrive;
     default: return std::nullopt;
     }
+}
+
+std::vector<BrowserDrive> ListBrowserDrives(const DriveSource& drives) {
+    std::vector<BrowserDrive> shown;
+    for (const SystemDrive& drive : drives.Drives()) {
+        const int number = DriveNumber(drive.root);
+        const std::optional<int> image = DriveImage(drive.type);
+        if (number == 0 || !image) {
+            continue;
+        }
+        const bool nameLater = drive.type != kDriveTypeFixed;
+        const std::string label = nameLater ? drive.root : DriveLabel(drives.DisplayName(drive.root), drive.root);
+        shown.push_back({drive.root, number, *image, label, nameLater});
+    }
+    return shown;
+}
+
+std::string DriveLabel(const std::string& displayName, const std::string& root) {
+    return displayName.empty() ? root : displayName;
 }
 
 std::optional<std::string> ItemPath(std::span<const BrowserItem> fromTop, const SpecialFolders& folders, PathUse use) {

@@ -11,6 +11,7 @@
 
 namespace pelaconf {
 
+class DriveSource;
 class FileSystem;
 struct SettingsRecord;
 
@@ -61,6 +62,26 @@ inline constexpr unsigned kDriveTypeCdRom = 5;
 // The image of a drive of the type; nothing for the types the tree leaves out (network drives,
 // RAM disks, drives without a root folder, unknown types).
 std::optional<int> DriveImage(unsigned driveType);
+
+// A drive item of the tree.
+struct BrowserDrive {
+    std::string root;
+    int number = 0; // 1 for A to 26 for Z
+    int image = 0;
+    std::string label;
+    // Whether the label is a stand-in (the root) until the display name is asked away from the
+    // window's thread.
+    bool nameLater = false;
+};
+
+// The drives the tree shows, in the system's order: those with a drive letter and an image by
+// their type, each left out before it is asked anything. Only fixed drives are asked their display
+// names here, which is quick; a removable or CD-ROM drive may take seconds to answer, and is
+// labelled with its root until its name is asked elsewhere.
+std::vector<BrowserDrive> ListBrowserDrives(const DriveSource& drives);
+
+// A drive item's label: its display name, or its root when it has none.
+std::string DriveLabel(const std::string& displayName, const std::string& root);
 
 // The three folders the top-level items without a drive stand for.
 struct SpecialFolders {

@@ -42,7 +42,15 @@ void WallpaperBrowserPage::OnDpiChanged(int dpi) { ShowTreeImages(dpi); }
 
 void WallpaperBrowserPage::BuildTree() {
     ShowTreeImages(Dpi());
-    wallpaperItem_ = BuildBrowserTree(Tree());
+    const std::vector<BrowserDrive> drives = ListBrowserDrives(Win32DriveSource());
+    wallpaperItem_ = BuildBrowserTree(Tree(), drives);
+    std::vector<std::string> askedLater;
+    for (const BrowserDrive& drive : drives) {
+        if (drive.nameLater) {
+            askedLater.push_back(drive.root);
+        }
+    }
+    driveNames_.Start(std::move(askedLater), Window(), kDriveNameArrivedMessage);
 }
 
 std::optional<std::string> WallpaperBrowserPage::PathOf(HTREEITEM item, PathUse use) {
@@ -253,6 +261,12 @@ std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
 std::optional<INT_PTR> WallpaperBrowserPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_SHOWWINDOW && wParam != FALSE) {
         RefreshSpecialFolders();
+    }
+    if (message == kDriveNameArrivedMessage) {
+        for (const ArrivedDriveName& arrived : driveNames_.TakeArrived()) {
+            NameDriveItem(Tree(), arrived.root, arrived.displayName);
+        }
+        return TRUE;
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 
 #include "desktop/browser_apply_win.h"
 #include "desktop/browser_preview_win.h"
+#include "desktop/drive_names_win.h"
 #include "desktop/wait_window_win.h"
 #include "desktop/wallpaper_browser.h"
 #include "resource.h"
@@ -18,6 +19,9 @@
 #include <string>
 
 namespace pelaconf {
+
+// Posted to the page as each drive name asked on the fetching thread arrives.
+inline constexpr UINT kDriveNameArrivedMessage = WM_APP + 2;
 
 class WallpaperBrowserPage : public PageDialog {
 public:
@@ -61,6 +65,7 @@ private:
     HTREEITEM wallpaperItem_ = nullptr;
     UniqueImageList images_;
     WaitWindow wait_;
+    DriveNameFetcher driveNames_;
 };
 
 } // namespace pelaconf

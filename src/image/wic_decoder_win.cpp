@@ -6,6 +6,7 @@
 #include "image/wic_source_transform_win.h"
 #include "platform/file_system_win.h"
 #include "win/handles.h"
+#include "win/shared_reading.h"
 #include "win/wide_text.h"
 
 #include <wincodec.h>
@@ -22,6 +23,7 @@ using Microsoft::WRL::ComPtr;
 constexpr uint32_t kOpaque = 0xFF000000u;
 
 struct OpenedFrame {
+    UniqueFileHandle file; // the decoder reads from it for as long as the frame lives
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICBitmapSource> premultipliedBgra;
     Size size; // as stored
@@ -40,14 +42,18 @@ int StoredOrientation(IWICBitmapDecoder* decoder, const std::string& path) {
 }
 
 // The converter comes from the factory, so that the imaging library is loaded only when a
-// picture is decoded, not when the program starts. Pictures above the size limit are refused.
+// picture is decoded, not when the program starts. The file is opened here rather than by the
+// decoder, which would not share it for writing or deleting. Pictures above the size limit are
+// refused.
 std::optional<OpenedFrame> OpenFirstFrame(IWICImagingFactory* factory, const std::string& path) {
     ComPtr<IWICBitmapDecoder> decoder;
     OpenedFrame opened;
     ComPtr<IWICFormatConverter> converter;
     UINT width = 0, height = 0;
-    if (FAILED(factory->CreateDecoderFromFilename(Utf8ToWide(path).c_str(), nullptr, GENERIC_READ,
-                                                  WICDecodeMetadataCacheOnDemand, &decoder)) ||
+    opened.file = OpenForSharedReading(Utf8ToWide(path));
+    if (!opened.file ||
+        FAILED(factory->CreateDecoderFromFileHandle(reinterpret_cast<ULONG_PTR>(opened.file.Get()), nullptr,
+                                                    WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetFrame(0, &opened.frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
         FAILED(converter->Initialize(opened.frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
                                      nullptr, 0.0, WICBitmapPaletteTypeCustom)) ||

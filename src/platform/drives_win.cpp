@@ -6,20 +6,25 @@
 
 namespace pelaconf {
 
-std::vector<DriveRoot> ListDriveRoots() {
-    std::vector<DriveRoot> roots;
-    wchar_t drives[MAX_PATH] = {};
-    const DWORD length = GetLogicalDriveStringsW(MAX_PATH - 1, drives);
+std::vector<SystemDrive> Win32DriveSource::Drives() const {
+    std::vector<SystemDrive> drives;
+    wchar_t roots[MAX_PATH] = {};
+    const DWORD length = GetLogicalDriveStringsW(MAX_PATH - 1, roots);
     if (length == 0 || length >= MAX_PATH) {
-        return roots;
+        return drives;
     }
-    for (const wchar_t* drive = drives; *drive != L'\0'; drive += wcslen(drive) + 1) {
-        SHFILEINFOW info{};
-        SHGetFileInfoW(drive, 0, &info, sizeof info, SHGFI_DISPLAYNAME);
-        const wchar_t* label = info.szDisplayName[0] != L'\0' ? info.szDisplayName : drive;
-        roots.push_back({WideToUtf8(drive), GetDriveTypeW(drive), WideToUtf8(label)});
+    for (const wchar_t* root = roots; *root != L'\0'; root += wcslen(root) + 1) {
+        drives.push_back({WideToUtf8(root), GetDriveTypeW(root)});
     }
-    return roots;
+    return drives;
+}
+
+std::string Win32DriveSource::DisplayName(const std::string& root) const {
+    SHFILEINFOW info{};
+    if (SHGetFileInfoW(Utf8ToWide(root).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME) == 0) {
+        return "";
+    }
+    return WideToUtf8(info.szDisplayName);
 }
 
 } // namespace pelaconf

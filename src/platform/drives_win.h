@@ -1,10 +1,9 @@
 #pragma once
 // The drives of the system, and quiet access to them.
 
-#include <windows.h>
+#include "platform/drives.h"
 
-#include <string>
-#include <vector>
+#include <windows.h>
 
 namespace pelaconf {
 
@@ -21,13 +20,11 @@ private:
     DWORD before_ = 0;
 };
 
-struct DriveRoot {
-    std::string path;          // "C:\\"
-    UINT type = DRIVE_UNKNOWN; // GetDriveType's answer
-    std::string label;         // the shell's display name, or the path when it has none
+class Win32DriveSource : public DriveSource {
+public:
+    std::vector<SystemDrive> Drives() const override;
+    // Needs COM on the calling thread.
+    std::string DisplayName(const std::string& root) const override;
 };
-
-// Every drive the system lists, in its order.
-std::vector<DriveRoot> ListDriveRoots();
 
 } // namespace pelaconf

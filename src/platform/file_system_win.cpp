@@ -1,6 +1,9 @@
 #include "platform/file_system_win.h"
 
+#include "platform/file_replacement_win.h"
+
 #include "win/handles.h"
+#include "win/shared_reading.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
@@ -32,70 +35,6 @@ std::wstring TemporaryNameFor(const std::wstring& target) {
     return target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(writes++) + L".pelaconf-new";
 }
 
-// The attributes a replaced settings file keeps: hiding it or marking it a system file is the
-// user's choice, and a rewrite must not undo it.
-constexpr DWORD kKeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-
-// Sets the kept attributes of a replaced file again where the system did not carry them over.
-void KeepAttributes(const std::wstring& target, DWORD before) {
-    const DWORD after = GetFileAttributesW(target.c_str());
-    if (after != INVALID_FILE_ATTRIBUTES && (after & kKeptAttributes) != (before & kKeptAttributes)) {
-        SetFileAttributesW(target.c_str(), (after & ~kKeptAttributes) | (before & kKeptAttributes));
-    }
-}
-
-// One try at putting the new file in the target's place; ERROR_SUCCESS or why it failed. An
-// existing target is replaced with ReplaceFileW, which keeps its security and attributes. The old
-// file is moved aside under a name of this write's own and deleted after, so that two writers at
-// once never share a backup name. A target that is gone by now (another writer is between its
-// steps) is a first write: a rename.
-DWORD ReplaceOnce(const std::wstring& temporary, const std::wstring& target) {
-    const auto rename = [&] {
-        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                   ? ERROR_SUCCESS
-                   : GetLastError();
-    };
-    const DWORD before = GetFileAttributesW(target.c_str());
-    if (before == INVALID_FILE_ATTRIBUTES) {
-        return rename();
-    }
-    const std::wstring backup = temporary + L".old";
-    if (ReplaceFileW(target.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                     nullptr)) {
-        DeleteFileW(backup.c_str());
-        KeepAttributes(target, before);
-        return ERROR_SUCCESS;
-    }
-    const DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        // The old file was moved aside but the new one not moved in: finish as a first write.
-        const DWORD renamed = rename();
-        DeleteFileW(backup.c_str());
-        return renamed;
-    }
-    return error == ERROR_FILE_NOT_FOUND ? rename() : error;
-}
-
-// Replacing fails for a moment while another writer replaces the same file or the system reads
-// it (the desktop loading a new wallpaper); such a refusal is tried again for about a second.
-bool ReplaceWith(const std::wstring& temporary, const std::wstring& target) {
-    constexpr int kAttempts = 50;
-    constexpr DWORD kPauseMilliseconds = 20;
-    for (int attempt = 1;; ++attempt) {
-        const DWORD error = ReplaceOnce(temporary, target);
-        if (error == ERROR_SUCCESS) {
-            return true;
-        }
-        const bool passing = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
-                             error == ERROR_UNABLE_TO_REMOVE_REPLACED;
-        if (attempt == kAttempts || !passing) {
-            return false;
-        }
-        Sleep(kPauseMilliseconds);
-    }
-}
-
 } // namespace
 
 bool Win32FileSystem::PathExists(const std::string& path) const {
@@ -103,8 +42,7 @@ bool Win32FileSystem::PathExists(const std::string& path) const {
 }
 
 std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& path) const {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFileHandle file = OpenForSharedReading(Utf8ToWide(path));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1LL << 30)) {
         return std::nullopt;
@@ -170,7 +108,8 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view c
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         written = file && WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
     }
-    if (written && ReplaceWith(temporary, target)) {
+    Win32FileReplacement replacement(temporary, target);
+    if (written && ReplaceWithRetries(replacement)) {
         return true;
     }
     DeleteFileW(temporary.c_str());

@@ -6,6 +6,7 @@
 #include "susie/plugin_function_types_win.h"
 #include "win/handles.h"
 #include "win/module_function.h"
+#include "win/shared_reading.h"
 #include "win/wide_text.h"
 
 #include <array>
@@ -92,8 +93,7 @@ private:
 // Asks the plug-in whether it reads the file, through the file opened for reading; the file is
 // closed again whatever the answer.
 bool PluginAcceptsFile(IsSupportedFunction isSupported, const std::string& path, const std::string& ansiPath) {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFileHandle file = OpenForSharedReading(Utf8ToWide(path));
     if (!file) {
         return false;
     }

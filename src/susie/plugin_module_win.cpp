@@ -6,6 +6,7 @@
 #include "susie/plugin_call_limits.h"
 #include "susie/plugin_host_client_win.h"
 #include "win/handles.h"
+#include "win/shared_reading.h"
 #include "win/wide_text.h"
 
 #include <windows.h>
@@ -17,9 +18,7 @@ namespace {
 
 // The machine the module file was built for; Unknown when it cannot be read.
 PeMachine ModuleMachine(const std::string& path) {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFileHandle file = OpenForSharedReading(Utf8ToWide(path));
     std::vector<uint8_t> head(kPeHeadBytes);
     DWORD read = 0;
     if (!file || !ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr)) {

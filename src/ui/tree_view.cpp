@@ -48,6 +48,15 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, in
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
+void SetTreeItemLabel(HWND tree, HTREEITEM item, std::string_view label) {
+    const std::wstring text = Utf8ToWide(label);
+    TVITEMW change{};
+    change.mask = TVIF_TEXT;
+    change.hItem = item;
+    change.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
 TreeItemData ReadTreeItem(HWND tree, HTREEITEM handle) {
     wchar_t text[MAX_PATH] = {};
     TVITEMW item{};

@@ -18,6 +18,8 @@ namespace pelaconf {
 HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, std::string_view label, int image = 0, int selectedImage = 0,
                          LPARAM data = 0);
 
+void SetTreeItemLabel(HWND tree, HTREEITEM item, std::string_view label);
+
 // What an item holds: its label (up to MAX_PATH - 1 units), images and value.
 struct TreeItemData {
     std::string label;

@@ -7,10 +7,12 @@
 #include "journey_helpers.h"
 #include "resource.h"
 #include "settings_window_fixture.h"
+#include "win/handles.h"
 #include "window_thread.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -27,6 +29,7 @@ constexpr char kPreviewFailed[] = "画像ファイルの表示に失敗しまし
 constexpr int kBmpFileImage = 8;
 constexpr int kOtherFileImage = 9;
 constexpr int kFolderImage = 5;
+constexpr int kRemovableDriveImage = 3;
 
 std::string Bmp(int width, int height) { return EncodeBmp24(FlatPicture(width, height, 0xFF3366CCu)); }
 
@@ -108,6 +111,24 @@ protected:
             << label;
     }
 };
+
+// The test run's Wine has a card reader's drive R:. Its name is asked away from the window's thread
+// and shown once it comes.
+TEST_F(WallpaperBrowserTest, ARemovableDriveShowsTheNameTheShellGivesIt) {
+    std::string name;
+    {
+        const ComApartment com;
+        SHFILEINFOW info{};
+        ASSERT_EQ(GetDriveTypeW(L"R:\\"), static_cast<UINT>(DRIVE_REMOVABLE)) << "the run's Wine has no card reader R:";
+        ASSERT_NE(SHGetFileInfoW(L"R:\\", 0, &info, sizeof info, SHGFI_DISPLAYNAME), 0u);
+        name = WideToUtf8(info.szDisplayName);
+    }
+    ASSERT_NE(name, "R:\\") << "the shell's name would not tell itself from the root shown until it comes";
+    StartWithWalls();
+    ShowPage(kBrowserLabel, IDD_WALLPAPER_BROWSER);
+    EXPECT_TRUE(WaitUntil([&] { return Browser().TreeItemImage(IDC_BROWSER_TREE, name) == kRemovableDriveImage; }))
+        << "no removable drive item named " << name;
+}
 
 TEST_F(WallpaperBrowserTest, OpeningTheWallpaperFolderListsFoldersAndImagesSortedWithTheirImages) {
     folder.MakeFolder("walls");

@@ -8,6 +8,7 @@
 #include "platform/file_system_win.h"
 #include "win/wide_text.h"
 
+#include "file_held_elsewhere.h"
 #include "flat_picture.h"
 #include "test_name.h"
 
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <thread>
 
 namespace pelaconf::driver {
 namespace {
@@ -216,6 +218,45 @@ TEST_P(WallpaperModeOrientation, APhotoIsSavedUprightAndFittedAsItShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOrientation, WallpaperModeOrientation, ::testing::Range(1, 9));
+
+
+// Whether a save of the file is under way: its new content waits beside it.
+bool SaveUnderWay(const InstallFolder& folder, const std::string& fileName) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(folder.PathOf(fileName + ".*.pelaconf-new").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(search);
+    return true;
+}
+
+TEST(WallpaperMode, APictureAndAWallpaperThatOtherProgramsHaveOpenAreStillSetAndSaved) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", SettingsWith("[Rect_Type]=0\r\n[Rect_Fit]=0\r\n"));
+    folder.Write("Wallpaper.bmp", BmpOfSize(8, 8));
+    folder.Write("photo.bmp", BmpOfSize(640, 480));
+    const std::wstring holderProgram = BuildFolder() + L"\\file-holder\\FileHolder.exe";
+    // An editor or a sync client has the picture open to write or move it; the desktop or the
+    // search indexer reads the old wallpaper, without delete sharing.
+    const FileHeldElsewhere editor(holderProgram, folder.PathOf("photo.bmp"), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE);
+    FileHeldElsewhere reader(holderProgram, folder.PathOf("Wallpaper.bmp"), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(editor.Holds());
+    ASSERT_TRUE(reader.Holds());
+
+    const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf("photo.bmp") + L"\"");
+    ASSERT_TRUE(WaitUntil([&] { return SaveUnderWay(folder, "Wallpaper.bmp"); })) << "no save of the wallpaper began";
+    std::this_thread::sleep_for(200ms); // how long the reader keeps the file into the save
+    reader.LetGo();
+    ASSERT_TRUE(pelaconf.EndsWithoutShowingAWindow()) << "a window was shown, or the program did not end";
+    const auto saved = ReadWallpaper(folder);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->width, 640);
+    EXPECT_EQ(saved->height, 480);
+    EXPECT_FALSE(SaveUnderWay(folder, "Wallpaper.bmp")) << "the new content was left beside the file";
+}
 
 } // namespace
 } // namespace pelaconf::driver

@@ -51,6 +51,11 @@ pelaconf_set_up_wine_prefix() {
         pelaconf_replace_font "MS Gothic" IPAGothic &&
         # Xvfb has no window manager: Wine draws the caption and frame itself.
         pelaconf_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+        # A card reader's drive R:, on a folder of the run's own, for the browser's removable drives;
+        # Wine takes it from the next start of its server on.
+        mkdir -p "$PELACONF_TEST_ROOT/card-reader" &&
+        ln -sfn "$PELACONF_TEST_ROOT/card-reader" "$WINEPREFIX/dosdevices/r:" &&
+        pelaconf_wine reg add 'HKLM\Software\Wine\Drives' /v r: /d floppy /f &&
         /usr/lib/wine/wineserver -w
 }
 

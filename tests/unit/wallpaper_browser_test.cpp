@@ -1,4 +1,5 @@
 #include "desktop/wallpaper_browser.h"
+#include "platform/drives.h"
 #include "settings/settings_record.h"
 
 #include "fake_file_system.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -73,6 +75,51 @@ TEST(BrowserItemPath, DrivesAndTheirTypes) {
     for (unsigned networkRamNoRootUnknown : {4u, 6u, 1u, 0u, 9u}) {
         EXPECT_EQ(DriveImage(networkRamNoRootUnknown), std::nullopt) << networkRamNoRootUnknown;
     }
+}
+
+// Drives by root and type; records every drive asked for its display name.
+class RecordingDriveSource : public DriveSource {
+public:
+    std::vector<SystemDrive> drives;
+    std::map<std::string, std::string> names;
+    mutable std::vector<std::string> asked;
+
+    std::vector<SystemDrive> Drives() const override { return drives; }
+    std::string DisplayName(const std::string& root) const override {
+        asked.push_back(root);
+        const auto found = names.find(root);
+        return found == names.end() ? "" : found->second;
+    }
+};
+
+TEST(BrowserDrives, OnlyFixedDrivesAreAskedTheirNamesAndLeftOutDrivesAreAskedNothing) {
+    constexpr unsigned kNetwork = 4, kRamDisk = 6, kNoRoot = 1;
+    RecordingDriveSource source;
+    source.drives = {{"A:\\", kDriveTypeRemovable},
+                     {"C:\\", kDriveTypeFixed},
+                     {"D:\\", kDriveTypeCdRom},
+                     {"N:\\", kNetwork},
+                     {"R:\\", kRamDisk},
+                     {"S:\\", kNoRoot},
+                     {"Y:\\", kDriveTypeFixed},
+                     {"\\\\?\\Volume\\", kDriveTypeFixed}};
+    source.names = {{"A:\\", "3.5 インチ FD (A:)"}, {"C:\\", "ローカル ディスク (C:)"}, {"N:\\", "share (N:)"}};
+
+    const std::vector<BrowserDrive> shown = ListBrowserDrives(source);
+    EXPECT_EQ(source.asked, (std::vector<std::string>{"C:\\", "Y:\\"}));
+    ASSERT_EQ(shown.size(), 4u);
+    const auto expectDrive = [](const BrowserDrive& drive, const char* root, int number, int image, const char* label,
+                                bool nameLater) {
+        EXPECT_EQ(drive.root, root);
+        EXPECT_EQ(drive.number, number) << root;
+        EXPECT_EQ(drive.image, image) << root;
+        EXPECT_EQ(drive.label, label) << root;
+        EXPECT_EQ(drive.nameLater, nameLater) << root;
+    };
+    expectDrive(shown[0], "A:\\", 1, kImageRemovableDrive, "A:\\", true);
+    expectDrive(shown[1], "C:\\", 3, kImageFixedDrive, "ローカル ディスク (C:)", false);
+    expectDrive(shown[2], "D:\\", 4, kImageCdRomDrive, "D:\\", true);
+    expectDrive(shown[3], "Y:\\", 25, kImageFixedDrive, "Y:\\", false); // a drive without a name shows its root
 }
 
 TEST(BrowserItemPath, OnlyPathsTheSystemCanOpenFit) {

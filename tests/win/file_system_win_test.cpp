@@ -1,10 +1,13 @@
 // The Win32 file system on real files under Wine.
+#include "platform/file_replacement_win.h"
 #include "platform/file_system_win.h"
 #include "win/wide_text.h"
 
+#include "file_held_elsewhere.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
+#include <chrono>
 #include <map>
 #include <thread>
 #include <windows.h>
@@ -82,6 +85,42 @@ TEST_F(Win32FileSystemTest, WritersOfTheSameFileAtOnceAllSucceedAndLeaveOneWhole
     ASSERT_TRUE(written.has_value());
     EXPECT_TRUE(*written == contents[0] || *written == contents[1]);
     EXPECT_EQ(FileCount(), 1) << "no temporary file is left beside the target";
+}
+
+TEST_F(Win32FileSystemTest, ASaveWaitsForAnotherProgramToLetGoOfTheTargetAndLeavesItWhole) {
+    // Open without delete sharing, as an antivirus or the search indexer opens a file it reads.
+    const std::string path = PathOf("Pelavine.ini");
+    ASSERT_TRUE(files_.WriteWholeFile(path, std::string(256 * 1024, 'a')));
+    FileHeldElsewhere holder(PELACONF_FILE_HOLDER, Utf8ToWide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(holder.Holds());
+    std::thread lettingGo([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // how long the other program reads
+        holder.LetGo();
+    });
+    const std::string content(300 * 1024, 'b');
+    const bool saved = files_.WriteWholeFile(path, content);
+    const bool afterTheHolder = holder.HasSaidItLetsGo();
+    lettingGo.join();
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(afterTheHolder) << "the file was replaced while the other program still had it open";
+    EXPECT_EQ(files_.ReadWholeFile(path), content);
+    EXPECT_EQ(FileCount(), 1) << "no temporary file is left beside the target";
+}
+
+TEST_F(Win32FileSystemTest, AMoveOverTheTargetKeepsItsAttributes) {
+    // What replaces the file on a volume that does not do replacements.
+    const std::string path = PathOf("Pelavine.ini");
+    ASSERT_TRUE(files_.WriteWholeFile(path, "old"));
+    const DWORD marked = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), marked));
+    const std::string temporary = PathOf("Pelavine.ini.new");
+    ASSERT_TRUE(files_.WriteWholeFile(temporary, "new"));
+    Win32FileReplacement replacement(Utf8ToWide(temporary), Utf8ToWide(path));
+    EXPECT_EQ(replacement.MoveOver(), kErrorNone);
+    EXPECT_EQ(files_.ReadWholeFile(path), "new");
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & marked, marked);
+    EXPECT_EQ(FileCount(), 1);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(Win32FileSystemTest, ExistsForFilesAndFoldersAndRemovesFiles) {

@@ -2,6 +2,7 @@
 #include "image/image_library_win.h"
 #include "image/library_image.h"
 
+#include "file_held_elsewhere.h"
 #include "image_test_support.h"
 
 #include <cstdlib>
@@ -55,6 +56,25 @@ TEST_F(ImageLibraryWinTest, JpegDecodesCloseToItsColours) {
     EXPECT_TRUE(Near(PixelAt(image, 3, 3), kRed, 12));
     EXPECT_TRUE(Near(PixelAt(image, 12, 4), kBlue, 12));
     LibRelease(image);
+}
+
+// Open to write or move it (an editor, a sync client), sharing it for reading and writing only.
+TEST_F(ImageLibraryWinTest, APictureAnotherProgramHasOpenForWritingStillDecodes) {
+    const struct {
+        const char* name;
+        LibImageHandle (*load)(const std::string&);
+    } files[] = {{"halves.jpg", LibLoadJpegFile}, {"palette.bmp", LibLoadBmpFile}};
+    for (const auto& file : files) {
+        const std::string picture = PathOf(file.name);
+        ASSERT_TRUE(CopyFileW(Utf8ToWide(TestImage(file.name)).c_str(), Utf8ToWide(picture).c_str(), FALSE));
+        FileHeldElsewhere holder(PELACONF_FILE_HOLDER, Utf8ToWide(picture), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(holder.Holds()) << file.name;
+        LibImageHandle image = file.load(picture);
+        ASSERT_NE(image, nullptr) << file.name;
+        EXPECT_EQ(image->picture.width, 16) << file.name;
+        LibRelease(image);
+    }
 }
 
 // The imaging component here does not scale as it decodes, so a fitted load takes the path that
