@@ -5,12 +5,14 @@
 // faults or hangs fails only its own call.
 
 #include "image/plugin_load.h"
+#include "susie/file_for_plugin_win.h"
 #include "susie/host_protocol.h"
 #include "susie/plugin_description.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pelaconf {
 
@@ -49,7 +51,11 @@ public:
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;
 
 private:
+    std::optional<std::string> DecodeThroughHost(const std::string& path, int pictureMode) const;
+
     std::unique_ptr<PluginHostProcess> host_;
+    // Temporary copies a plug-in still held open after its call: deleted once its host has ended.
+    mutable std::vector<FileForPlugin> heldCopies_;
 };
 
 } // namespace pelaconf
