@@ -4,24 +4,37 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace pelaconf {
 namespace {
 
-// The wide text in the ANSI code page; empty when a character has no exact form there.
+std::wstring AnsiToWide(const std::string& ansi) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+    }
+    return wide;
+}
+
+// The wide text in the ANSI code page; empty when a character has no exact form there. The form
+// is exact when it reads back as the same text: this also holds under code page 65001 (the
+// "Unicode UTF-8" system setting), which refuses WC_NO_BEST_FIT_CHARS and a default-character
+// pointer, and it turns down best-fit forms ("Ā" as "A"), which would name another file.
 std::optional<std::string> WideToAnsiExactly(const std::wstring& wide) {
     if (wide.empty()) {
         return std::string();
     }
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, &usedDefault);
-    if (length <= 0 || usedDefault) {
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    if (length <= 0) {
         return std::nullopt;
     }
     std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), ansi.data(), length,
-                        nullptr, &usedDefault);
-    if (usedDefault) {
+    if (WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), length, nullptr,
+                            nullptr) != length ||
+        AnsiToWide(ansi) != wide) {
         return std::nullopt;
     }
     return ansi;
@@ -42,21 +55,6 @@ std::wstring ShortPath(const std::wstring& longPath) {
 }
 
 } // namespace
-
-bool Win32AnsiCodePage::IsLeadByte(uint8_t byte) const { return IsDBCSLeadByteEx(CP_ACP, byte) != 0; }
-
-std::string Win32AnsiCodePage::ToUtf8(std::string_view ansi) const {
-    if (ansi.empty()) {
-        return {};
-    }
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-    return WideToUtf8(wide);
-}
 
 std::optional<std::string> AnsiPathForPlugin(const std::string& utf8Path) {
     const std::wstring wide = Utf8ToWide(utf8Path);

@@ -1,5 +1,7 @@
 #include "susie/plugin_description.h"
 
+#include "settings/code_page.h"
+
 #include <array>
 #include <cstring>
 
@@ -18,21 +20,20 @@ std::string_view BufferText(const std::array<char, kInfoBufferLength>& buffer) {
 
 } // namespace
 
-std::string_view CutToField(std::string_view ansi, size_t fieldSize, const AnsiCodePage& codePage) {
+std::string_view CutToField(std::string_view text, size_t fieldSize) {
     const size_t limit = fieldSize == 0 ? 0 : fieldSize - 1;
     size_t end = 0;
-    while (end < ansi.size()) {
-        const size_t next = end + (codePage.IsLeadByte(static_cast<uint8_t>(ansi[end])) ? 2 : 1);
-        if (next > limit || next > ansi.size()) {
+    while (end < text.size()) {
+        const size_t next = end + (IsShiftJisLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+        if (next > limit || next > text.size()) {
             break;
         }
         end = next;
     }
-    return ansi.substr(0, end);
+    return text.substr(0, end);
 }
 
-int QueryPluginInfo(const GetPluginInfoCall& getPluginInfo, const AnsiCodePage& codePage,
-                    PluginDescription& description) {
+int QueryPluginInfo(const GetPluginInfoCall& getPluginInfo, PluginDescription& description) {
     PluginDescription answers;
     std::string* const fields[] = {&answers.description, &answers.extensionFilter, &answers.fileTypeName};
     const size_t fieldSizes[] = {kDescriptionField, kExtensionFilterField, kFileTypeNameField};
@@ -49,7 +50,7 @@ int QueryPluginInfo(const GetPluginInfoCall& getPluginInfo, const AnsiCodePage& 
             }
             continue;
         }
-        *fields[number - 1] = codePage.ToUtf8(CutToField(text, fieldSizes[number - 1], codePage));
+        *fields[number - 1] = DecodeShiftJis(CutToField(text, fieldSizes[number - 1]));
     }
     description = std::move(answers);
     return kQueryImportFilter;

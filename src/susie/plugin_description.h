@@ -1,10 +1,9 @@
 #pragma once
-// What a Susie plug-in says about itself, and the questions that find it out. Plug-ins speak the
-// system's ANSI code page; their texts are kept here as UTF-8, each no longer in its ANSI form than
-// its field allows.
+// What a Susie plug-in says about itself, and the questions that find it out. Plug-ins write their
+// texts in code page 932 (Shift-JIS), whatever the system's ANSI code page: they are read as such,
+// and kept here as UTF-8, each no longer in its code page 932 form than its field allows.
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,25 +29,16 @@ enum QueryPluginResult : int {
     kQueryFailed = -1, // no GetPluginInfo, or one of its answers was 0
 };
 
-// The system's ANSI code page, as far as plug-in texts need it.
-class AnsiCodePage {
-public:
-    virtual ~AnsiCodePage() = default;
-    virtual bool IsLeadByte(uint8_t byte) const = 0;
-    virtual std::string ToUtf8(std::string_view ansi) const = 0;
-};
-
 // Calls the plug-in's GetPluginInfo(number, buffer, length); returns its answer.
 using GetPluginInfoCall = std::function<int(int number, char* buffer, int length)>;
 
 // Asks information numbers 0 to 3 in order with a 100-byte buffer. The version text must be
 // "00IN" byte for byte, else kQueryNotImportFilter and nothing more is asked; an answer of 0 gives
 // kQueryFailed. On kQueryImportFilter the description is filled, else left unchanged.
-int QueryPluginInfo(const GetPluginInfoCall& getPluginInfo, const AnsiCodePage& codePage,
-                    PluginDescription& description);
+int QueryPluginInfo(const GetPluginInfoCall& getPluginInfo, PluginDescription& description);
 
-// The longest start of the ANSI text that fits a field of the given size with its NUL, never
-// ending inside a double-byte character.
-std::string_view CutToField(std::string_view ansi, size_t fieldSize, const AnsiCodePage& codePage);
+// The longest start of the code page 932 text that fits a field of the given size with its NUL,
+// never ending inside a double-byte character.
+std::string_view CutToField(std::string_view text, size_t fieldSize);
 
 } // namespace pelaconf

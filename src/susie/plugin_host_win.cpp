@@ -177,7 +177,7 @@ HostMessage PluginHost::Query() const {
         return answer;
     };
     PluginDescription description;
-    const int result = QueryPluginInfo(call, Win32AnsiCodePage(), description);
+    const int result = QueryPluginInfo(call, description);
     if (result != kQueryImportFilter) {
         return Reply(result);
     }

@@ -62,6 +62,7 @@ PluginModule& PluginModule::operator=(PluginModule&& other) noexcept {
         Free();
         host_ = std::move(other.host_);
         path_ = std::move(other.path_);
+        heldCopies_ = std::move(other.heldCopies_);
     }
     return *this;
 }
@@ -96,6 +97,7 @@ int PluginModule::Free() {
     const std::optional<HostMessage> reply = host_->Call({kHostFree, 0, {}}, kPluginFreeLimitMs);
     NoteWhenPastLimit(*host_);
     host_.reset();
+    heldCopies_.clear();
     return reply ? ReadFreeReply(*reply).value_or(0) : 0;
 }
 
@@ -149,14 +151,24 @@ std::optional<std::string> PluginModule::Decode(const std::string& path, int pic
     if (!host_) {
         return std::nullopt;
     }
-    const std::string fullPath = FullPath(path);
-    const std::optional<HostMessage> supported =
-        host_->Call({kHostIsSupported, 0, {fullPath}}, kPluginIsSupportedLimitMs);
+    FileForPlugin file(FullPath(path));
+    if (file.Path().empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> picture = DecodeThroughHost(file.Path(), pictureMode);
+    if (!file.DeleteCopy()) {
+        heldCopies_.push_back(std::move(file));
+    }
+    return picture;
+}
+
+std::optional<std::string> PluginModule::DecodeThroughHost(const std::string& path, int pictureMode) const {
+    const std::optional<HostMessage> supported = host_->Call({kHostIsSupported, 0, {path}}, kPluginIsSupportedLimitMs);
     NoteWhenPastLimit(*host_);
     if (!supported || ReadIsSupportedReply(*supported) != true) {
         return std::nullopt;
     }
-    std::optional<HostMessage> reply = host_->Call({kHostDecode, pictureMode, {fullPath}}, kPluginDecodeLimitMs);
+    std::optional<HostMessage> reply = host_->Call({kHostDecode, pictureMode, {path}}, kPluginDecodeLimitMs);
     NoteWhenPastLimit(*host_);
     std::optional<DecodeReply> picture = reply ? ReadDecodeReply(std::move(*reply)) : std::nullopt;
     if (!picture) {

@@ -5,12 +5,14 @@
 // faults or hangs fails only its own call.
 
 #include "image/plugin_load.h"
+#include "susie/file_for_plugin_win.h"
 #include "susie/host_protocol.h"
 #include "susie/plugin_description.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pelaconf {
 
@@ -52,11 +54,14 @@ public:
     std::optional<std::string> Decode(const std::string& path, int pictureMode) const;
 
 private:
+    std::optional<std::string> DecodeThroughHost(const std::string& path, int pictureMode) const;
     // Notes the module as past its limit when its last call ran into it.
     void NoteWhenPastLimit(const PluginHostProcess& host) const;
 
     std::unique_ptr<PluginHostProcess> host_;
     std::string path_; // as the module was loaded by
+    // Temporary copies a plug-in still held open after its call: deleted once its host has ended.
+    mutable std::vector<FileForPlugin> heldCopies_;
 };
 
 } // namespace pelaconf

@@ -3,8 +3,8 @@
 // success each text is the longest start of what the plug-in wrote that fits its field, never cut
 // inside a double-byte character of code page 932. The input holds, per call, the answer, the
 // number of bytes written and those bytes; where it runs out the plug-in answers 0.
-#include "fake_ansi_code_page.h"
 #include "fuzz_check.h"
+#include "settings/code_page.h"
 #include "susie/plugin_description.h"
 
 #include <cstdint>
@@ -40,16 +40,16 @@ struct FuzzedPlugin {
 
 // The cut is a start of the text, fits the field with its NUL, ends on a character boundary and
 // could not take the next character.
-void CheckCut(std::string_view text, std::string_view cut, size_t fieldSize, const AnsiCodePage& codePage) {
+void CheckCut(std::string_view text, std::string_view cut, size_t fieldSize) {
     Check(text.substr(0, cut.size()) == cut && cut.data() == text.data());
     Check(fieldSize > 0 ? cut.size() < fieldSize : cut.empty());
     size_t end = 0;
     while (end < cut.size()) {
-        end += codePage.IsLeadByte(static_cast<uint8_t>(cut[end])) ? 2 : 1;
+        end += IsShiftJisLeadByte(static_cast<uint8_t>(cut[end])) ? 2 : 1;
     }
     Check(end == cut.size());
     if (cut.size() < text.size()) {
-        const size_t next = end + (codePage.IsLeadByte(static_cast<uint8_t>(text[end])) ? 2 : 1);
+        const size_t next = end + (IsShiftJisLeadByte(static_cast<uint8_t>(text[end])) ? 2 : 1);
         Check(next > text.size() || next + 1 > fieldSize);
     }
 }
@@ -67,36 +67,34 @@ void CheckAsked(const FuzzedPlugin& plugin, int result) {
     }
 }
 
-void CheckFields(const FuzzedPlugin& plugin, const PluginDescription& description, const AnsiCodePage& codePage) {
+void CheckFields(const FuzzedPlugin& plugin, const PluginDescription& description) {
     const std::string* const fields[] = {&description.description, &description.extensionFilter,
                                          &description.fileTypeName};
     const size_t fieldSizes[] = {kDescriptionField, kExtensionFilterField, kFileTypeNameField};
     for (size_t i = 0; i < 3; ++i) {
         const std::string_view text = plugin.written[i + 1];
-        const std::string_view cut = CutToField(text, fieldSizes[i], codePage);
-        CheckCut(text, cut, fieldSizes[i], codePage);
-        Check(*fields[i] == codePage.ToUtf8(cut));
+        const std::string_view cut = CutToField(text, fieldSizes[i]);
+        CheckCut(text, cut, fieldSizes[i]);
+        Check(*fields[i] == DecodeShiftJis(cut));
     }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const ShiftJisCodePage codePage;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const size_t anyField = size == 0 ? 0 : data[0];
-    CheckCut(bytes, CutToField(bytes, anyField, codePage), anyField, codePage);
+    CheckCut(bytes, CutToField(bytes, anyField), anyField);
 
     FuzzedPlugin plugin{{data, size}, {}, {}};
     const PluginDescription untouched{"before", "*.old", "old"};
     PluginDescription description = untouched;
     const int result = QueryPluginInfo(
-        [&plugin](int number, char* buffer, int length) { return plugin.Answer(number, buffer, length); }, codePage,
-        description);
+        [&plugin](int number, char* buffer, int length) { return plugin.Answer(number, buffer, length); }, description);
     CheckAsked(plugin, result);
     if (result == kQueryImportFilter) {
         Check(plugin.written[0] == "00IN");
-        CheckFields(plugin, description, codePage);
+        CheckFields(plugin, description);
     } else {
         Check(result == kQueryFailed || plugin.written[0] != "00IN");
         Check(description.description == untouched.description &&

@@ -6,15 +6,22 @@ export WINEPREFIX=${WINEPREFIX:-$PELACONF_TEST_ROOT/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LOCPATH=${LOCPATH:-$PELACONF_TEST_ROOT/locale}
-# Without this locale Wine still reports code page 932 but decodes non-ASCII arguments and
-# file names wrongly; it is made without root into the test run's folder.
-if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
-    mkdir -p "$LOCPATH"
-    localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8.tmp$$" 2>/dev/null &&
-        mv -T "$LOCPATH/ja_JP.UTF-8.tmp$$" "$LOCPATH/ja_JP.UTF-8" 2>/dev/null
-    rm -rf "$LOCPATH/ja_JP.UTF-8.tmp$$"
-fi
+# The locale Wine runs with: Japanese (code page 932) unless a test asks for another, such as
+# C.UTF-8 (code page 1252) or hi_IN.UTF-8, which has no ANSI code page, so that Wine gives it
+# 65001 (UTF-8). Without the locale Wine still reports the code page but decodes non-ASCII
+# arguments and file names wrongly; it is made without root into the test run's folder.
 pelaconf_wine_locale=${PELACONF_LC_ALL:-ja_JP.UTF-8}
+pelaconf_make_locale() {
+    case $1 in C.* | POSIX) return ;; esac
+    if [ ! -d "$LOCPATH/$1" ]; then
+        mkdir -p "$LOCPATH"
+        localedef -i "${1%%.*}" -f UTF-8 "$LOCPATH/$1.tmp$$" 2>/dev/null &&
+            mv -T "$LOCPATH/$1.tmp$$" "$LOCPATH/$1" 2>/dev/null
+        rm -rf "$LOCPATH/$1.tmp$$"
+    fi
+}
+pelaconf_make_locale ja_JP.UTF-8
+pelaconf_make_locale "$pelaconf_wine_locale"
 
 # Wine with the test locale (set for Wine only: this shell cannot load a locale from LOCPATH).
 pelaconf_wine() { env LC_ALL="$pelaconf_wine_locale" /usr/lib/wine/wine64 "$@"; }
@@ -44,6 +51,8 @@ pelaconf_ensure_wine_prefix() {
 }
 
 pelaconf_set_up_wine_prefix() {
+    # The prefix is the same whichever test makes it: made in Japanese.
+    local pelaconf_wine_locale=ja_JP.UTF-8
     pelaconf_wine wineboot -i &&
         pelaconf_replace_font "ＭＳ Ｐゴシック" IPAPGothic &&
         pelaconf_replace_font "ＭＳ ゴシック" IPAGothic &&

@@ -1,6 +1,5 @@
 // Asking a Susie plug-in what it is.
 #include "susie/plugin_description.h"
-#include "fake_ansi_code_page.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +41,7 @@ FakePlugin ImportFilter() {
 TEST(QueryPluginInfo, AnImportFilterFillsTheDescription) {
     FakePlugin plugin = ImportFilter();
     PluginDescription description;
-    EXPECT_EQ(QueryPluginInfo(plugin.Call(), ShiftJisCodePage(), description), kQueryImportFilter);
+    EXPECT_EQ(QueryPluginInfo(plugin.Call(), description), kQueryImportFilter);
     EXPECT_EQ(description.description, "Sample filter 1.0");
     EXPECT_EQ(description.extensionFilter, "*.pi;*.pic");
     EXPECT_EQ(description.fileTypeName, "PI images");
@@ -54,7 +53,7 @@ TEST(QueryPluginInfo, AnyOtherVersionTextIsNotAnImportFilter) {
         FakePlugin plugin = ImportFilter();
         plugin.answers[0] = version + '\0';
         PluginDescription description{"kept", "kept", "kept"};
-        EXPECT_EQ(QueryPluginInfo(plugin.Call(), ShiftJisCodePage(), description), kQueryNotImportFilter) << version;
+        EXPECT_EQ(QueryPluginInfo(plugin.Call(), description), kQueryNotImportFilter) << version;
         EXPECT_EQ(plugin.asked, std::vector<int>{0}) << "nothing more is asked";
         EXPECT_EQ(description.description, "kept");
     }
@@ -65,12 +64,12 @@ TEST(QueryPluginInfo, AFailedAnswerFailsTheQuery) {
         FakePlugin plugin = ImportFilter();
         plugin.answers.erase(failing);
         PluginDescription description{"kept", "kept", "kept"};
-        EXPECT_EQ(QueryPluginInfo(plugin.Call(), ShiftJisCodePage(), description), kQueryFailed) << failing;
+        EXPECT_EQ(QueryPluginInfo(plugin.Call(), description), kQueryFailed) << failing;
         EXPECT_EQ(description.extensionFilter, "kept");
     }
 }
 
-TEST(QueryPluginInfo, TextsAreCutToTheirFieldsAndReadFromTheAnsiCodePage) {
+TEST(QueryPluginInfo, TextsAreCutToTheirFieldsAndReadAsCodePage932) {
     FakePlugin plugin = ImportFilter();
     // 100 bytes without a NUL: the whole buffer and never beyond it.
     plugin.answers[1] = std::string(100, 'd');
@@ -78,19 +77,19 @@ TEST(QueryPluginInfo, TextsAreCutToTheirFieldsAndReadFromTheAnsiCodePage) {
     plugin.answers[2] = std::string(62, 'e') + "\x95\x5C" + "xyz";
     plugin.answers[3] = std::string("\x89\xe6\x91\x9c\0", 5); // "画像"
     PluginDescription description;
-    ASSERT_EQ(QueryPluginInfo(plugin.Call(), ShiftJisCodePage(), description), kQueryImportFilter);
+    ASSERT_EQ(QueryPluginInfo(plugin.Call(), description), kQueryImportFilter);
     EXPECT_EQ(description.description, std::string(100, 'd'));
     EXPECT_EQ(description.extensionFilter, std::string(62, 'e'));
     EXPECT_EQ(description.fileTypeName, "画像");
 }
 
 TEST(CutToField, KeepsWholeCharactersWithinTheFieldLessItsNul) {
-    const ShiftJisCodePage codePage;
-    EXPECT_EQ(CutToField("abcdef", 4, codePage), "abc");
-    EXPECT_EQ(CutToField("ab\x95\x5C", 4, codePage), "ab");
-    EXPECT_EQ(CutToField("ab\x95\x5C", 5, codePage), "ab\x95\x5C");
-    EXPECT_EQ(CutToField("ab\x95", 10, codePage), "ab") << "a lead byte without its trail byte";
-    EXPECT_EQ(CutToField("abc", 0, codePage), "");
+    EXPECT_EQ(CutToField("abcdef", 4), "abc");
+    EXPECT_EQ(CutToField("ab\x95\x5C", 4), "ab");
+    EXPECT_EQ(CutToField("ab\x95\x5C", 5), "ab\x95\x5C");
+    EXPECT_EQ(CutToField("ab\x95", 10), "ab") << "a lead byte without its trail byte";
+    EXPECT_EQ(CutToField("\xB1\xB2\xB3", 3), "\xB1\xB2") << "half-width katakana are single bytes";
+    EXPECT_EQ(CutToField("abc", 0), "");
 }
 
 } // namespace

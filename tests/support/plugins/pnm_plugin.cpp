@@ -10,6 +10,7 @@
 //   PNM_ALSO_PNG            ";*.png" added to the filter (a build definition cannot hold ";")
 //   PNM_UNSOUND_FILTER      a filter naming an extension twice and two with control characters
 //   PNM_DESCRIPTION="..."   another description, PNM_TYPE_NAME="..." another file-type name
+//   PNM_JAPANESE_TEXTS      a Japanese description and file-type name, in code page 932
 //   PNM_BREAKS_IN=N         faults in DllMain (1), GetPluginInfo (2), IsSupported (3) or GetPicture
 //                           and GetPreview (4); with PNM_BREAK_HANGS it never returns there instead
 //   PNM_INFO_OVERRUN        GetPluginInfo writes 200 bytes past the length it is given
@@ -25,6 +26,7 @@
 //                           or "in no job"
 //   PNM_LEAVES_FAULTING_THREAD  loading starts a thread that runs in the module until it is
 //                           unloaded, and then faults
+//   PNM_KEEPS_FILE_OPEN     GetPicture and GetPreview never close the file they read
 // Every variant appends its file name and the name of each export called (DllMain only in the
 // variants that break there), as "pnm.spi IsSupported", as a line to the file that the environment
 // variable PNM_CALL_LOG names, when it is set, before anything else.
@@ -49,6 +51,11 @@
 #define PNM_FILTER "*.qnm;*.QNM;*.q\nr;*.q\x01s;*.pnm"
 #else
 #define PNM_FILTER PNM_FILTER_TEXT
+#endif
+#ifdef PNM_JAPANESE_TEXTS
+// "PNM 表示テスト 1.0" and "PNM 画像ﾌｧｲﾙ": a trail byte 0x5C, and half-width katakana in single bytes.
+#define PNM_DESCRIPTION "PNM \x95\x5C\x8E\xA6\x83\x65\x83X\x83g 1.0"
+#define PNM_TYPE_NAME "PNM \x89\xE6\x91\x9C\xCC\xA7\xB2\xD9"
 #endif
 #ifndef PNM_DESCRIPTION
 #define PNM_DESCRIPTION "PNM test filter 1.0"
@@ -321,7 +328,9 @@ bool ReadWholeFile(LPCSTR name, std::string& data) {
         read = data.empty() ||
                (ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &got, nullptr) && got == data.size());
     }
+#ifndef PNM_KEEPS_FILE_OPEN
     CloseHandle(file);
+#endif
     return read;
 }
 
