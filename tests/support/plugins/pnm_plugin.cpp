@@ -104,7 +104,7 @@ void MisbehaveIn([[maybe_unused]] Export where) {
             Sleep(INFINITE);
         }
 #else
-        *static_cast<int* volatile>(nullptr) = 1;
+        *static_cast<volatile int*>(nullptr) = 1;
 #endif
     }
 #endif
