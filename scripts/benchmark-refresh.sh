@@ -7,6 +7,9 @@
 # Then the decode of a 24-megapixel picture through the test plug-in: through its host against
 # the plug-in loaded in the timing process, as before plug-ins had hosts (goal: at most 1.1).
 # DECODE_RUNS (default 5) timed decodes each after one warm-up.
+# Last, how soon a refresh notices hosts that end: ten plug-ins that fault while loading (and one
+# sound one) against the load's time limit, which is how long a host's end went unnoticed while
+# another host could hold its pipe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -27,6 +30,11 @@ cp build/win64/test-plugins/pnm.spi "$work/decoder.spi"
 { printf 'P6\n6000 4000\n255\n'; head -c $((6000 * 4000 * 3)) /dev/urandom; } >"$work/picture.ppm"
 for i in $(seq -w 1 "$plugins"); do
     cp build/win64/test-plugins/pnm.spi "$work/plugins/plugin$i.spi"
+done
+mkdir -p "$work/faulting"
+cp build/win64/test-plugins/pnm.spi "$work/faulting/sound.spi"
+for i in $(seq -w 1 10); do
+    cp build/win64/test-plugins/pnm_faults_in_main.spi "$work/faulting/faults$i.spi"
 done
 
 source scripts/xvfb.sh
@@ -61,3 +69,9 @@ read -r hosted hosted_fastest < <(time_decode host)
 read -r inside inside_fastest < <(time_decode in-process)
 printf '%-44s %10s %10s\n' "decode 6000 x 4000 through the plug-in host" "$hosted" "$hosted_fastest"
 printf '%-44s %10s %10s %12s\n' "decode 6000 x 4000 in-process" "$inside" "$inside_fastest" "$(ratio "$hosted" "$inside")"
+
+load_limit_ms=$(sed -n 's/.*kPluginLoadLimitMs = \([0-9]*\)'"'"'\([0-9]*\);.*/\1\2/p' src/susie/plugin_call_limits.h)
+read -r faulting faulting_fastest < <(cd "$work" && pelaconf_wine ./refresh_timer.exe "$runs" "$windows_work\faulting" |
+    checked_figures "refresh_timer.exe over faulting plug-ins")
+printf '%-44s %10s %10s\n' "refresh: ten plug-ins that fault, one sound" "$faulting" "$faulting_fastest"
+printf '%-44s %10s %10s %12s\n' "the load's limit" "$load_limit_ms" "" "$(ratio "$faulting" "$load_limit_ms")"
