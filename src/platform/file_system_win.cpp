@@ -28,6 +28,24 @@ bool WriteAll(HANDLE file, std::string_view content) {
     return true;
 }
 
+// Fills the buffer from the file's current position, and cuts it where the file ends first.
+std::optional<std::string> ReadUpTo(HANDLE file, std::string buffer) {
+    size_t done = 0;
+    while (done < buffer.size()) {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(buffer.size() - done, 1 << 20));
+        if (!ReadFile(file, buffer.data() + done, chunk, &read, nullptr)) {
+            return std::nullopt;
+        }
+        if (read == 0) {
+            break;
+        }
+        done += read;
+    }
+    buffer.resize(done);
+    return buffer;
+}
+
 // A name beside the target that no other writer uses: another Pelaconf may be writing the same
 // file at this moment (two wallpapers set from the command line at once).
 std::wstring TemporaryNameFor(const std::wstring& target) {
@@ -53,44 +71,15 @@ std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& pat
     } catch (const std::exception&) {
         return std::nullopt; // no memory for it (bad_alloc), or more than a string holds (length_error)
     }
-    size_t done = 0;
-    while (done < content.size()) {
-        DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(content.size() - done, 1 << 20));
-        if (!ReadFile(file.Get(), content.data() + done, chunk, &read, nullptr)) {
-            return std::nullopt;
-        }
-        if (read == 0) {
-            content.resize(done); // the file shrank while we read it
-            break;
-        }
-        done += read;
-    }
-    return content;
+    return ReadUpTo(file.Get(), std::move(content)); // shorter when the file shrank while it was read
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes) {
-    UniqueFileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFileHandle file = OpenForSharedReading(Utf8ToWide(path));
     if (!file) {
         return std::nullopt;
     }
-    std::string head(maxBytes, '\0');
-    size_t done = 0;
-    while (done < head.size()) {
-        DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(head.size() - done, 1 << 20));
-        if (!ReadFile(file.Get(), head.data() + done, chunk, &read, nullptr)) {
-            return std::nullopt;
-        }
-        if (read == 0) {
-            break; // the file is shorter
-        }
-        done += read;
-    }
-    head.resize(done);
-    return head;
+    return ReadUpTo(file.Get(), std::string(maxBytes, '\0'));
 }
 
 bool Win32FileSystem::WriteWholeFile(const std::string& path, std::string_view content) {
