@@ -188,6 +188,7 @@ std::string DecodeShiftJis(std::string_view bytes) {
 std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    bool carried = false;
     for (size_t pos = 0; pos < utf8.size();) {
         const size_t asciiEnd = AsciiRunEnd(utf8, pos);
         out.append(utf8.substr(pos, asciiEnd - pos));
@@ -203,7 +204,14 @@ std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
         if (!bytes) {
             return std::nullopt;
         }
+        carried = carried || IsCarriedByte(*codePoint);
         out += *bytes;
+    }
+    // A carried byte is its own only where it cannot be read otherwise: U+F7C0 that did not come
+    // from decoding would be written as 0xC0, which reads as a katakana, and a carried lead byte
+    // before a letter would read as one character with it. Such a text is not held.
+    if (carried && DecodeShiftJis(out) != utf8) {
+        return std::nullopt;
     }
     return out;
 }
