@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-ipafont-gothic locales python3
-    zip unzip git
+    zip unzip git osslsigncode openssl
 )
 
 missing=()

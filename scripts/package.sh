@@ -7,7 +7,15 @@
 #   scripts/package.sh [--build-root DIR] [--dist DIR]
 #
 # The builds go to DIR/win64 and DIR/win32 (default build/package); only the shipped programs are built.
+#
+# Given a code-signing certificate, every program in the zips is signed with it (Authenticode,
+# SHA-256): PELACONF_SIGN_PFX names the PKCS#12 file that holds the certificate and its key, and
+# PELACONF_SIGN_PASSWORD, if set, is that file's password. The signing time is the commit's and no
+# time-stamp server is asked, so two runs with one certificate still give the same bytes. Without
+# PELACONF_SIGN_PFX the programs stay unsigned.
 set -euo pipefail
+# A certificate named relative to where the script was started.
+sign_pfx=${PELACONF_SIGN_PFX:+$(realpath -m "$PELACONF_SIGN_PFX")}
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build_root=$root/build/package
@@ -29,6 +37,24 @@ fi
 export SOURCE_DATE_EPOCH
 export TZ=UTC
 
+# The password goes to osslsigncode in a file of our own, never on a command line that others can list.
+if [ -n "$sign_pfx" ]; then
+    [ -r "$sign_pfx" ] || { echo "package.sh: cannot read the certificate $sign_pfx" >&2; exit 1; }
+    password_file=$(mktemp)
+    trap 'rm -f "$password_file"' EXIT
+    printf '%s' "${PELACONF_SIGN_PASSWORD:-}" >"$password_file"
+fi
+
+sign_programs() {
+    local program
+    for program in "$1"/*.exe; do
+        osslsigncode sign -pkcs12 "$sign_pfx" -readpass "$password_file" -h sha256 -time "$SOURCE_DATE_EPOCH" \
+            -n Pelaconf -in "$program" -out "$program.signed" >/dev/null
+        mv "$program.signed" "$program"
+        echo "signed $(basename "$program")"
+    done
+}
+
 rm -rf "$dist"
 mkdir -p "$dist/debug"
 for target in win64 win32; do
@@ -41,6 +67,7 @@ for target in win64 win32; do
     stage=$build_root/stage-$target
     rm -rf "$stage"
     cmake --install "$build" --component release --prefix "$stage" >/dev/null
+    [ -z "$sign_pfx" ] || sign_programs "$stage"
     find "$stage" -type f -exec chmod 644 {} + -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
     zip=$dist/Pelaconf-$version-$target.zip
     (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | zip -X -D -q -9 "$zip" -@)

@@ -2,8 +2,9 @@
 # Runs every test on a fresh Debian 12 machine: installs what is missing, builds the native
 # core, the x86_64 program with its Windows tests and the i686 program with the test plug-ins,
 # then runs ctest with every label (unit, fuzz, exports, win, e2e, release) in a new Wine prefix on a
-# private Xvfb screen; of the i686 build only the plug-ins' export checks run. The release tests
-# package both zips twice from scratch (scripts/package.sh) and start Pelaconf from the unpacked one.
+# private Xvfb screen; of the i686 build only the checks of its files run (the plug-ins' exports,
+# the host's headers). The release tests package both zips twice from scratch (scripts/package.sh),
+# signed with a throwaway certificate, and start Pelaconf from the unpacked one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -104,11 +105,21 @@ std::optional<std::string> EncodeCodePoint(char32_t codePoint) {
     return std::string{static_cast<char>(found->shiftJis >> 8), static_cast<char>(found->shiftJis & 0xFF)};
 }
 
-// The end of the run of ASCII bytes from `pos`: ASCII is the same in both encodings.
+// The end of the run of ASCII bytes from `pos`: ASCII is the same in both encodings. Settings
+// files are mostly ASCII, so the run is looked for eight bytes at a time (a byte above ASCII has
+// its top bit set).
 size_t AsciiRunEnd(std::string_view text, size_t pos) {
-    const auto end = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(pos), text.end(),
-                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    return static_cast<size_t>(end - text.begin());
+    constexpr uint64_t kTopBits = 0x8080808080808080u;
+    for (uint64_t word = 0; pos + sizeof word <= text.size(); pos += sizeof word) {
+        std::memcpy(&word, text.data() + pos, sizeof word);
+        if ((word & kTopBits) != 0) {
+            break;
+        }
+    }
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) {
+        ++pos;
+    }
+    return pos;
 }
 
 } // namespace
@@ -188,6 +199,7 @@ std::string DecodeShiftJis(std::string_view bytes) {
 std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    bool carried = false;
     for (size_t pos = 0; pos < utf8.size();) {
         const size_t asciiEnd = AsciiRunEnd(utf8, pos);
         out.append(utf8.substr(pos, asciiEnd - pos));
@@ -203,7 +215,14 @@ std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
         if (!bytes) {
             return std::nullopt;
         }
+        carried = carried || IsCarriedByte(*codePoint);
         out += *bytes;
+    }
+    // A carried byte is its own only where it cannot be read otherwise: U+F7C0 that did not come
+    // from decoding would be written as 0xC0, which reads as a katakana, and a carried lead byte
+    // before a letter would read as one character with it. Such a text is not held.
+    if (carried && DecodeShiftJis(out) != utf8) {
+        return std::nullopt;
     }
     return out;
 }

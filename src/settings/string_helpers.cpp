@@ -137,13 +137,15 @@ void MergeSortStringList(std::vector<std::string>& list) {
 }
 
 std::string_view TrimWhiteSpace(std::string_view text) {
-    constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-    const auto first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos) {
-        return {};
+    // Tab, LF, VT, FF and CR are the codes 9 to 13.
+    const auto isWhiteSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!text.empty() && isWhiteSpace(text.front())) {
+        text.remove_prefix(1);
     }
-    const auto last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && isWhiteSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 bool TakeChosenPath(std::string& path, std::string_view chosen) {

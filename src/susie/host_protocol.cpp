@@ -108,14 +108,19 @@ std::optional<size_t> HostFrameReader::Missing() const {
     return frame > committed_ ? frame - committed_ : 0;
 }
 
+// The room stays allocated between reads: a read that gives a few bytes must not cost the
+// zeroing of a whole pipe buffer again for the next one.
 std::span<char> HostFrameReader::Space(size_t size) {
-    held_.resize(committed_ + size);
-    return std::span<char>(held_).subspan(committed_);
+    if (held_.size() < committed_ + size) {
+        held_.resize(committed_ + size);
+    }
+    offered_ = size;
+    return std::span<char>(held_).subspan(committed_, size);
 }
 
 void HostFrameReader::Commit(size_t count) {
-    committed_ = std::min(committed_ + count, held_.size());
-    held_.resize(committed_);
+    committed_ += std::min(count, offered_);
+    offered_ = 0;
 }
 
 std::optional<HostMessage> HostFrameReader::Take() {
@@ -125,8 +130,12 @@ std::optional<HostMessage> HostFrameReader::Take() {
     }
     const size_t length = ReadLe32(held_, 0);
     std::optional<HostMessage> message = DecodeHostMessage(std::string_view(held_).substr(kHostFrameHeader, length));
-    held_.erase(0, kHostFrameHeader + length);
-    committed_ = held_.size();
+    // What came after the frame moves to the front; the room behind it stays.
+    const size_t frame = kHostFrameHeader + length;
+    std::copy(held_.begin() + static_cast<ptrdiff_t>(frame), held_.begin() + static_cast<ptrdiff_t>(committed_),
+              held_.begin());
+    committed_ -= frame;
+    offered_ = 0;
     return message;
 }
 

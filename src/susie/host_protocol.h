@@ -95,8 +95,9 @@ public:
     std::optional<HostMessage> Take();
 
 private:
-    std::string held_;
-    size_t committed_ = 0;
+    std::string held_;     // the bytes read, then room for the next read
+    size_t committed_ = 0; // how many of held_ were read
+    size_t offered_ = 0;   // the room the last Space gave, which Commit may fill
 };
 
 // The request field that names a shared block: its handle, then its size, 4 bytes each.

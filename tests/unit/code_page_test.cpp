@@ -164,6 +164,11 @@ TEST(CodePage, RefusesCharactersOutsideTheCodePage) {
     EXPECT_FALSE(EncodeShiftJis("\xC3").has_value());             // broken UTF-8
     EXPECT_FALSE(FitsShiftJis("한국"));
     EXPECT_TRUE(FitsShiftJis("壁紙フォルダ"));
+    // The private-use code points that carry undecodable bytes, where their byte would be read as
+    // something else: 0xC0 alone is a katakana, and 0x81 before "A" is a character.
+    EXPECT_FALSE(FitsShiftJis("\uF7C0"));
+    EXPECT_FALSE(FitsShiftJis("\uF781A"));
+    EXPECT_TRUE(FitsShiftJis("\uF781 A")) << "0x81 before a space is read as carried again";
 }
 
 TEST(CodePage, Utf8CodePoints) {
