@@ -1,8 +1,8 @@
 #pragma once
 // The pages of the settings window, each described once: its category in the tree, its
-// template, its place in the order in which the pages are validated and stored, and how it is
-// made. The tree, the caption bar, the overview links, validation, collection and page creation
-// all read this table; a page's index is its row.
+// template and how it is made. The tree, the caption bar, the overview links, validation,
+// collection and page creation all read this table; a page's index is its row, and the pages that
+// hold settings are validated and stored in row order.
 
 #include "app/settings_window_model.h"
 #include "pages/settings_page.h"
@@ -49,14 +49,12 @@ template <typename Page, typename... Arguments> CreatedPage MakePage(Arguments&&
     return {std::move(page), settings};
 }
 
-inline constexpr int kTopLevel = 0;     // the parent of a top-level category
-inline constexpr int kNotValidated = 0; // the validation place of a page that holds no settings
+inline constexpr int kTopLevel = 0; // the parent of a top-level category
 
 struct PageRow {
     std::string_view label; // in the tree and the caption bar
     int parentTemplateId;   // the template of the parent category's page, or kTopLevel
     int templateId;
-    int validationPlace; // 1 for the page validated and stored first, and so on; or kNotValidated
     CreatedPage (*create)(const PageContext& context, int templateId);
 };
 

@@ -10,7 +10,6 @@
 #include "wizard/wizard_win.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace pelaconf {
 namespace {
@@ -110,13 +109,9 @@ void SettingsWindow::MakePage(int pageIndex) {
     page.dialog->CreateChild(Window(), Item(IDC_CATEGORY_TREE));
     page.dialog->ApplyDpi(Dpi()); // the window's DPI may have changed since it was made
     page.dialog->Place(pageArea_);
-    if (row.validationPlace == kNotValidated) {
-        return;
+    if (page.settings != nullptr) {
+        model_.AddPage({pageIndex, page.settings});
     }
-    if (page.settings == nullptr) {
-        throw std::logic_error("a validated page must hold settings");
-    }
-    model_.AddPage(row.validationPlace, {pageIndex, page.settings});
 }
 
 void SettingsWindow::PlaceCaptionBar() {
