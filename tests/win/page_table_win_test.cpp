@@ -2,8 +2,8 @@
 // page creation all read. Each test checks a property every row must keep, so adding a page
 // needs no change here.
 #include "app/caption_bar_win.h"
-#include "app/overview_pages.h"
-#include "app/page_table_win.h"
+#include "pages/overview_pages.h"
+#include "pages/page_table_win.h"
 #include "platform/file_system_win.h"
 #include "platform/message_boxes_win.h"
 #include "platform/process_starter_win.h"
@@ -20,6 +20,12 @@
 
 namespace pelaconf {
 namespace {
+
+class NoHost : public PageHost {
+public:
+    void SelectCategoryOf(int) override {}
+    PageDialog* PageOf(int) override { return nullptr; }
+};
 
 TEST(PageTable, EachTemplateHasOneRowAndEachParentHeadsItsChildrenInTheTree) {
     const auto pages = PageTable();
@@ -53,18 +59,18 @@ TEST(PageTable, EachTemplateHasOneRowAndEachParentHeadsItsChildrenInTheTree) {
 // its pages through the same contract.
 TEST(PageTable, EachRowMakesItsOwnTemplateAndTheWizardPagesHoldSettings) {
     SettingsRecord record("C:\\p");
-    const OriginalSpellings spellings;
     Win32FileSystem files;
     Win32MessageBoxes messages;
     Win32ProcessStarter processes;
     Win32Registry registry;
     ImageObject imageWork;
     ImageObjectPluginProbe plugins(imageWork);
-    const PageContext context{{record, spellings, files, messages, processes, registry, plugins}, [](int) {}};
+    NoHost host;
+    const PageServices services{record, files, messages, processes, registry, plugins, host};
 
     std::set<int> holdingSettings;
     for (const PageRow& row : PageTable()) {
-        const CreatedPage page = row.create(context, row.templateId);
+        const CreatedPage page = row.create(services, row.templateId);
         ASSERT_NE(page.dialog, nullptr) << row.label;
         EXPECT_EQ(page.dialog->TemplateId(), row.templateId) << row.label;
         if (page.settings != nullptr) {

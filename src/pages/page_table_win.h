@@ -4,11 +4,10 @@
 // collection and page creation all read this table; a page's index is its row, and the pages that
 // hold settings are validated and stored in row order.
 
-#include "app/settings_window_model.h"
+#include "pages/page_services.h"
 #include "pages/settings_page.h"
 #include "ui/page_dialog.h"
 
-#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -16,23 +15,6 @@
 #include <utility>
 
 namespace pelaconf {
-
-class LayeredWindowLibrary;
-struct WallpaperServices;
-
-// What a page may use when it is made.
-struct PageContext {
-    SettingsWindowServices services;
-    // Selects the category of the page with the template, as a click in the tree would.
-    std::function<void(int templateId)> selectCategory;
-    // Layered windows (translucency); null when the system has none.
-    const LayeredWindowLibrary* layeredWindows = nullptr;
-    // Applying a wallpaper with the program's image work object; null where pages cannot.
-    const WallpaperServices* wallpaper = nullptr;
-    // The settings window's page made from the template, after every page still missing is made;
-    // null for a template without a page.
-    std::function<PageDialog*(int templateId)> findPage;
-};
 
 // A made page: its dialog, and the same object as a settings page when it holds settings.
 struct CreatedPage {
@@ -55,7 +37,7 @@ struct PageRow {
     std::string_view label; // in the tree and the caption bar
     int parentTemplateId;   // the template of the parent category's page, or kTopLevel
     int templateId;
-    CreatedPage (*create)(const PageContext& context, int templateId);
+    CreatedPage (*create)(const PageServices& services, int templateId);
 };
 
 // Every page in page-index order, which is the order of the tree: each parent before its
