@@ -1,6 +1,6 @@
 #include "app/caption_bar_win.h"
 
-#include "app/page_table_win.h"
+#include "pages/page_table_win.h"
 #include "resource.h"
 #include "ui/dialog_fonts.h"
 #include "ui/dpi.h"

@@ -1,9 +1,9 @@
 #pragma once
 // When the settings window makes its pages. The window shows itself as soon as the page it shows
 // first is made and makes the others afterwards, one per turn of its message loop. Whatever needs
-// a page (a change of category, validation, OK, Apply, Cancel's question, the browser's reading of
-// its neighbours, the wizard) first makes every page still missing, so that no behaviour depends
-// on when a page was made.
+// the pages (a change of category, validation, OK, Apply, Cancel's question, the wizard) first
+// makes every page still missing, and the browser's reading of a neighbour makes that page, so
+// that no behaviour depends on when a page was made.
 
 #include <functional>
 #include <vector>

@@ -41,18 +41,12 @@ SettingsWindowModel::SettingsWindowModel(SettingsWindowServices services, FadeSt
     SyncFadeWanted();
 }
 
-void SettingsWindowModel::SetPages(std::vector<ValidatedPage> pages) {
-    pages_.clear();
-    places_.clear();
-    for (const ValidatedPage& page : pages) {
-        AddPage(static_cast<int>(pages_.size()) + 1, page);
-    }
-}
+void SettingsWindowModel::SetPages(std::vector<ValidatedPage> pages) { pages_ = std::move(pages); }
 
-void SettingsWindowModel::AddPage(int place, ValidatedPage page) {
-    const auto at = std::upper_bound(places_.begin(), places_.end(), place);
-    pages_.insert(pages_.begin() + (at - places_.begin()), page);
-    places_.insert(at, place);
+void SettingsWindowModel::AddPage(ValidatedPage page) {
+    const auto at = std::upper_bound(pages_.begin(), pages_.end(), page.pageIndex,
+                                     [](int pageIndex, const ValidatedPage& p) { return pageIndex < p.pageIndex; });
+    pages_.insert(at, page);
 }
 
 bool SettingsWindowModel::ValidateAll() {

@@ -76,8 +76,9 @@ public:
 
     // The pages that hold settings, in the order in which they are validated and stored.
     void SetPages(std::vector<ValidatedPage> pages);
-    // Adds a page that holds settings as it is made; place 1 is validated and stored first.
-    void AddPage(int place, ValidatedPage page);
+    // Adds a page that holds settings as it is made, in page-index order, which is the order of
+    // validation and storing.
+    void AddPage(ValidatedPage page);
     void SetFirstRun(bool firstRun) { firstRun_ = firstRun; }
     bool FirstRun() const { return firstRun_; }
 
@@ -107,7 +108,6 @@ private:
     FadeState& fade_;
     SettingsWindowHost& host_;
     std::vector<ValidatedPage> pages_; // in the order of validation
-    std::vector<int> places_;          // the place of each of pages_
     ShuffleSource lastSaved_;          // as the file holds it: at the start, then after each save
     bool firstRun_ = false;
     bool busy_ = false;

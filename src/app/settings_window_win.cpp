@@ -10,7 +10,6 @@
 #include "wizard/wizard_win.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace pelaconf {
 namespace {
@@ -93,30 +92,41 @@ void SettingsWindow::MakeNextPage() {
     ScheduleNextPage();
 }
 
-PageContext SettingsWindow::MakePageContext() {
-    const auto findPage = [this](int templateId) -> PageDialog* {
-        pageCreation_.MakeAll(); // the browser reads the unsaved values of the other pages
-        const int index = PageIndexOf(templateId);
-        return index >= 0 && index < static_cast<int>(pages_.size()) ? pages_[index].dialog.get() : nullptr;
+PageServices SettingsWindow::MakePageServices() {
+    return PageServices{
+        .record = services_.record,
+        .files = services_.files,
+        .messages = services_.messages,
+        .processes = services_.processes,
+        .registry = services_.registry,
+        .plugins = services_.plugins,
+        .host = *this,
+        .translucencyAvailable = layeredWindows_.Available(),
+        .wallpaper = wallpaper_,
     };
-    return {services_, [this](int templateId) { SelectCategory(PageIndexOf(templateId)); }, &layeredWindows_,
-            wallpaper_, findPage};
+}
+
+// The browser reads the unsaved values of the other pages: the page asked for is made if it is
+// still missing, and only that one.
+PageDialog* SettingsWindow::PageOf(int templateId) {
+    const int index = PageIndexOf(templateId);
+    if (index < 0) {
+        return nullptr;
+    }
+    pageCreation_.Make(index);
+    return pages_[index].dialog.get();
 }
 
 void SettingsWindow::MakePage(int pageIndex) {
     const PageRow& row = PageTable()[pageIndex];
     CreatedPage& page = pages_[pageIndex];
-    page = row.create(MakePageContext(), row.templateId);
+    page = row.create(MakePageServices(), row.templateId);
     page.dialog->CreateChild(Window(), Item(IDC_CATEGORY_TREE));
     page.dialog->ApplyDpi(Dpi()); // the window's DPI may have changed since it was made
     page.dialog->Place(pageArea_);
-    if (row.validationPlace == kNotValidated) {
-        return;
+    if (page.settings != nullptr) {
+        model_.AddPage({pageIndex, page.settings});
     }
-    if (page.settings == nullptr) {
-        throw std::logic_error("a validated page must hold settings");
-    }
-    model_.AddPage(row.validationPlace, {pageIndex, page.settings});
 }
 
 void SettingsWindow::PlaceCaptionBar() {
@@ -235,7 +245,7 @@ bool SettingsWindow::OnTimer(UINT_PTR timerId) {
 // loads the record as it was before the wizard.
 void SettingsWindow::RunFirstRunWizard() {
     pageCreation_.MakeAll();
-    Wizard wizard(MakePageContext());
+    Wizard wizard(MakePageServices());
     if (wizard.RunModal(Window()) != IDOK) {
         return;
     }

@@ -7,8 +7,8 @@
 #include "app/fade.h"
 #include "app/fade_thread_win.h"
 #include "app/page_creation.h"
-#include "app/page_table_win.h"
 #include "app/settings_window_model.h"
+#include "pages/page_table_win.h"
 #include "ui/dialog.h"
 
 #include <commctrl.h>
@@ -20,7 +20,7 @@ namespace pelaconf {
 class LayeredWindowLibrary;
 struct WallpaperServices;
 
-class SettingsWindow : public Dialog, private SettingsWindowHost {
+class SettingsWindow : public Dialog, private SettingsWindowHost, private PageHost {
 public:
     // wallpaper: what the browser page applies a wallpaper with; null leaves its button without effect.
     SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
@@ -47,7 +47,9 @@ protected:
 private:
     void MakeMissingPages() override { pageCreation_.MakeAll(); }
     void ShowPageAfterFailedValidation(int pageIndex) override;
-    PageContext MakePageContext();
+    void SelectCategoryOf(int templateId) override { SelectCategory(PageIndexOf(templateId)); }
+    PageDialog* PageOf(int templateId) override;
+    PageServices MakePageServices();
     void MakePage(int pageIndex);
     void OnFirstShown(const WINDOWPOS& position);
     void ScheduleNextPage();

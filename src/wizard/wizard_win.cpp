@@ -3,11 +3,9 @@
 #include "resource.h"
 #include "ui/controls.h"
 
-#include <utility>
-
 namespace pelaconf {
 
-Wizard::Wizard(PageContext context) : Dialog(IDD_WIZARD), context_(std::move(context)) {}
+Wizard::Wizard(PageServices services) : Dialog(IDD_WIZARD), services_(services) {}
 
 bool Wizard::OnInit() {
     CreatePages();
@@ -18,7 +16,7 @@ bool Wizard::OnInit() {
 void Wizard::CreatePages() {
     for (const int templateId : kWizardPageTemplates) {
         const PageRow& row = PageTable()[PageIndexOf(templateId)];
-        pages_.push_back(row.create(context_, templateId));
+        pages_.push_back(row.create(services_, templateId));
         pages_.back().dialog->CreateChild(Window(), HWND_TOP);
     }
     messagePage_.CreateChild(Window(), HWND_TOP);
@@ -83,7 +81,7 @@ bool Wizard::OnCommand(int id, int notifyCode, HWND control) {
 }
 
 void Wizard::OnCancel() {
-    if (ConfirmWizardCancel(context_.services.record, context_.services.messages)) {
+    if (ConfirmWizardCancel(services_.record, services_.messages)) {
         End(IDCANCEL);
     }
 }

@@ -3,10 +3,10 @@
 // one step at a time with back, next and cancel. The steps' rules live in WizardSteps; this
 // class moves between the window and them.
 
-#include "app/page_table_win.h"
+#include "pages/page_table_win.h"
+#include "ui/dialog.h"
 #include "wizard/wizard_message_page_win.h"
 #include "wizard/wizard_steps.h"
-#include "ui/dialog.h"
 
 #include <vector>
 
@@ -14,8 +14,8 @@ namespace pelaconf {
 
 class Wizard : public Dialog, private WizardPages {
 public:
-    // The pages are made as the settings window makes its own, with the same context.
-    explicit Wizard(PageContext context);
+    // The pages are made as the settings window makes its own, with the same services.
+    explicit Wizard(PageServices services);
 
 protected:
     bool OnInit() override;
@@ -35,7 +35,7 @@ private:
     // The settings of the page made from the template; null for a page that holds none.
     SettingsPage* SettingsOf(int templateId) const;
 
-    PageContext context_;
+    PageServices services_;
     WizardSteps steps_;
     std::vector<CreatedPage> pages_; // in the order of kWizardPageTemplates
     WizardMessagePage messagePage_;

@@ -2,9 +2,9 @@
 // The start of a journey through the settings window: a fresh install folder named after the
 // test, Pelaconf started from it, and its settings window found.
 
-#include "app/page_table_win.h"
 #include "driver.h"
 #include "expected_texts.h"
+#include "pages/page_table_win.h"
 #include "resource.h"
 #include "test_name.h"
 #include "win/wide_text.h"

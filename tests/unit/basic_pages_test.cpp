@@ -1,4 +1,4 @@
-#include "app/overview_pages.h"
+#include "pages/overview_pages.h"
 #include "fake_file_system.h"
 #include "fake_services.h"
 #include "pages/display_order_page.h"

@@ -324,7 +324,7 @@ TEST_F(SettingsWindowModelTest, RequestsThatNeedThePagesHaveTheMissingOnesMadeFi
     host.makeMissingPages = [this, &made] {
         if (!std::exchange(made, true)) {
             for (int place : {13, 1, 7, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}) {
-                model.AddPage(place, {kValidatedPageIndexes[place - 1], &pages[place - 1]});
+                model.AddPage({kValidatedPageIndexes[place - 1], &pages[place - 1]});
             }
         }
     };

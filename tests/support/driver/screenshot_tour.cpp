@@ -3,7 +3,7 @@
 // page table and every step of the first-run wizard. Each picture is the window as it is on the
 // screen, named page-<template id>.bmp, and wizard-<n>.bmp for the wizard's steps from 1 to 8;
 // with the Susie page comes the priority dialog it opens, as page-116.bmp.
-#include "app/page_table_win.h"
+#include "pages/page_table_win.h"
 #include "driver.h"
 #include "expected_texts.h"
 #include "image/bmp_codec.h"
@@ -71,9 +71,9 @@ std::string SampleImage() {
 // picture shows a preview.
 bool PreviewSample(const RemoteWindow& window) {
     const RemoteWindow page = window.Child(IDD_WALLPAPER_BROWSER);
-    return page.ExpandTreeItem(IDC_BROWSER_TREE, "壁紙フォルダ") && WaitUntil([&] {
-               return page.SelectTreeItem(IDC_BROWSER_TREE, "sample.bmp");
-           }) && WaitUntil([&] { return page.ItemText(IDC_BROWSER_PATH).ends_with("sample.bmp"); });
+    return page.ExpandTreeItem(IDC_BROWSER_TREE, "壁紙フォルダ") &&
+           WaitUntil([&] { return page.SelectTreeItem(IDC_BROWSER_TREE, "sample.bmp"); }) &&
+           WaitUntil([&] { return page.ItemText(IDC_BROWSER_PATH).ends_with("sample.bmp"); });
 }
 
 // A small plug-in catalogue for the Susie page and its priority dialog to show.

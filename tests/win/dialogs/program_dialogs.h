@@ -5,9 +5,9 @@
 // tests compare of them: each window's rectangle in its parent and its font, one line per window.
 
 #include "app/layered_window_library_win.h"
-#include "app/page_table_win.h"
 #include "app/settings_window_win.h"
 #include "fakes/fake_services.h"
+#include "pages/page_table_win.h"
 #include "platform/file_system_win.h"
 #include "platform/registry_win.h"
 #include "plugins/image_object_probe_win.h"
@@ -111,6 +111,13 @@ inline std::wstring FaceOf(HWND window) {
     return logical.lfFaceName;
 }
 
+// The wizard here stands alone: no window holds its pages beside it.
+class NoPageHost : public PageHost {
+public:
+    void SelectCategoryOf(int) override {}
+    PageDialog* PageOf(int) override { return nullptr; }
+};
+
 class ProgramDialogs {
 public:
     // The settings window is made hidden with its first page only, as the program makes it.
@@ -159,7 +166,9 @@ private:
     LayeredWindowLibrary layeredWindows_;
     SettingsWindowServices services_{record_, spellings_, files_, messages_, processes_, registry_, plugins_};
     pelaconf::SettingsWindow settingsWindow_{services_, layeredWindows_};
-    pelaconf::Wizard wizard_{{services_, [](int) {}, &layeredWindows_}};
+    NoPageHost pageHost_;
+    pelaconf::Wizard wizard_{
+        {record_, files_, messages_, processes_, registry_, plugins_, pageHost_, layeredWindows_.Available()}};
     pelaconf::PriorityDialog priority_{record_, messages_};
 };
 

@@ -1,4 +1,4 @@
-#include "app/overview_pages.h"
+#include "pages/overview_pages.h"
 
 #include "resource.h"
 

@@ -1,4 +1,4 @@
-#include "app/overview_page_win.h"
+#include "pages/overview_page_win.h"
 
 #include "resource.h"
 #include "ui/controls.h"

@@ -2,7 +2,7 @@
 // An overview page: the group's sentence and one hyperlink-like button per sub-category that
 // selects that category in the settings window.
 
-#include "app/overview_pages.h"
+#include "pages/overview_pages.h"
 #include "ui/page_dialog.h"
 
 #include <functional>
