@@ -206,12 +206,12 @@ std::optional<LRESULT> SettingsWindow::OnNotify(const NMHDR& header) {
     return std::nullopt;
 }
 
-bool SettingsWindow::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_APPLY && notifyCode == BN_CLICKED) {
+bool SettingsWindow::OnButtonClicked(int id) {
+    if (id == IDC_APPLY) {
         model_.Apply();
         return true;
     }
-    return Dialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 // The first-run timer fires once, right after the window is shown; the page timer once per page

@@ -237,12 +237,12 @@ void WallpaperBrowserPage::ForgetWallpaperBranch() {
     }
 }
 
-bool WallpaperBrowserPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_BROWSER_APPLY && notifyCode == BN_CLICKED) {
+bool WallpaperBrowserPage::OnButtonClicked(int id) {
+    if (id == IDC_BROWSER_APPLY) {
         SetAsWallpaper();
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
@@ -258,10 +258,13 @@ std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
     }
 }
 
-std::optional<INT_PTR> WallpaperBrowserPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+void WallpaperBrowserPage::OnShowWindow(bool shown) {
+    if (shown) {
         RefreshSpecialFolders();
     }
+}
+
+std::optional<INT_PTR> WallpaperBrowserPage::OnMessage(UINT message, WPARAM, LPARAM) {
     if (message == kDriveNameArrivedMessage) {
         for (const ArrivedDriveName& arrived : driveNames_.TakeArrived()) {
             NameDriveItem(Tree(), arrived.root, arrived.displayName);
