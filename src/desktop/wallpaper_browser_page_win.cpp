@@ -10,6 +10,7 @@
 #include "ui/dpi.h"
 #include "ui/tree_view.h"
 #include "ui/wait_cursor.h"
+#include "win/gdi_scopes.h"
 #include "win/wide_text.h"
 
 #include <shlobj.h>
@@ -169,10 +170,8 @@ void WallpaperBrowserPage::ShowSelectedPath(const std::string& path) {
 }
 
 bool WallpaperBrowserPage::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Window(), &paint);
-    preview_.Paint(dc, ItemRectangle(Window(), IDC_BROWSER_PREVIEW));
-    EndPaint(Window(), &paint);
+    const PaintScope paint(Window());
+    preview_.Paint(paint.Dc(), ItemRectangle(Window(), IDC_BROWSER_PREVIEW));
     return true;
 }
 
