@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "ui/dialog_fonts.h"
 #include "ui/dpi.h"
+#include "win/gdi_scopes.h"
 #include "win/wide_text.h"
 
 namespace pelaconf {
@@ -52,24 +53,20 @@ void CaptionBar::SetIndex(int pageIndex) {
 }
 
 bool CaptionBar::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Window(), &paint);
+    const PaintScope paint(Window());
+    HDC dc = paint.Dc();
     RECT bar;
     GetClientRect(Window(), &bar);
     bar.bottom = bar.top + ScaleToDpi(kBarHeight, Dpi());
-    const HGDIOBJ oldPen = SelectObject(dc, pen_.Get());
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const SelectedObject pen(dc, pen_.Get());
+    const SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
     const int corner = ScaleToDpi(kCornerSize, Dpi());
     RoundRect(dc, bar.left, bar.top, bar.right, bar.bottom, corner, corner);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    const HGDIOBJ oldFont = SelectObject(dc, font_.Get());
+    const SelectedObject font(dc, font_.Get());
     const std::wstring label = Utf8ToWide(CaptionLabel(index_));
     DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &bar, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    EndPaint(Window(), &paint);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "ui/controls.h"
 #include "ui/tree_view.h"
+#include "win/gdi_scopes.h"
 #include "win/wide_text.h"
 #include "wizard/wizard_win.h"
 
@@ -216,12 +217,12 @@ std::optional<LRESULT> SettingsWindow::OnNotify(const NMHDR& header) {
     return std::nullopt;
 }
 
-bool SettingsWindow::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_APPLY && notifyCode == BN_CLICKED) {
+bool SettingsWindow::OnButtonClicked(int id) {
+    if (id == IDC_APPLY) {
         model_.Apply();
         return true;
     }
-    return Dialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 // The first-run timer fires once, right after the window is shown; the page timer once per page
@@ -263,15 +264,14 @@ bool SettingsWindow::OnPaint() {
     if (!IsIconic(Window())) {
         return false;
     }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Window(), &paint);
+    const PaintScope paint(Window());
+    HDC dc = paint.Dc();
     SendMessageW(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(Window(), &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, ProgramIcon(SM_CXICON, SM_CYICON));
-    EndPaint(Window(), &paint);
     return true;
 }
 

@@ -34,7 +34,7 @@ public:
 
 protected:
     bool OnInit() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     bool OnTimer(UINT_PTR timerId) override;
     bool OnPaint() override;

@@ -19,10 +19,7 @@ void DesktopIconPage::ShowAlways() {
     EnableItem(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.AlwaysEnabled());
 }
 
-bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (notifyCode != BN_CLICKED) {
-        return ModelPage::OnCommand(id, notifyCode, control);
-    }
+bool DesktopIconPage::OnButtonClicked(int id) {
     if (id == IDC_ICON_TRANSPARENT_AFTER_CHANGE) {
         ReadControls();
         if (model_.ClickAfterChange()) {
@@ -38,18 +35,18 @@ bool DesktopIconPage::OnCommand(int id, int notifyCode, HWND control) {
         }
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
-std::optional<INT_PTR> DesktopIconPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SHOWWINDOW && wParam != FALSE) {
-        ReadControls();
-        if (model_.Show()) {
-            SetModified(true);
-        }
-        ShowAlways();
+void DesktopIconPage::OnShowWindow(bool shown) {
+    if (!shown) {
+        return;
     }
-    return std::nullopt;
+    ReadControls();
+    if (model_.Show()) {
+        SetModified(true);
+    }
+    ShowAlways();
 }
 
 } // namespace pelaconf

@@ -10,6 +10,7 @@
 #include "ui/dpi.h"
 #include "ui/tree_view.h"
 #include "ui/wait_cursor.h"
+#include "win/gdi_scopes.h"
 #include "win/wide_text.h"
 
 #include <shlobj.h>
@@ -169,10 +170,8 @@ void WallpaperBrowserPage::ShowSelectedPath(const std::string& path) {
 }
 
 bool WallpaperBrowserPage::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Window(), &paint);
-    preview_.Paint(dc, ItemRectangle(Window(), IDC_BROWSER_PREVIEW));
-    EndPaint(Window(), &paint);
+    const PaintScope paint(Window());
+    preview_.Paint(paint.Dc(), ItemRectangle(Window(), IDC_BROWSER_PREVIEW));
     return true;
 }
 
@@ -237,12 +236,12 @@ void WallpaperBrowserPage::ForgetWallpaperBranch() {
     }
 }
 
-bool WallpaperBrowserPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_BROWSER_APPLY && notifyCode == BN_CLICKED) {
+bool WallpaperBrowserPage::OnButtonClicked(int id) {
+    if (id == IDC_BROWSER_APPLY) {
         SetAsWallpaper();
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
@@ -258,10 +257,13 @@ std::optional<LRESULT> WallpaperBrowserPage::OnNotify(const NMHDR& header) {
     }
 }
 
-std::optional<INT_PTR> WallpaperBrowserPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+void WallpaperBrowserPage::OnShowWindow(bool shown) {
+    if (shown) {
         RefreshSpecialFolders();
     }
+}
+
+std::optional<INT_PTR> WallpaperBrowserPage::OnMessage(UINT message, WPARAM, LPARAM) {
     if (message == kDriveNameArrivedMessage) {
         for (const ArrivedDriveName& arrived : driveNames_.TakeArrived()) {
             NameDriveItem(Tree(), arrived.root, arrived.displayName);

@@ -29,9 +29,10 @@ public:
 
 protected:
     bool OnInit() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     bool OnPaint() override;
+    void OnShowWindow(bool shown) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDpiChanged(int dpi) override;
 

@@ -51,16 +51,24 @@ protected:
     }
 
     bool OnCommand(int id, int notifyCode, HWND control) override {
-        const bool isBox = id == controls_.boxIds[0] || id == controls_.boxIds[1] || id == controls_.boxIds[2];
-        if ((id == controls_.pathId && notifyCode == EN_CHANGE) || (isBox && notifyCode == BN_CLICKED)) {
+        if (id == controls_.pathId && notifyCode == EN_CHANGE) {
             this->SetModified(true);
             return true;
         }
-        if (id == IDC_FILE_BROWSE && notifyCode == BN_CLICKED) {
+        return ModelPage<Model>::OnCommand(id, notifyCode, control);
+    }
+
+    bool OnButtonClicked(int id) override {
+        const bool isBox = id == controls_.boxIds[0] || id == controls_.boxIds[1] || id == controls_.boxIds[2];
+        if (isBox) {
+            this->SetModified(true);
+            return true;
+        }
+        if (id == IDC_FILE_BROWSE) {
             ChooseFile();
             return true;
         }
-        return ModelPage<Model>::OnCommand(id, notifyCode, control);
+        return false;
     }
 
 private:

@@ -20,10 +20,7 @@ void DisplayOrderPage::ShowOneRound() {
     EnableItem(Window(), IDC_ORDER_ONE_ROUND, model_.OneRoundEnabled());
 }
 
-bool DisplayOrderPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (notifyCode != BN_CLICKED) {
-        return ModelPage::OnCommand(id, notifyCode, control);
-    }
+bool DisplayOrderPage::OnButtonClicked(int id) {
     if (id == IDC_ORDER_ASCENDING || id == IDC_ORDER_DESCENDING || id == IDC_ORDER_RANDOM) {
         const int chosen = GetRadioGroupIndex(Window(), IDC_ORDER_ASCENDING);
         model_.oneRound = GetCheckBox(Window(), IDC_ORDER_ONE_ROUND);
@@ -37,16 +34,16 @@ bool DisplayOrderPage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(true);
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
-std::optional<INT_PTR> DisplayOrderPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SHOWWINDOW && wParam != FALSE) {
-        ReadControls();
-        model_.ChooseOrder(model_.order); // applies the enabling rule, not a change
-        ShowOneRound();
+void DisplayOrderPage::OnShowWindow(bool shown) {
+    if (!shown) {
+        return;
     }
-    return std::nullopt;
+    ReadControls();
+    model_.ChooseOrder(model_.order); // applies the enabling rule, not a change
+    ShowOneRound();
 }
 
 } // namespace pelaconf

@@ -14,8 +14,8 @@ public:
 protected:
     void ShowModel() override;
     void ReadControls() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
-    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnButtonClicked(int id) override;
+    void OnShowWindow(bool shown) override;
 
 private:
     void ShowOneRound();

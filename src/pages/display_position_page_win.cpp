@@ -15,8 +15,8 @@ void DisplayPositionPage::ReadControls() {
     model_.fit = GetCheckBox(Window(), IDC_POSITION_FIT);
 }
 
-bool DisplayPositionPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (notifyCode == BN_CLICKED && id >= IDC_POSITION_CENTRE && id <= IDC_POSITION_KEEP_ASPECT) {
+bool DisplayPositionPage::OnButtonClicked(int id) {
+    if (id >= IDC_POSITION_CENTRE && id <= IDC_POSITION_KEEP_ASPECT) {
         const int before = model_.position;
         ReadControls();
         if (model_.position != before) {
@@ -24,11 +24,11 @@ bool DisplayPositionPage::OnCommand(int id, int notifyCode, HWND control) {
         }
         return true;
     }
-    if (notifyCode == BN_CLICKED && id == IDC_POSITION_FIT) {
+    if (id == IDC_POSITION_FIT) {
         SetModified(true);
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 } // namespace pelaconf

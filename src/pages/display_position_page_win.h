@@ -17,7 +17,7 @@ public:
 protected:
     void ShowModel() override;
     void ReadControls() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
 };
 
 } // namespace pelaconf

@@ -57,9 +57,9 @@ void OtherSettingsPage::FollowWaitWindow() {
     ShowTransparency();
 }
 
-bool OtherSettingsPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (notifyCode != BN_CLICKED || (id != IDC_OTHER_FADE && id != IDC_OTHER_WAIT_WINDOW)) {
-        return ModelPage::OnCommand(id, notifyCode, control);
+bool OtherSettingsPage::OnButtonClicked(int id) {
+    if (id != IDC_OTHER_FADE && id != IDC_OTHER_WAIT_WINDOW) {
+        return false;
     }
     if (id == IDC_OTHER_WAIT_WINDOW) {
         FollowWaitWindow();
@@ -68,16 +68,20 @@ bool OtherSettingsPage::OnCommand(int id, int notifyCode, HWND control) {
     return true;
 }
 
-std::optional<INT_PTR> OtherSettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+void OtherSettingsPage::OnShowWindow(bool shown) {
+    if (shown) {
         FollowWaitWindow();
-    } else if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_OTHER_TRANSPARENCY)) {
-        model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
-        ShowTransparencyText();
-        SetModified(true);
-        return TRUE;
     }
-    return std::nullopt;
+}
+
+bool OtherSettingsPage::OnScroll(HWND control) {
+    if (control != Item(IDC_OTHER_TRANSPARENCY)) {
+        return false;
+    }
+    model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
+    ShowTransparencyText();
+    SetModified(true);
+    return true;
 }
 
 } // namespace pelaconf

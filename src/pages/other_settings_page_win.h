@@ -15,8 +15,9 @@ protected:
     bool OnInit() override;
     void ShowModel() override;
     void ReadControls() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
-    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnButtonClicked(int id) override;
+    void OnShowWindow(bool shown) override;
+    bool OnScroll(HWND control) override;
     void OnDpiChanged(int) override { FitTrackbarHeight(Window(), IDC_OTHER_TRANSPARENCY); }
 
 private:

@@ -48,13 +48,13 @@ const OverviewLink* OverviewPage::FindLink(int buttonId) const {
     return nullptr;
 }
 
-bool OverviewPage::OnCommand(int id, int notifyCode, HWND control) {
+bool OverviewPage::OnButtonClicked(int id) {
     const OverviewLink* link = FindLink(id);
-    if (link != nullptr && notifyCode == BN_CLICKED) {
+    if (link != nullptr) {
         selectCategory_(link->targetTemplateId);
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 bool OverviewPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -65,15 +65,11 @@ bool OverviewPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-std::optional<INT_PTR> OverviewPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message != WM_SETCURSOR) {
-        return std::nullopt;
-    }
-    HWND under = reinterpret_cast<HWND>(wParam);
+bool OverviewPage::OnSetCursor(HWND under) {
     if (GetParent(under) != Window() || FindLink(GetDlgCtrlID(under)) == nullptr) {
-        return std::nullopt;
+        return false;
     }
-    return ShowLinkCursor(Window());
+    return ShowLinkCursor(Window()) != FALSE;
 }
 
 } // namespace pelaconf

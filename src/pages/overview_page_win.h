@@ -16,10 +16,10 @@ public:
 
 protected:
     bool OnInit() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged(int dpi) override;
-    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnSetCursor(HWND under) override;
 
 private:
     // Sizes each link to its text at the page's DPI.

@@ -16,14 +16,14 @@ void StartupPage::ReadControls() {
     model_.exitAtOnce = GetCheckBox(Window(), IDC_START_EXIT_AT_ONCE);
 }
 
-bool StartupPage::OnCommand(int id, int notifyCode, HWND control) {
+bool StartupPage::OnButtonClicked(int id) {
     const bool checkBox =
         id == IDC_START_CHANGE_WALLPAPER || id == IDC_START_SHOW_TOOLBAR || id == IDC_START_EXIT_AT_ONCE;
-    if (checkBox && notifyCode == BN_CLICKED) {
+    if (checkBox) {
         SetModified(true);
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 } // namespace pelaconf

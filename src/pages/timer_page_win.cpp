@@ -102,15 +102,19 @@ bool TimerPage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(true);
         return true;
     }
-    if (id == IDC_TIMER_ADD && notifyCode == BN_CLICKED) {
+    return ModelPage::OnCommand(id, notifyCode, control);
+}
+
+bool TimerPage::OnButtonClicked(int id) {
+    if (id == IDC_TIMER_ADD) {
         AddEntry();
         return true;
     }
-    if (id == IDC_TIMER_REMOVE && notifyCode == BN_CLICKED) {
+    if (id == IDC_TIMER_REMOVE) {
         RemoveEntry();
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 void TimerPage::AddEntry() {
@@ -159,13 +163,13 @@ std::optional<LRESULT> TimerPage::OnNotify(const NMHDR& header) {
     return TRUE; // the carry has set both fields; the up-down's own step is refused
 }
 
-std::optional<INT_PTR> TimerPage::OnMessage(UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == Item(IDC_TIMER_INTERVAL)) {
-        ReadSlider();
-        ShowIntervalText();
-        return TRUE;
+bool TimerPage::OnScroll(HWND control) {
+    if (control != Item(IDC_TIMER_INTERVAL)) {
+        return false;
     }
-    return std::nullopt;
+    ReadSlider();
+    ShowIntervalText();
+    return true;
 }
 
 } // namespace pelaconf

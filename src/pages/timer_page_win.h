@@ -18,8 +18,9 @@ protected:
     void ShowModel() override;
     void ReadControls() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
-    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnScroll(HWND control) override;
     void OnDpiChanged(int) override { FitTrackbarHeight(Window(), IDC_TIMER_INTERVAL); }
 
 private:

@@ -8,12 +8,12 @@ void TimerStopPage::ShowModel() { SetCheckBox(Window(), IDC_TIMER_STOP_FULL_SCRE
 
 void TimerStopPage::ReadControls() { model_.stopInFullScreen = GetCheckBox(Window(), IDC_TIMER_STOP_FULL_SCREEN); }
 
-bool TimerStopPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_TIMER_STOP_FULL_SCREEN && notifyCode == BN_CLICKED) {
+bool TimerStopPage::OnButtonClicked(int id) {
+    if (id == IDC_TIMER_STOP_FULL_SCREEN) {
         SetModified(true);
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 } // namespace pelaconf

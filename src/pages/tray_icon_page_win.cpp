@@ -1,5 +1,7 @@
 #include "pages/tray_icon_page_win.h"
 
+#include "win/gdi_scopes.h"
+
 namespace pelaconf {
 
 TrayIconPage::TrayIconPage(SettingsRecord& record) : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText()) {}
@@ -32,13 +34,11 @@ bool TrayIconPage::OnCommand(int id, int notifyCode, HWND control) {
 
 // The frame control draws only its border; the picture goes inside it.
 bool TrayIconPage::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Window(), &paint);
+    const PaintScope paint(Window());
     if (picture_.HasImage()) {
         const RECT frame = ItemRectangle(Window(), IDC_TRAY_PICTURE);
-        picture_.DrawFitted(dc, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+        picture_.DrawFitted(paint.Dc(), frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
     }
-    EndPaint(Window(), &paint);
     return true;
 }
 

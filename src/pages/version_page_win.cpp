@@ -18,12 +18,12 @@ bool VersionPage::OnInit() {
 
 void VersionPage::OnDpiChanged(int dpi) { FitLinkButtonToText(Item(IDC_HOME_PAGE_LINK), dpi); }
 
-bool VersionPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_HOME_PAGE_LINK && notifyCode == BN_CLICKED) {
+bool VersionPage::OnButtonClicked(int id) {
+    if (id == IDC_HOME_PAGE_LINK) {
         OpenHomePage(shell_, messages_);
         return true;
     }
-    return PageDialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 bool VersionPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -34,11 +34,8 @@ bool VersionPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-std::optional<INT_PTR> VersionPage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == Item(IDC_HOME_PAGE_LINK)) {
-        return ShowLinkCursor(Window());
-    }
-    return std::nullopt;
+bool VersionPage::OnSetCursor(HWND under) {
+    return under == Item(IDC_HOME_PAGE_LINK) && ShowLinkCursor(Window()) != FALSE;
 }
 
 } // namespace pelaconf

@@ -32,15 +32,19 @@ bool WallpaperFolderPage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(true);
         return true;
     }
-    if (id == IDC_FOLDER_SUBFOLDERS && notifyCode == BN_CLICKED) {
+    return ModelPage::OnCommand(id, notifyCode, control);
+}
+
+bool WallpaperFolderPage::OnButtonClicked(int id) {
+    if (id == IDC_FOLDER_SUBFOLDERS) {
         SetModified(true);
         return true;
     }
-    if (id == IDC_FOLDER_BROWSE && notifyCode == BN_CLICKED) {
+    if (id == IDC_FOLDER_BROWSE) {
         BrowseForFolder();
         return true;
     }
-    return ModelPage::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 void WallpaperFolderPage::BrowseForFolder() {

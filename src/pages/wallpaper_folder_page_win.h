@@ -18,6 +18,7 @@ protected:
     void ReadControls() override;
     bool ModelIsValid() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
 
 private:
     void BrowseForFolder();

@@ -39,13 +39,13 @@ void WavePage::PlayNow() {
 
 bool WavePage::ModelIsValid() { return model_.Validate(files_, messages_); }
 
-bool WavePage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_WAVE_TEST_PLAY && notifyCode == BN_CLICKED) {
+bool WavePage::OnButtonClicked(int id) {
+    if (id == IDC_WAVE_TEST_PLAY) {
         ReadControls();
         testPlay_->Toggle(model_.path);
         return true;
     }
-    return ChangeActionPage::OnCommand(id, notifyCode, control);
+    return ChangeActionPage::OnButtonClicked(id);
 }
 
 std::optional<INT_PTR> WavePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

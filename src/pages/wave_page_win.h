@@ -25,7 +25,7 @@ public:
 protected:
     bool OnInit() override;
     bool ModelIsValid() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroy() override;
     void OnDpiChanged(int dpi) override;

@@ -62,11 +62,15 @@ bool PriorityDialog::OnCommand(int id, int notifyCode, HWND control) {
         ShowSelectedPlugin();
         return true;
     }
-    if ((id == IDC_PRIORITY_UP || id == IDC_PRIORITY_DOWN) && notifyCode == BN_CLICKED) {
+    return Dialog::OnCommand(id, notifyCode, control);
+}
+
+bool PriorityDialog::OnButtonClicked(int id) {
+    if (id == IDC_PRIORITY_UP || id == IDC_PRIORITY_DOWN) {
         MoveSelectedPlugin(id == IDC_PRIORITY_UP);
         return true;
     }
-    return Dialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 std::optional<LRESULT> PriorityDialog::OnNotify(const NMHDR& header) {

@@ -19,6 +19,7 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
     void OnOk() override;
     void OnDpiChanged(int dpi) override;

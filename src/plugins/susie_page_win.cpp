@@ -49,9 +49,10 @@ bool SusiePage::OnCommand(int id, int notifyCode, HWND control) {
         SetModified(true);
         return true;
     }
-    if (notifyCode != BN_CLICKED) {
-        return ModelPage::OnCommand(id, notifyCode, control);
-    }
+    return ModelPage::OnCommand(id, notifyCode, control);
+}
+
+bool SusiePage::OnButtonClicked(int id) {
     switch (id) {
     case IDC_SUSIE_USE:
         SetModified(true);
@@ -61,15 +62,14 @@ bool SusiePage::OnCommand(int id, int notifyCode, HWND control) {
     case IDC_SUSIE_BROWSE: BrowseForFolder(); return true;
     case IDC_SUSIE_PRIORITIES: RunPriorityDialog(); return true;
     case IDC_SUSIE_REFRESH: Refresh(); return true;
-    default: return ModelPage::OnCommand(id, notifyCode, control);
+    default: return false;
     }
 }
 
-std::optional<INT_PTR> SusiePage::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SHOWWINDOW && wParam != FALSE) {
+void SusiePage::OnShowWindow(bool shown) {
+    if (shown) {
         FollowUseBox();
     }
-    return std::nullopt;
 }
 
 void SusiePage::TakeSusieFolder() {

@@ -22,7 +22,8 @@ protected:
     void ReadControls() override;
     bool ModelIsValid() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnButtonClicked(int id) override;
+    void OnShowWindow(bool shown) override;
 
 private:
     void ShowFolder();

@@ -229,11 +229,11 @@ enum class WaitEnd { Completed, HostEnded, LimitReached };
 
 // Waits for the transfer's event until the deadline (GetTickCount64 milliseconds), the window
 // painting meanwhile, and shows the wait cursor once the wait is long enough to be seen.
-WaitEnd WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, WaitCursor cursor) {
+WaitEnd WaitUntil(HANDLE event, HANDLE process, uint64_t deadline, CursorDuringWait cursor) {
     const HANDLE watched[] = {event, process}; // the event first: a transfer that completed counts
     const uint64_t now = GetTickCount64();
     const uint64_t remaining = deadline > now ? deadline - now : 0;
-    const DWORD first = cursor == WaitCursor::Shown
+    const DWORD first = cursor == CursorDuringWait::Shown
                             ? static_cast<DWORD>(std::min<uint64_t>(remaining, kPluginWaitCursorAfterMs))
                             : static_cast<DWORD>(remaining);
     DWORD woken = WaitWhilePainting(watched, first);
@@ -292,7 +292,7 @@ void PluginHostProcess::End() {
 
 // Moves bytes on the pipe: all of them when writing, at least one when reading. The count moved,
 // or 0 when the pipe failed or the deadline passed, which ends the host.
-DWORD PluginHostProcess::Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor) {
+DWORD PluginHostProcess::Transfer(bool writing, char* data, DWORD size, uint64_t deadline, CursorDuringWait cursor) {
     OVERLAPPED overlapped{};
     overlapped.hEvent = event_.Get();
     const BOOL done = writing ? WriteFile(pipe_.Get(), data, size, nullptr, &overlapped)
@@ -313,7 +313,7 @@ DWORD PluginHostProcess::Transfer(bool writing, char* data, DWORD size, uint64_t
     return GetOverlappedResult(pipe_.Get(), &overlapped, &moved, FALSE) ? moved : 0;
 }
 
-bool PluginHostProcess::WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor) {
+bool PluginHostProcess::WriteAll(std::string bytes, uint64_t deadline, CursorDuringWait cursor) {
     for (size_t at = 0; at < bytes.size();) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - at, kPipeBufferBytes));
         const DWORD moved = Transfer(true, bytes.data() + at, chunk, deadline, cursor);
@@ -326,7 +326,7 @@ bool PluginHostProcess::WriteAll(std::string bytes, uint64_t deadline, WaitCurso
 }
 
 // True once the next frame is whole; a frame's head is read with room for what follows it.
-bool PluginHostProcess::Receive(uint64_t deadline, WaitCursor cursor) {
+bool PluginHostProcess::Receive(uint64_t deadline, CursorDuringWait cursor) {
     for (std::optional<size_t> missing = received_.Missing(); missing != size_t{0}; missing = received_.Missing()) {
         if (!missing) {
             return false;
@@ -343,7 +343,7 @@ bool PluginHostProcess::Receive(uint64_t deadline, WaitCursor cursor) {
 }
 
 std::optional<HostMessage> PluginHostProcess::ReadReply(const HostMessage& request, uint64_t deadline,
-                                                        WaitCursor cursor) {
+                                                        CursorDuringWait cursor) {
     if (!Receive(deadline, cursor)) {
         return std::nullopt;
     }
@@ -354,7 +354,7 @@ std::optional<HostMessage> PluginHostProcess::ReadReply(const HostMessage& reque
     return reply;
 }
 
-bool PluginHostProcess::SendInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
+bool PluginHostProcess::SendInTurn(const std::vector<HostCall>& calls, CursorDuringWait cursor) {
     std::string frames;
     uint32_t limitOfAll = 0;
     for (const HostCall& call : calls) {
@@ -368,7 +368,7 @@ bool PluginHostProcess::SendInTurn(const std::vector<HostCall>& calls, WaitCurso
     return true;
 }
 
-std::vector<HostMessage> PluginHostProcess::ReceiveInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
+std::vector<HostMessage> PluginHostProcess::ReceiveInTurn(const std::vector<HostCall>& calls, CursorDuringWait cursor) {
     std::vector<HostMessage> replies;
     for (const HostCall& call : calls) {
         std::optional<HostMessage> reply =
@@ -382,7 +382,7 @@ std::vector<HostMessage> PluginHostProcess::ReceiveInTurn(const std::vector<Host
     return replies;
 }
 
-std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor) {
+std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCall>& calls, CursorDuringWait cursor) {
     if (!SendInTurn(calls, cursor)) {
         return {};
     }
@@ -390,7 +390,7 @@ std::vector<HostMessage> PluginHostProcess::CallInTurn(const std::vector<HostCal
 }
 
 std::optional<HostMessage> PluginHostProcess::Call(const HostMessage& request, uint32_t limitMs) {
-    std::vector<HostMessage> replies = CallInTurn({{request, limitMs}}, WaitCursor::Shown);
+    std::vector<HostMessage> replies = CallInTurn({{request, limitMs}}, CursorDuringWait::Shown);
     if (replies.empty()) {
         return std::nullopt;
     }

@@ -21,7 +21,7 @@ struct HostCall {
     uint32_t limitMs = 0;
 };
 
-enum class WaitCursor { Shown, NotShown };
+enum class CursorDuringWait { Shown, NotShown };
 
 class PluginHostProcess;
 
@@ -45,11 +45,11 @@ public:
     // The calls' requests sent together, and their replies in order, each within its limit from
     // the reply before; a failed reply ends the host, and the replies before it are returned.
     // A long wait shows the wait cursor unless the caller shows it instead.
-    std::vector<HostMessage> CallInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
+    std::vector<HostMessage> CallInTurn(const std::vector<HostCall>& calls, CursorDuringWait cursor);
     // CallInTurn in two halves, so that the caller can do other work while the host answers:
     // the requests sent (false ends the host), then the replies read.
-    bool SendInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
-    std::vector<HostMessage> ReceiveInTurn(const std::vector<HostCall>& calls, WaitCursor cursor);
+    bool SendInTurn(const std::vector<HostCall>& calls, CursorDuringWait cursor);
+    std::vector<HostMessage> ReceiveInTurn(const std::vector<HostCall>& calls, CursorDuringWait cursor);
     // The BMP file image of the size that a decode left waiting in the host, taken through a
     // shared block made here; empty when it cannot be had.
     std::optional<std::string> TakeSharedBlock(uint32_t size);
@@ -63,10 +63,10 @@ public:
 private:
     PluginHostProcess(PeMachine machine, UniqueKernelHandle process, UniqueKernelHandle job, UniqueFileHandle pipe,
                       UniqueKernelHandle event);
-    DWORD Transfer(bool writing, char* data, DWORD size, uint64_t deadline, WaitCursor cursor);
-    bool WriteAll(std::string bytes, uint64_t deadline, WaitCursor cursor);
-    bool Receive(uint64_t deadline, WaitCursor cursor);
-    std::optional<HostMessage> ReadReply(const HostMessage& request, uint64_t deadline, WaitCursor cursor);
+    DWORD Transfer(bool writing, char* data, DWORD size, uint64_t deadline, CursorDuringWait cursor);
+    bool WriteAll(std::string bytes, uint64_t deadline, CursorDuringWait cursor);
+    bool Receive(uint64_t deadline, CursorDuringWait cursor);
+    std::optional<HostMessage> ReadReply(const HostMessage& request, uint64_t deadline, CursorDuringWait cursor);
     void End();
 
     PeMachine machine_;

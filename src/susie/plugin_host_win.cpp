@@ -283,12 +283,11 @@ public:
             return {kHostReply, 0, {}};
         }
         const UniqueKernelHandle mapping(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(block->handle)));
-        void* view = MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, image.size());
-        if (view == nullptr) {
+        const UniqueMappedView view(MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, image.size()));
+        if (!view) {
             return {kHostReply, 0, {}};
         }
-        std::copy(image.begin(), image.end(), static_cast<char*>(view));
-        UnmapViewOfFile(view);
+        std::copy(image.begin(), image.end(), static_cast<char*>(view.Get()));
         return {kHostReply, 1, {}};
     }
 

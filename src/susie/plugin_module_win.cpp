@@ -116,9 +116,9 @@ ModuleDescription PluginModule::Describe(const std::string& path, HostsAhead& ho
                                          {{kHostQuery, 0, {}}, kPluginQueryLimitMs},
                                          {{kHostFree, 0, {}}, kPluginFreeLimitMs}};
     std::vector<HostMessage> replies;
-    if (start.host->SendInTurn(calls, WaitCursor::NotShown)) {
+    if (start.host->SendInTurn(calls, CursorDuringWait::NotShown)) {
         hosts.StartNext(machine);
-        replies = start.host->ReceiveInTurn(calls, WaitCursor::NotShown);
+        replies = start.host->ReceiveInTurn(calls, CursorDuringWait::NotShown);
     }
     start.host.reset();
     if (replies.empty() || ReadLoadReply(replies[0]) != true) {

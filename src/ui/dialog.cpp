@@ -5,6 +5,7 @@
 #include "ui/dpi.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace pelaconf {
@@ -38,16 +39,16 @@ bool ShouldCentre(HWND window, const RECT& before) {
     return (style & WS_CHILD) == 0 && SamePlace(before, WindowRectangle(window));
 }
 
-// A handler broken off by an exception (in practice: out of memory) has done nothing the user
-// asked for; they are told so instead of the click seeming lost. One box at a time: messages
-// that arrive while it is open may fail the same way.
-void ReportBrokenOffHandler() {
+// A handler broken off by an exception has done nothing the user asked for; they are told so
+// instead of the click seeming lost. One box at a time: messages that arrive while it is open
+// may fail the same way.
+void ReportBrokenOffHandler(const char* message) {
     static bool reporting = false;
     if (reporting) {
         return;
     }
     reporting = true;
-    Win32MessageBoxes().Show(kHandlerFailedMessage, MessageKind::Error);
+    Win32MessageBoxes().Show(message, MessageKind::Error);
     reporting = false;
 }
 
@@ -147,7 +148,10 @@ void Dialog::End(INT_PTR result) {
     }
 }
 
-bool Dialog::OnCommand(int id, int, HWND) {
+bool Dialog::OnCommand(int id, int notifyCode, HWND) {
+    if (notifyCode == BN_CLICKED && OnButtonClicked(id)) {
+        return true;
+    }
     if (id == IDOK) {
         OnOk();
         return true;
@@ -171,9 +175,12 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     }
     try {
         return dialog->Dispatch(message, wParam, lParam);
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         // An exception must never unwind through Windows' own frames.
-        ReportBrokenOffHandler();
+        ReportBrokenOffHandler(kHandlerFailedMessage);
+        return FALSE;
+    } catch (...) {
+        ReportBrokenOffHandler(kHandlerErrorMessage);
         return FALSE;
     }
 }
@@ -200,6 +207,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return FALSE;
     case WM_TIMER: return OnTimer(wParam) ? TRUE : FALSE;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return FALSE;
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_HSCROLL:
+    case WM_VSCROLL: return OnScroll(reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     case WM_PAINT: return OnPaint() ? TRUE : FALSE;
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_DPICHANGED: OnDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;

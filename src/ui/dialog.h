@@ -15,8 +15,10 @@
 
 namespace pelaconf {
 
-// Shown when a handler of a dialog is broken off by an exception.
+// Shown when a handler of a dialog is broken off for want of memory.
 inline constexpr char kHandlerFailedMessage[] = "メモリが不足しているため、操作を完了できませんでした。";
+// Shown when a handler of a dialog is broken off by any other exception.
+inline constexpr char kHandlerErrorMessage[] = "予期しないエラーが発生したため、操作を完了できませんでした。";
 
 // Centres a top-level window over its owner, or over the work area of its screen when it has
 // none (or the owner is hidden or minimised), keeping it inside that work area.
@@ -51,8 +53,17 @@ protected:
     // True asks the dialog manager to put the focus on the first control of a modal dialog; a
     // modeless dialog never takes the focus when it is made.
     virtual bool OnInit() { return true; }
-    // Return true when the command was handled.
+    // Return true when the command was handled. Unless overridden, a click on a button goes to
+    // OnButtonClicked, then OK and Cancel to OnOk and OnCancel.
     virtual bool OnCommand(int id, int notifyCode, HWND control);
+    // A button (or a check box or radio button) was clicked; true when handled.
+    virtual bool OnButtonClicked(int) { return false; }
+    // The dialog is about to be shown (true) or hidden (false).
+    virtual void OnShowWindow(bool) {}
+    // The mouse is over the control (or the dialog itself); true when the handler set the cursor.
+    virtual bool OnSetCursor(HWND) { return false; }
+    // A scroll bar or a track bar sent a horizontal or vertical scroll; true when handled.
+    virtual bool OnScroll(HWND) { return false; }
     // A result for WM_NOTIFY, stored as the dialog's message result; empty when not handled.
     virtual std::optional<LRESULT> OnNotify(const NMHDR&) { return std::nullopt; }
     virtual bool OnTimer(UINT_PTR) { return false; }

@@ -1,6 +1,7 @@
 #include "ui/dialog_fonts.h"
 
 #include "platform/dialog_face.h"
+#include "win/gdi_scopes.h"
 #include "win/wide_text.h"
 
 #include <map>
@@ -23,11 +24,9 @@ std::string MessageFontFace() {
     }
     const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
     wchar_t face[LF_FACESIZE] = {};
-    HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, font.Get());
-    const int length = GetTextFaceW(screen, LF_FACESIZE, face);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const SelectedObject selected(screen.Get(), font.Get());
+    const int length = GetTextFaceW(screen.Get(), LF_FACESIZE, face);
     return WideToUtf8(length > 0 ? face : metrics.lfMessageFont.lfFaceName);
 }
 
@@ -76,14 +75,12 @@ UniqueFont CreateDialogFont(const DialogTemplateLayout& layout, int dpi) {
 SIZE DialogBaseUnits(HFONT font) {
     static constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     constexpr int kLetterCount = 52;
-    HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, font);
+    const WindowDc screen(nullptr);
+    const SelectedObject selected(screen.Get(), font);
     SIZE extent{};
-    GetTextExtentPoint32W(screen, kLetters, kLetterCount, &extent);
+    GetTextExtentPoint32W(screen.Get(), kLetters, kLetterCount, &extent);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    GetTextMetricsW(screen.Get(), &metrics);
     return {(extent.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 

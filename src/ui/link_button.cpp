@@ -3,6 +3,7 @@
 #include "resource.h"
 #include "ui/controls.h"
 #include "ui/dpi.h"
+#include "win/gdi_scopes.h"
 #include "win/handles.h"
 
 #include <string>
@@ -23,12 +24,12 @@ HBRUSH ButtonBackground(const DRAWITEMSTRUCT& item) {
 
 void FitLinkButtonToText(HWND button, int dpi) {
     const std::wstring text = WindowText(button);
-    HDC dc = GetDC(button);
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, oldFont);
-    ReleaseDC(button, dc);
+    {
+        const WindowDc dc(button);
+        const SelectedObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
     // Room for the focus cue beside the text and the underline below it.
     SetWindowPos(button, nullptr, 0, 0, extent.cx + ScaleToDpi(2, dpi), extent.cy + ScaleToDpi(1, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -43,7 +44,7 @@ void DrawLinkButton(const DRAWITEMSTRUCT& item, int dpi) {
     const COLORREF colour = (item.itemState & ODS_SELECTED) != 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
     const int lineWidth = ScaleToDpi(1, dpi);
     UniquePen pen(CreatePen(PS_SOLID, lineWidth, colour));
-    const HGDIOBJ oldPen = SelectObject(item.hDC, pen.Get());
+    const SelectedObject selectedPen(item.hDC, pen.Get());
     SetTextColor(item.hDC, colour);
     SetBkMode(item.hDC, TRANSPARENT);
     RECT area = item.rcItem;
@@ -52,7 +53,6 @@ void DrawLinkButton(const DRAWITEMSTRUCT& item, int dpi) {
     const int underline = item.rcItem.bottom - (lineWidth + 1) / 2;
     MoveToEx(item.hDC, item.rcItem.left, underline, nullptr);
     LineTo(item.hDC, item.rcItem.right, underline);
-    SelectObject(item.hDC, oldPen);
 }
 
 INT_PTR ShowLinkCursor(HWND dialog) {

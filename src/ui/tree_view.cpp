@@ -1,6 +1,7 @@
 #include "ui/tree_view.h"
 
 #include "ui/dpi.h"
+#include "win/gdi_scopes.h"
 #include "win/wide_text.h"
 
 namespace pelaconf {
@@ -16,19 +17,16 @@ UniqueBitmap LoadBitmapResource(int bitmapId) {
 // The bitmap drawn at size x size. Each source pixel becomes a block of whole pixels, so that the
 // mask colour stays exact and no fringe of it shows around the image.
 UniqueBitmap ScaledBitmap(HBITMAP source, int size) {
-    HDC screen = GetDC(nullptr);
-    UniqueBitmap scaled(CreateCompatibleBitmap(screen, size, size));
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    const HGDIOBJ oldFrom = SelectObject(from, source);
-    const HGDIOBJ oldTo = SelectObject(to, scaled.Get());
-    SetStretchBltMode(to, COLORONCOLOR);
-    StretchBlt(to, 0, 0, size, size, from, 0, 0, kBitmapSize, kBitmapSize, SRCCOPY);
-    SelectObject(to, oldTo);
-    SelectObject(from, oldFrom);
-    DeleteDC(to);
-    DeleteDC(from);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    UniqueBitmap scaled(CreateCompatibleBitmap(screen.Get(), size, size));
+    const UniqueMemoryDc from(CreateCompatibleDC(screen.Get()));
+    const UniqueMemoryDc to(CreateCompatibleDC(screen.Get()));
+    {
+        const SelectedObject fromSource(from.Get(), source);
+        const SelectedObject toScaled(to.Get(), scaled.Get());
+        SetStretchBltMode(to.Get(), COLORONCOLOR);
+        StretchBlt(to.Get(), 0, 0, size, size, from.Get(), 0, 0, kBitmapSize, kBitmapSize, SRCCOPY);
+    }
     return scaled;
 }
 

@@ -63,8 +63,8 @@ void Wizard::KeepFocusUsable() {
     }
 }
 
-bool Wizard::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_WIZARD_NEXT && notifyCode == BN_CLICKED) {
+bool Wizard::OnButtonClicked(int id) {
+    if (id == IDC_WIZARD_NEXT) {
         switch (steps_.Next(*this)) {
         case WizardNext::Moved: ShowStep(); break;
         case WizardNext::Stayed: break; // the page has said why and keeps the focus
@@ -72,12 +72,12 @@ bool Wizard::OnCommand(int id, int notifyCode, HWND control) {
         }
         return true;
     }
-    if (id == IDC_WIZARD_BACK && notifyCode == BN_CLICKED) {
+    if (id == IDC_WIZARD_BACK) {
         steps_.Back();
         ShowStep();
         return true;
     }
-    return Dialog::OnCommand(id, notifyCode, control);
+    return false;
 }
 
 void Wizard::OnCancel() {

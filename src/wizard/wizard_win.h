@@ -19,7 +19,7 @@ public:
 
 protected:
     bool OnInit() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnButtonClicked(int id) override;
     // The hidden OK button is never pressed; Enter presses next, the default button.
     void OnOk() override {}
     void OnCancel() override;
