@@ -74,7 +74,7 @@ TEST(PageTable, EachRowMakesItsOwnTemplateAndTheWizardPagesHoldSettings) {
         ASSERT_NE(page.dialog, nullptr) << row.label;
         EXPECT_EQ(page.dialog->TemplateId(), row.templateId) << row.label;
         if (page.settings != nullptr) {
-            EXPECT_EQ(static_cast<void*>(page.settings), dynamic_cast<void*>(page.dialog.get()))
+            EXPECT_EQ(dynamic_cast<void*>(page.settings), dynamic_cast<void*>(page.dialog.get()))
                 << row.label << ": the settings are the page itself";
             holdingSettings.insert(row.templateId);
         }
