@@ -1,5 +1,7 @@
 #include "keyboard.h"
 
+#include "win/wide_text.h"
+
 #include <array>
 
 namespace pelaconf::driver {
@@ -77,8 +79,13 @@ std::string Describe(HWND control) {
     for (const wchar_t* c = name; *c != L'\0'; ++c) {
         className += static_cast<char>(*c < 128 ? *c : '?');
     }
+    // The title of the window the control is in tells a message box that took the keyboard from
+    // the dialog the test expected.
+    const HWND root = GetAncestor(control, GA_ROOT);
+    wchar_t title[256] = {};
+    GetWindowTextW(root, title, 256);
     return std::to_string(GetDlgCtrlID(GetParent(control))) + "/" + std::to_string(GetDlgCtrlID(control)) + " " +
-           className;
+           className + " in \"" + WideToUtf8(title) + "\"";
 }
 
 } // namespace pelaconf::driver
