@@ -6,7 +6,7 @@
 #   scripts/fuzz.sh [-j JOBS] MINUTES [TARGET...]    (default: every target, one at a time)
 #
 # The long run uses the fast build (preset fuzz: optimised, without the sanitizers and without
-# tracing comparisons, which cost three to twelve times the speed). Then every input it kept, and
+# tracing comparisons, which cost up to fifteen times the speed). Then every input it kept, and
 # any it stopped at, runs once more through the sanitized build (preset native, as in the test
 # command's short runs), so that a memory error or leak that one of them shows is found too.
 set -euo pipefail
