@@ -29,12 +29,30 @@ pelaconf_start_xvfb
 trap 'WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; pelaconf_stop_xvfb' EXIT
 (cd "$install" && pelaconf_wine ./Pelaconf.exe "$@" >/dev/null 2>&1 &)
 shot="$root/build/run/screenshot.png"
+window=""
 for tries in $(seq 150); do
-    if xwininfo -root -tree 2>/dev/null | grep -q '"Pelavine '; then
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Pelavine / { print $1; exit }')
+    if [ -n "$window" ]; then
         break
     fi
     sleep 0.1
 done
-sleep 1 # let the window finish painting before the picture is taken
+# The window has painted once it shows more than a blank fill and two pictures of it in a row are
+# the same; the screenshot is taken then, or after 10 s at most.
+frame="$root/build/run/frame.ppm"
+previous=""
+for tries in $(seq 100); do
+    picture="" colours=0
+    if /usr/bin/import -window "${window:-root}" "$frame" 2>/dev/null; then
+        picture=$(md5sum <"$frame")
+        colours=$(identify -format '%k' "$frame" 2>/dev/null || echo 0)
+    fi
+    if [ -n "$picture" ] && [ "$picture" = "$previous" ] && [ "$colours" -gt 2 ]; then
+        break
+    fi
+    previous=$picture
+    sleep 0.1
+done
+rm -f "$frame"
 /usr/bin/import -window root "$shot"
 echo "screenshot: $shot"

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 namespace pelaconf::driver {
 namespace {
 
 constexpr char kFolderMissing[] = "壁紙フォルダは存在しません";
+constexpr char kSameKey[] = "同じキーを設定したホットキーが存在します";
 
 struct CategoryPage {
     const char* label;
@@ -188,17 +190,20 @@ TEST_F(SettingsWindowTest, AMissingWallpaperFolderStopsEveryWayOut) {
     EXPECT_TRUE(folder.PelavineStarts().empty());
 }
 
-// A switch made at once after the window appears, while it still makes its other pages, meets
-// every page: the missing folder refuses it with its message, a valid one lets it through.
+// A switch made at once after the window appears, while it still makes its later pages, meets
+// every page: the hot-key page, among the last made, refuses it for two actions stored with one key
+// before it exists, and lets it through once they differ.
 TEST_F(SettingsWindowTest, ACategoryChangeRightAfterTheWindowAppearsValidatesEveryPage) {
-    folder.Write("Pelavine.ini", "[Wall_Dir_Path]=" + FolderPath() + "\\Missing\r\n");
+    constexpr int kCtrlAltA = 0x0641, kAltF1 = 0x0470;
+    folder.Write("Pelavine.ini", FolderLine() + "[HKey_ChgNormal]=" + std::to_string(kCtrlAltA) +
+                                     "\r\n[HKey_ChgNone]=" + std::to_string(kCtrlAltA) + "\r\n");
     Launch();
-    const bool pagesWereMissing = !AllPagesMade();
+    const bool hotkeyPageWasMissing = window->Item(IDD_HOTKEY) == nullptr;
     ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
-    EXPECT_TRUE(pagesWereMissing) << "every page was made before the switch, which then tested nothing new";
-    ASSERT_TRUE(pelaconf->Answer(kFolderMissing, IDOK));
-    EXPECT_TRUE(Shows(*window, kCategoryPages[1]));
-    Page(IDD_WALLPAPER_FOLDER).SetItemText(IDC_FOLDER_PATH, FolderPath());
+    EXPECT_TRUE(hotkeyPageWasMissing) << "the hot-key page was made before the switch, which then tested nothing new";
+    ASSERT_TRUE(pelaconf->Answer(kSameKey, IDOK));
+    EXPECT_TRUE(Shows(*window, kCategoryPages[14]));
+    Page(IDD_HOTKEY).SetHotkey(IDC_HOTKEY_REMOVE, kAltF1);
     ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "表示順"));
     EXPECT_TRUE(Shows(*window, kCategoryPages[3]));
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::Asked);

@@ -69,9 +69,15 @@ TEST_F(ControlsTest, ARadioGroupCountsOnlyItsRadioButtonsUpToTheNextGroup) {
 }
 
 TEST_F(ControlsTest, TextIsExchangedAsUtf8) {
+    // Each direction is checked against the control's own wide text, so a pair of helpers that
+    // agree on a wrong encoding fails.
     AddStatic(40, 0);
     SetItemText(parent_, 40, "壁紙フォルダ\\表");
-    EXPECT_EQ(GetItemText(parent_, 40), "壁紙フォルダ\\表");
+    wchar_t shown[32] = {};
+    GetDlgItemTextW(parent_, 40, shown, 32);
+    EXPECT_STREQ(shown, L"壁紙フォルダ\\表");
+    SetDlgItemTextW(parent_, 40, L"毎時指定時刻\\ü");
+    EXPECT_EQ(GetItemText(parent_, 40), "毎時指定時刻\\ü");
 }
 
 TEST_F(ControlsTest, ADropDownListIsRefilledInOrderAndReadsMinusOneWithoutSelection) {

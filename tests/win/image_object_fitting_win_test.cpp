@@ -28,23 +28,25 @@ protected:
     }
 };
 
-bool IsTestScreen() { return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768; }
+// Read from the screen the test runs on, so that the sizes hold on any screen (even in both
+// directions, as the screens of Xvfb and of Windows are).
+Size ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 TEST_F(ImageFittingTest, SavesAtTheScreenSizeByFitMode) {
-    if (!IsTestScreen()) {
-        GTEST_SKIP() << "needs the 1024 x 768 test screen";
-    }
-    EXPECT_EQ(SavedSize(1600, 1200, kFitShrinkOnly), (Size{1024, 768}));
-    EXPECT_EQ(SavedSize(800, 600, kFitShrinkOnly), (Size{800, 600}));
-    EXPECT_EQ(SavedSize(800, 600, kFitToScreen), (Size{1024, 768}));
-    EXPECT_EQ(SavedSize(2000, 100, kFitToScreen), (Size{1024, 51}));
-    EXPECT_EQ(SavedSize(1600, 1200, kFitKeepSize), (Size{1600, 1200}));
+    const Size screen = ScreenSize();
+    const int w = screen.width, h = screen.height;
+    ASSERT_TRUE(w > 0 && h > 0 && w % 2 == 0 && h % 2 == 0) << w << " x " << h;
+    EXPECT_EQ(SavedSize(2 * w, 2 * h, kFitShrinkOnly), screen);
+    EXPECT_EQ(SavedSize(w / 2, h / 2, kFitShrinkOnly), (Size{w / 2, h / 2}));
+    EXPECT_EQ(SavedSize(w / 2, h / 2, kFitToScreen), screen);
+    EXPECT_EQ(SavedSize(3 * w, 100, kFitToScreen), (Size{w, 33}));
+    EXPECT_EQ(SavedSize(w + 576, h + 432, kFitKeepSize), (Size{w + 576, h + 432}));
 }
 
 // Decoded straight to the size it is saved at, an image is still measured by its size in the file
 // and saved as it would be from the whole picture.
 TEST_F(ImageFittingTest, AnImageDecodedFittedIsSavedAsTheWholeImage) {
-    const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const Size screen = ScreenSize();
     for (const int fitMode : {kFitToScreen, kFitKeepSize}) {
         ImageObject whole, fitted;
         fitted.FitWhileLoading([&](Size size) { return SaveBitmapSize(size, screen, fitMode); });

@@ -93,8 +93,19 @@ TEST_F(PluginModuleTest, OneHandleForBothBlocksIsFreedOnce) {
     PluginModule module;
     ASSERT_TRUE(module.Load(TestPlugin("pnm_shared_block")));
     const std::string picture = Write("p6.ppm", kColourBinary);
+    // The one block serves for the pixels too, so they are the first bytes of its header (biSize
+    // 40, biWidth 3): read each time before the block was freed, and the block freed only once,
+    // or a later call would find the host's heap broken.
+    const std::string headerAsPixels("\x28\0\0\0\x03\0\0\0", 8);
+    constexpr size_t kPixelOffset = 14 + 40;
     for (int call = 0; call < 3; ++call) {
-        module.Decode(picture, kPictureFull);
+        const std::optional<std::string> file = module.Decode(picture, kPictureFull);
+        ASSERT_TRUE(file.has_value()) << call;
+        const BmpDecodeResult decoded = DecodeBmp(*file);
+        EXPECT_EQ(decoded.error, BmpError::None) << call;
+        EXPECT_EQ(decoded.picture.width, 3) << call;
+        EXPECT_EQ(decoded.picture.height, 2) << call;
+        EXPECT_EQ(file->substr(kPixelOffset, headerAsPixels.size()), headerAsPixels) << call;
     }
     PluginDescription description;
     EXPECT_EQ(module.Query(description), kQueryImportFilter) << "the host is still up";
