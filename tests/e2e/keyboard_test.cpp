@@ -288,7 +288,11 @@ TEST_F(KeyboardTest, ThePriorityDialogIsWorkedWithoutAMouse) {
     ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(dialog->Handle(), IDC_PRIORITY_PLUGINS); }));
     ASSERT_TRUE(PressUntil(
         VK_DOWN, [&] { return dialog->SelectedListBoxText(IDC_PRIORITY_PLUGINS); }, "pnm_as_jpg_b.spi", 3));
-    ASSERT_TRUE(WaitUntil([&] { return dialog->IsItemEnabled(IDC_PRIORITY_UP); }));
+    // As a person would, the next key waits until the dialog shows what the chosen plug-in says of itself.
+    ASSERT_TRUE(WaitUntil([&] {
+        return dialog->ItemText(IDC_PRIORITY_INFORMATION).find("Test filter B 1.0") != std::string::npos;
+    })) << dialog->ItemText(IDC_PRIORITY_INFORMATION);
+    ASSERT_TRUE(dialog->IsItemEnabled(IDC_PRIORITY_UP));
     Type(VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(dialog->Handle(), IDC_PRIORITY_UP); })) << Describe(FocusedWindow());
     Type(VK_SPACE);
