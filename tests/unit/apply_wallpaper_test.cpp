@@ -125,7 +125,8 @@ TEST_F(ApplyWallpaperTest, AHostThatCannotStartChangesNothingAndIsNamed) {
     record_.Susie_Use = 1;
     record_.pluginPriorityList = {ParsePluginEntry("jpg.00.C:\\p\\a.spi")};
     image_.hostNotStarted = "PelaconfPluginHost64.exe";
-    const ApplyReport report = ApplyWallpaper(record_, "C:\\pics\\a.jpg", {files_, image_, registry_, desktop_, applyInProgress_});
+    const ApplyReport report =
+        ApplyWallpaper(record_, "C:\\pics\\a.jpg", {files_, image_, registry_, desktop_, applyInProgress_});
     EXPECT_EQ(report.result, ApplyResult::HostNotStarted);
     EXPECT_EQ(ApplyReportMessage(report), "Susieプラグインを使うためのプログラム（PelaconfPluginHost64.exe）を起動できませんでした。\n"
                                           "Pelaconfと同じフォルダにあるか確認してください。");

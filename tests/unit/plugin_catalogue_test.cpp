@@ -101,7 +101,8 @@ TEST_F(PluginScan, InvalidOrVanishedPluginsAndMissingFoldersLeaveNothing) {
 TEST_F(PluginScan, AMalformedOldPriorityCarriesNothingOver) {
     AddPlugin(kModule, "a.spi", "*.jpg");
     AddPlugin(kModule, "b.spi", "*.jpg");
-    record_.pluginPriorityList = testing::ParsedEntries({"jpg.5.C:\\Pelavine\\b.spi"}); // reads as priority 00, path "5.C:\..."
+    // reads as priority 00, path "5.C:\..."
+    record_.pluginPriorityList = testing::ParsedEntries({"jpg.5.C:\\Pelavine\\b.spi"});
     EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\a.spi", "jpg.01.C:\\Pelavine\\b.spi"}));
 }
 
