@@ -37,7 +37,8 @@ int Application::Run(const std::vector<std::string>& arguments) {
 // Applies the image through the image work object; never writes Pelavine.ini.
 void Application::RunWallpaperMode(const std::string& imagePath) {
     Win32Desktop desktop;
-    pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop}, plugins_, messages_});
+    pelaconf::RunWallpaperMode(imagePath, record_,
+                               {{files_, imageWork_, registry_, desktop, applyInProgress_}, plugins_, messages_});
 }
 
 // The start rewrites the file in the current layout, or creates it with the defaults, except
@@ -57,7 +58,7 @@ void Application::RunSettingsMode(SettingsFileState fileState) {
         return;
     }
     Win32Desktop desktop;
-    const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop};
+    const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop, applyInProgress_};
     SettingsWindow window({record_, spellings_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_,
                           &wallpaper);
     window.SetFirstRun(fileState == SettingsFileState::Missing);

@@ -37,6 +37,8 @@ private:
     OriginalSpellings spellings_;
     // The image work object: the one image and plug-in module that applying and scanning use.
     ImageObject imageWork_;
+    // Set while a wallpaper is being applied with the image work object.
+    bool applyInProgress_ = false;
     ImageObjectPluginProbe plugins_{imageWork_};
     LayeredWindowLibrary layeredWindows_;
 };

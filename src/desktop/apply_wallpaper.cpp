@@ -30,11 +30,11 @@ ApplyReport Decode(SettingsRecord& record, const std::string& imagePath, const W
     DecodeOptions options;
     options.pictureMode = 0;
     options.freePluginFirst = false;
-    options.pluginPhaseEnded = [&record] { record.applyInProgress = 0; };
+    options.pluginPhaseEnded = [&services] { services.applyInProgress = false; };
     services.image.FitWhileLoading(SavedSizeFor(record, services.desktop));
     DecodeResult decoded = DecodeImage(record, imagePath, services.image, options);
     services.image.FitWhileLoading(nullptr);
-    record.applyInProgress = 0;
+    services.applyInProgress = false;
     switch (decoded.outcome) {
     case DecodeOutcome::NoLoader: return {ApplyResult::NoLoader};
     case DecodeOutcome::HostNotStarted: return {ApplyResult::HostNotStarted, std::move(decoded.hostNotStarted)};
@@ -76,16 +76,16 @@ int ChooseAutoStyle(int kind, const WallpaperImage& image, const Desktop& deskto
 }
 
 ApplyReport ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services) {
-    if (record.applyInProgress != 0) {
+    if (services.applyInProgress) {
         return {ApplyResult::Busy};
     }
-    record.applyInProgress = 1;
+    services.applyInProgress = true;
     if (!FileExists(services.files, imagePath)) {
-        record.applyInProgress = 0;
+        services.applyInProgress = false;
         return {ApplyResult::NoFile};
     }
     if (GetExtension(imagePath).empty()) {
-        record.applyInProgress = 0;
+        services.applyInProgress = false;
         return {ApplyResult::Failed};
     }
     if (ApplyReport decoded = Decode(record, imagePath, services); decoded.result != ApplyResult::Applied) {

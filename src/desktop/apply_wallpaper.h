@@ -54,6 +54,9 @@ struct WallpaperServices {
     WallpaperImage& image;
     Registry& registry;
     Desktop& desktop;
+    // Set while a wallpaper is being applied, so that a nested request returns at once. Its owner
+    // is the owner of the image work object, which applying uses.
+    bool& applyInProgress;
 };
 
 ApplyReport ApplyWallpaper(SettingsRecord& record, const std::string& imagePath, const WallpaperServices& services);

@@ -17,13 +17,13 @@
 namespace pelaconf {
 namespace {
 
-using Entries = std::vector<std::string>;
+using Paths = std::vector<std::string>;
 
 // The .spi files of one folder, in the file system's order. Names already taken from another
 // folder are skipped; the names taken here are added to them. A path the settings file could not
 // hold is left out: its entry would make every later save of the settings fail.
-Entries FindCandidates(const std::string& folder, const FileSystem& files, Entries& takenNames) {
-    Entries paths;
+Paths FindCandidates(const std::string& folder, const FileSystem& files, Paths& takenNames) {
+    Paths paths;
     if (!FileExists(files, folder)) {
         return paths;
     }
@@ -55,18 +55,14 @@ bool IsStorableExtension(std::string_view extension) {
 }
 
 // "*.jpg;*.jpeg" gives the entries for jpeg, then jpg, each at priority 99. An extension named
-// twice in one filter gives one entry; `listed` holds the keys of the extensions listed so far.
-void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, Entries& entries, Entries& extensions,
-                        std::set<std::string>& listed) {
+// twice in one filter gives one entry.
+void AddEntriesOfFilter(std::string filter, const std::string& pluginPath, PluginEntries& entries) {
     filter = AsciiLower(filter);
     std::set<std::string> ofThisFilter;
     for (auto dot = filter.rfind('.'); dot != std::string::npos; dot = filter.rfind('.')) {
         const std::string extension = filter.substr(dot + 1);
         if (IsStorableExtension(extension) && ofThisFilter.insert(NoCaseKey(extension)).second) {
-            if (listed.insert(NoCaseKey(extension)).second) {
-                extensions.push_back(extension);
-            }
-            entries.push_back(MakePluginEntry(extension, "99", pluginPath));
+            entries.push_back({extension, "99", pluginPath});
         }
         const auto separator = filter.rfind(';');
         if (separator == std::string::npos) {
@@ -84,23 +80,23 @@ bool IsUsablePriority(const std::string& priority) {
 // Moves the group of one extension to the list in priority order, numbered 00, 01, ... without
 // gaps. Entries beyond the hundredth, or with a priority outside 0 to 99, are dropped: the
 // two-digit field could not carry them back.
-void AppendRenumbered(const std::string& extension, Entries group, Entries& list) {
+void AppendRenumbered(const std::string& extension, PluginEntries group, PluginEntries& list) {
     int next = 0;
     for (const auto& entry : InPriorityOrder(std::move(group))) {
         if (next == kMaxPluginsPerExtension) {
             break;
         }
-        list.push_back(MakePluginEntry(extension, FormatPriority(next++), GetEntryField(entry, 2)));
+        list.push_back({extension, FormatPriority(next++), entry.path});
     }
 }
 
 } // namespace
 
-void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
-    const auto matchKey = [](const std::string& entry) {
-        return std::pair(NoCaseKey(GetEntryField(entry, 0)), NoCaseKey(GetEntryField(entry, 2)));
+void CarryPrioritiesOver(PluginEntries& entries, const PluginEntries& oldEntries) {
+    const auto matchKey = [](const PluginEntry& entry) {
+        return std::pair(NoCaseKey(entry.extension), NoCaseKey(entry.path));
     };
-    std::map<std::pair<std::string, std::string>, std::deque<const std::string*>> unmatched;
+    std::map<std::pair<std::string, std::string>, std::deque<const PluginEntry*>> unmatched;
     for (const auto& old : oldEntries) {
         unmatched[matchKey(old)].push_back(&old);
     }
@@ -109,17 +105,17 @@ void CarryPrioritiesOver(Entries& entries, const Entries& oldEntries) {
         if (found == unmatched.end() || found->second.empty()) {
             continue;
         }
-        if (const std::string priority = GetEntryField(*found->second.front(), 1); IsUsablePriority(priority)) {
-            entry = MakePluginEntry(GetEntryField(entry, 0), priority, GetEntryField(entry, 2));
+        if (const std::string priority = found->second.front()->ReadablePriority(); IsUsablePriority(priority)) {
+            entry.priority = priority;
         }
         found->second.pop_front();
     }
 }
 
 std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) {
-    Entries takenNames;
-    Entries candidates = FindCandidates(record.moduleFolder, files, takenNames);
-    const Entries susieCandidates = FindCandidates(record.Susie_Dir_Path, files, takenNames);
+    Paths takenNames;
+    Paths candidates = FindCandidates(record.moduleFolder, files, takenNames);
+    const Paths susieCandidates = FindCandidates(record.Susie_Dir_Path, files, takenNames);
     candidates.insert(candidates.end(), susieCandidates.begin(), susieCandidates.end());
     const std::vector<ProbeAnswer> answers = probe.ReadImportFilters(candidates);
     for (const ProbeAnswer& answer : answers) {
@@ -128,24 +124,22 @@ std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginP
         }
     }
 
-    Entries oldEntries;
+    PluginEntries oldEntries;
     oldEntries.swap(record.pluginPriorityList);
-    Entries newEntries;
-    record.extensionList.clear();
-    std::set<std::string> listed;
+    PluginEntries newEntries;
     for (size_t at = 0; at < candidates.size() && at < answers.size(); ++at) {
         if (answers[at].filter) {
-            AddEntriesOfFilter(*answers[at].filter, candidates[at], newEntries, record.extensionList, listed);
+            AddEntriesOfFilter(*answers[at].filter, candidates[at], newEntries);
         }
     }
-    SortStringList(record.extensionList, 0);
     CarryPrioritiesOver(newEntries, oldEntries);
 
-    std::map<std::string, Entries> groups; // by the key of the extension, each in list order
+    const std::vector<std::string> extensions = ExtensionList(newEntries);
+    std::map<std::string, PluginEntries> groups; // by the key of the extension, each in list order
     for (auto& entry : newEntries) {
-        groups[NoCaseKey(GetEntryField(entry, 0))].push_back(std::move(entry));
+        groups[NoCaseKey(entry.extension)].push_back(std::move(entry));
     }
-    for (const auto& extension : record.extensionList) {
+    for (const auto& extension : extensions) {
         AppendRenumbered(extension, std::move(groups[NoCaseKey(extension)]), record.pluginPriorityList);
     }
     return {};

@@ -1,7 +1,6 @@
 #pragma once
 // The plug-in catalogue: which Susie plug-ins decode which extensions, and in which order the
-// plug-ins of one extension are tried. It lives in the SettingsRecord's plug-in priority list
-// ("ext.NN.path" entries) and extension list.
+// plug-ins of one extension are tried. It lives in the SettingsRecord's plug-in priority list.
 
 #include "settings/plugin_entry.h"
 
@@ -39,9 +38,9 @@ public:
     }
 };
 
-// Rebuilds both lists from the plug-ins of the module folder and of Susie_Dir_Path, keeping
-// the priorities already given and closing up the numbering. When a plug-in host cannot be
-// started the plug-ins' answers tell nothing: both lists stay as they were, and the host program's
+// Rebuilds the plug-in priority list from the plug-ins of the module folder and of Susie_Dir_Path,
+// keeping the priorities already given and closing up the numbering. When a plug-in host cannot be
+// started the plug-ins' answers tell nothing: the list stays as it was, and the host program's
 // file name is returned; otherwise empty text.
 std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
 
@@ -51,10 +50,10 @@ std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginP
 inline constexpr int kSusieFolderNotStorable = 2;
 int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 
-// Each new entry ("ext.99.path") takes the priority its plug-in had for the extension in the old
+// Each new entry (priority "99") takes the priority its plug-in had for the extension in the old
 // entries, compared ignoring case; an old entry is taken by the first new entry that matches it
 // and then by no other. An old priority that cannot be read, or lies outside 00 to 99, gives
 // nothing: the entry keeps "99" rather than becoming "ext..path" or being dropped later.
-void CarryPrioritiesOver(std::vector<std::string>& entries, const std::vector<std::string>& oldEntries);
+void CarryPrioritiesOver(PluginEntries& entries, const PluginEntries& oldEntries);
 
 } // namespace pelaconf

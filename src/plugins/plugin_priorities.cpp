@@ -2,7 +2,6 @@
 
 #include "plugins/plugin_catalogue.h"
 #include "settings/plugin_entry.h"
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
 
@@ -20,18 +19,12 @@ void AddOnce(Names& names, const std::string& name) {
     }
 }
 
-int NumericPriority(const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); }
-
-bool HasExtension(const std::string& entry, std::string_view extension) {
-    return EqualNoCase(GetEntryField(entry, 0), extension);
-}
-
 // Every plug-in once, in ascending order of file name.
-Names AllPluginNames(const Names& working) {
+Names AllPluginNames(const PluginEntries& working) {
     Names names;
     for (const auto& entry : working) {
-        if (entry.find('\\') != std::string::npos) {
-            names.push_back(PluginFileName(entry));
+        if (entry.HasFolder()) {
+            names.push_back(entry.FileName());
         }
     }
     MergeSortStringList(names);
@@ -43,14 +36,14 @@ Names AllPluginNames(const Names& working) {
 }
 
 // The plug-ins of one extension from priority 00 to 99; entries outside that range are not shown.
-Names PluginNamesOf(const Names& working, std::string_view extension) {
-    Names group;
+Names PluginNamesOf(const PluginEntries& working, std::string_view extension) {
+    PluginEntries group;
     std::copy_if(working.begin(), working.end(), std::back_inserter(group),
-                 [&](const std::string& entry) { return HasExtension(entry, extension); });
+                 [&](const PluginEntry& entry) { return EqualNoCase(entry.extension, extension); });
     Names names;
     for (const auto& entry : InPriorityOrder(std::move(group))) {
-        if (entry.find('\\') != std::string::npos) {
-            AddOnce(names, PluginFileName(entry));
+        if (entry.HasFolder()) {
+            AddOnce(names, entry.FileName());
         }
     }
     return names;
@@ -68,23 +61,20 @@ std::string_view PriorityDialogHelpText() {
            "リストの上にあるプラグインを優先的に使用します。\n";
 }
 
-std::string PluginFileName(std::string_view entryOrPath) {
-    const auto separator = entryOrPath.rfind('\\');
-    return std::string(separator == std::string_view::npos ? entryOrPath : entryOrPath.substr(separator + 1));
-}
-
 std::string PluginInformation(std::string_view fileTypeName, std::string_view description) {
     return std::string(fileTypeName) + "\n" + std::string(description);
 }
 
-bool CatalogueChanged(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+bool CatalogueChanged(const PluginEntries& before, const PluginEntries& after) {
     return !std::equal(before.begin(), before.end(), after.begin(), after.end(),
-                       [](const std::string& a, const std::string& b) { return EqualNoCase(a, b); });
+                       [](const PluginEntry& a, const PluginEntry& b) {
+                           return EqualNoCase(FormatPluginEntry(a), FormatPluginEntry(b));
+                       });
 }
 
 PluginPriorityEditor::PluginPriorityEditor(const SettingsRecord& record) : working_(record.pluginPriorityList) {
     extensionItems_.push_back(kAllPluginsItem);
-    for (const auto& extension : record.extensionList) {
+    for (const auto& extension : ExtensionList(working_)) {
         AddOnce(extensionItems_, "." + AsciiUpper(extension));
     }
 }
@@ -108,18 +98,18 @@ int PluginPriorityEditor::Move(int from, int to) {
         return from;
     }
     const std::string lower = AsciiLower(extensionItems_[currentExtension_].substr(1));
-    const int movedPriority = NumericPriority(working_[exchange->movedEntry]);
-    const int neighbourPriority = NumericPriority(working_[exchange->neighbourEntry]);
-    working_[exchange->neighbourEntry] = MakePluginEntry(lower, FormatPriority(neighbourPriority), exchange->movedPath);
-    working_[exchange->movedEntry] = MakePluginEntry(lower, FormatPriority(movedPriority), exchange->neighbourPath);
+    PluginEntry& moved = working_[exchange->movedEntry];
+    PluginEntry& neighbour = working_[exchange->neighbourEntry];
+    neighbour = {lower, FormatPriority(neighbour.PriorityNumber()), exchange->movedPath};
+    moved = {lower, FormatPriority(moved.PriorityNumber()), exchange->neighbourPath};
     std::swap(pluginNames_[from], pluginNames_[to]);
     return to;
 }
 
 std::optional<std::string> PluginPriorityEditor::PathOf(std::string_view fileName) const {
     for (const auto& entry : working_) {
-        if (EqualNoCase(PluginFileName(entry), fileName)) {
-            return GetEntryField(entry, 2);
+        if (EqualNoCase(entry.FileName(), fileName)) {
+            return entry.path;
         }
     }
     return std::nullopt;
@@ -141,10 +131,10 @@ std::optional<PluginPriorityEditor::PriorityExchange> PluginPriorityEditor::Exch
     std::optional<size_t> moved;
     std::optional<size_t> neighbour;
     for (size_t i = 0; i < working_.size() && !(moved && neighbour); ++i) {
-        if (!HasExtension(working_[i], extension)) {
+        if (!EqualNoCase(working_[i].extension, extension)) {
             continue;
         }
-        const std::string path = GetEntryField(working_[i], 2);
+        const std::string& path = working_[i].path;
         if (!moved && EqualNoCase(path, *movedPath)) {
             moved = i;
         } else if (!neighbour && EqualNoCase(path, *neighbourPath)) {
@@ -154,8 +144,8 @@ std::optional<PluginPriorityEditor::PriorityExchange> PluginPriorityEditor::Exch
     if (!moved || !neighbour) {
         return std::nullopt;
     }
-    const int movedPriority = NumericPriority(working_[*moved]);
-    const int neighbourPriority = NumericPriority(working_[*neighbour]);
+    const int movedPriority = working_[*moved].PriorityNumber();
+    const int neighbourPriority = working_[*neighbour].PriorityNumber();
     const auto writable = [](int priority) { return priority >= 0 && priority < kMaxPluginsPerExtension; };
     if (movedPriority == neighbourPriority || !writable(movedPriority) || !writable(neighbourPriority)) {
         return std::nullopt;

@@ -3,6 +3,8 @@
 // and how moving a plug-in up or down exchanges priority numbers on a working copy of the plug-in
 // priority list that only Commit carries into the settings record.
 
+#include "settings/plugin_entry.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,14 +23,11 @@ inline constexpr char kMoveDownTooltip[] = "優先順位を下げます";
 
 std::string_view PriorityDialogHelpText();
 
-// The file name of a plug-in entry or path: the text after its last "\".
-std::string PluginFileName(std::string_view entryOrPath);
-
 // The information field: the file-type name on the first line, the description on the second.
 std::string PluginInformation(std::string_view fileTypeName, std::string_view description);
 
 // The catalogue has changed when the lists differ in length or in any entry, ignoring case.
-bool CatalogueChanged(const std::vector<std::string>& before, const std::vector<std::string>& after);
+bool CatalogueChanged(const PluginEntries& before, const PluginEntries& after);
 
 class PluginPriorityEditor {
 public:
@@ -60,7 +59,7 @@ public:
     // The path of the first working entry, of any extension, whose file name is `fileName`.
     std::optional<std::string> PathOf(std::string_view fileName) const;
 
-    const std::vector<std::string>& WorkingList() const { return working_; }
+    const PluginEntries& WorkingList() const { return working_; }
     // Replaces the record's plug-in priority list with the working list.
     void Commit(SettingsRecord& record) const;
 
@@ -76,7 +75,7 @@ private:
     std::optional<PriorityExchange> Exchange(int from, int to) const;
     int Move(int from, int to);
 
-    std::vector<std::string> working_;
+    PluginEntries working_;
     std::vector<std::string> extensionItems_;
     std::vector<std::string> pluginNames_;
     int currentExtension_ = -1;

@@ -78,7 +78,7 @@ RefreshOutcome SusiePageModel::Refresh(SettingsRecord& record, const FileSystem&
         return RefreshOutcome::Refused;
     }
     record.Susie_Dir_Path = StoredFolder(folder);
-    const std::vector<std::string> before = record.pluginPriorityList;
+    const PluginEntries before = record.pluginPriorityList;
     if (const std::string host = ScanPlugins(record, files, probe); !host.empty()) {
         messages.Show(HostNotStartedMessage(host), MessageKind::Error);
         return RefreshOutcome::HostNotStarted;

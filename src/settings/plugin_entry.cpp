@@ -14,84 +14,112 @@ namespace {
 // The leading decimal number of a priority text, as atoi reads it (leading blanks and a sign
 // included, so "-1" is -1 and matches no priority); 0 for an empty text. A priority text has at
 // most two characters.
-int PriorityNumber(std::string_view text) { return std::atoi(std::string(text).c_str()); }
+int AtoiPriority(std::string_view text) { return std::atoi(std::string(text).c_str()); }
 
-} // namespace
-
-std::string MakePluginEntry(std::string_view extension, std::string_view priority, std::string_view path) {
-    std::string entry(extension);
-    entry.append(".").append(priority).append(".").append(path);
-    return entry;
+// The priority as it reads: the text when it converts to a non-zero number or is "00", else empty.
+std::string ReadPriority(std::string_view text) {
+    return AtoiPriority(text) != 0 || text == "00" ? std::string(text) : std::string();
 }
 
-std::string GetEntryField(std::string_view entry, int index) {
-    const auto firstDot = entry.find('.');
+// The three fields of an entry, the priority as it stands in the text.
+PluginEntry SplitEntry(std::string_view text) {
+    const auto firstDot = text.find('.');
     if (firstDot == std::string_view::npos) {
         return {};
     }
-    if (index == 0) {
-        return std::string(entry.substr(0, firstDot));
-    }
-    const auto rest = entry.substr(firstDot + 1);
+    PluginEntry entry{std::string(text.substr(0, firstDot)), {}, {}};
+    const auto rest = text.substr(firstDot + 1);
     const auto nextDot = rest.find('.');
-    if (nextDot == std::string_view::npos || (index != 1 && index != 2)) {
-        return {};
+    if (nextDot == std::string_view::npos) {
+        return entry;
     }
-    std::string_view priority = "00";
-    std::string_view path = rest;
-    if (nextDot == 2) {
-        priority = rest.substr(0, 2);
-        path = rest.substr(3);
+    const bool twoCharacterPriority = nextDot == 2;
+    entry.priority = twoCharacterPriority ? rest.substr(0, 2) : "00";
+    entry.path = twoCharacterPriority ? rest.substr(3) : rest;
+    return entry;
+}
+
+} // namespace
+
+std::string GetEntryField(std::string_view entry, int index) {
+    switch (index) {
+    case 0: return SplitEntry(entry).extension;
+    case 1: return ReadPriority(SplitEntry(entry).priority);
+    case 2: return SplitEntry(entry).path;
+    default: return {};
     }
-    if (index == 2) {
-        return std::string(path);
+}
+
+// An unreadable priority keeps its text: it reads as empty all the same, and writing the entry
+// back must neither lose it nor turn "jpg.x1.path" into "jpg..path", which reads back with a
+// path that starts with a dot.
+PluginEntry ParsePluginEntry(std::string_view text) { return SplitEntry(text); }
+
+std::string FormatPluginEntry(const PluginEntry& entry) {
+    std::string text = entry.extension;
+    text.append(".").append(entry.priority).append(".").append(entry.path);
+    return text;
+}
+
+std::string PluginEntry::ReadablePriority() const { return ReadPriority(priority); }
+
+int PluginEntry::PriorityNumber() const { return LeadingNumber(ReadablePriority()); }
+
+std::string PluginEntry::FileName() const {
+    // Only an entry edited by hand holds a "\" outside its path.
+    if (const auto separator = path.rfind('\\'); separator != std::string::npos) {
+        return path.substr(separator + 1);
     }
-    const bool isNumber = std::atoi(std::string(priority).c_str()) != 0;
-    return isNumber || priority == "00" ? std::string(priority) : std::string();
+    const std::string text = FormatPluginEntry(*this);
+    return text.substr(text.rfind('\\') + 1);
+}
+
+bool PluginEntry::HasFolder() const {
+    const auto holdsSeparator = [](const std::string& field) { return field.find('\\') != std::string::npos; };
+    return holdsSeparator(extension) || holdsSeparator(priority) || holdsSeparator(path);
 }
 
 std::string FormatPriority(int priority) { return (priority < 10 ? "0" : "") + std::to_string(priority); }
 
-std::vector<std::string> InPriorityOrder(std::vector<std::string> entries) {
-    const auto priorityOf = [](const std::string& entry) { return LeadingNumber(GetEntryField(entry, 1)); };
-    std::erase_if(entries, [&](const std::string& entry) {
-        const int priority = priorityOf(entry);
+PluginEntries InPriorityOrder(PluginEntries entries) {
+    std::erase_if(entries, [](const PluginEntry& entry) {
+        const int priority = entry.PriorityNumber();
         return priority < 0 || priority >= kMaxPluginsPerExtension;
     });
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const std::string& a, const std::string& b) { return priorityOf(a) < priorityOf(b); });
+    std::stable_sort(entries.begin(), entries.end(), [](const PluginEntry& a, const PluginEntry& b) {
+        return a.PriorityNumber() < b.PriorityNumber();
+    });
     return entries;
+}
+
+std::vector<std::string> ExtensionList(const PluginEntries& entries) {
+    std::vector<std::string> extensions;
+    std::set<std::string> known;
+    for (const auto& entry : entries) {
+        if (known.insert(NoCaseKey(entry.extension)).second) {
+            extensions.push_back(entry.extension);
+        }
+    }
+    SortStringList(extensions, 0);
+    return extensions;
 }
 
 bool HasPluginForExtension(const SettingsRecord& settings, std::string_view extension) {
     return settings.Susie_Use != 0 &&
            std::any_of(settings.pluginPriorityList.begin(), settings.pluginPriorityList.end(),
-                       [&](const std::string& entry) { return EqualNoCase(GetEntryField(entry, 0), extension); });
+                       [&](const PluginEntry& entry) { return EqualNoCase(entry.extension, extension); });
 }
 
 std::string FindPluginForExtension(const SettingsRecord& settings, std::string_view extension, int n) {
     if (settings.Susie_Use == 0) {
         return {};
     }
-    for (const std::string& entry : settings.pluginPriorityList) {
-        if (EqualNoCase(GetEntryField(entry, 0), extension) && PriorityNumber(GetEntryField(entry, 1)) == n) {
-            return GetEntryField(entry, 2);
+    for (const PluginEntry& entry : settings.pluginPriorityList) {
+        if (EqualNoCase(entry.extension, extension) && AtoiPriority(entry.ReadablePriority()) == n) {
+            return entry.path;
         }
     }
     return {};
-}
-
-void RebuildExtensionList(SettingsRecord& record) {
-    auto& extensions = record.extensionList;
-    extensions.clear();
-    std::set<std::string> known;
-    for (const auto& entry : record.pluginPriorityList) {
-        std::string extension = GetEntryField(entry, 0);
-        if (known.insert(NoCaseKey(extension)).second) {
-            extensions.push_back(std::move(extension));
-        }
-    }
-    SortStringList(extensions, 0);
 }
 
 } // namespace pelaconf

@@ -52,11 +52,6 @@ constexpr std::array<SettingsKey, 32> kScalarKeys{{
     {"[SetupDlg_Fade]=", &Record::SetupDlg_Fade, kWrittenAsFlag},
 }};
 
-// A plug-in entry rebuilt from its three fields, which normalises a malformed one.
-std::string RebuildPluginEntry(std::string_view value) {
-    return MakePluginEntry(GetEntryField(value, 0), GetEntryField(value, 1), GetEntryField(value, 2));
-}
-
 constexpr std::string_view kLineEnd = "\r\n";
 
 // Remembers each value whose bytes differ from what Windows writes for its characters.
@@ -128,7 +123,7 @@ void ApplyLine(std::string_view rawLine, SettingsRecord& record) {
     if (const SettingsKey* scalar = FindScalarKey(key)) {
         StoreValue(*scalar, value, record);
     } else if (key == kPluginKey) {
-        record.pluginPriorityList.push_back(RebuildPluginEntry(value));
+        record.pluginPriorityList.push_back(ParsePluginEntry(value));
     }
 }
 
@@ -167,7 +162,6 @@ void ParseSettings(std::string_view text, SettingsRecord& record) {
         ApplyLine(text.substr(0, lineEnd), record);
         text = lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd + 1);
     }
-    RebuildExtensionList(record);
 }
 
 std::string FormatSettings(const SettingsRecord& record) {
@@ -177,7 +171,7 @@ std::string FormatSettings(const SettingsRecord& record) {
         text.append(key.key).append(FormatValue(key, record)).append("\r\n");
     }
     for (const auto& entry : record.pluginPriorityList) {
-        text.append(kPluginKey).append(entry).append("\r\n");
+        text.append(kPluginKey).append(FormatPluginEntry(entry)).append("\r\n");
     }
     return text;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The one in-memory record of every setting of Pelavine.ini, plus the working state that
-// the subsystems keep beside the settings. The field names are the keys of the file.
+// The one in-memory record of every setting of Pelavine.ini. The field names are the keys of the
+// file.
+
+#include "settings/plugin_entry.h"
 
 #include <string>
 #include <vector>
@@ -46,13 +48,9 @@ struct SettingsRecord {
     int WaitDlg_Trans = 0;
     int SetupDlg_Fade = 0;
 
-    // One "ext.NN.path" entry per SPI line, in file order.
-    std::vector<std::string> pluginPriorityList;
-    // Set while a wallpaper is being applied, so that a nested request returns at once.
-    int applyInProgress = 0;
+    // One entry per SPI line, in file order.
+    PluginEntries pluginPriorityList;
     std::string wallpaperBitmapPath;
-    // The distinct extensions of the plug-in priority list, sorted.
-    std::vector<std::string> extensionList;
 
     std::string SettingsFilePath() const;
     std::string ShuffleListPath() const;

@@ -89,7 +89,6 @@ bool ConfirmWizardCancel(SettingsRecord& record, MessageBoxes& messages) {
         return false;
     }
     record.pluginPriorityList.clear();
-    record.extensionList.clear();
     return true;
 }
 

@@ -106,6 +106,19 @@ TEST(Startup, AnExistingFileIsRewrittenInTableOrderWithoutUnknownKeys) {
     CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
 }
 
+// A plug-in entry whose priority is no number is still one plug-in's entry: the start's rewrite
+// keeps it as it stands rather than cutting the priority out.
+TEST(Startup, APluginEntryWithAnUnreadablePriorityIsWrittenBackAsItWasRead) {
+    const InstallFolder folder(TestName());
+    folder.Write("Pelavine.ini", "[SPI]=jpg.x1.C:\\a.spi\r\n[SPI]=jpg.5.C:\\b.spi\r\n");
+    const PelaconfProcess pelaconf(folder);
+    const auto window = pelaconf.WaitForSettingsWindow();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(folder.Read("Pelavine.ini"),
+              DefaultFileFor(folder.Path()) + "[SPI]=jpg.x1.C:\\a.spi\r\n[SPI]=jpg.00.5.C:\\b.spi\r\n");
+    CloseWithCancel(pelaconf, *window, DiscardQuestion::Asked);
+}
+
 TEST(Startup, AnUnwritableSettingsFileIsReportedAndTheWindowStillOpens) {
     const InstallFolder folder(TestName());
     folder.Write("Pelavine.ini", "[Turn_Type]=2\r\n");

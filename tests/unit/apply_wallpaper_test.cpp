@@ -15,7 +15,7 @@ class ApplyWallpaperTest : public ::testing::Test {
 protected:
     ApplyWallpaperTest() : record_("C:\\p") { files_.files["C:\\pics\\a.jpg"] = ""; }
     ApplyResult Apply(const std::string& path = "C:\\pics\\a.jpg") {
-        return ApplyWallpaper(record_, path, {files_, image_, registry_, desktop_}).result;
+        return ApplyWallpaper(record_, path, {files_, image_, registry_, desktop_, applyInProgress_}).result;
     }
     // Every registry value applying writes is the desktop's.
     void TearDown() override {
@@ -29,6 +29,7 @@ protected:
     }
 
     SettingsRecord record_;
+    bool applyInProgress_ = false;
     testing::FakeFileSystem files_;
     testing::FakeWallpaperImage image_;
     testing::FakeRegistry registry_;
@@ -48,7 +49,7 @@ TEST_F(ApplyWallpaperTest, AFittedStretchKeepsTheProportions) {
     EXPECT_EQ(Apply(), ApplyResult::Applied);
     EXPECT_EQ(registry_.written, StyleValues("0", "2"));
     EXPECT_EQ(image_.saves.back().second, kFitShrinkOnly);
-    EXPECT_EQ(record_.applyInProgress, 0);
+    EXPECT_FALSE(applyInProgress_);
 }
 
 // The decoder is told the size the save will make, so that it can decode straight to it.
@@ -80,9 +81,9 @@ TEST_F(ApplyWallpaperTest, CentredWithFittingShrinksOnly) {
 }
 
 TEST_F(ApplyWallpaperTest, RefusalsTouchNothing) {
-    record_.applyInProgress = 1;
+    applyInProgress_ = true;
     EXPECT_EQ(Apply(), ApplyResult::Busy);
-    record_.applyInProgress = 0;
+    applyInProgress_ = false;
     EXPECT_EQ(Apply("C:\\pics\\missing.jpg"), ApplyResult::NoFile);
     files_.files["C:\\pics\\noextension"] = "";
     EXPECT_EQ(Apply("C:\\pics\\noextension"), ApplyResult::Failed);
@@ -93,7 +94,7 @@ TEST_F(ApplyWallpaperTest, RefusalsTouchNothing) {
     EXPECT_TRUE(registry_.written.empty());
     EXPECT_TRUE(image_.saves.empty());
     EXPECT_TRUE(desktop_.wallpapers.empty());
-    EXPECT_EQ(record_.applyInProgress, 0);
+    EXPECT_FALSE(applyInProgress_);
 }
 
 TEST_F(ApplyWallpaperTest, AFailedDecodeOrSaveNeverSetsTheWallpaper) {
@@ -110,7 +111,7 @@ TEST_F(ApplyWallpaperTest, AWallpaperTheSystemRefusesIsReportedAsAFailure) {
     desktop_.refuseWallpaper = true;
     EXPECT_EQ(Apply(), ApplyResult::Failed);
     EXPECT_STREQ(ApplyResultMessage(ApplyResult::Failed), "画像ファイルの保存に失敗しました。");
-    EXPECT_EQ(record_.applyInProgress, 0);
+    EXPECT_FALSE(applyInProgress_);
 }
 
 TEST_F(ApplyWallpaperTest, ARegistryFailureStopsBeforeSaving) {
@@ -122,16 +123,17 @@ TEST_F(ApplyWallpaperTest, ARegistryFailureStopsBeforeSaving) {
 
 TEST_F(ApplyWallpaperTest, AHostThatCannotStartChangesNothingAndIsNamed) {
     record_.Susie_Use = 1;
-    record_.pluginPriorityList = {"jpg.00.C:\\p\\a.spi"};
+    record_.pluginPriorityList = {ParsePluginEntry("jpg.00.C:\\p\\a.spi")};
     image_.hostNotStarted = "PelaconfPluginHost64.exe";
-    const ApplyReport report = ApplyWallpaper(record_, "C:\\pics\\a.jpg", {files_, image_, registry_, desktop_});
+    const ApplyReport report =
+        ApplyWallpaper(record_, "C:\\pics\\a.jpg", {files_, image_, registry_, desktop_, applyInProgress_});
     EXPECT_EQ(report.result, ApplyResult::HostNotStarted);
     EXPECT_EQ(ApplyReportMessage(report), "Susieプラグインを使うためのプログラム（PelaconfPluginHost64.exe）を起動できませんでした。\n"
                                           "Pelaconfと同じフォルダにあるか確認してください。");
     EXPECT_TRUE(image_.loaded.empty()) << "the library does not decode in the plug-in's place";
     EXPECT_TRUE(registry_.written.empty());
     EXPECT_TRUE(desktop_.wallpapers.empty());
-    EXPECT_EQ(record_.applyInProgress, 0);
+    EXPECT_FALSE(applyInProgress_);
 }
 
 TEST(ApplyResultTest, ResultsKeepTheirNumbers) {

@@ -2,6 +2,7 @@
 #include "image/decoding_order.h"
 #include "image/plugins_past_their_limit.h"
 #include "settings/plugin_entry.h"
+#include "plugin_entry_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -53,10 +54,12 @@ private:
     std::string loaded_;
 };
 
-SettingsRecord WithPlugins(std::vector<std::string> entries, int susieUse = 1) {
+SettingsRecord WithPlugins(const std::vector<std::string>& entries, int susieUse = 1) {
     SettingsRecord settings("C:\\Pelavine");
     settings.Susie_Use = susieUse;
-    settings.pluginPriorityList = std::move(entries);
+    for (const std::string& entry : entries) {
+        settings.pluginPriorityList.push_back(ParsePluginEntry(entry));
+    }
     return settings;
 }
 
@@ -90,7 +93,7 @@ TEST(PluginLookup, FindsTheFirstEntryOfTheExtensionWithThePriority) {
     EXPECT_EQ(FindPluginForExtension(settings, "pic", 0), "5.C:\\odd.spi");
     // An unreadable priority counts as 0.
     EXPECT_EQ(FindPluginForExtension(settings, "bad", 0), "C:\\bad.spi");
-    EXPECT_EQ(FindPluginForExtension(WithPlugins(settings.pluginPriorityList, 0), "jpg", 0), "");
+    EXPECT_EQ(FindPluginForExtension(WithPlugins(testing::EntryTexts(settings.pluginPriorityList), 0), "jpg", 0), "");
 }
 
 TEST(PluginLookup, APriorityConvertsAsAtoiDoes) {

@@ -3,6 +3,7 @@
 #include "fake_plugin_probe.h"
 #include "fake_registry.h"
 #include "settings/settings_record.h"
+#include "plugin_entry_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ protected:
     }
     Entries Scan() {
         EXPECT_EQ(ScanPlugins(record_, files_, probe_), "");
-        return record_.pluginPriorityList;
+        return testing::EntryTexts(record_.pluginPriorityList);
     }
 
     SettingsRecord record_;
@@ -40,7 +41,7 @@ TEST_F(PluginScan, KnownPrioritiesComeFirstAndTheNumberingClosesUp) {
     AddPlugin(kModule, "c.spi", "*.jpg");
     AddPlugin(kSusie, "a.spi", "*.jpg");
     AddPlugin(kSusie, "b.spi", "*.jpg");
-    record_.pluginPriorityList = {"jpg.03.D:\\Susie\\a.spi", "jpg.01.D:\\SUSIE\\B.SPI"};
+    record_.pluginPriorityList = testing::ParsedEntries({"jpg.03.D:\\Susie\\a.spi", "jpg.01.D:\\SUSIE\\B.SPI"});
     EXPECT_EQ(Scan(), (Entries{"jpg.00.D:\\Susie\\b.spi", "jpg.01.D:\\Susie\\a.spi", "jpg.02.C:\\Pelavine\\c.spi"}));
 
     files_.listings[std::string(kSusie) + "\\*.spi"].pop_back(); // b.spi is gone
@@ -51,13 +52,13 @@ TEST_F(PluginScan, KnownPrioritiesComeFirstAndTheNumberingClosesUp) {
 TEST_F(PluginScan, AHostThatCannotStartLeavesBothListsAsTheyWere) {
     AddPlugin(kModule, "m.spi", "*.png");
     AddPlugin(kSusie, "s.spi", "*.jpg");
-    record_.pluginPriorityList = {"gif.00.D:\\Susie\\old.spi", "jpg.00.D:\\Susie\\s.spi"};
-    record_.extensionList = {"gif", "jpg"};
+    record_.pluginPriorityList = testing::ParsedEntries({"gif.00.D:\\Susie\\old.spi", "jpg.00.D:\\Susie\\s.spi"});
     probe_.hostNotStarted = "PelaconfPluginHost32.exe";
     probe_.hostNotStartedFor = kSusie;
     EXPECT_EQ(ScanPlugins(record_, files_, probe_), "PelaconfPluginHost32.exe");
-    EXPECT_EQ(record_.pluginPriorityList, (Entries{"gif.00.D:\\Susie\\old.spi", "jpg.00.D:\\Susie\\s.spi"}));
-    EXPECT_EQ(record_.extensionList, (Entries{"gif", "jpg"}));
+    EXPECT_EQ(testing::EntryTexts(record_.pluginPriorityList),
+              (Entries{"gif.00.D:\\Susie\\old.spi", "jpg.00.D:\\Susie\\s.spi"}));
+    EXPECT_EQ(ExtensionList(record_.pluginPriorityList), (Entries{"gif", "jpg"}));
 }
 
 TEST_F(PluginScan, NewPluginsFollowInFolderOrderModuleFolderFirst) {
@@ -72,7 +73,7 @@ TEST_F(PluginScan, FiltersGiveLowerCaseExtensionsGroupedInSortedOrder) {
     AddPlugin(kModule, "jpeg.spi", "*.jpg;*.jpeg");
     EXPECT_EQ(Scan(), (Entries{"jpeg.00.C:\\Pelavine\\jpeg.spi", "jpg.00.C:\\Pelavine\\jpeg.spi",
                                "pi.00.C:\\Pelavine\\pic.spi", "pic.00.C:\\Pelavine\\pic.spi"}));
-    EXPECT_EQ(record_.extensionList, (Entries{"jpeg", "jpg", "pi", "pic"}));
+    EXPECT_EQ(ExtensionList(record_.pluginPriorityList), (Entries{"jpeg", "jpg", "pi", "pic"}));
 }
 
 TEST_F(PluginScan, OnlySpiFilesAreCandidatesAndAModuleFolderFileHidesItsTwin) {
@@ -88,10 +89,9 @@ TEST_F(PluginScan, OnlySpiFilesAreCandidatesAndAModuleFolderFileHidesItsTwin) {
 
 TEST_F(PluginScan, InvalidOrVanishedPluginsAndMissingFoldersLeaveNothing) {
     files_.listings[std::string(kModule) + "\\*.spi"].push_back({"broken.spi", false});
-    record_.pluginPriorityList = {"jpg.00.C:\\Pelavine\\broken.spi", "gif.00.C:\\old.spi"};
-    record_.extensionList = {"gif", "jpg"};
+    record_.pluginPriorityList = testing::ParsedEntries({"jpg.00.C:\\Pelavine\\broken.spi", "gif.00.C:\\old.spi"});
     EXPECT_TRUE(Scan().empty());
-    EXPECT_TRUE(record_.extensionList.empty());
+    EXPECT_TRUE(ExtensionList(record_.pluginPriorityList).empty());
 
     files_.folders.clear();
     AddPlugin(kModule, "a.spi", "*.jpg");
@@ -101,7 +101,8 @@ TEST_F(PluginScan, InvalidOrVanishedPluginsAndMissingFoldersLeaveNothing) {
 TEST_F(PluginScan, AMalformedOldPriorityCarriesNothingOver) {
     AddPlugin(kModule, "a.spi", "*.jpg");
     AddPlugin(kModule, "b.spi", "*.jpg");
-    record_.pluginPriorityList = {"jpg.5.C:\\Pelavine\\b.spi"}; // reads as priority 00, path "5.C:\..."
+    // reads as priority 00, path "5.C:\..."
+    record_.pluginPriorityList = testing::ParsedEntries({"jpg.5.C:\\Pelavine\\b.spi"});
     EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\a.spi", "jpg.01.C:\\Pelavine\\b.spi"}));
 }
 
@@ -109,8 +110,8 @@ TEST_F(PluginScan, AnUnreadableOrOutOfRangeOldPriorityLeavesThePluginAtTheEnd) {
     AddPlugin(kModule, "a.spi", "*.jpg");
     AddPlugin(kModule, "b.spi", "*.jpg");
     AddPlugin(kModule, "c.spi", "*.jpg");
-    record_.pluginPriorityList = {"jpg.xy.C:\\Pelavine\\a.spi", "jpg.-1.C:\\Pelavine\\b.spi",
-                                  "jpg.05.C:\\Pelavine\\c.spi"};
+    record_.pluginPriorityList = testing::ParsedEntries({"jpg.xy.C:\\Pelavine\\a.spi", "jpg.-1.C:\\Pelavine\\b.spi",
+                                  "jpg.05.C:\\Pelavine\\c.spi"});
     EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\c.spi", "jpg.01.C:\\Pelavine\\a.spi", "jpg.02.C:\\Pelavine\\b.spi"}));
 }
 
@@ -120,20 +121,20 @@ TEST_F(PluginScan, APluginPathTheSettingsFileCannotHoldIsLeftOut) {
     AddPlugin(kModule, "\xF0\x9F\x98\x80.spi", "*.png"); // U+1F600, outside code page 932
     EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\写真.spi"}));
     EXPECT_EQ(probe_.probed, (Entries{"C:\\Pelavine\\写真.spi"})) << "what cannot be stored is not even loaded";
-    EXPECT_EQ(record_.extensionList, (Entries{"jpg"}));
+    EXPECT_EQ(ExtensionList(record_.pluginPriorityList), (Entries{"jpg"}));
 }
 
 TEST_F(PluginScan, FilterExtensionsTheFileCannotCarryBackOrThatRepeatAreLeftOut) {
     AddPlugin(kModule, "a.spi", "*.jpg;*.JPG;*.p\nng;*.g\x01if;*. bmp;*.\xF0\x9F\x98\x80;*.tga\x7F;*.png");
     AddPlugin(kModule, "b.spi", "*.Jpg");
     EXPECT_EQ(Scan(), (Entries{"jpg.00.C:\\Pelavine\\a.spi", "jpg.01.C:\\Pelavine\\b.spi", "png.00.C:\\Pelavine\\a.spi"}));
-    EXPECT_EQ(record_.extensionList, (Entries{"jpg", "png"}));
+    EXPECT_EQ(ExtensionList(record_.pluginPriorityList), (Entries{"jpg", "png"}));
 }
 
 TEST(CarryPrioritiesOver, AnOldEntryIsTakenOnlyOnce) {
-    Entries entries{"jpg.99.C:\\a.spi", "jpg.99.c:\\A.SPI", "png.99.C:\\a.spi"};
-    CarryPrioritiesOver(entries, {"JPG.04.C:\\A.spi", "png.02.C:\\b.spi"});
-    EXPECT_EQ(entries, (Entries{"jpg.04.C:\\a.spi", "jpg.99.c:\\A.SPI", "png.99.C:\\a.spi"}));
+    PluginEntries entries = testing::ParsedEntries({"jpg.99.C:\\a.spi", "jpg.99.c:\\A.SPI", "png.99.C:\\a.spi"});
+    CarryPrioritiesOver(entries, testing::ParsedEntries({"JPG.04.C:\\A.spi", "png.02.C:\\b.spi"}));
+    EXPECT_EQ(testing::EntryTexts(entries), (Entries{"jpg.04.C:\\a.spi", "jpg.99.c:\\A.SPI", "png.99.C:\\a.spi"}));
 }
 
 TEST(SusieFolderLookup, TakesTheFolderOnlyWhenTheSettingsFileCanHoldIt) {

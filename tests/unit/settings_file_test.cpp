@@ -2,6 +2,7 @@
 #include "fake_file_system.h"
 
 #include "default_settings_text.h"
+#include "plugin_entry_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,6 @@ TEST(SettingsRecord, DefaultsFollowTheModuleFolder) {
     EXPECT_EQ(record.Left_Double, 2);
     EXPECT_EQ(record.wallpaperBitmapPath, "C:\\Pelavine\\Wallpaper.bmp");
     EXPECT_EQ(record.SettingsFilePath(), kIniPath);
-    EXPECT_EQ(record.applyInProgress, 0);
 }
 
 TEST(SettingsFile, DefaultsAreWrittenInTableOrder) {
@@ -84,12 +84,12 @@ TEST(SettingsFile, PluginEntriesAreRebuiltFromTheirFields) {
                                "[SPI]=jpg.01.C:\\spi\\photo1.spi\n");
     const std::vector<std::string> expected{"jpg.01.C:\\spi\\photo1.spi", "jpg.00.5.C:\\spi\\photo1.spi", "..",
                                             "jpg.01.C:\\spi\\photo1.spi"};
-    EXPECT_EQ(record.pluginPriorityList, expected);
+    EXPECT_EQ(testing::EntryTexts(record.pluginPriorityList), expected);
 }
 
 TEST(SettingsFile, ExtensionListIsDistinctAndSorted) {
     const auto record = Parsed("[SPI]=PIC.00.a.spi\n[SPI]=jpg.00.b.spi\n[SPI]=pic.01.c.spi\n[SPI]=Bmp.00.d.spi\n");
-    EXPECT_EQ(record.extensionList, (std::vector<std::string>{"Bmp", "jpg", "PIC"}));
+    EXPECT_EQ(ExtensionList(record.pluginPriorityList), (std::vector<std::string>{"Bmp", "jpg", "PIC"}));
 }
 
 TEST(SettingsFile, ReadReportsWhetherTheFileOpened) {

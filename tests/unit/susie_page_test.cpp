@@ -4,6 +4,7 @@
 #include "fake_plugin_probe.h"
 #include "fake_registry.h"
 #include "fake_services.h"
+#include "plugin_entry_texts.h"
 #include "plugins/plugin_priorities.h"
 #include "plugins/susie_page.h"
 #include "settings/settings_record.h"
@@ -23,22 +24,22 @@ using testing::FakeFileSystem;
 using testing::FakeMessageBoxes;
 using testing::FakePluginProbe;
 using testing::FakeRegistry;
+using testing::EntryTexts;
+using testing::ParsedEntries;
 
 constexpr char kModule[] = "C:\\Pelavine";
 
 // jpg: a, B, c in that order; png: c before a; gif: c only.
 SettingsRecord ThreePlugins() {
     SettingsRecord record(kModule);
-    record.pluginPriorityList = {"gif.00.C:\\P\\c.spi",  "jpg.00.C:\\P\\a.spi", "jpg.01.C:\\P\\B.spi",
-                                 "jpg.02.C:\\P\\c.spi",  "png.00.C:\\P\\c.spi", "png.01.C:\\P\\a.spi"};
-    record.extensionList = {"gif", "jpg", "png"};
+    record.pluginPriorityList = ParsedEntries({"gif.00.C:\\P\\c.spi", "jpg.00.C:\\P\\a.spi", "jpg.01.C:\\P\\B.spi",
+                                               "jpg.02.C:\\P\\c.spi", "png.00.C:\\P\\c.spi", "png.01.C:\\P\\a.spi"});
     return record;
 }
 
 TEST(PluginPriorityEditor, ListsTheExtensionsAndEachPluginOnceByNameOrByPriority) {
     SettingsRecord record = ThreePlugins();
-    record.pluginPriorityList.insert(record.pluginPriorityList.begin() + 1, "jpg.05.no-folder.spi");
-    record.extensionList.push_back("JPG");
+    record.pluginPriorityList.insert(record.pluginPriorityList.begin() + 1, ParsePluginEntry("JPG.05.no-folder.spi"));
     PluginPriorityEditor editor(record);
     EXPECT_EQ(editor.ExtensionItems(), (Entries{"全てのSPI", ".GIF", ".JPG", ".PNG"})) << "each extension once";
 
@@ -65,7 +66,7 @@ TEST(PluginPriorityEditor, AnEmptyCatalogueOffersOnlyTheAllItem) {
 
 TEST(PluginPriorityEditor, MovingUpExchangesTwoPrioritiesOfOneExtensionAndOnlyOkCommitsThem) {
     SettingsRecord record = ThreePlugins();
-    const Entries before = record.pluginPriorityList;
+    const Entries before = EntryTexts(record.pluginPriorityList);
     PluginPriorityEditor editor(record);
     ASSERT_TRUE(editor.SelectExtension(2)); // .JPG: a, B, c
 
@@ -74,12 +75,12 @@ TEST(PluginPriorityEditor, MovingUpExchangesTwoPrioritiesOfOneExtensionAndOnlyOk
     Entries expected = before;
     expected[1] = "jpg.00.C:\\P\\B.spi";
     expected[2] = "jpg.01.C:\\P\\a.spi";
-    EXPECT_EQ(editor.WorkingList(), expected) << "only the two jpg entries change; png keeps c before a";
-    EXPECT_EQ(record.pluginPriorityList, before) << "the record waits for OK";
+    EXPECT_EQ(EntryTexts(editor.WorkingList()), expected) << "only the two jpg entries change; png keeps c before a";
+    EXPECT_EQ(EntryTexts(record.pluginPriorityList), before) << "the record waits for OK";
 
     editor.Commit(record);
-    EXPECT_EQ(record.pluginPriorityList, expected);
-    EXPECT_EQ(record.extensionList, (Entries{"gif", "jpg", "png"}));
+    EXPECT_EQ(EntryTexts(record.pluginPriorityList), expected);
+    EXPECT_EQ(ExtensionList(record.pluginPriorityList), (Entries{"gif", "jpg", "png"}));
 }
 
 TEST(PluginPriorityEditor, TheSelectionFollowsThePluginAndTheEndsDoNotMove) {
@@ -88,10 +89,10 @@ TEST(PluginPriorityEditor, TheSelectionFollowsThePluginAndTheEndsDoNotMove) {
     ASSERT_TRUE(editor.SelectExtension(2));
     EXPECT_EQ(editor.MoveUp(editor.MoveUp(2)), 0) << "two moves up move it two places";
     EXPECT_EQ(editor.PluginNames(), (Entries{"c.spi", "a.spi", "B.spi"}));
-    EXPECT_EQ(editor.WorkingList()[1], "jpg.00.C:\\P\\c.spi");
-    EXPECT_EQ(editor.WorkingList()[4], "png.00.C:\\P\\c.spi") << "first for png as before";
+    EXPECT_EQ(FormatPluginEntry(editor.WorkingList()[1]), "jpg.00.C:\\P\\c.spi");
+    EXPECT_EQ(FormatPluginEntry(editor.WorkingList()[4]), "png.00.C:\\P\\c.spi") << "first for png as before";
 
-    const Entries moved = editor.WorkingList();
+    const PluginEntries moved = editor.WorkingList();
     EXPECT_FALSE(editor.CanMoveUp(0));
     EXPECT_FALSE(editor.CanMoveDown(2));
     EXPECT_FALSE(editor.CanMoveDown(-1));
@@ -102,8 +103,8 @@ TEST(PluginPriorityEditor, TheSelectionFollowsThePluginAndTheEndsDoNotMove) {
     EXPECT_EQ(editor.WorkingList(), moved);
     EXPECT_EQ(editor.MoveDown(0), 1);
     EXPECT_EQ(editor.PluginNames(), (Entries{"a.spi", "c.spi", "B.spi"}));
-    EXPECT_EQ(editor.WorkingList()[1], "jpg.00.C:\\P\\a.spi");
-    EXPECT_EQ(editor.WorkingList()[2], "jpg.01.C:\\P\\c.spi");
+    EXPECT_EQ(FormatPluginEntry(editor.WorkingList()[1]), "jpg.00.C:\\P\\a.spi");
+    EXPECT_EQ(FormatPluginEntry(editor.WorkingList()[2]), "jpg.01.C:\\P\\c.spi");
 
     ASSERT_TRUE(editor.SelectExtension(0));
     const Entries all = editor.PluginNames();
@@ -114,8 +115,7 @@ TEST(PluginPriorityEditor, TheSelectionFollowsThePluginAndTheEndsDoNotMove) {
 TEST(PluginPriorityEditor, AMoveThatExchangesNothingIsNotShownAndItsButtonCannotBeUsed) {
     SettingsRecord record(kModule);
     // a and b share priority 00, and c's priority does not read as a number, which counts as 00.
-    record.pluginPriorityList = {"jpg.00.C:\\P\\a.spi", "jpg.00.C:\\P\\b.spi", "jpg.xx.C:\\P\\c.spi"};
-    record.extensionList = {"jpg"};
+    record.pluginPriorityList = ParsedEntries({"jpg.00.C:\\P\\a.spi", "jpg.00.C:\\P\\b.spi", "jpg.xx.C:\\P\\c.spi"});
     PluginPriorityEditor editor(record);
     ASSERT_TRUE(editor.SelectExtension(1));
     ASSERT_EQ(editor.PluginNames(), (Entries{"a.spi", "b.spi", "c.spi"}));
@@ -132,11 +132,11 @@ TEST(PluginPriorityEditor, AMoveThatExchangesNothingIsNotShownAndItsButtonCannot
 }
 
 TEST(CatalogueChanged, ComparesLengthAndEachEntryIgnoringCase) {
-    const Entries before{"jpg.00.C:\\P\\a.spi", "png.00.C:\\P\\a.spi"};
-    EXPECT_FALSE(CatalogueChanged(before, {"JPG.00.c:\\p\\A.SPI", "png.00.C:\\P\\a.spi"}));
-    EXPECT_TRUE(CatalogueChanged(before, {"jpg.00.C:\\P\\a.spi"}));
-    EXPECT_TRUE(CatalogueChanged(before, {"jpg.00.C:\\P\\a.spi", "png.01.C:\\P\\a.spi"}));
-    EXPECT_TRUE(CatalogueChanged({}, {"jpg.00.C:\\P\\a.spi"}));
+    const PluginEntries before = ParsedEntries({"jpg.00.C:\\P\\a.spi", "png.00.C:\\P\\a.spi"});
+    EXPECT_FALSE(CatalogueChanged(before, ParsedEntries({"JPG.00.c:\\p\\A.SPI", "png.00.C:\\P\\a.spi"})));
+    EXPECT_TRUE(CatalogueChanged(before, ParsedEntries({"jpg.00.C:\\P\\a.spi"})));
+    EXPECT_TRUE(CatalogueChanged(before, ParsedEntries({"jpg.00.C:\\P\\a.spi", "png.01.C:\\P\\a.spi"})));
+    EXPECT_TRUE(CatalogueChanged({}, ParsedEntries({"jpg.00.C:\\P\\a.spi"})));
     EXPECT_EQ(PluginInformation("JPEG images", "JPEG filter 1.0"), "JPEG images\nJPEG filter 1.0");
 }
 
@@ -220,13 +220,13 @@ TEST_F(SusiePageModelTest, ARefreshReportsANewPluginThenNothingNew) {
     model.folder = "D:\\Susie";
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Changed);
     EXPECT_EQ(record.Susie_Dir_Path, "D:\\Susie");
-    EXPECT_EQ(record.pluginPriorityList, Entries{"jpg.00.D:\\Susie\\a.spi"});
+    EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"jpg.00.D:\\Susie\\a.spi"});
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Unchanged);
     EXPECT_EQ(messages.shown, (std::vector<std::pair<std::string, MessageKind>>{
                                   {"Susieプラグイン情報の変更を検出しました。", MessageKind::Information},
                                   {"新しいSusieプラグインは検出されませんでした。", MessageKind::Information}}));
 
-    record.pluginPriorityList = {"JPG.00.d:\\susie\\A.SPI"};
+    record.pluginPriorityList = ParsedEntries({"JPG.00.d:\\susie\\A.SPI"});
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Unchanged) << "letter case is no change";
 
     files.listings.clear();
@@ -235,11 +235,11 @@ TEST_F(SusiePageModelTest, ARefreshReportsANewPluginThenNothingNew) {
 
 TEST_F(SusiePageModelTest, ARefreshWhoseHostCannotStartSaysSoAndKeepsTheCatalogue) {
     AddPlugin("D:\\Susie", "a.spi", "*.jpg");
-    record.pluginPriorityList = {"png.00.D:\\Susie\\b.spi"};
+    record.pluginPriorityList = ParsedEntries({"png.00.D:\\Susie\\b.spi"});
     model.folder = "D:\\Susie";
     probe.hostNotStarted = "PelaconfPluginHost64.exe";
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::HostNotStarted);
-    EXPECT_EQ(record.pluginPriorityList, Entries{"png.00.D:\\Susie\\b.spi"});
+    EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"png.00.D:\\Susie\\b.spi"});
     EXPECT_EQ(messages.shown, (std::vector<std::pair<std::string, MessageKind>>{
                                   {expected::HostNotStarted("PelaconfPluginHost64.exe"), MessageKind::Error}}));
 }
@@ -247,18 +247,18 @@ TEST_F(SusiePageModelTest, ARefreshWhoseHostCannotStartSaysSoAndKeepsTheCatalogu
 TEST_F(SusiePageModelTest, ARefreshWithAMissingFolderChangesNothingAndAnEmptyFieldSearchesTheModuleFolder) {
     AddPlugin(kModule, "m.spi", "*.png");
     record.Susie_Dir_Path = "D:\\Susie";
-    record.pluginPriorityList = {"jpg.00.D:\\Susie\\a.spi"};
+    record.pluginPriorityList = ParsedEntries({"jpg.00.D:\\Susie\\a.spi"});
     model.folder = "D:\\Missing";
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Refused);
     EXPECT_EQ(messages.Texts(), Entries{"Susieプラグインフォルダは存在しません"});
     EXPECT_EQ(record.Susie_Dir_Path, "D:\\Susie");
-    EXPECT_EQ(record.pluginPriorityList, Entries{"jpg.00.D:\\Susie\\a.spi"});
+    EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"jpg.00.D:\\Susie\\a.spi"});
     EXPECT_TRUE(probe.probed.empty()) << "no scan";
 
     model.folder.clear();
     EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Changed);
     EXPECT_EQ(record.Susie_Dir_Path, "Empty");
-    EXPECT_EQ(record.pluginPriorityList, Entries{"png.00.C:\\Pelavine\\m.spi"});
+    EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"png.00.C:\\Pelavine\\m.spi"});
 }
 
 TEST_F(SusiePageModelTest, TheFolderBrowserReplacesTheFieldUnlessOnlyTheCaseDiffers) {

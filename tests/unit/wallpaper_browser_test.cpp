@@ -225,7 +225,7 @@ TEST_F(BrowserListing, TheLookIntoASubfolderStopsAtItsFirstListableEntry) {
 
 TEST_F(BrowserListing, PlugInTypesCountOnlyWhilePlugInsAreInUse) {
     files.listings["D:\\Walls\\*"] = {{"a.tif", false}, {"b.gif", false}};
-    record.pluginPriorityList = {"tif.00.C:\\Plugins\\iftif.spi"};
+    record.pluginPriorityList = {ParsePluginEntry("tif.00.C:\\Plugins\\iftif.spi")};
     record.Susie_Use = 1;
     ASSERT_EQ(List().size(), 2u);
     EXPECT_EQ(List()[0].image, kImageOtherFile);

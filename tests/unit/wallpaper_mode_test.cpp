@@ -7,6 +7,7 @@
 #include "fake_wallpaper_image.h"
 #include "expected_texts.h"
 #include "settings/settings_record.h"
+#include "plugin_entry_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ class WallpaperMode : public ::testing::Test {
 protected:
     WallpaperMode() : record_("C:\\p") { files_.folders.insert("C:\\p"); }
     void Run(const std::string& path) {
-        RunWallpaperMode(path, record_, {{files_, image_, registry_, desktop_}, probe_, messages_});
+        RunWallpaperMode(path, record_, {{files_, image_, registry_, desktop_, applyInProgress_}, probe_, messages_});
     }
     void AddImage(const std::string& path) { files_.files[path] = ""; }
     void SetSusieFolderInRegistry(const std::string& folder) {
@@ -37,6 +38,7 @@ protected:
     }
 
     SettingsRecord record_;
+    bool applyInProgress_ = false;
     testing::FakeFileSystem files_;
     testing::FakeWallpaperImage image_;
     testing::FakeRegistry registry_;
@@ -63,7 +65,7 @@ TEST_F(WallpaperMode, APluginCopiedInSinceTheLastScanIsFoundWhenSusieIsOn) {
     Run("C:\\pics\\a.pnm");
     EXPECT_EQ(image_.loaded, Paths{"C:\\pics\\a.pnm"});
     EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
-    EXPECT_EQ(record_.pluginPriorityList, Paths{"pnm.00.C:\\p\\pnm.spi"});
+    EXPECT_EQ(testing::EntryTexts(record_.pluginPriorityList), Paths{"pnm.00.C:\\p\\pnm.spi"});
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -93,7 +95,7 @@ TEST_F(WallpaperMode, AnEmptySusieFolderIsTakenFromTheRegistryBeforeTheScan) {
 
 TEST_F(WallpaperMode, AHostThatCannotStartIsNamedInsteadOfAPluginFailure) {
     record_.Susie_Use = 1;
-    record_.pluginPriorityList = {"pnm.00.C:\\p\\pnm.spi"};
+    record_.pluginPriorityList = {ParsePluginEntry("pnm.00.C:\\p\\pnm.spi")};
     AddImage("C:\\pics\\a.pnm");
     image_.hostNotStarted = "PelaconfPluginHost32.exe";
     Run("C:\\pics\\a.pnm");
@@ -119,7 +121,7 @@ TEST_F(WallpaperMode, AMissingFileIsReported) {
 
 TEST_F(WallpaperMode, AnExtensionWithoutAFirstPluginIsReportedAsALoadFailure) {
     record_.Susie_Use = 1;
-    record_.pluginPriorityList = {"pnm.01.C:\\p\\pnm.spi"};
+    record_.pluginPriorityList = {ParsePluginEntry("pnm.01.C:\\p\\pnm.spi")};
     AddImage("C:\\pics\\a.pnm");
     Run("C:\\pics\\a.pnm");
     EXPECT_TRUE(probe_.probed.empty()) << "the extension is known, so nothing is scanned";
@@ -150,12 +152,12 @@ TEST_F(WallpaperMode, ARegistryFailureIsReportedABusyApplicationAndSuccessShowNo
     messages_.shown.clear();
 
     registry_.writable = true;
-    record_.applyInProgress = 1;
+    applyInProgress_ = true;
     Run("C:\\pics\\a.png");
     EXPECT_EQ(image_.loaded.size(), 1u) << "busy: nothing more is decoded";
     EXPECT_TRUE(Messages().empty());
 
-    record_.applyInProgress = 0;
+    applyInProgress_ = false;
     Run("C:\\pics\\a.png");
     EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
     EXPECT_TRUE(Messages().empty());

@@ -121,8 +121,7 @@ TEST(WizardSteps, OnlyTheThreeMessageNumbersHaveTexts) {
 class WizardCancelTest : public ::testing::Test {
 protected:
     WizardCancelTest() {
-        record.pluginPriorityList = {"jpg.01.C:\\a.spi", "pnm.01.C:\\b.spi"};
-        record.extensionList = {"jpg", "pnm"};
+        record.pluginPriorityList = {ParsePluginEntry("jpg.01.C:\\a.spi"), ParsePluginEntry("pnm.01.C:\\b.spi")};
         record.Turn_Type = 2;
         record.Susie_Use = 1;
     }
@@ -137,14 +136,14 @@ TEST_F(WizardCancelTest, NoKeepsTheWizardAndTheRecordAsTheyWere) {
     EXPECT_EQ(messages.shown[0].first, "初期設定は完了していません。\n初期設定ウィザードを終了してもよろしいですか？");
     EXPECT_EQ(messages.shown[0].second, MessageKind::Question);
     EXPECT_EQ(record.pluginPriorityList.size(), 2u);
-    EXPECT_EQ(record.extensionList.size(), 2u);
+    EXPECT_EQ(ExtensionList(record.pluginPriorityList).size(), 2u);
 }
 
 TEST_F(WizardCancelTest, YesEmptiesThePluginListsAndNothingElse) {
     messages.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(ConfirmWizardCancel(record, messages));
     EXPECT_TRUE(record.pluginPriorityList.empty());
-    EXPECT_TRUE(record.extensionList.empty());
+    EXPECT_TRUE(ExtensionList(record.pluginPriorityList).empty());
     EXPECT_EQ(record.Turn_Type, 2);
     EXPECT_EQ(record.Susie_Use, 1);
     EXPECT_EQ(record.Wall_Dir_Path, SettingsRecord("C:\\Pelavine").Wall_Dir_Path);

@@ -16,7 +16,7 @@ protected:
         SettingsRecord settings(scratch_.Path());
         settings.Susie_Use = 1;
         for (const auto& [priority, plugin] : entries) {
-            settings.pluginPriorityList.push_back(std::string("gif.") + priority + "." + TestPlugin(plugin));
+            settings.pluginPriorityList.push_back({"gif", priority, TestPlugin(plugin)});
         }
         return settings;
     }

@@ -46,11 +46,11 @@ TEST_F(PluginScanWin, TakesValidSpiFilesFromBothFoldersModuleFolderFirst) {
     ImageObjectPluginProbe probe(image_);
 
     ASSERT_EQ(ScanPlugins(record, files_, probe), "");
-    EXPECT_EQ(record.extensionList, (std::vector<std::string>{"pbm", "pgm", "pnm", "ppm"}));
+    EXPECT_EQ(ExtensionList(record.pluginPriorityList), (std::vector<std::string>{"pbm", "pgm", "pnm", "ppm"}));
     std::vector<std::string> ppm;
     for (const auto& entry : record.pluginPriorityList) {
-        if (entry.rfind("ppm.", 0) == 0) {
-            ppm.push_back(entry);
+        if (entry.extension == "ppm") {
+            ppm.push_back(FormatPluginEntry(entry));
         }
     }
     EXPECT_EQ(ppm, (std::vector<std::string>{"ppm.00." + module_ + "\\pnm.spi", "ppm.01." + susie_ + "\\CAPS.SPI"}));

@@ -37,6 +37,13 @@ void DescribeFaces(HWND window, const std::string& path, std::vector<std::string
 // Every dialog of this thread (the settings window with its caption bar, pages and the browser
 // page's wait window, the wizard with its pages, the priority dialog), then the caption bar's
 // label. The first line says whether the templates' own face exists in this session.
+// Adds each window to the vector its last argument points to (a named CALLBACK function, as the
+// i686 build cannot turn a lambda into a stdcall pointer).
+BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
 std::vector<std::string> DescribeFonts() {
     ProgramDialogs dialogs;
     if (!dialogs.ShowAndMakeAllPages()) {
@@ -45,13 +52,7 @@ std::vector<std::string> DescribeFonts() {
     std::vector<std::string> lines{std::string("template face ") +
                                    (FamilyExists(L"ＭＳ Ｐゴシック") ? "found" : "missing")};
     std::vector<HWND> topLevel;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&topLevel));
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&topLevel));
     for (const HWND window : topLevel) {
         if (ClassName(window) == "#32770") {
             DescribeFaces(window, "dialog" + std::to_string(GetDlgCtrlID(window)), lines);

@@ -83,6 +83,13 @@ inline void DescribeWindowTree(HWND window, const std::string& path, std::vector
     }
 }
 
+// Marks the bool its last argument points to: a family was found. A named CALLBACK function, as
+// the i686 build cannot turn a lambda into a stdcall pointer.
+inline int CALLBACK MarkFamilyFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
 // Whether EnumFontFamiliesExW finds a family of the face.
 inline bool FamilyExists(const std::wstring& face) {
     LOGFONTW wanted{};
@@ -90,13 +97,7 @@ inline bool FamilyExists(const std::wstring& face) {
     face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(
-        screen, &wanted,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-            *reinterpret_cast<bool*>(found) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(screen, &wanted, MarkFamilyFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }
