@@ -13,6 +13,8 @@
 
 namespace pelaconf {
 
+struct SettingsRecord;
+
 // How a control's value is exchanged with the model (see ui/controls for each rule).
 enum class ControlKind {
     CheckBox,      // 0 or 1
@@ -67,15 +69,31 @@ public:
     virtual void ShowText(const BoundControl& control, std::string_view text) = 0;
 };
 
-// One row of a page's table. A number is a member of the model, or a getter and setter where
-// the model keeps it otherwise; a text is a member. The rule, when there is one, runs after the
+// A setting no rule of the page touches, kept straight in a field of the settings record: the
+// table holds its value between loading and storing.
+struct StoredSetting {
+    BoundControl control;
+    int SettingsRecord::*field = nullptr;
+};
+
+inline StoredSetting BindStoredCheckBox(int id, int SettingsRecord::*field) {
+    return {{id, id, ControlKind::CheckBox, 0}, field};
+}
+
+// One row of a page's table. A number is a member of the model, a getter and setter where the
+// model keeps it otherwise, or a stored setting; a text is a member. The rule, when there is one, runs after the
 // control's new value has been read into the model, and returns true when it changed the model
 // in a way that counts as a change of the page.
 template <typename Model> struct ControlBinding {
+    ControlBinding() = default;
+    ControlBinding(const StoredSetting& setting) : control(setting.control), stored(setting.field) {}
+
     BoundControl control;
     int Model::*number = nullptr;
     int (*getNumber)(const Model&) = nullptr;
     void (*setNumber)(Model&, int) = nullptr;
+    int SettingsRecord::*stored = nullptr;
+    int storedValue = 0;
     std::string Model::*text = nullptr;
     ChangeMeaning change = ChangeMeaning::MarksModified;
     std::function<bool()> rule;
@@ -114,9 +132,16 @@ template <typename Model> struct ControlBinding {
         return std::move(*this);
     }
 
-    int Get(const Model& model) const { return number != nullptr ? model.*number : getNumber(model); }
-    void Set(Model& model, int value) const {
-        if (number != nullptr) {
+    int Get(const Model& model) const {
+        if (stored != nullptr) {
+            return storedValue;
+        }
+        return number != nullptr ? model.*number : getNumber(model);
+    }
+    void Set(Model& model, int value) {
+        if (stored != nullptr) {
+            storedValue = value;
+        } else if (number != nullptr) {
             model.*number = value;
         } else {
             setNumber(model, value);
@@ -177,6 +202,22 @@ template <typename Model> class BindingTable {
 public:
     explicit BindingTable(std::vector<ControlBinding<Model>> rows) : rows_(std::move(rows)) {}
 
+    // The stored settings' values from the record, and back into it.
+    template <typename Record> void Load(const Record& record) {
+        for (auto& row : rows_) {
+            if (row.stored != nullptr) {
+                row.storedValue = record.*row.stored;
+            }
+        }
+    }
+    template <typename Record> void Store(Record& record) const {
+        for (const auto& row : rows_) {
+            if (row.stored != nullptr) {
+                record.*row.stored = row.storedValue;
+            }
+        }
+    }
+
     bool Show(const Model& model, ControlValues& controls) const {
         bool counts = false;
         for (const auto& row : rows_) {
@@ -191,9 +232,9 @@ public:
         return row != nullptr && ShowRow(*row, model, controls);
     }
 
-    bool Read(Model& model, ControlValues& controls) const {
+    bool Read(Model& model, ControlValues& controls) {
         bool counts = false;
-        for (const auto& row : rows_) {
+        for (auto& row : rows_) {
             counts = ReadRow(row, model, controls) || counts;
         }
         return counts;
@@ -202,8 +243,8 @@ public:
     // The user changed a control: nothing when no tracked binding follows that event of that
     // control; otherwise the new value is in the model, the rule has run, and the answer says
     // whether the change counts.
-    std::optional<bool> Change(int id, ControlEvent event, Model& model, ControlValues& controls) const {
-        const ControlBinding<Model>* row = Find(id);
+    std::optional<bool> Change(int id, ControlEvent event, Model& model, ControlValues& controls) {
+        ControlBinding<Model>* row = Find(id);
         if (row == nullptr || row->change == ChangeMeaning::Untracked || row->control.ChangeEvent() != event) {
             return std::nullopt;
         }
@@ -226,6 +267,9 @@ private:
         }
         return nullptr;
     }
+    ControlBinding<Model>* Find(int id) {
+        return const_cast<ControlBinding<Model>*>(static_cast<const BindingTable&>(*this).Find(id));
+    }
 
     static bool ShowRow(const ControlBinding<Model>& row, const Model& model, ControlValues& controls) {
         if (row.text == nullptr) {
@@ -240,12 +284,12 @@ private:
         return row.filledByLoadingCounts;
     }
 
-    static bool ReadRow(const ControlBinding<Model>& row, Model& model, ControlValues& controls) {
+    static bool ReadRow(ControlBinding<Model>& row, Model& model, ControlValues& controls) {
         return ReadChanges(row, model, controls) && row.countsWhenRead;
     }
 
     // True when the model's value is another after the read.
-    static bool ReadChanges(const ControlBinding<Model>& row, Model& model, ControlValues& controls) {
+    static bool ReadChanges(ControlBinding<Model>& row, Model& model, ControlValues& controls) {
         if (row.text != nullptr) {
             std::string read = controls.Text(row.control);
             const bool changed = read != model.*row.text;

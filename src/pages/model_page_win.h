@@ -12,6 +12,7 @@
 #include "pages/dialog_control_values_win.h"
 #include "pages/settings_page.h"
 #include "resource.h"
+#include "settings/settings_record.h"
 #include "ui/controls.h"
 #include "ui/page_dialog.h"
 
@@ -20,8 +21,6 @@
 #include <vector>
 
 namespace pelaconf {
-
-struct SettingsRecord;
 
 template <typename Model> class ModelPage : public PageDialog, public SettingsPage {
 public:
@@ -37,10 +36,12 @@ public:
     void Store() override {
         ReadControls();
         model_.Store(record_);
+        bindings_.Store(record_);
     }
 
     void Reload() override {
         model_.Load(record_);
+        bindings_.Load(record_);
         ShowModel();
     }
 

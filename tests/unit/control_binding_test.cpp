@@ -1,4 +1,5 @@
 #include "pages/control_binding.h"
+#include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,7 @@ constexpr int kClamped = 6;
 constexpr int kPath = 7;
 
 TEST(BindingTable, ShowsAndReadsMembersAndGetterSetterPairs) {
-    const BindingTable<Model> table({
+    BindingTable<Model> table({
         BindCheckBox(kBox, &Model::box),
         BindNumber<Model>(
             ControlKind::Slider, kClamped, [](const Model& model) { return model.clamped; },
@@ -64,7 +65,7 @@ TEST(BindingTable, ShowsAndReadsMembersAndGetterSetterPairs) {
 }
 
 TEST(BindingTable, FillingByLoadingCountsOnlyWhenTheControlHeldAnotherText) {
-    const BindingTable<Model> table({BindEditText(kPath, &Model::path).FilledByLoadingCounts()});
+    BindingTable<Model> table({BindEditText(kPath, &Model::path).FilledByLoadingCounts()});
     FakeControls controls;
     controls.texts[kPath] = "";
     Model model;
@@ -82,7 +83,7 @@ TEST(BindingTable, FillingByLoadingCountsOnlyWhenTheControlHeldAnotherText) {
 }
 
 TEST(BindingTable, ASliderThatCountsWhenReadCountsEachMoveOnce) {
-    const BindingTable<Model> table({BindSlider(kSlider, &Model::slider).CountsWhenRead().MarksOnlyWhenValueChanges()});
+    BindingTable<Model> table({BindSlider(kSlider, &Model::slider).CountsWhenRead().MarksOnlyWhenValueChanges()});
     FakeControls controls;
     Model model{.slider = 4};
     controls.numbers[kSlider] = 4;
@@ -98,7 +99,7 @@ TEST(BindingTable, ASliderThatCountsWhenReadCountsEachMoveOnce) {
 TEST(BindingTable, AChangeCountsAsItsBindingSays) {
     int rulesRun = 0;
     bool ruleAnswer = false;
-    const BindingTable<Model> table({
+    BindingTable<Model> table({
         BindCheckBox(kBox, &Model::box).FollowedBy([&] {
             ++rulesRun;
             return false;
@@ -129,6 +130,23 @@ TEST(BindingTable, AChangeCountsAsItsBindingSays) {
     EXPECT_EQ(table.Change(kBox, ControlEvent::SelectionChanged, model, controls), std::nullopt);
     EXPECT_EQ(table.Change(99, ControlEvent::Clicked, model, controls), std::nullopt);
     EXPECT_EQ(rulesRun, 1);
+}
+
+TEST(BindingTable, AStoredSettingGoesFromTheRecordToItsControlAndBackOnlyWhenStored) {
+    BindingTable<Model> table({BindStoredCheckBox(kBox, &SettingsRecord::Start_Exit_Type)});
+    SettingsRecord record("C:\\Pelavine");
+    record.Start_Exit_Type = 1;
+    FakeControls controls;
+    Model model;
+    table.Load(record);
+    table.Show(model, controls);
+    EXPECT_EQ(controls.numbers[kBox], 1);
+
+    controls.numbers[kBox] = 0;
+    EXPECT_EQ(table.Change(kBox, ControlEvent::Clicked, model, controls), true);
+    EXPECT_EQ(record.Start_Exit_Type, 1) << "the record changes only when the page is stored";
+    table.Store(record);
+    EXPECT_EQ(record.Start_Exit_Type, 0);
 }
 
 } // namespace
