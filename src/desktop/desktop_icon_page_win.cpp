@@ -2,51 +2,33 @@
 
 namespace pelaconf {
 
-DesktopIconPage::DesktopIconPage(SettingsRecord& record) : ModelPage(IDD_DESKTOP_ICON, record, DesktopIconHelpText()) {}
-
-void DesktopIconPage::ShowModel() {
-    SetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE, model_.afterChange);
-    SetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.always);
-}
-
-void DesktopIconPage::ReadControls() {
-    model_.afterChange = GetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE);
-    model_.always = GetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS);
-}
+// The model decides which clicks count as changes.
+DesktopIconPage::DesktopIconPage(SettingsRecord& record)
+    : ModelPage(IDD_DESKTOP_ICON, record, DesktopIconHelpText(),
+                {
+                    BindCheckBox(IDC_ICON_TRANSPARENT_AFTER_CHANGE, &DesktopIconModel::afterChange).DecidedBy([this] {
+                        ReadControls();
+                        const bool counts = model_.ClickAfterChange();
+                        ShowAlways();
+                        return counts;
+                    }),
+                    BindCheckBox(IDC_ICON_TRANSPARENT_ALWAYS, &DesktopIconModel::always).DecidedBy([this] {
+                        ReadControls();
+                        return model_.ClickAlways();
+                    }),
+                }) {}
 
 void DesktopIconPage::ShowAlways() {
-    SetCheckBox(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.always);
+    ShowBound(IDC_ICON_TRANSPARENT_ALWAYS);
     EnableItem(Window(), IDC_ICON_TRANSPARENT_ALWAYS, model_.AlwaysEnabled());
 }
 
-bool DesktopIconPage::OnButtonClicked(int id) {
-    if (id == IDC_ICON_TRANSPARENT_AFTER_CHANGE) {
-        ReadControls();
-        if (model_.ClickAfterChange()) {
-            SetModified(true);
-        }
-        ShowAlways();
-        return true;
-    }
-    if (id == IDC_ICON_TRANSPARENT_ALWAYS) {
-        ReadControls();
-        if (model_.ClickAlways()) {
-            SetModified(true);
-        }
-        return true;
-    }
-    return false;
-}
-
-void DesktopIconPage::OnShowWindow(bool shown) {
-    if (!shown) {
-        return;
-    }
+// Showing the page applies the enabling rule; whether that counts as a change is the model's.
+bool DesktopIconPage::FollowRulesWhenShown() {
     ReadControls();
-    if (model_.Show()) {
-        SetModified(true);
-    }
+    const bool counts = model_.Show();
     ShowAlways();
+    return counts;
 }
 
 } // namespace pelaconf

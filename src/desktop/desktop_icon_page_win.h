@@ -15,10 +15,7 @@ public:
     bool TransparentAfterChange() const { return GetCheckBox(Window(), IDC_ICON_TRANSPARENT_AFTER_CHANGE) == 1; }
 
 protected:
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnButtonClicked(int id) override;
-    void OnShowWindow(bool shown) override;
+    bool FollowRulesWhenShown() override;
 
 private:
     void ShowAlways();

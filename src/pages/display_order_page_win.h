@@ -12,13 +12,10 @@ public:
     explicit DisplayOrderPage(SettingsRecord& record);
 
 protected:
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnButtonClicked(int id) override;
-    void OnShowWindow(bool shown) override;
+    bool FollowRulesWhenShown() override { return FollowOrder(); }
 
 private:
-    void ShowOneRound();
+    bool FollowOrder();
 };
 
 } // namespace pelaconf

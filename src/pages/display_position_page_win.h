@@ -13,11 +13,6 @@ public:
     // The position choice and the fit box (0 or 1) as they are now, saved or not.
     int CurrentPosition() const { return GetRadioGroupIndex(Window(), IDC_POSITION_CENTRE); }
     int CurrentFit() const { return GetCheckBox(Window(), IDC_POSITION_FIT); }
-
-protected:
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnButtonClicked(int id) override;
 };
 
 } // namespace pelaconf

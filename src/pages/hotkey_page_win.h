@@ -13,8 +13,6 @@ public:
 
 protected:
     bool OnInit() override;
-    void ShowModel() override;
-    void ReadControls() override;
     bool ModelIsValid() override;
 
 private:

@@ -9,7 +9,22 @@ constexpr int kPageSize = 5;
 } // namespace
 
 OtherSettingsPage::OtherSettingsPage(SettingsRecord& record, bool layeredWindowsAvailable)
-    : ModelPage(IDD_OTHER, record, OtherSettingsHelpText()) {
+    : ModelPage(IDD_OTHER, record, OtherSettingsHelpText(),
+                {
+                    BindCheckBox(IDC_OTHER_FADE, &OtherSettingsModel::fade),
+                    BindCheckBox(IDC_OTHER_WAIT_WINDOW, &OtherSettingsModel::waitWindow).FollowedBy([this] {
+                        FollowWaitWindow();
+                        return false;
+                    }),
+                    BindNumber<OtherSettingsModel>(
+                        ControlKind::Slider, IDC_OTHER_TRANSPARENCY,
+                        [](const OtherSettingsModel& model) { return model.transparency; },
+                        [](OtherSettingsModel& model, int position) { model.SetTransparency(position); })
+                        .FollowedBy([this] {
+                            ShowTransparencyText();
+                            return false;
+                        }),
+                }) {
     model_.layeredWindows = layeredWindowsAvailable;
 }
 
@@ -19,30 +34,17 @@ bool OtherSettingsPage::OnInit() {
     return ModelPage::OnInit();
 }
 
-void OtherSettingsPage::ShowModel() {
-    SetCheckBox(Window(), IDC_OTHER_FADE, model_.fade);
+void OtherSettingsPage::ShowRules() {
     EnableItem(Window(), IDC_OTHER_FADE, model_.FadeEnabled());
-    SetCheckBox(Window(), IDC_OTHER_WAIT_WINDOW, model_.waitWindow);
     if (!model_.layeredWindows) {
         EnableItem(Window(), IDC_OTHER_TRANSPARENCY, false);
         EnableItem(Window(), IDC_OTHER_TRANSPARENCY_TEXT, false);
     }
-    ShowTransparency();
-}
-
-void OtherSettingsPage::ShowTransparency() {
-    SetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY, model_.transparency);
     ShowTransparencyText();
 }
 
 void OtherSettingsPage::ShowTransparencyText() {
     SetItemText(Window(), IDC_OTHER_TRANSPARENCY_TEXT, TransparencyText(model_.transparency));
-}
-
-void OtherSettingsPage::ReadControls() {
-    model_.fade = GetCheckBox(Window(), IDC_OTHER_FADE);
-    model_.waitWindow = GetCheckBox(Window(), IDC_OTHER_WAIT_WINDOW);
-    model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
 }
 
 // Without layered windows the slider stays disabled at 0 whatever the box says.
@@ -54,34 +56,13 @@ void OtherSettingsPage::FollowWaitWindow() {
     model_.ApplyEnablingRule();
     EnableItem(Window(), IDC_OTHER_TRANSPARENCY, model_.TransparencyEnabled());
     EnableItem(Window(), IDC_OTHER_TRANSPARENCY_TEXT, model_.TransparencyEnabled());
-    ShowTransparency();
-}
-
-bool OtherSettingsPage::OnButtonClicked(int id) {
-    if (id != IDC_OTHER_FADE && id != IDC_OTHER_WAIT_WINDOW) {
-        return false;
-    }
-    if (id == IDC_OTHER_WAIT_WINDOW) {
-        FollowWaitWindow();
-    }
-    SetModified(true);
-    return true;
-}
-
-void OtherSettingsPage::OnShowWindow(bool shown) {
-    if (shown) {
-        FollowWaitWindow();
-    }
-}
-
-bool OtherSettingsPage::OnScroll(HWND control) {
-    if (control != Item(IDC_OTHER_TRANSPARENCY)) {
-        return false;
-    }
-    model_.SetTransparency(GetTrackbarPosition(Window(), IDC_OTHER_TRANSPARENCY));
+    ShowBound(IDC_OTHER_TRANSPARENCY);
     ShowTransparencyText();
-    SetModified(true);
-    return true;
+}
+
+bool OtherSettingsPage::FollowRulesWhenShown() {
+    FollowWaitWindow();
+    return false;
 }
 
 } // namespace pelaconf

@@ -13,15 +13,11 @@ public:
 
 protected:
     bool OnInit() override;
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnButtonClicked(int id) override;
-    void OnShowWindow(bool shown) override;
-    bool OnScroll(HWND control) override;
+    void ShowRules() override;
+    bool FollowRulesWhenShown() override;
     void OnDpiChanged(int) override { FitTrackbarHeight(Window(), IDC_OTHER_TRANSPARENCY); }
 
 private:
-    void ShowTransparency();
     void ShowTransparencyText();
     void FollowWaitWindow();
 };

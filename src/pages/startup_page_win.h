@@ -9,11 +9,6 @@ namespace pelaconf {
 class StartupPage : public ModelPage<StartupModel> {
 public:
     explicit StartupPage(SettingsRecord& record);
-
-protected:
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnButtonClicked(int id) override;
 };
 
 } // namespace pelaconf

@@ -187,12 +187,6 @@ void TimerModel::Store(SettingsRecord& record) const {
     record.Timer2_List = FormatTimeList(timesOfDay);
 }
 
-bool TimerModel::TakeSliderPosition(int position) {
-    const bool moved = position != sliderPosition;
-    sliderPosition = position;
-    return moved;
-}
-
 int TimerModel::EnteredValue() const { return type == kTimerTimeOfDay ? hour * 60 + minute : minute; }
 
 AddResult TimerModel::AddEntry(MessageBoxes& messages) {

@@ -76,8 +76,6 @@ struct TimerModel {
     // Writes all four timer settings, whatever the type.
     void Store(SettingsRecord& record) const;
 
-    // Remembers the slider's position; true when it moved since it was last read.
-    bool TakeSliderPosition(int position);
     // The value the fields make for the list the type shows.
     int EnteredValue() const;
     // Whether the type edits a list (hourly minutes or times of day), and that list.

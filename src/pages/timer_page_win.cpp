@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 namespace pelaconf {
@@ -19,8 +18,26 @@ std::vector<ListBoxEntry> ListEntries(const std::vector<int>& values, TimeListKi
 
 } // namespace
 
+// The interval slider's position counts as a change whenever it has moved since it was last read,
+// also when it is read to validate or store the page.
 TimerPage::TimerPage(SettingsRecord& record, MessageBoxes& messages)
-    : ModelPage(IDD_TIMER, record, {}), messages_(messages) {}
+    : ModelPage(IDD_TIMER, record, {},
+                {
+                    BindDropDown(IDC_TIMER_TYPE, &TimerModel::type).FollowedBy([this] {
+                        ShowLayout();
+                        return false;
+                    }),
+                    BindSlider(IDC_TIMER_INTERVAL, &TimerModel::sliderPosition)
+                        .CountsWhenRead()
+                        .MarksOnlyWhenValueChanges()
+                        .FollowedBy([this] {
+                            ShowIntervalText();
+                            return false;
+                        }),
+                    BindNumberField(IDC_TIMER_HOUR, &TimerModel::hour, kNoTimeField).Untracked(),
+                    BindNumberField(IDC_TIMER_MINUTE, &TimerModel::minute, kNoTimeField).Untracked(),
+                }),
+      messages_(messages) {}
 
 bool TimerPage::OnInit() {
     FillDropDown(Window(), IDC_TIMER_TYPE, {"使用しない", "一定時間毎", "毎時指定時刻", "任意指定時刻"});
@@ -30,20 +47,10 @@ bool TimerPage::OnInit() {
     return ModelPage::OnInit();
 }
 
-void TimerPage::ShowModel() {
-    SetDropDownIndex(Window(), IDC_TIMER_TYPE, model_.type);
-    SetTrackbarPosition(Window(), IDC_TIMER_INTERVAL, model_.sliderPosition);
+void TimerPage::ShowRules() {
     ShowLists();
-    ShowTimeFields();
     ShowIntervalText();
     ShowLayout();
-}
-
-void TimerPage::ReadControls() {
-    model_.type = GetDropDownIndex(Window(), IDC_TIMER_TYPE);
-    model_.hour = GetItemInt(Window(), IDC_TIMER_HOUR).value_or(kNoTimeField);
-    model_.minute = GetItemInt(Window(), IDC_TIMER_MINUTE).value_or(kNoTimeField);
-    ReadSlider();
 }
 
 void TimerPage::ShowLayout() {
@@ -75,34 +82,12 @@ int TimerPage::VisibleListId() const {
 }
 
 void TimerPage::ShowTimeFields() {
-    for (const auto& [id, value] :
-         {std::pair{IDC_TIMER_HOUR, model_.hour}, std::pair{IDC_TIMER_MINUTE, model_.minute}}) {
-        if (value == kNoTimeField) {
-            SetItemText(Window(), id, ""); // a field left empty stays empty
-        } else {
-            SetItemInt(Window(), id, value);
-        }
-    }
-}
-
-void TimerPage::ReadSlider() {
-    if (model_.TakeSliderPosition(GetTrackbarPosition(Window(), IDC_TIMER_INTERVAL))) {
-        SetModified(true);
-    }
+    ShowBound(IDC_TIMER_HOUR);
+    ShowBound(IDC_TIMER_MINUTE);
 }
 
 void TimerPage::ShowIntervalText() {
     SetItemText(Window(), IDC_TIMER_INTERVAL_TEXT, IntervalText(IntervalSecondsAt(model_.sliderPosition)));
-}
-
-bool TimerPage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_TIMER_TYPE && notifyCode == CBN_SELCHANGE) {
-        model_.type = GetDropDownIndex(Window(), IDC_TIMER_TYPE);
-        ShowLayout();
-        SetModified(true);
-        return true;
-    }
-    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 bool TimerPage::OnButtonClicked(int id) {
@@ -123,7 +108,7 @@ void TimerPage::AddEntry() {
     case AddResult::Added:
         ShowLists();
         SelectListBoxValue(Window(), VisibleListId(), model_.EnteredValue());
-        SetModified(true);
+        ModelChangedByRule();
         break;
     case AddResult::HourRefused: FocusAndSelectText(Window(), IDC_TIMER_HOUR); break;
     case AddResult::MinuteRefused: FocusAndSelectText(Window(), IDC_TIMER_MINUTE); break;
@@ -147,7 +132,7 @@ void TimerPage::RemoveEntry() {
         SendMessageW(list, LB_SETCURSEL, std::min(*place, count - 1), 0);
     }
     ShowTimeFields();
-    SetModified(true);
+    ModelChangedByRule();
 }
 
 std::optional<LRESULT> TimerPage::OnNotify(const NMHDR& header) {
@@ -161,15 +146,6 @@ std::optional<LRESULT> TimerPage::OnNotify(const NMHDR& header) {
     }
     ShowTimeFields();
     return TRUE; // the carry has set both fields; the up-down's own step is refused
-}
-
-bool TimerPage::OnScroll(HWND control) {
-    if (control != Item(IDC_TIMER_INTERVAL)) {
-        return false;
-    }
-    ReadSlider();
-    ShowIntervalText();
-    return true;
 }
 
 } // namespace pelaconf

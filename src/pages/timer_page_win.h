@@ -15,12 +15,9 @@ public:
 
 protected:
     bool OnInit() override;
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
+    void ShowRules() override;
     bool OnButtonClicked(int id) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
-    bool OnScroll(HWND control) override;
     void OnDpiChanged(int) override { FitTrackbarHeight(Window(), IDC_TIMER_INTERVAL); }
 
 private:
@@ -29,7 +26,6 @@ private:
     // The list the current type shows (the hourly list for a type without a list).
     int VisibleListId() const;
     void ShowTimeFields();
-    void ReadSlider();
     void ShowIntervalText();
     void AddEntry();
     void RemoveEntry();

@@ -9,11 +9,6 @@ namespace pelaconf {
 class TimerStopPage : public ModelPage<TimerStopModel> {
 public:
     explicit TimerStopPage(SettingsRecord& record);
-
-protected:
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnButtonClicked(int id) override;
 };
 
 } // namespace pelaconf

@@ -4,7 +4,12 @@
 
 namespace pelaconf {
 
-TrayIconPage::TrayIconPage(SettingsRecord& record) : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText()) {}
+TrayIconPage::TrayIconPage(SettingsRecord& record)
+    : ModelPage(IDD_TRAY_ICON, record, TrayIconHelpText(),
+                {
+                    BindDropDown(IDC_TRAY_LEFT_SINGLE, &TrayIconModel::leftSingle),
+                    BindDropDown(IDC_TRAY_LEFT_DOUBLE, &TrayIconModel::leftDouble),
+                }) {}
 
 bool TrayIconPage::OnInit() {
     for (const int list : {IDC_TRAY_LEFT_SINGLE, IDC_TRAY_LEFT_DOUBLE}) {
@@ -12,24 +17,6 @@ bool TrayIconPage::OnInit() {
     }
     picture_.LoadBmp(TrayPicturePath(Record())); // a picture that cannot be read leaves the frame empty
     return ModelPage::OnInit();
-}
-
-void TrayIconPage::ShowModel() {
-    SetDropDownIndex(Window(), IDC_TRAY_LEFT_SINGLE, model_.leftSingle);
-    SetDropDownIndex(Window(), IDC_TRAY_LEFT_DOUBLE, model_.leftDouble);
-}
-
-void TrayIconPage::ReadControls() {
-    model_.leftSingle = GetDropDownIndex(Window(), IDC_TRAY_LEFT_SINGLE);
-    model_.leftDouble = GetDropDownIndex(Window(), IDC_TRAY_LEFT_DOUBLE);
-}
-
-bool TrayIconPage::OnCommand(int id, int notifyCode, HWND control) {
-    if ((id == IDC_TRAY_LEFT_SINGLE || id == IDC_TRAY_LEFT_DOUBLE) && notifyCode == CBN_SELCHANGE) {
-        SetModified(true);
-        return true;
-    }
-    return ModelPage::OnCommand(id, notifyCode, control);
 }
 
 // The frame control draws only its border; the picture goes inside it.

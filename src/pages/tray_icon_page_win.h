@@ -14,9 +14,6 @@ public:
 
 protected:
     bool OnInit() override;
-    void ShowModel() override;
-    void ReadControls() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnPaint() override;
 
 private:

@@ -14,10 +14,7 @@ public:
     std::string CurrentPath() const;
 
 protected:
-    void ShowModel() override;
-    void ReadControls() override;
     bool ModelIsValid() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnButtonClicked(int id) override;
 
 private:

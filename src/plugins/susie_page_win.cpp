@@ -11,27 +11,22 @@ namespace pelaconf {
 
 SusiePage::SusiePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages, const Registry& registry,
                      PluginProbe& plugins)
-    : ModelPage(IDD_SUSIE, record, SusiePageHelpText()), files_(files), messages_(messages), registry_(registry),
-      plugins_(plugins) {}
+    : ModelPage(IDD_SUSIE, record, SusiePageHelpText(),
+                {
+                    // A stored folder is offered for saving again.
+                    BindEditText(IDC_SUSIE_FOLDER, &SusiePageModel::folder).FilledByLoadingCounts(),
+                    BindCheckBox(IDC_SUSIE_USE, &SusiePageModel::useSusie).FollowedBy([this] {
+                        FollowUseBox();
+                        return false;
+                    }),
+                }),
+      files_(files), messages_(messages), registry_(registry), plugins_(plugins) {}
 
-void SusiePage::ShowModel() {
-    ShowFolder();
-    SetCheckBox(Window(), IDC_SUSIE_USE, model_.useSusie);
+void SusiePage::ShowRules() { FollowUseBox(); }
+
+bool SusiePage::FollowRulesWhenShown() {
     FollowUseBox();
-}
-
-// Any change of the folder text marks the page, also the page's own loading: a stored folder is
-// offered for saving again.
-void SusiePage::ShowFolder() {
-    if (GetItemText(Window(), IDC_SUSIE_FOLDER) != model_.folder) {
-        SetItemText(Window(), IDC_SUSIE_FOLDER, model_.folder);
-        SetModified(true);
-    }
-}
-
-void SusiePage::ReadControls() {
-    model_.folder = GetItemText(Window(), IDC_SUSIE_FOLDER);
-    model_.useSusie = GetCheckBox(Window(), IDC_SUSIE_USE);
+    return false;
 }
 
 bool SusiePage::ModelIsValid() { return model_.Validate(Record(), files_, messages_); }
@@ -44,20 +39,8 @@ void SusiePage::FollowUseBox() {
     }
 }
 
-bool SusiePage::OnCommand(int id, int notifyCode, HWND control) {
-    if (id == IDC_SUSIE_FOLDER && notifyCode == EN_CHANGE) {
-        SetModified(true);
-        return true;
-    }
-    return ModelPage::OnCommand(id, notifyCode, control);
-}
-
 bool SusiePage::OnButtonClicked(int id) {
     switch (id) {
-    case IDC_SUSIE_USE:
-        SetModified(true);
-        FollowUseBox();
-        return true;
     case IDC_SUSIE_INSTALL_FOLDER: TakeSusieFolder(); return true;
     case IDC_SUSIE_BROWSE: BrowseForFolder(); return true;
     case IDC_SUSIE_PRIORITIES: RunPriorityDialog(); return true;
@@ -66,19 +49,13 @@ bool SusiePage::OnButtonClicked(int id) {
     }
 }
 
-void SusiePage::OnShowWindow(bool shown) {
-    if (shown) {
-        FollowUseBox();
-    }
-}
-
 void SusiePage::TakeSusieFolder() {
     ReadControls();
     if (model_.TakeSusieFolder(Record(), registry_, messages_) != LookupOutcome::Changed) {
         return;
     }
-    SetModified(true);
-    ShowFolder();
+    ModelChangedByRule();
+    ShowBound(IDC_SUSIE_FOLDER);
     if (messages_.Show(kSusieLookupDoneQuestion, MessageKind::Question) == MessageAnswer::Yes) {
         Refresh();
     }
@@ -91,7 +68,7 @@ void SusiePage::BrowseForFolder() {
     if (choice.result == FolderBrowserResult::Unavailable) {
         messages_.Show(kSusieFolderBrowserFailedMessage, MessageKind::Error);
     } else if (choice.result == FolderBrowserResult::Chosen && model_.ChooseFolder(choice.path)) {
-        ShowFolder();
+        ShowBound(IDC_SUSIE_FOLDER);
     }
 }
 
@@ -99,7 +76,7 @@ void SusiePage::BrowseForFolder() {
 void SusiePage::RunPriorityDialog() {
     PriorityDialog dialog(Record(), messages_);
     if (dialog.RunModal(GetAncestor(Window(), GA_ROOT)) == IDOK) {
-        SetModified(true);
+        ModelChangedByRule();
     }
 }
 
@@ -112,7 +89,7 @@ void SusiePage::Refresh() {
         outcome = model_.Refresh(Record(), files_, plugins_, messages_);
     }
     if (outcome == RefreshOutcome::Changed) {
-        SetModified(true);
+        ModelChangedByRule();
         RunPriorityDialog();
     }
 }

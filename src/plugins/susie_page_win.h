@@ -18,15 +18,12 @@ public:
               PluginProbe& plugins);
 
 protected:
-    void ShowModel() override;
-    void ReadControls() override;
+    void ShowRules() override;
+    bool FollowRulesWhenShown() override;
     bool ModelIsValid() override;
-    bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnButtonClicked(int id) override;
-    void OnShowWindow(bool shown) override;
 
 private:
-    void ShowFolder();
     // The folder and its buttons are usable only while plug-ins are used.
     void FollowUseBox();
     void TakeSusieFolder();

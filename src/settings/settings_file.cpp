@@ -6,6 +6,7 @@
 #include "settings/string_helpers.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <unordered_map>
@@ -17,7 +18,7 @@ using Record = SettingsRecord;
 // Written "1" for any non-zero value.
 constexpr NumberKind kWrittenAsFlag = NumberKind::Flag;
 
-constexpr std::array<SettingsKey, 32> kScalarKeys{{
+constexpr auto kScalarKeys = std::to_array<SettingsKey>({
     {"[Wall_Dir_Path]=", &Record::Wall_Dir_Path},
     {"[Wall_Dir_Saike_Use]=", &Record::Wall_Dir_Saike_Use, kWrittenAsFlag},
     {"[Start_Exec_Type]=", &Record::Start_Exec_Type, kWrittenAsFlag},
@@ -50,7 +51,7 @@ constexpr std::array<SettingsKey, 32> kScalarKeys{{
     {"[HKey_ChgNone]=", &Record::HKey_ChgNone},
     {"[WaitDlg_Trans]=", &Record::WaitDlg_Trans},
     {"[SetupDlg_Fade]=", &Record::SetupDlg_Fade, kWrittenAsFlag},
-}};
+});
 
 constexpr std::string_view kLineEnd = "\r\n";
 
@@ -140,7 +141,7 @@ std::string FormatValue(const SettingsKey& key, const SettingsRecord& record) {
 
 } // namespace
 
-const std::array<SettingsKey, 32>& ScalarSettingsKeys() { return kScalarKeys; }
+std::span<const SettingsKey> ScalarSettingsKeys() { return kScalarKeys; }
 
 int LeadingNumber(std::string_view value) {
     size_t pos = 0;

@@ -4,8 +4,8 @@
 
 #include "settings/settings_record.h"
 
-#include <array>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -24,8 +24,8 @@ struct SettingsKey {
     NumberKind kind = NumberKind::Integer;
 };
 
-// The 32 scalar keys in the order in which the file is written.
-const std::array<SettingsKey, 32>& ScalarSettingsKeys();
+// The scalar keys in the order in which the file is written.
+std::span<const SettingsKey> ScalarSettingsKeys();
 
 inline constexpr std::string_view kSettingsComment = "# Pelavine Version 1.2 設定ファイル";
 inline constexpr std::string_view kPluginKey = "[SPI]=";
