@@ -2,8 +2,8 @@
 # pelaconf_stop_xvfb ends it again.
 pelaconf_start_xvfb() {
     local display
-    for display in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+    for display in $(seq 90 299); do
+        pelaconf_display_is_taken "$display" && continue
         Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         pelaconf_xvfb_pid=$!
         export DISPLAY=":$display"
@@ -16,6 +16,15 @@ pelaconf_start_xvfb() {
     done
     echo "cannot start Xvfb" >&2
     return 1
+}
+
+# A display is taken while the server that locked it runs. A lock left by a server that was killed
+# names a process that is gone; the next server takes such a display over.
+pelaconf_display_is_taken() {
+    local lock="/tmp/.X$1-lock" pid
+    [ -e "$lock" ] || return 1
+    pid=$(tr -dc '0-9' <"$lock" 2>/dev/null)
+    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null
 }
 
 pelaconf_stop_xvfb() {
