@@ -227,6 +227,8 @@ std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
     return out;
 }
 
-bool FitsShiftJis(std::string_view utf8) { return EncodeShiftJis(utf8).has_value(); }
+bool FitsShiftJis(std::string_view utf8) { return IsAscii(utf8) || EncodeShiftJis(utf8).has_value(); }
+
+bool IsAscii(std::string_view text) { return AsciiRunEnd(text, 0) == text.size(); }
 
 } // namespace pelaconf

@@ -25,6 +25,9 @@ constexpr bool IsShiftJisLeadByte(unsigned char byte) {
 // True when the text can be stored in code page 932 without loss.
 bool FitsShiftJis(std::string_view utf8);
 
+// Whether every byte is ASCII, which both encodings write alike.
+bool IsAscii(std::string_view text);
+
 // UTF-8 <-> code points, shared by the conversions of this program.
 void AppendUtf8(std::string& out, char32_t codePoint);
 // Reads one code point at `pos` and advances it; empty for a malformed sequence.

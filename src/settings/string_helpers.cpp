@@ -15,6 +15,9 @@ uint8_t FoldAscii(uint8_t byte) { return byte >= 'A' && byte <= 'Z' ? byte + ('a
 // Text that code page 932 cannot hold is compared in its UTF-8 form; both forms keep ASCII
 // bytes apart from the bytes of other characters where it matters for folding.
 std::string ComparableBytes(std::string_view text) {
+    if (IsAscii(text)) {
+        return std::string(text);
+    }
     auto encoded = EncodeShiftJis(text);
     return encoded ? std::move(*encoded) : std::string(text);
 }
