@@ -49,6 +49,11 @@ std::optional<char32_t> DecodeSingleByte(uint8_t byte) {
 
 // The single byte above ASCII that DecodeSingleByte gives the code point from, if any.
 std::optional<uint8_t> EncodeSingleByte(char32_t codePoint) {
+    // Only U+0080, the private-use stand-ins from U+F8F0 and the halfwidth katakana have one; most
+    // code points are told so without a lookup.
+    if (codePoint != 0x80 && (codePoint < 0xF8F0 || codePoint > 0xF8F3) && (codePoint < 0xFF61 || codePoint > 0xFF9F)) {
+        return std::nullopt;
+    }
     static const std::map<char32_t, uint8_t> byCodePoint = [] {
         std::map<char32_t, uint8_t> bytes;
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
@@ -85,24 +90,29 @@ const std::vector<CodePair>& CodesByUnicode() {
     return sorted;
 }
 
-// The bytes for one code point, or empty when code page 932 has none.
-std::optional<std::string> EncodeCodePoint(char32_t codePoint) {
+// Appends the bytes for one code point; false when code page 932 has none.
+bool AppendCodePoint(std::string& out, char32_t codePoint) {
     if (codePoint < 0x80) {
-        return std::string(1, static_cast<char>(codePoint));
+        out += static_cast<char>(codePoint);
+        return true;
     }
     if (IsCarriedByte(codePoint)) {
-        return std::string(1, static_cast<char>(codePoint - kCarriedByteBase));
+        out += static_cast<char>(codePoint - kCarriedByteBase);
+        return true;
     }
     if (const auto byte = EncodeSingleByte(codePoint)) {
-        return std::string(1, static_cast<char>(*byte));
+        out += static_cast<char>(*byte);
+        return true;
     }
     const auto& codes = CodesByUnicode();
     const auto found = std::lower_bound(codes.begin(), codes.end(), codePoint,
                                         [](const CodePair& pair, char32_t key) { return pair.unicode < key; });
     if (found == codes.end() || found->unicode != codePoint) {
-        return std::nullopt;
+        return false;
     }
-    return std::string{static_cast<char>(found->shiftJis >> 8), static_cast<char>(found->shiftJis & 0xFF)};
+    out += static_cast<char>(found->shiftJis >> 8);
+    out += static_cast<char>(found->shiftJis & 0xFF);
+    return true;
 }
 
 // The end of the run of ASCII bytes from `pos`: ASCII is the same in both encodings. Settings
@@ -211,12 +221,10 @@ std::optional<std::string> EncodeShiftJis(std::string_view utf8) {
         if (!codePoint) {
             return std::nullopt;
         }
-        const auto bytes = EncodeCodePoint(*codePoint);
-        if (!bytes) {
+        if (!AppendCodePoint(out, *codePoint)) {
             return std::nullopt;
         }
         carried = carried || IsCarriedByte(*codePoint);
-        out += *bytes;
     }
     // A carried byte is its own only where it cannot be read otherwise: U+F7C0 that did not come
     // from decoding would be written as 0xC0, which reads as a katakana, and a carried lead byte
