@@ -1,6 +1,5 @@
 #include "pages/change_action.h"
 
-#include "platform/message_boxes.h"
 #include "settings/code_page.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -23,12 +22,6 @@ void ChangeAction::StoreInto(SettingsRecord& record, const ChangeActionKeys& key
 
 bool ChangeAction::ChooseFile(std::string_view chosen) { return TakeChosenPath(path, chosen); }
 
-bool ChangeAction::PathIsStorable(MessageBoxes& messages, std::string_view refusal) const {
-    if (FitsShiftJis(path)) {
-        return true;
-    }
-    messages.Show(refusal, MessageKind::Warning);
-    return false;
-}
+bool ChangeAction::PathIsStorable() const { return FitsShiftJis(path); }
 
 } // namespace pelaconf

@@ -7,7 +7,6 @@
 
 namespace pelaconf {
 
-class MessageBoxes;
 struct SettingsRecord;
 
 // Where a page keeps its values in the settings record.
@@ -30,9 +29,9 @@ struct ChangeAction {
     // The file chosen in the file dialog replaces the path unless it is the same path in other
     // letter case; true when the path changed.
     bool ChooseFile(std::string_view chosen);
-    // The settings file holds Shift-JIS only: a path it cannot hold is refused with the message
-    // rather than saved damaged.
-    bool PathIsStorable(MessageBoxes& messages, std::string_view refusal) const;
+    // The settings file holds Shift-JIS only: a path it cannot hold is refused rather than saved
+    // damaged.
+    bool PathIsStorable() const;
 };
 
 } // namespace pelaconf

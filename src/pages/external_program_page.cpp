@@ -1,6 +1,5 @@
 #include "pages/external_program_page.h"
 
-#include "platform/message_boxes.h"
 #include "settings/settings_record.h"
 
 namespace pelaconf {
@@ -24,12 +23,11 @@ void ExternalProgramModel::Load(const SettingsRecord& record) { LoadFrom(record,
 
 void ExternalProgramModel::Store(SettingsRecord& record) const { StoreInto(record, kExecKeys); }
 
-bool ExternalProgramModel::Validate(MessageBoxes& messages) const {
+ProgramCheck ExternalProgramModel::Validate() const {
     if (AnyChangeChecked() && path.empty()) {
-        messages.Show(kProgramPathMissingMessage, MessageKind::Warning);
-        return false;
+        return ProgramCheck::PathMissing;
     }
-    return PathIsStorable(messages, kProgramPathNotStorableMessage);
+    return PathIsStorable() ? ProgramCheck::Valid : ProgramCheck::NotStorable;
 }
 
 std::optional<std::string> ExternalProgramModel::ManualChangeCommand() const {

@@ -10,7 +10,6 @@
 
 namespace pelaconf {
 
-class MessageBoxes;
 struct SettingsRecord;
 
 inline constexpr char kProgramPathMissingMessage[] = "実行ファイルパスを入力して下さい";
@@ -22,12 +21,14 @@ inline constexpr char kProgramFileDialogFilter[] = "実行ファイル(*.exe)|*.
 
 std::string_view ExternalProgramHelpText();
 
+enum class ProgramCheck { Valid, PathMissing, NotStorable };
+
 struct ExternalProgramModel : ChangeAction {
     void Load(const SettingsRecord& record);
     void Store(SettingsRecord& record) const;
     // A checked box needs a command line. It is not looked for on disk, since it may carry
-    // arguments. Tells the user why when it refuses.
-    bool Validate(MessageBoxes& messages) const;
+    // arguments.
+    ProgramCheck Validate() const;
     // The command line to run at a manual change, when its box is checked.
     std::optional<std::string> ManualChangeCommand() const;
 };

@@ -1,5 +1,7 @@
 #include "pages/external_program_page_win.h"
 
+#include "platform/message_boxes.h"
+
 namespace pelaconf {
 namespace {
 
@@ -9,6 +11,15 @@ constexpr ChangeActionControls kControls{
     kProgramFileDialogTitle,
     kProgramFileDialogFilter,
 };
+
+std::string_view RefusalText(ProgramCheck check) {
+    switch (check) {
+    case ProgramCheck::PathMissing: return kProgramPathMissingMessage;
+    case ProgramCheck::NotStorable: return kProgramPathNotStorableMessage;
+    case ProgramCheck::Valid: break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -20,6 +31,12 @@ std::optional<std::string> ExternalProgramPage::ManualChangeCommand() {
     return model_.ManualChangeCommand();
 }
 
-bool ExternalProgramPage::ModelIsValid() { return model_.Validate(messages_); }
+bool ExternalProgramPage::ModelIsValid() {
+    const ProgramCheck check = model_.Validate();
+    if (check != ProgramCheck::Valid) {
+        messages_.Show(RefusalText(check), MessageKind::Warning);
+    }
+    return check == ProgramCheck::Valid;
+}
 
 } // namespace pelaconf

@@ -10,6 +10,8 @@
 
 namespace pelaconf {
 
+class MessageBoxes;
+
 class ExternalProgramPage : public ChangeActionPage<ExternalProgramModel> {
 public:
     ExternalProgramPage(SettingsRecord& record, MessageBoxes& messages);

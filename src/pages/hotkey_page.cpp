@@ -1,6 +1,5 @@
 #include "pages/hotkey_page.h"
 
-#include "platform/message_boxes.h"
 #include "settings/settings_record.h"
 
 namespace pelaconf {
@@ -50,10 +49,9 @@ bool HotkeyModel::HasSharedKey() const {
     return false;
 }
 
-HotkeyCheck HotkeyModel::Validate(const SettingsRecord& record, MessageBoxes& messages) const {
+HotkeyCheck HotkeyModel::Validate(const SettingsRecord& record) const {
     if (HasSharedKey()) {
-        messages.Show(kDuplicateHotkeyMessage, MessageKind::Warning);
-        return HotkeyCheck::Refused;
+        return HotkeyCheck::SharedKey;
     }
     return keys == KeysOf(record) ? HotkeyCheck::Unchanged : HotkeyCheck::Changed;
 }

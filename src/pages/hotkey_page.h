@@ -8,7 +8,6 @@
 
 namespace pelaconf {
 
-class MessageBoxes;
 struct SettingsRecord;
 
 inline constexpr char kDuplicateHotkeyMessage[] = "同じキーを設定したホットキーが存在します";
@@ -26,9 +25,9 @@ inline constexpr int kReplacementHotkeyModifiers = kHotkeyControl | kHotkeyAlt;
 
 std::string_view HotkeyHelpText();
 
-// What validation found: refused (the user has been told why), or accepted with or without a
+// What validation found: two actions share a key, or the keys are accepted with or without a
 // difference from the settings record.
-enum class HotkeyCheck { Refused, Unchanged, Changed };
+enum class HotkeyCheck { SharedKey, Unchanged, Changed };
 
 struct HotkeyModel {
     // In the page's order: change ascending, descending, at random, remove the wallpaper.
@@ -39,7 +38,7 @@ struct HotkeyModel {
     void Store(SettingsRecord& record) const;
     // Two actions may not share a key; actions without a key never clash.
     bool HasSharedKey() const;
-    HotkeyCheck Validate(const SettingsRecord& record, MessageBoxes& messages) const;
+    HotkeyCheck Validate(const SettingsRecord& record) const;
 };
 
 } // namespace pelaconf

@@ -1,5 +1,7 @@
 #include "pages/hotkey_page_win.h"
 
+#include "platform/message_boxes.h"
+
 #include <cstddef>
 
 namespace pelaconf {
@@ -30,11 +32,15 @@ bool HotkeyPage::OnInit() {
 }
 
 bool HotkeyPage::ModelIsValid() {
-    const HotkeyCheck check = model_.Validate(Record(), messages_);
+    const HotkeyCheck check = model_.Validate(Record());
+    if (check == HotkeyCheck::SharedKey) {
+        messages_.Show(kDuplicateHotkeyMessage, MessageKind::Warning);
+        return false;
+    }
     if (check == HotkeyCheck::Changed) {
         ModelChangedByRule();
     }
-    return check != HotkeyCheck::Refused;
+    return true;
 }
 
 } // namespace pelaconf

@@ -7,6 +7,8 @@
 
 namespace pelaconf {
 
+class MessageBoxes;
+
 class HotkeyPage : public ModelPage<HotkeyModel> {
 public:
     HotkeyPage(SettingsRecord& record, MessageBoxes& messages);

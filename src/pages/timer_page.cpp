@@ -1,6 +1,5 @@
 #include "pages/timer_page.h"
 
-#include "platform/message_boxes.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -189,47 +188,40 @@ void TimerModel::Store(SettingsRecord& record) const {
 
 int TimerModel::EnteredValue() const { return type == kTimerTimeOfDay ? hour * 60 + minute : minute; }
 
-AddResult TimerModel::AddEntry(MessageBoxes& messages) {
+AddResult TimerModel::AddEntry() {
     if (!EditsAList()) {
-        messages.Show(kTimerFaultMessage, MessageKind::Error);
-        return AddResult::Refused;
+        return AddResult::Fault;
     }
     if (type == kTimerTimeOfDay && (hour < 0 || hour > kLastHour)) {
-        messages.Show(kHourOutOfRangeMessage, MessageKind::Warning);
         return AddResult::HourRefused;
     }
     if (minute < 0 || minute > kLastMinute) {
-        messages.Show(kMinuteOutOfRangeMessage, MessageKind::Warning);
         return AddResult::MinuteRefused;
     }
     std::vector<int>& list = EditedList();
     // A full list says so even for a time it already holds.
     if (list.size() >= kMaxTimeEntries) {
-        messages.Show(kTimeListFullMessage, MessageKind::Warning);
-        return AddResult::Refused;
+        return AddResult::ListFull;
     }
     if (Contains(list, EnteredValue())) {
-        messages.Show(kTimeAlreadyListedMessage, MessageKind::Warning);
-        return AddResult::Refused;
+        return AddResult::AlreadyListed;
     }
     InsertSorted(list, EnteredValue());
     return AddResult::Added;
 }
 
-std::optional<size_t> TimerModel::RemoveEntry(std::optional<int> selected, MessageBoxes& messages) {
+RemoveResult TimerModel::RemoveEntry(std::optional<int> selected) {
     if (!EditsAList()) {
-        messages.Show(kTimerFaultMessage, MessageKind::Error);
-        return std::nullopt;
+        return {RemoveOutcome::Fault};
     }
     if (!selected) {
-        return std::nullopt;
+        return {RemoveOutcome::NothingSelected};
     }
     const int value = *selected;
     std::vector<int>& list = EditedList();
     const auto found = std::find(list.begin(), list.end(), value);
     if (found == list.end()) {
-        messages.Show(kTimeRemovalFailedMessage, MessageKind::Error);
-        return std::nullopt;
+        return {RemoveOutcome::NotListed};
     }
     const auto place = static_cast<size_t>(found - list.begin());
     list.erase(found);
@@ -239,7 +231,7 @@ std::optional<size_t> TimerModel::RemoveEntry(std::optional<int> selected, Messa
     } else {
         minute = value;
     }
-    return place;
+    return {RemoveOutcome::Removed, place};
 }
 
 bool TimerModel::CarryMinute(int position, int delta) {

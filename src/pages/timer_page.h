@@ -9,7 +9,6 @@
 
 namespace pelaconf {
 
-class MessageBoxes;
 struct SettingsRecord;
 
 inline constexpr int kTimerOff = 0;
@@ -60,8 +59,16 @@ struct TimerTypeLayout {
 };
 TimerTypeLayout LayoutForTimerType(int type);
 
-// What an add came to; a refused add has told the user why.
-enum class AddResult { Added, HourRefused, MinuteRefused, Refused };
+// What an add came to. `Fault`: the type shows no list to add to.
+enum class AddResult { Added, HourRefused, MinuteRefused, ListFull, AlreadyListed, Fault };
+
+// What a removal came to. `NotListed`: the selected value is not in the list; `Fault`: the type
+// shows no list to remove from.
+enum class RemoveOutcome { Removed, NothingSelected, NotListed, Fault };
+struct RemoveResult {
+    RemoveOutcome outcome;
+    size_t place = 0; // the place the removed entry held in the list
+};
 
 struct TimerModel {
     int type = kTimerOff;
@@ -82,11 +89,9 @@ struct TimerModel {
     bool EditsAList() const { return type == kTimerHourly || type == kTimerTimeOfDay; }
     std::vector<int>& EditedList() { return type == kTimerTimeOfDay ? timesOfDay : hourlyMinutes; }
     // Adds the time in the fields to the visible list.
-    AddResult AddEntry(MessageBoxes& messages);
+    AddResult AddEntry();
     // Removes the selected value from the visible list and puts its time back into the fields.
-    // Returns the place the entry held in the list; nothing when nothing was removed (also
-    // without a selection, which is no fault).
-    std::optional<size_t> RemoveEntry(std::optional<int> selected, MessageBoxes& messages);
+    RemoveResult RemoveEntry(std::optional<int> selected);
     // The minute up-down is about to move from `position` by `delta`: for times of day a step
     // past 59 or below 0 carries into the hour instead. True when it carried, and the up-down's
     // own step must then be refused.

@@ -1,5 +1,7 @@
 #include "pages/timer_page_win.h"
 
+#include "platform/message_boxes.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -14,6 +16,26 @@ std::vector<ListBoxEntry> ListEntries(const std::vector<int>& values, TimeListKi
         entries.push_back({TimeEntryText(kind, value), value});
     }
     return entries;
+}
+
+void ShowAddRefusal(MessageBoxes& messages, AddResult result) {
+    switch (result) {
+    case AddResult::HourRefused: messages.Show(kHourOutOfRangeMessage, MessageKind::Warning); break;
+    case AddResult::MinuteRefused: messages.Show(kMinuteOutOfRangeMessage, MessageKind::Warning); break;
+    case AddResult::ListFull: messages.Show(kTimeListFullMessage, MessageKind::Warning); break;
+    case AddResult::AlreadyListed: messages.Show(kTimeAlreadyListedMessage, MessageKind::Warning); break;
+    case AddResult::Fault: messages.Show(kTimerFaultMessage, MessageKind::Error); break;
+    case AddResult::Added: break;
+    }
+}
+
+void ShowRemoveFailure(MessageBoxes& messages, RemoveOutcome outcome) {
+    switch (outcome) {
+    case RemoveOutcome::NotListed: messages.Show(kTimeRemovalFailedMessage, MessageKind::Error); break;
+    case RemoveOutcome::Fault: messages.Show(kTimerFaultMessage, MessageKind::Error); break;
+    case RemoveOutcome::Removed:
+    case RemoveOutcome::NothingSelected: break;
+    }
 }
 
 } // namespace
@@ -104,32 +126,37 @@ bool TimerPage::OnButtonClicked(int id) {
 
 void TimerPage::AddEntry() {
     ReadControls();
-    switch (model_.AddEntry(messages_)) {
-    case AddResult::Added:
+    const AddResult result = model_.AddEntry();
+    if (result == AddResult::Added) {
         ShowLists();
         SelectListBoxValue(Window(), VisibleListId(), model_.EnteredValue());
         ModelChangedByRule();
-        break;
-    case AddResult::HourRefused: FocusAndSelectText(Window(), IDC_TIMER_HOUR); break;
-    case AddResult::MinuteRefused: FocusAndSelectText(Window(), IDC_TIMER_MINUTE); break;
-    case AddResult::Refused: break;
+        return;
+    }
+    ShowAddRefusal(messages_, result);
+    if (result == AddResult::HourRefused) {
+        FocusAndSelectText(Window(), IDC_TIMER_HOUR);
+    } else if (result == AddResult::MinuteRefused) {
+        FocusAndSelectText(Window(), IDC_TIMER_MINUTE);
     }
 }
 
 void TimerPage::RemoveEntry() {
     ReadControls();
-    const auto place = model_.RemoveEntry(GetSelectedListBoxValue(Window(), VisibleListId()), messages_);
-    if (!place) {
+    const RemoveResult removal = model_.RemoveEntry(GetSelectedListBoxValue(Window(), VisibleListId()));
+    if (removal.outcome != RemoveOutcome::Removed) {
+        ShowRemoveFailure(messages_, removal.outcome);
         return;
     }
+    const size_t place = removal.place;
     // The list box holds the model's list in the same order. Deleting the one entry keeps the
     // list where it was scrolled, and the entry that took its place (or the one before the last)
     // is ready for the next removal.
     const HWND list = Item(VisibleListId());
-    SendMessageW(list, LB_DELETESTRING, *place, 0);
+    SendMessageW(list, LB_DELETESTRING, place, 0);
     const auto count = static_cast<size_t>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     if (count > 0) {
-        SendMessageW(list, LB_SETCURSEL, std::min(*place, count - 1), 0);
+        SendMessageW(list, LB_SETCURSEL, std::min(place, count - 1), 0);
     }
     ShowTimeFields();
     ModelChangedByRule();

@@ -1,6 +1,5 @@
 #include "pages/version_page.h"
 
-#include "platform/message_boxes.h"
 #include "platform/shell_opener.h"
 
 namespace pelaconf {
@@ -12,10 +11,8 @@ std::string_view VersionHelpText() {
            "デフォルトブラウザで開きます。\n";
 }
 
-void OpenHomePage(ShellOpener& shell, MessageBoxes& messages) {
-    if (!shell.Open(kHomePageAddress)) {
-        messages.Show(kBrowserStartFailedMessage, MessageKind::Error);
-    }
+HomePageOpening OpenHomePage(ShellOpener& shell) {
+    return shell.Open(kHomePageAddress) ? HomePageOpening::Opened : HomePageOpening::BrowserFailed;
 }
 
 } // namespace pelaconf

@@ -5,7 +5,6 @@
 
 namespace pelaconf {
 
-class MessageBoxes;
 class ShellOpener;
 
 // The home page: the link shows this address and opens it.
@@ -14,7 +13,9 @@ inline constexpr char kBrowserStartFailedMessage[] = "ブラウザの起動に�
 
 std::string_view VersionHelpText();
 
-// Opens the home page through the shell; tells the user when the shell cannot.
-void OpenHomePage(ShellOpener& shell, MessageBoxes& messages);
+enum class HomePageOpening { Opened, BrowserFailed };
+
+// Opens the home page through the shell.
+HomePageOpening OpenHomePage(ShellOpener& shell);
 
 } // namespace pelaconf

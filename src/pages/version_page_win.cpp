@@ -1,6 +1,7 @@
 #include "pages/version_page_win.h"
 
 #include "pages/version_page.h"
+#include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/controls.h"
 #include "ui/link_button.h"
@@ -20,7 +21,9 @@ void VersionPage::OnDpiChanged(int dpi) { FitLinkButtonToText(Item(IDC_HOME_PAGE
 
 bool VersionPage::OnButtonClicked(int id) {
     if (id == IDC_HOME_PAGE_LINK) {
-        OpenHomePage(shell_, messages_);
+        if (OpenHomePage(shell_) == HomePageOpening::BrowserFailed) {
+            messages_.Show(kBrowserStartFailedMessage, MessageKind::Error);
+        }
         return true;
     }
     return false;

@@ -1,7 +1,6 @@
 #include "pages/wallpaper_folder_page.h"
 
 #include "platform/file_system.h"
-#include "platform/message_boxes.h"
 #include "settings/code_page.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
@@ -29,16 +28,11 @@ void WallpaperFolderModel::Store(SettingsRecord& record) const {
     record.Wall_Dir_Saike_Use = includeSubfolders;
 }
 
-bool WallpaperFolderModel::Validate(const FileSystem& files, MessageBoxes& messages) const {
+FolderCheck WallpaperFolderModel::Validate(const FileSystem& files) const {
     if (!FileExists(files, path)) {
-        messages.Show(kWallpaperFolderMissingMessage, MessageKind::Warning);
-        return false;
+        return FolderCheck::Missing;
     }
-    if (!FitsShiftJis(path)) {
-        messages.Show(kWallpaperFolderNotStorableMessage, MessageKind::Warning);
-        return false;
-    }
-    return true;
+    return FitsShiftJis(path) ? FolderCheck::Valid : FolderCheck::NotStorable;
 }
 
 bool WallpaperFolderModel::ChooseFolder(std::string_view chosen) { return TakeChosenPath(path, chosen); }

@@ -8,7 +8,6 @@
 namespace pelaconf {
 
 class FileSystem;
-class MessageBoxes;
 struct SettingsRecord;
 
 inline constexpr char kWallpaperFolderMissingMessage[] = "壁紙フォルダは存在しません";
@@ -20,6 +19,8 @@ inline constexpr char kFolderBrowserTitle[] = "壁紙フォルダを選択して
 
 std::string_view WallpaperFolderHelpText();
 
+enum class FolderCheck { Valid, Missing, NotStorable };
+
 struct WallpaperFolderModel {
     std::string path;
     int includeSubfolders = 0;
@@ -27,8 +28,7 @@ struct WallpaperFolderModel {
     void Load(const SettingsRecord& record);
     void Store(SettingsRecord& record) const;
     // The path must name an existing file or folder, and be text the settings file can hold.
-    // Tells the user why when it refuses.
-    bool Validate(const FileSystem& files, MessageBoxes& messages) const;
+    FolderCheck Validate(const FileSystem& files) const;
     // The folder chosen in the folder browser replaces the path unless it is the same path in
     // other letter case; true when the path changed.
     bool ChooseFolder(std::string_view chosen);

@@ -4,6 +4,18 @@
 #include "ui/folder_browser.h"
 
 namespace pelaconf {
+namespace {
+
+std::string_view RefusalText(FolderCheck check) {
+    switch (check) {
+    case FolderCheck::Missing: return kWallpaperFolderMissingMessage;
+    case FolderCheck::NotStorable: return kWallpaperFolderNotStorableMessage;
+    case FolderCheck::Valid: break;
+    }
+    return {};
+}
+
+} // namespace
 
 WallpaperFolderPage::WallpaperFolderPage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages)
     : ModelPage(IDD_WALLPAPER_FOLDER, record, WallpaperFolderHelpText(),
@@ -15,7 +27,13 @@ WallpaperFolderPage::WallpaperFolderPage(SettingsRecord& record, const FileSyste
 
 std::string WallpaperFolderPage::CurrentPath() const { return GetItemText(Window(), IDC_FOLDER_PATH); }
 
-bool WallpaperFolderPage::ModelIsValid() { return model_.Validate(files_, messages_); }
+bool WallpaperFolderPage::ModelIsValid() {
+    const FolderCheck check = model_.Validate(files_);
+    if (check != FolderCheck::Valid) {
+        messages_.Show(RefusalText(check), MessageKind::Warning);
+    }
+    return check == FolderCheck::Valid;
+}
 
 bool WallpaperFolderPage::OnButtonClicked(int id) {
     if (id == IDC_FOLDER_BROWSE) {

@@ -6,6 +6,9 @@
 
 namespace pelaconf {
 
+class FileSystem;
+class MessageBoxes;
+
 class WallpaperFolderPage : public ModelPage<WallpaperFolderModel> {
 public:
     WallpaperFolderPage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages);

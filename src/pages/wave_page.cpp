@@ -1,7 +1,6 @@
 #include "pages/wave_page.h"
 
 #include "platform/file_system.h"
-#include "platform/message_boxes.h"
 #include "platform/wave_device.h"
 #include "settings/settings_record.h"
 
@@ -26,18 +25,16 @@ void WaveModel::Load(const SettingsRecord& record) { LoadFrom(record, kWaveKeys)
 
 void WaveModel::Store(SettingsRecord& record) const { StoreInto(record, kWaveKeys); }
 
-bool WaveModel::Validate(const FileSystem& files, MessageBoxes& messages) const {
+WaveCheck WaveModel::Validate(const FileSystem& files) const {
     if (AnyChangeChecked()) {
         if (path.empty()) {
-            messages.Show(kWavePathMissingMessage, MessageKind::Warning);
-            return false;
+            return WaveCheck::PathMissing;
         }
         if (!FileExists(files, path)) {
-            messages.Show(kWaveFileMissingMessage, MessageKind::Warning);
-            return false;
+            return WaveCheck::FileMissing;
         }
     }
-    return PathIsStorable(messages, kWavePathNotStorableMessage);
+    return PathIsStorable() ? WaveCheck::Valid : WaveCheck::NotStorable;
 }
 
 void WaveTestPlay::Toggle(const std::string& path) {
@@ -62,7 +59,7 @@ void WaveTestPlay::Finished(uint32_t device) {
 void WaveTestPlay::Failed(uint32_t device) {
     if (openDevice_ == device) {
         Stop();
-        messages_.Show(kWaveDeviceFailedMessage, MessageKind::Error);
+        Report(TestPlayProblem::PlayFailed);
     }
 }
 
@@ -74,7 +71,7 @@ void WaveTestPlay::Stop() {
     openDevice_.reset();
     StateChanged();
     if (const uint32_t error = device_.Close(device); error != 0) {
-        ShowDeviceError(error);
+        ReportDeviceError(error);
     }
 }
 
@@ -83,7 +80,7 @@ void WaveTestPlay::StartIfFileExists(const std::string& path) {
         return;
     }
     if (!FileExists(files_, path)) {
-        messages_.Show(path + "\n" + kTestPlayFileMissingMessage, MessageKind::Warning);
+        Report(TestPlayProblem::FileMissing, path);
         return;
     }
     if (const auto device = Start(path)) {
@@ -95,28 +92,31 @@ void WaveTestPlay::StartIfFileExists(const std::string& path) {
 std::optional<uint32_t> WaveTestPlay::Start(const std::string& path) {
     uint32_t device = 0;
     if (const uint32_t error = device_.Open(path, device); error != 0) {
-        ShowDeviceError(error);
+        ReportDeviceError(error);
         return std::nullopt;
     }
     if (const uint32_t error = device_.Play(device); error != 0) {
         if (const uint32_t closeError = device_.Close(device); closeError != 0) {
-            ShowDeviceError(closeError);
+            ReportDeviceError(closeError);
         }
-        ShowDeviceError(error);
+        ReportDeviceError(error);
         return std::nullopt;
     }
     return device;
 }
 
 void WaveTestPlay::StateChanged() {
-    if (stateChanged_) {
-        stateChanged_();
+    if (reports_.stateChanged) {
+        reports_.stateChanged();
     }
 }
 
-void WaveTestPlay::ShowDeviceError(uint32_t error) {
-    const std::string text = device_.ErrorText(error);
-    messages_.Show(text.empty() ? kWaveDeviceFailedMessage : text, MessageKind::Error);
+void WaveTestPlay::ReportDeviceError(uint32_t error) { Report(TestPlayProblem::DeviceError, device_.ErrorText(error)); }
+
+void WaveTestPlay::Report(TestPlayProblem problem, std::string detail) {
+    if (reports_.failed) {
+        reports_.failed({problem, std::move(detail)});
+    }
 }
 
 } // namespace pelaconf

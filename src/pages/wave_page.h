@@ -14,7 +14,6 @@
 namespace pelaconf {
 
 class FileSystem;
-class MessageBoxes;
 class WaveDevice;
 struct SettingsRecord;
 
@@ -33,23 +32,43 @@ inline constexpr char kWaveFileDialogFilter[] = "WAVEファイル(*.wav)|*.wav|�
 
 std::string_view WaveHelpText();
 
+enum class WaveCheck { Valid, PathMissing, FileMissing, NotStorable };
+
 struct WaveModel : ChangeAction {
     void Load(const SettingsRecord& record);
     void Store(SettingsRecord& record) const;
-    // A checked box needs the path of an existing file. Tells the user why when it refuses.
-    bool Validate(const FileSystem& files, MessageBoxes& messages) const;
+    // A checked box needs the path of an existing file.
+    WaveCheck Validate(const FileSystem& files) const;
     bool PlaysOnManualChange() const { return onManualChange != 0; }
 };
 
-// The test play: idle, or playing with the device open. Every failure has been shown to the user
-// when a call returns; a failed start leaves it idle with nothing open. `stateChanged` is called
-// as soon as the play starts or stops, before any message about it, so that the page shows the
-// new state behind the message.
+// What went wrong with a test play, for the page to tell the user.
+enum class TestPlayProblem {
+    FileMissing, // `detail` is the path that names no file
+    DeviceError, // `detail` is the device's text for its error, empty when it has none
+    PlayFailed,  // the device reported a failure on the way
+};
+struct TestPlayFailure {
+    TestPlayProblem problem;
+    std::string detail;
+
+    bool operator==(const TestPlayFailure&) const = default;
+};
+
+// How the test play tells its page what happened: `stateChanged` as soon as the play starts or
+// stops, before any failure about it, so that the page shows the new state behind the message;
+// `failed` once for each failure, in the order they happened.
+struct TestPlayReports {
+    std::function<void()> stateChanged;
+    std::function<void(const TestPlayFailure&)> failed;
+};
+
+// The test play: idle, or playing with the device open. Every failure has been reported when a
+// call returns; a failed start leaves it idle with nothing open.
 class WaveTestPlay {
 public:
-    WaveTestPlay(WaveDevice& device, const FileSystem& files, MessageBoxes& messages,
-                 std::function<void()> stateChanged = {})
-        : device_(device), files_(files), messages_(messages), stateChanged_(std::move(stateChanged)) {}
+    WaveTestPlay(WaveDevice& device, const FileSystem& files, TestPlayReports reports)
+        : device_(device), files_(files), reports_(std::move(reports)) {}
 
     bool Playing() const { return openDevice_.has_value(); }
     // A click on the test-play button: stops the play, or else starts one of the file. An empty
@@ -61,7 +80,7 @@ public:
     // is no longer open (the play was stopped or restarted meanwhile) changes nothing.
     void Finished(uint32_t device);
     // The device reports that the play on `device` failed after it had started (for example
-    // when the system has no sound output): it is closed and the user told.
+    // when the system has no sound output): it is closed and the failure reported.
     void Failed(uint32_t device);
     // Stops any play, as when the page goes away.
     void Stop();
@@ -69,13 +88,13 @@ public:
 private:
     void StartIfFileExists(const std::string& path);
     std::optional<uint32_t> Start(const std::string& path);
-    void ShowDeviceError(uint32_t error);
+    void ReportDeviceError(uint32_t error);
+    void Report(TestPlayProblem problem, std::string detail = {});
     void StateChanged();
 
     WaveDevice& device_;
     const FileSystem& files_;
-    MessageBoxes& messages_;
-    std::function<void()> stateChanged_;
+    TestPlayReports reports_;
     std::optional<uint32_t> openDevice_; // the device of the play, while it plays
 };
 

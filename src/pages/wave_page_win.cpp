@@ -1,5 +1,7 @@
 #include "pages/wave_page_win.h"
 
+#include "platform/message_boxes.h"
+
 #include <mmsystem.h>
 
 namespace pelaconf {
@@ -12,6 +14,28 @@ constexpr ChangeActionControls kControls{
     kWaveFileDialogFilter,
 };
 
+std::string_view RefusalText(WaveCheck check) {
+    switch (check) {
+    case WaveCheck::PathMissing: return kWavePathMissingMessage;
+    case WaveCheck::FileMissing: return kWaveFileMissingMessage;
+    case WaveCheck::NotStorable: return kWavePathNotStorableMessage;
+    case WaveCheck::Valid: break;
+    }
+    return {};
+}
+
+void ShowTestPlayFailure(MessageBoxes& messages, const TestPlayFailure& failure) {
+    switch (failure.problem) {
+    case TestPlayProblem::FileMissing:
+        messages.Show(failure.detail + "\n" + kTestPlayFileMissingMessage, MessageKind::Warning);
+        break;
+    case TestPlayProblem::DeviceError:
+        messages.Show(failure.detail.empty() ? kWaveDeviceFailedMessage : failure.detail, MessageKind::Error);
+        break;
+    case TestPlayProblem::PlayFailed: messages.Show(kWaveDeviceFailedMessage, MessageKind::Error); break;
+    }
+}
+
 } // namespace
 
 WavePage::WavePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages)
@@ -19,7 +43,10 @@ WavePage::WavePage(SettingsRecord& record, const FileSystem& files, MessageBoxes
 
 bool WavePage::OnInit() {
     device_ = std::make_unique<MciWaveDevice>(Window());
-    testPlay_ = std::make_unique<WaveTestPlay>(*device_, files_, messages_, [this] { ShowTestPlayIcon(); });
+    testPlay_ = std::make_unique<WaveTestPlay>(
+        *device_, files_,
+        TestPlayReports{[this] { ShowTestPlayIcon(); },
+                        [this](const TestPlayFailure& failure) { ShowTestPlayFailure(messages_, failure); }});
     ShowTestPlayIcon();
     return ChangeActionPage::OnInit();
 }
@@ -37,7 +64,13 @@ void WavePage::PlayNow() {
     testPlay_->PlayNow(model_.path);
 }
 
-bool WavePage::ModelIsValid() { return model_.Validate(files_, messages_); }
+bool WavePage::ModelIsValid() {
+    const WaveCheck check = model_.Validate(files_);
+    if (check != WaveCheck::Valid) {
+        messages_.Show(RefusalText(check), MessageKind::Warning);
+    }
+    return check == WaveCheck::Valid;
+}
 
 bool WavePage::OnButtonClicked(int id) {
     if (id == IDC_WAVE_TEST_PLAY) {

@@ -12,6 +12,7 @@
 namespace pelaconf {
 
 class FileSystem;
+class MessageBoxes;
 
 class WavePage : public ChangeActionPage<WaveModel> {
 public:

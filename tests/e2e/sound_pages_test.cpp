@@ -42,7 +42,7 @@ protected:
     }
 };
 
-TEST_F(SoundPagesTest, AProgramIsNeededForACheckedBoxButNotLookedForOnDisk) {
+TEST_F(SoundPagesTest, AProgramIsNeededForACheckedBoxButNotLookedForOnDiskAndMustFitTheSettingsFile) {
     Start(FolderLine());
     ShowPage("外部プログラム実行", IDD_EXTERNAL_PROGRAM);
     const RemoteWindow page = Page(IDD_EXTERNAL_PROGRAM);
@@ -51,6 +51,10 @@ TEST_F(SoundPagesTest, AProgramIsNeededForACheckedBoxButNotLookedForOnDisk) {
         0u);
     page.Click(IDC_EXEC_ON_TIMER);
     OkIsRefusedWith("実行ファイルパスを入力して下さい", IDD_EXTERNAL_PROGRAM);
+    page.SetItemText(IDC_EXEC_PATH, "C:\\도구\\run.exe");
+    OkIsRefusedWith("実行ファイルパスに設定ファイルへ保存できない文字が含まれています。\n"
+                    "Shift-JISで表せる文字だけのパスを指定して下さい。",
+                    IDD_EXTERNAL_PROGRAM);
     const std::string command = FolderPath() + "\\no such program.exe /quiet";
     page.SetItemText(IDC_EXEC_PATH, command);
     SaveWithOk(); // the restart question comes first: no warning about the missing program
@@ -69,13 +73,20 @@ TEST_F(SoundPagesTest, AStoredPathCountsAsAChangeFromTheStartAndAnEmptyOneDoesNo
     CloseWithCancel(*pelaconf, *window, DiscardQuestion::NotAsked);
 }
 
-TEST_F(SoundPagesTest, ACheckedBoxNeedsAnExistingWaveFile) {
+TEST_F(SoundPagesTest, ACheckedBoxNeedsAnExistingWaveFileWhosePathTheSettingsFileCanHold) {
     Start(FolderLine());
     ShowPage("WAVEの演奏", IDD_WAVE);
     const RemoteWindow page = Page(IDD_WAVE);
     page.SetItemText(IDC_WAVE_PATH, FolderPath() + "\\gone.wav");
+    page.Click(IDC_WAVE_TEST_PLAY);
+    ASSERT_TRUE(pelaconf->Answer(FolderPath() + "\\gone.wav\nこのファイルは存在しません。", IDOK));
     page.Click(IDC_WAVE_ON_MANUAL_CHANGE);
     OkIsRefusedWith("WAVEファイルは存在しません", IDD_WAVE);
+    folder.Write("소리.wav", TinyWaveFile());
+    page.SetItemText(IDC_WAVE_PATH, WideToUtf8(folder.PathOf("소리.wav")));
+    OkIsRefusedWith("WAVEファイルパスに設定ファイルへ保存できない文字が含まれています。\n"
+                    "Shift-JISで表せる文字だけのパスを指定して下さい。",
+                    IDD_WAVE);
     folder.Write("chime.wav", TinyWaveFile());
     page.SetItemText(IDC_WAVE_PATH, FolderPath() + "\\chime.wav");
     SaveWithOk();

@@ -128,6 +128,10 @@ TEST_F(TimerPageTest, AFullListRefusesATwentyFirstTimeAndRemovingOneMakesRoom) {
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(page) == page.Item(IDC_TIMER_MINUTE); }));
     EXPECT_EQ(SendMessageW(page.Item(IDC_TIMER_MINUTE), EM_GETSEL, 0, 0), MAKELRESULT(0, 2))
         << "the refused text is selected, ready to be typed over";
+    page.SetItemText(IDC_TIMER_HOUR, "24");
+    page.Click(IDC_TIMER_ADD);
+    ASSERT_TRUE(pelaconf->Answer("0 から 23 までの数値を入力して下さい", IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(page) == page.Item(IDC_TIMER_HOUR); }));
 
     // 12:30 lies below the first screenful, so selecting it scrolls the list.
     ASSERT_TRUE(page.SelectListBoxItem(IDC_TIMER_TIME_OF_DAY_LIST, "12 時 30 分"));
@@ -140,6 +144,10 @@ TEST_F(TimerPageTest, AFullListRefusesATwentyFirstTimeAndRemovingOneMakesRoom) {
     EXPECT_EQ(page.ItemText(IDC_TIMER_MINUTE), "30");
     EXPECT_EQ(page.SelectedListBoxText(IDC_TIMER_TIME_OF_DAY_LIST), "13 時 01 分") << "the neighbour";
     EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top) << "the list does not jump";
+    page.SetItemText(IDC_TIMER_HOUR, "13");
+    page.SetItemText(IDC_TIMER_MINUTE, "1");
+    page.Click(IDC_TIMER_ADD);
+    ASSERT_TRUE(pelaconf->Answer("その時刻は既に追加されています", IDOK));
 
     // A step up from 10:59 carries into the hour.
     page.SetItemText(IDC_TIMER_HOUR, "10");

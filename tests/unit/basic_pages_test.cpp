@@ -1,6 +1,5 @@
 #include "pages/overview_pages.h"
 #include "fake_file_system.h"
-#include "fake_services.h"
 #include "pages/display_order_page.h"
 #include "pages/display_position_page.h"
 #include "pages/startup_page.h"
@@ -15,36 +14,29 @@ namespace pelaconf {
 namespace {
 
 using testing::FakeFileSystem;
-using testing::FakeMessageBoxes;
 
 TEST(WallpaperFolderModel, AnExistingFileOrFolderPassesAndAnythingElseIsRefused) {
     FakeFileSystem files;
     files.folders.insert("C:\\Pictures");
     files.files["C:\\Pictures\\a.jpg"] = "";
-    FakeMessageBoxes messages;
     WallpaperFolderModel model;
     for (const char* path : {"C:\\Pictures", "C:\\Pictures\\a.jpg"}) {
         model.path = path;
-        EXPECT_TRUE(model.Validate(files, messages)) << path;
+        EXPECT_EQ(model.Validate(files), FolderCheck::Valid) << path;
     }
     for (const char* path : {"", "C:\\Missing"}) {
         model.path = path;
-        EXPECT_FALSE(model.Validate(files, messages)) << path;
+        EXPECT_EQ(model.Validate(files), FolderCheck::Missing) << path;
     }
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].first, "壁紙フォルダは存在しません");
-    EXPECT_EQ(messages.shown[0].second, MessageKind::Warning);
 }
 
 TEST(WallpaperFolderModel, AFolderShiftJisCannotHoldIsRefusedRatherThanSavedDamaged) {
     FakeFileSystem files;
     const std::string folder = "C:\\Ảnh 한국"; // exists, but code page 932 cannot hold it
     files.folders.insert(folder);
-    FakeMessageBoxes messages;
     WallpaperFolderModel model;
     model.path = folder;
-    EXPECT_FALSE(model.Validate(files, messages));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kWallpaperFolderNotStorableMessage});
+    EXPECT_EQ(model.Validate(files), FolderCheck::NotStorable);
 }
 
 TEST(WallpaperFolderModel, TheFolderBrowserReplacesThePathUnlessOnlyTheCaseDiffers) {

@@ -1,7 +1,6 @@
 // The external program and WAVE pages' rules: what each needs before it may be saved, the file
 // dialog's choice, the values for the wallpaper browser, and the WAVE test play's states.
 #include "fake_file_system.h"
-#include "fake_services.h"
 #include "fake_wave_device.h"
 #include "pages/external_program_page.h"
 #include "pages/wave_page.h"
@@ -16,34 +15,29 @@ namespace pelaconf {
 namespace {
 
 using testing::FakeFileSystem;
-using testing::FakeMessageBoxes;
 using testing::FakeWaveDevice;
 
-using Messages = std::vector<std::pair<std::string, MessageKind>>;
+using Failures = std::vector<TestPlayFailure>;
 
 TEST(ExternalProgramModel, ACheckedBoxNeedsACommandLineButNeverLooksForItOnDisk) {
-    FakeMessageBoxes messages;
     ExternalProgramModel model;
-    EXPECT_TRUE(model.Validate(messages)) << "no box checked: an empty path may be saved";
+    EXPECT_EQ(model.Validate(), ProgramCheck::Valid) << "no box checked: an empty path may be saved";
     for (int ExternalProgramModel::*box :
          {&ExternalProgramModel::atStart, &ExternalProgramModel::onTimer, &ExternalProgramModel::onManualChange}) {
         ExternalProgramModel checked;
         checked.*box = 1;
-        EXPECT_FALSE(checked.Validate(messages));
+        EXPECT_EQ(checked.Validate(), ProgramCheck::PathMissing);
         checked.path = "C:\\No such\\run.exe /quiet \"a b\"";
-        EXPECT_TRUE(checked.Validate(messages));
+        EXPECT_EQ(checked.Validate(), ProgramCheck::Valid);
     }
-    EXPECT_EQ(messages.shown, Messages(3, {"実行ファイルパスを入力して下さい", MessageKind::Warning}));
 }
 
 TEST(ExternalProgramModel, ACommandLineTheSettingsFileCannotHoldIsRefused) {
-    FakeMessageBoxes messages;
     ExternalProgramModel model;
     model.path = "C:\\도구\\run.exe";
-    EXPECT_FALSE(model.Validate(messages));
+    EXPECT_EQ(model.Validate(), ProgramCheck::NotStorable);
     model.path = "C:\\道具\\run.exe";
-    EXPECT_TRUE(model.Validate(messages));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kProgramPathNotStorableMessage});
+    EXPECT_EQ(model.Validate(), ProgramCheck::Valid);
 }
 
 TEST(ExternalProgramModel, LoadsAndStoresItsFourKeysAndGivesTheManualCommandOnlyWhenChecked) {
@@ -77,19 +71,16 @@ TEST(ChangeAction, TheFileDialogReplacesThePathUnlessOnlyTheCaseDiffers) {
 TEST(WaveModel, ACheckedBoxNeedsAnExistingFile) {
     FakeFileSystem files;
     files.files["C:\\Sounds\\chime.wav"] = "";
-    FakeMessageBoxes messages;
     WaveModel model;
     model.path = "C:\\Missing.wav";
-    EXPECT_TRUE(model.Validate(files, messages)) << "no box checked: the path is not looked for";
+    EXPECT_EQ(model.Validate(files), WaveCheck::Valid) << "no box checked: the path is not looked for";
     model.onTimer = 1;
     model.path = "";
-    EXPECT_FALSE(model.Validate(files, messages));
+    EXPECT_EQ(model.Validate(files), WaveCheck::PathMissing);
     model.path = "C:\\Missing.wav";
-    EXPECT_FALSE(model.Validate(files, messages));
+    EXPECT_EQ(model.Validate(files), WaveCheck::FileMissing);
     model.path = "C:\\Sounds\\chime.wav";
-    EXPECT_TRUE(model.Validate(files, messages));
-    EXPECT_EQ(messages.shown, (Messages{{"WAVEファイルパスを入力して下さい", MessageKind::Warning},
-                                        {"WAVEファイルは存在しません", MessageKind::Warning}}));
+    EXPECT_EQ(model.Validate(files), WaveCheck::Valid);
 }
 
 TEST(WaveModel, LoadsAndStoresItsFourKeys) {
@@ -116,14 +107,16 @@ protected:
 
     static constexpr char kSound[] = "C:\\Sounds\\chime.wav";
     FakeFileSystem files;
-    FakeMessageBoxes messages;
     FakeWaveDevice device;
-    // What the page would show each time the state changes, and how many messages came before.
+    std::vector<TestPlayFailure> failures;
+    // What the page would show each time the state changes, and how many failures came before.
     std::vector<std::string> shown;
-    WaveTestPlay play{device, files, messages, [this] {
-                          shown.push_back((play.Playing() ? "stop icon after " : "play icon after ") +
-                                          std::to_string(messages.shown.size()));
-                      }};
+    WaveTestPlay play{device, files,
+                      TestPlayReports{[this] {
+                                          shown.push_back((play.Playing() ? "stop icon after " : "play icon after ") +
+                                                          std::to_string(failures.size()));
+                                      },
+                                      [this](const TestPlayFailure& failure) { failures.push_back(failure); }}};
 };
 
 TEST_F(WaveTestPlayTest, AClickPlaysTheFileFromItsStartAndASecondClickClosesTheDevice) {
@@ -134,17 +127,17 @@ TEST_F(WaveTestPlayTest, AClickPlaysTheFileFromItsStartAndASecondClickClosesTheD
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.open.empty());
     EXPECT_EQ(device.calls, (std::vector<std::string>{"open C:\\Sounds\\chime.wav", "play 1", "close 1"}));
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(failures.empty());
 }
 
 TEST_F(WaveTestPlayTest, AnEmptyPathDoesNothingAndAMissingFileIsNamedInAWarning) {
     play.Toggle("");
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(failures.empty());
     play.Toggle("C:\\gone.wav");
     play.PlayNow("C:\\gone.wav");
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.calls.empty());
-    EXPECT_EQ(messages.shown, Messages(2, {"C:\\gone.wav\nこのファイルは存在しません。", MessageKind::Warning}));
+    EXPECT_EQ(failures, Failures(2, {TestPlayProblem::FileMissing, "C:\\gone.wav"}));
 }
 
 TEST_F(WaveTestPlayTest, ThePlayRunningToItsEndClosesTheDeviceButALateReportChangesNothing) {
@@ -164,11 +157,11 @@ TEST_F(WaveTestPlayTest, APlayThatFailsOnItsWayIsClosedAndReported) {
     play.Toggle(kSound);
     play.Failed(2); // not the open device
     EXPECT_TRUE(play.Playing());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(failures.empty());
     play.Failed(1);
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.open.empty());
-    EXPECT_EQ(messages.shown, Messages(1, {kWaveDeviceFailedMessage, MessageKind::Error}));
+    EXPECT_EQ(failures, Failures(1, {TestPlayProblem::PlayFailed, ""}));
     EXPECT_EQ(shown, (std::vector<std::string>{"stop icon after 0", "play icon after 0"}))
         << "the button shows play again before the message";
 }
@@ -191,7 +184,7 @@ TEST_F(WaveTestPlayTest, AFailedOpenShowsTheSystemTextAndLeavesNothingOpen) {
     play.Toggle(kSound);
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.open.empty());
-    EXPECT_EQ(messages.shown, Messages(1, {"error 275", MessageKind::Error}));
+    EXPECT_EQ(failures, Failures(1, {TestPlayProblem::DeviceError, "error 275"}));
 }
 
 TEST_F(WaveTestPlayTest, AFailedPlayClosesTheDeviceAndShowsTheSystemText) {
@@ -200,7 +193,7 @@ TEST_F(WaveTestPlayTest, AFailedPlayClosesTheDeviceAndShowsTheSystemText) {
     EXPECT_FALSE(play.Playing());
     EXPECT_TRUE(device.open.empty());
     EXPECT_EQ(device.calls.back(), "close 1");
-    EXPECT_EQ(messages.shown, Messages(1, {"error 326", MessageKind::Error}));
+    EXPECT_EQ(failures, Failures(1, {TestPlayProblem::DeviceError, "error 326"}));
 }
 
 TEST_F(WaveTestPlayTest, AFailedCloseIsReportedAndTheButtonReturnsToIdle) {
@@ -208,7 +201,7 @@ TEST_F(WaveTestPlayTest, AFailedCloseIsReportedAndTheButtonReturnsToIdle) {
     device.closeError = FakeWaveDevice::kSilentError;
     play.Toggle(kSound);
     EXPECT_FALSE(play.Playing());
-    EXPECT_EQ(messages.shown, Messages(1, {kWaveDeviceFailedMessage, MessageKind::Error}));
+    EXPECT_EQ(failures, Failures(1, {TestPlayProblem::DeviceError, ""})) << "the device has no text for it";
 }
 
 } // namespace

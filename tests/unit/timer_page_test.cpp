@@ -1,6 +1,5 @@
 // The timer page's rules: the interval scale both ways, the interval text, the two time lists as
 // stored and shown, adding, removing and the minute carry.
-#include "fake_services.h"
 #include "pages/timer_page.h"
 #include "settings/settings_record.h"
 
@@ -11,8 +10,6 @@
 
 namespace pelaconf {
 namespace {
-
-using testing::FakeMessageBoxes;
 
 TEST(TimerIntervalScale, StoredSecondsTakeTheLargestIntervalNotAboveThem) {
     const int expected[][2] = {{3600, 65},  {5400, 66},  {5, 1},      {100000, 93}, {90, 6},
@@ -128,73 +125,64 @@ TEST(TimerModel, AnUnknownTypeAndALengthOffTheScaleStoreAsOffAndTheNearestInterv
 }
 
 TEST(TimerModel, AddingChecksTheHourThenTheMinuteThenTheRoomThenRepeats) {
-    FakeMessageBoxes messages;
     TimerModel model;
     model.type = kTimerTimeOfDay;
     model.hour = 24;
     model.minute = 60;
-    EXPECT_EQ(model.AddEntry(messages), AddResult::HourRefused);
+    EXPECT_EQ(model.AddEntry(), AddResult::HourRefused);
     model.hour = 12;
-    EXPECT_EQ(model.AddEntry(messages), AddResult::MinuteRefused);
+    EXPECT_EQ(model.AddEntry(), AddResult::MinuteRefused);
     model.minute = -1; // a field that holds no number
-    EXPECT_EQ(model.AddEntry(messages), AddResult::MinuteRefused);
+    EXPECT_EQ(model.AddEntry(), AddResult::MinuteRefused);
     model.minute = 30;
-    EXPECT_EQ(model.AddEntry(messages), AddResult::Added);
-    EXPECT_EQ(model.AddEntry(messages), AddResult::Refused);
+    EXPECT_EQ(model.AddEntry(), AddResult::Added);
+    EXPECT_EQ(model.AddEntry(), AddResult::AlreadyListed);
     EXPECT_EQ(model.timesOfDay, std::vector<int>{750});
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kHourOutOfRangeMessage, kMinuteOutOfRangeMessage,
-                                                          kMinuteOutOfRangeMessage, kTimeAlreadyListedMessage}));
-    for (const auto& shown : messages.shown) {
-        EXPECT_EQ(shown.second, MessageKind::Warning);
-    }
 }
 
 TEST(TimerModel, HourlyAddingIgnoresTheHourAndAFullListRefusesEvenARepeat) {
-    FakeMessageBoxes messages;
     TimerModel model;
     model.type = kTimerHourly;
     model.hour = 99;
     for (int minute = 0; minute < 20; ++minute) {
         model.minute = minute;
-        ASSERT_EQ(model.AddEntry(messages), AddResult::Added);
+        ASSERT_EQ(model.AddEntry(), AddResult::Added);
     }
     model.minute = 30;
-    EXPECT_EQ(model.AddEntry(messages), AddResult::Refused);
+    EXPECT_EQ(model.AddEntry(), AddResult::ListFull);
     model.minute = 5;
-    EXPECT_EQ(model.AddEntry(messages), AddResult::Refused);
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kTimeListFullMessage, kTimeListFullMessage}));
+    EXPECT_EQ(model.AddEntry(), AddResult::ListFull);
     EXPECT_TRUE(model.timesOfDay.empty());
 }
 
 TEST(TimerModel, AddingOrRemovingWithoutAListIsAFault) {
-    FakeMessageBoxes messages;
     TimerModel model;
     model.type = kTimerInterval;
-    EXPECT_EQ(model.AddEntry(messages), AddResult::Refused);
-    EXPECT_FALSE(model.RemoveEntry(0, messages));
-    EXPECT_FALSE(model.RemoveEntry(std::nullopt, messages));
-    ASSERT_EQ(messages.shown.size(), 3u);
-    EXPECT_EQ(messages.shown[0], std::make_pair(std::string(kTimerFaultMessage), MessageKind::Error));
-    EXPECT_EQ(messages.shown[1].first, kTimerFaultMessage);
+    EXPECT_EQ(model.AddEntry(), AddResult::Fault);
+    EXPECT_EQ(model.RemoveEntry(0).outcome, RemoveOutcome::Fault);
+    EXPECT_EQ(model.RemoveEntry(std::nullopt).outcome, RemoveOutcome::Fault);
 }
 
 TEST(TimerModel, RemovingPutsTheTimeBackIntoTheFields) {
-    FakeMessageBoxes messages;
     TimerModel model;
     model.type = kTimerTimeOfDay;
     model.timesOfDay = {0, 750, 1439};
-    EXPECT_EQ(model.RemoveEntry(750, messages), 1u) << "the place it held";
+    const RemoveResult removal = model.RemoveEntry(750);
+    EXPECT_EQ(removal.outcome, RemoveOutcome::Removed);
+    EXPECT_EQ(removal.place, 1u) << "the place it held";
     EXPECT_EQ(model.hour, 12);
     EXPECT_EQ(model.minute, 30);
     EXPECT_EQ(model.timesOfDay, (std::vector<int>{0, 1439}));
-    EXPECT_FALSE(model.RemoveEntry(750, messages));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kTimeRemovalFailedMessage});
-    EXPECT_FALSE(model.RemoveEntry(std::nullopt, messages)) << "no selection, nothing to remove";
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(model.RemoveEntry(750).outcome, RemoveOutcome::NotListed);
+    EXPECT_EQ(model.RemoveEntry(std::nullopt).outcome, RemoveOutcome::NothingSelected)
+        << "no selection, nothing to remove";
+    EXPECT_EQ(model.timesOfDay, (std::vector<int>{0, 1439}));
 
     model.type = kTimerHourly;
     model.hourlyMinutes = {45};
-    EXPECT_EQ(model.RemoveEntry(45, messages), 0u);
+    const RemoveResult hourly = model.RemoveEntry(45);
+    EXPECT_EQ(hourly.outcome, RemoveOutcome::Removed);
+    EXPECT_EQ(hourly.place, 0u);
     EXPECT_EQ(model.minute, 45);
     EXPECT_EQ(model.hour, 12) << "the hour field is left alone";
 }

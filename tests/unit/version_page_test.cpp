@@ -1,4 +1,3 @@
-#include "fake_services.h"
 #include "fake_shell_opener.h"
 #include "pages/version_page.h"
 
@@ -7,25 +6,18 @@
 namespace pelaconf {
 namespace {
 
-using testing::FakeMessageBoxes;
 using testing::FakeShellOpener;
 
-TEST(VersionPage, TheHomePageIsOpenedThroughTheShellWithoutAMessage) {
+TEST(VersionPage, TheHomePageIsOpenedThroughTheShell) {
     FakeShellOpener shell;
-    FakeMessageBoxes messages;
-    OpenHomePage(shell, messages);
+    EXPECT_EQ(OpenHomePage(shell), HomePageOpening::Opened);
     EXPECT_EQ(shell.opened, std::vector<std::string>{kHomePageAddress});
-    EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(VersionPage, AShellThatCannotOpenTheHomePageIsReportedAsAnError) {
+TEST(VersionPage, AShellThatCannotOpenTheHomePageIsReportedAsABrowserFailure) {
     FakeShellOpener shell;
     shell.fail = true;
-    FakeMessageBoxes messages;
-    OpenHomePage(shell, messages);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].first, "ブラウザの起動に失敗しました。");
-    EXPECT_EQ(messages.shown[0].second, MessageKind::Error);
+    EXPECT_EQ(OpenHomePage(shell), HomePageOpening::BrowserFailed);
 }
 
 } // namespace
