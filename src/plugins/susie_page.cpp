@@ -69,17 +69,15 @@ LookupOutcome SusiePageModel::TakeSusieFolder(SettingsRecord& record, const Regi
 
 RefreshResult SusiePageModel::Refresh(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) const {
     if (const SusieFolderCheck check = CheckFolder(folder, true, files); check != SusieFolderCheck::Valid) {
-        return {RefreshOutcome::Refused, check};
+        return {RefreshOutcome::Refused, check, {}};
     }
     record.Susie_Dir_Path = StoredFolder(folder);
     const PluginEntries before = record.pluginPriorityList;
     if (std::string host = ScanPlugins(record, files, probe); !host.empty()) {
         return {RefreshOutcome::HostNotStarted, SusieFolderCheck::Valid, std::move(host)};
     }
-    if (CatalogueChanged(before, record.pluginPriorityList)) {
-        return {RefreshOutcome::Changed};
-    }
-    return {RefreshOutcome::Unchanged};
+    const bool changed = CatalogueChanged(before, record.pluginPriorityList);
+    return {changed ? RefreshOutcome::Changed : RefreshOutcome::Unchanged, SusieFolderCheck::Valid, {}};
 }
 
 bool SusiePageModel::ChooseFolder(std::string_view chosen) { return TakeChosenPath(folder, chosen); }
