@@ -1,29 +1,27 @@
 #include "plugins/susie_page.h"
 
-#include "image/plugin_load.h"
 #include "platform/file_system.h"
-#include "platform/message_boxes.h"
 #include "plugins/plugin_catalogue.h"
 #include "plugins/plugin_priorities.h"
 #include "settings/code_page.h"
 #include "settings/settings_record.h"
 #include "settings/string_helpers.h"
 
+#include <utility>
+
 namespace pelaconf {
 namespace {
 
 // A folder for Susie_Dir_Path must be storable in the settings file and, where it is to be
 // searched, exist when given (an empty folder means none).
-bool FolderIsUsable(const std::string& folder, bool mustExist, const FileSystem& files, MessageBoxes& messages) {
+SusieFolderCheck CheckFolder(const std::string& folder, bool mustExist, const FileSystem& files) {
     if (mustExist && !folder.empty() && !FileExists(files, folder)) {
-        messages.Show(kSusieFolderMissingMessage, MessageKind::Warning);
-        return false;
+        return SusieFolderCheck::Missing;
     }
     if (!FitsShiftJis(folder)) {
-        messages.Show(kSusieFolderNotStorableMessage, MessageKind::Warning);
-        return false;
+        return SusieFolderCheck::NotStorable;
     }
-    return true;
+    return SusieFolderCheck::Valid;
 }
 
 // The folder as the settings file holds it: "Empty" for none.
@@ -51,19 +49,16 @@ void SusiePageModel::Store(SettingsRecord& record) const {
     record.Susie_Dir_Path = StoredFolder(folder);
 }
 
-bool SusiePageModel::Validate(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages) const {
+SusieFolderCheck SusiePageModel::Validate(SettingsRecord& record, const FileSystem& files) const {
     record.Susie_Use = useSusie;
     // Unused, the folder need not exist; it is still stored.
-    return FolderIsUsable(folder, useSusie == 1, files, messages);
+    return CheckFolder(folder, useSusie == 1, files);
 }
 
-LookupOutcome SusiePageModel::TakeSusieFolder(SettingsRecord& record, const Registry& registry,
-                                              MessageBoxes& messages) {
+LookupOutcome SusiePageModel::TakeSusieFolder(SettingsRecord& record, const Registry& registry) {
     const int lookup = LookUpSusieFolder(record, registry);
     if (lookup != 0) {
-        messages.Show(lookup == kSusieFolderNotStorable ? kSusieLookupNotStorableMessage : kSusieLookupFailedMessage,
-                      MessageKind::Warning);
-        return LookupOutcome::Failed;
+        return lookup == kSusieFolderNotStorable ? LookupOutcome::NotStorable : LookupOutcome::NotFound;
     }
     if (folder == record.Susie_Dir_Path) {
         return LookupOutcome::Unchanged;
@@ -72,23 +67,17 @@ LookupOutcome SusiePageModel::TakeSusieFolder(SettingsRecord& record, const Regi
     return LookupOutcome::Changed;
 }
 
-RefreshOutcome SusiePageModel::Refresh(SettingsRecord& record, const FileSystem& files, PluginProbe& probe,
-                                       MessageBoxes& messages) const {
-    if (!FolderIsUsable(folder, true, files, messages)) {
-        return RefreshOutcome::Refused;
+RefreshResult SusiePageModel::Refresh(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) const {
+    if (const SusieFolderCheck check = CheckFolder(folder, true, files); check != SusieFolderCheck::Valid) {
+        return {RefreshOutcome::Refused, check, {}};
     }
     record.Susie_Dir_Path = StoredFolder(folder);
     const PluginEntries before = record.pluginPriorityList;
-    if (const std::string host = ScanPlugins(record, files, probe); !host.empty()) {
-        messages.Show(HostNotStartedMessage(host), MessageKind::Error);
-        return RefreshOutcome::HostNotStarted;
+    if (std::string host = ScanPlugins(record, files, probe); !host.empty()) {
+        return {RefreshOutcome::HostNotStarted, SusieFolderCheck::Valid, std::move(host)};
     }
-    if (CatalogueChanged(before, record.pluginPriorityList)) {
-        messages.Show(kPluginsChangedMessage, MessageKind::Information);
-        return RefreshOutcome::Changed;
-    }
-    messages.Show(kNoNewPluginsMessage, MessageKind::Information);
-    return RefreshOutcome::Unchanged;
+    const bool changed = CatalogueChanged(before, record.pluginPriorityList);
+    return {changed ? RefreshOutcome::Changed : RefreshOutcome::Unchanged, SusieFolderCheck::Valid, {}};
 }
 
 bool SusiePageModel::ChooseFolder(std::string_view chosen) { return TakeChosenPath(folder, chosen); }

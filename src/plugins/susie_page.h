@@ -9,7 +9,6 @@
 namespace pelaconf {
 
 class FileSystem;
-class MessageBoxes;
 class PluginProbe;
 class Registry;
 struct SettingsRecord;
@@ -34,6 +33,13 @@ inline constexpr char kNoFolder[] = "Empty";
 
 std::string_view SusiePageHelpText();
 
+// Whether a folder may go into Susie_Dir_Path.
+enum class SusieFolderCheck {
+    Valid,
+    Missing,     // plug-ins are searched there, but it does not exist
+    NotStorable, // the settings file cannot hold its path
+};
+
 // What a refresh found.
 enum class RefreshOutcome {
     Refused,   // the folder does not exist or cannot be stored; nothing was scanned
@@ -42,11 +48,18 @@ enum class RefreshOutcome {
     HostNotStarted, // a plug-in host program could not be started; the catalogue is as it was
 };
 
+struct RefreshResult {
+    RefreshOutcome outcome = RefreshOutcome::Unchanged;
+    SusieFolderCheck folder = SusieFolderCheck::Valid; // why the refresh was refused
+    std::string hostProgram;                           // the file name of the host that did not start
+};
+
 // What taking Susie's own folder did.
 enum class LookupOutcome {
-    Failed,    // no folder in the registry, or one the settings file cannot hold; the user has been told
-    Unchanged, // the field already shows that folder
-    Changed,   // the field now shows that folder
+    NotFound,    // the registry holds no folder, or one too long to read
+    NotStorable, // the registry's folder is one the settings file cannot hold
+    Unchanged,   // the field already shows that folder
+    Changed,     // the field now shows that folder
 };
 
 struct SusiePageModel {
@@ -56,15 +69,14 @@ struct SusiePageModel {
     void Load(const SettingsRecord& record);
     void Store(SettingsRecord& record) const;
     // Writes Susie_Use at once. With plug-ins in use the folder, when given, must exist; and any
-    // folder must be text the settings file can hold. Tells the user why when it refuses.
-    bool Validate(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages) const;
+    // folder must be text the settings file can hold.
+    SusieFolderCheck Validate(SettingsRecord& record, const FileSystem& files) const;
 
     // Takes Susie's plug-in folder from the registry into Susie_Dir_Path and the field.
-    LookupOutcome TakeSusieFolder(SettingsRecord& record, const Registry& registry, MessageBoxes& messages);
+    LookupOutcome TakeSusieFolder(SettingsRecord& record, const Registry& registry);
 
-    // Sets Susie_Dir_Path from the field, rescans the plug-ins and tells the user what it found.
-    RefreshOutcome Refresh(SettingsRecord& record, const FileSystem& files, PluginProbe& probe,
-                           MessageBoxes& messages) const;
+    // Sets Susie_Dir_Path from the field and rescans the plug-ins, unless the folder is refused.
+    RefreshResult Refresh(SettingsRecord& record, const FileSystem& files, PluginProbe& probe) const;
 
     // A folder chosen in the folder browser replaces the field unless it is the same folder in
     // other letter case; true when the field changed.

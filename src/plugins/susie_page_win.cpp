@@ -1,5 +1,6 @@
 #include "plugins/susie_page_win.h"
 
+#include "image/plugin_load.h"
 #include "platform/message_boxes.h"
 #include "plugins/priority_dialog_win.h"
 #include "ui/folder_browser.h"
@@ -8,6 +9,39 @@
 #include <shlobj.h>
 
 namespace pelaconf {
+namespace {
+
+// True when the folder was accepted; otherwise the user is told why.
+bool TellFolderCheck(MessageBoxes& messages, SusieFolderCheck check) {
+    switch (check) {
+    case SusieFolderCheck::Valid: return true;
+    case SusieFolderCheck::Missing: messages.Show(kSusieFolderMissingMessage, MessageKind::Warning); break;
+    case SusieFolderCheck::NotStorable: messages.Show(kSusieFolderNotStorableMessage, MessageKind::Warning); break;
+    }
+    return false;
+}
+
+void TellLookup(MessageBoxes& messages, LookupOutcome outcome) {
+    switch (outcome) {
+    case LookupOutcome::NotFound: messages.Show(kSusieLookupFailedMessage, MessageKind::Warning); break;
+    case LookupOutcome::NotStorable: messages.Show(kSusieLookupNotStorableMessage, MessageKind::Warning); break;
+    case LookupOutcome::Unchanged:
+    case LookupOutcome::Changed: break;
+    }
+}
+
+void TellRefresh(MessageBoxes& messages, const RefreshResult& result) {
+    switch (result.outcome) {
+    case RefreshOutcome::Refused: TellFolderCheck(messages, result.folder); break;
+    case RefreshOutcome::HostNotStarted:
+        messages.Show(HostNotStartedMessage(result.hostProgram), MessageKind::Error);
+        break;
+    case RefreshOutcome::Changed: messages.Show(kPluginsChangedMessage, MessageKind::Information); break;
+    case RefreshOutcome::Unchanged: messages.Show(kNoNewPluginsMessage, MessageKind::Information); break;
+    }
+}
+
+} // namespace
 
 SusiePage::SusiePage(SettingsRecord& record, const FileSystem& files, MessageBoxes& messages, const Registry& registry,
                      PluginProbe& plugins)
@@ -29,7 +63,7 @@ bool SusiePage::FollowRulesWhenShown() {
     return false;
 }
 
-bool SusiePage::ModelIsValid() { return model_.Validate(Record(), files_, messages_); }
+bool SusiePage::ModelIsValid() { return TellFolderCheck(messages_, model_.Validate(Record(), files_)); }
 
 void SusiePage::FollowUseBox() {
     const bool used = GetCheckBox(Window(), IDC_SUSIE_USE) == 1;
@@ -51,7 +85,9 @@ bool SusiePage::OnButtonClicked(int id) {
 
 void SusiePage::TakeSusieFolder() {
     ReadControls();
-    if (model_.TakeSusieFolder(Record(), registry_, messages_) != LookupOutcome::Changed) {
+    const LookupOutcome outcome = model_.TakeSusieFolder(Record(), registry_);
+    TellLookup(messages_, outcome);
+    if (outcome != LookupOutcome::Changed) {
         return;
     }
     ModelChangedByRule();
@@ -80,13 +116,16 @@ void SusiePage::RunPriorityDialog() {
     }
 }
 
-// The scan loads every plug-in, which takes a while with many.
+// The scan loads every plug-in, which takes a while with many. What it found is told before the
+// wait cursor goes.
 void SusiePage::Refresh() {
     ReadControls();
     RefreshOutcome outcome;
     {
         const WaitCursor waiting;
-        outcome = model_.Refresh(Record(), files_, plugins_, messages_);
+        const RefreshResult result = model_.Refresh(Record(), files_, plugins_);
+        TellRefresh(messages_, result);
+        outcome = result.outcome;
     }
     if (outcome == RefreshOutcome::Changed) {
         ModelChangedByRule();

@@ -1,6 +1,5 @@
 #include "wizard/wizard_steps.h"
 
-#include "platform/message_boxes.h"
 #include "settings/settings_record.h"
 
 #include <stdexcept>
@@ -84,12 +83,6 @@ void WizardSteps::Back() {
     }
 }
 
-bool ConfirmWizardCancel(SettingsRecord& record, MessageBoxes& messages) {
-    if (messages.Show(kWizardCancelQuestion, MessageKind::Question) != MessageAnswer::Yes) {
-        return false;
-    }
-    record.pluginPriorityList.clear();
-    return true;
-}
+void CancelWizard(SettingsRecord& record) { record.pluginPriorityList.clear(); }
 
 } // namespace pelaconf

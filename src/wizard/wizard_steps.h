@@ -11,7 +11,6 @@
 
 namespace pelaconf {
 
-class MessageBoxes;
 struct SettingsRecord;
 
 inline constexpr char kWizardCancelQuestion[] =
@@ -76,8 +75,8 @@ private:
     WizardStep current_ = WizardStep::Welcome;
 };
 
-// Asks whether to leave the wizard unfinished. On Yes the plug-in catalogue's lists are emptied
-// and true returned; the pages were never stored, so nothing else of the record changes.
-bool ConfirmWizardCancel(SettingsRecord& record, MessageBoxes& messages);
+// Leaves the wizard unfinished, once the user has agreed: the plug-in catalogue's lists are
+// emptied; the pages were never stored, so nothing else of the record changes.
+void CancelWizard(SettingsRecord& record);
 
 } // namespace pelaconf

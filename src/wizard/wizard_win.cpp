@@ -1,5 +1,6 @@
 #include "wizard/wizard_win.h"
 
+#include "platform/message_boxes.h"
 #include "resource.h"
 #include "ui/controls.h"
 
@@ -81,7 +82,8 @@ bool Wizard::OnButtonClicked(int id) {
 }
 
 void Wizard::OnCancel() {
-    if (ConfirmWizardCancel(services_.record, services_.messages)) {
+    if (services_.messages.Show(kWizardCancelQuestion, MessageKind::Question) == MessageAnswer::Yes) {
+        CancelWizard(services_.record);
         End(IDCANCEL);
     }
 }

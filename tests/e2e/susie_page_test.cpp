@@ -1,6 +1,7 @@
 // The Susie page and the priority dialog through the real program, with our own test plug-ins:
 // a refresh that finds a new plug-in, moving it up and saving, Cancel in the dialog, a refresh
-// that finds nothing new, a plug-in that is no import filter, and Susie's folder from the registry.
+// that finds nothing new, a plug-in that is no import filter, folders the page refuses, and Susie's
+// folder from the registry.
 #include "driver.h"
 #include "journey_helpers.h"
 #include "resource.h"
@@ -23,6 +24,8 @@ constexpr char kPluginB[] = "pnm_as_jpg_b.spi";     // *.jpg
 constexpr char kPluginJp[] = "pnm_as_jpg_png.spi";  // *.jpg;*.png
 constexpr char kNoFilter[] = "pnm_wrong_version.spi"; // loads, but is no import filter
 constexpr wchar_t kSusieKey[] = L"Software\\Halvecor\\Susie\\Plug-in";
+constexpr char kNotStorableMessage[] = "Susieプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。\n"
+                                       "Shift-JISで表せる文字だけのフォルダを指定して下さい。";
 
 class SusiePageTest : public SettingsWindowFixture {
 protected:
@@ -196,7 +199,17 @@ TEST_F(SusiePageTest, AMoveThatExchangesNothingIsNotShownAndAPluginThatFailsToLo
     EXPECT_TRUE(HasPluginLine("jpg.00.pnm_as_jpg_b.spi"));
 }
 
-TEST_F(SusiePageTest, AMissingFolderIsRefusedAndSusiesFolderComesFromTheRegistryUnlessItIsNotInstalled) {
+// Susie's own folder as its installation leaves it in the registry.
+void SetSusieRegistryPath(const std::wstring& path) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSusieKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                   static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+TEST_F(SusiePageTest, MissingOrUnstorableFoldersAreRefusedAndSusiesFolderComesFromTheRegistry) {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Halvecor");
     Start(FolderLine() + "[Susie_Use]=1\r\n");
     ShowPage("Susieプラグイン", IDD_SUSIE);
@@ -207,19 +220,26 @@ TEST_F(SusiePageTest, AMissingFolderIsRefusedAndSusiesFolderComesFromTheRegistry
     ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "タスクトレイアイコン"));
     ASSERT_TRUE(pelaconf->Answer("Susieプラグインフォルダは存在しません", IDOK));
     EXPECT_TRUE(WaitUntil([&] { return page.IsVisible(); })) << "the refused page is shown again";
+    folder.MakeFolder("Ảnh");
+    page.SetItemText(IDC_SUSIE_FOLDER, WideToUtf8(folder.PathOf("Ảnh")));
+    page.Click(IDC_SUSIE_REFRESH);
+    ASSERT_TRUE(pelaconf->Answer(kNotStorableMessage, IDOK)) << "the refresh did not refuse the folder";
+    ASSERT_TRUE(window->SelectTreeItem(IDC_CATEGORY_TREE, "タスクトレイアイコン"));
+    ASSERT_TRUE(pelaconf->Answer(kNotStorableMessage, IDOK)) << "leaving the page did not refuse the folder";
+    EXPECT_TRUE(WaitUntil([&] { return page.IsVisible(); }));
     page.SetItemText(IDC_SUSIE_FOLDER, "");
     page.Click(IDC_SUSIE_INSTALL_FOLDER);
     ASSERT_TRUE(pelaconf->Answer(
         "Susieプラグインフォルダの取得に失敗しました。\nSusieがインストールされていない可能性があります。", IDOK));
     EXPECT_EQ(page.ItemText(IDC_SUSIE_FOLDER), "");
 
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSusieKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const std::wstring path = folder.PathOf("Susie");
-    RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                   static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    SetSusieRegistryPath(folder.PathOf("Ảnh"));
+    page.Click(IDC_SUSIE_INSTALL_FOLDER);
+    ASSERT_TRUE(pelaconf->Answer("Susieプラグインフォルダの取得に失敗しました。\n"
+                                 "Susieのプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。",
+                                 IDOK));
+    EXPECT_EQ(page.ItemText(IDC_SUSIE_FOLDER), "");
+    SetSusieRegistryPath(folder.PathOf("Susie"));
     page.Click(IDC_SUSIE_INSTALL_FOLDER);
     ASSERT_TRUE(pelaconf->Answer("Susieインストールフォルダの取得は正常終了しました。\n"
                                  "このフォルダにあるSusieプラグインを検出しますか？",

@@ -3,7 +3,6 @@
 #include "fake_file_system.h"
 #include "fake_plugin_probe.h"
 #include "fake_registry.h"
-#include "fake_services.h"
 #include "plugin_entry_texts.h"
 #include "plugins/plugin_priorities.h"
 #include "plugins/susie_page.h"
@@ -21,7 +20,6 @@ namespace {
 
 using Entries = std::vector<std::string>;
 using testing::FakeFileSystem;
-using testing::FakeMessageBoxes;
 using testing::FakePluginProbe;
 using testing::FakeRegistry;
 using testing::EntryTexts;
@@ -151,7 +149,6 @@ protected:
 
     SettingsRecord record{kModule};
     FakeFileSystem files;
-    FakeMessageBoxes messages;
     FakePluginProbe probe;
     FakeRegistry registry;
     SusiePageModel model;
@@ -175,73 +172,62 @@ TEST_F(SusiePageModelTest, EmptyIsShownAsAnEmptyFieldAndAnEmptyFieldIsStoredAsEm
 
 TEST_F(SusiePageModelTest, ValidateNeedsAnExistingFolderOnlyWhilePluginsAreUsed) {
     model.folder = "D:\\Missing";
-    EXPECT_TRUE(model.Validate(record, files, messages)) << "not used: anything goes";
+    EXPECT_EQ(model.Validate(record, files), SusieFolderCheck::Valid) << "not used: anything goes";
     model.useSusie = 1;
-    EXPECT_FALSE(model.Validate(record, files, messages));
+    EXPECT_EQ(model.Validate(record, files), SusieFolderCheck::Missing);
     EXPECT_EQ(record.Susie_Use, 1) << "written even when the page is refused";
-    EXPECT_EQ(messages.shown.back(), std::make_pair(std::string("Susieプラグインフォルダは存在しません"),
-                                                    MessageKind::Warning));
     model.folder.clear();
-    EXPECT_TRUE(model.Validate(record, files, messages)) << "no folder chosen is no error";
+    EXPECT_EQ(model.Validate(record, files), SusieFolderCheck::Valid) << "no folder chosen is no error";
 
     model.folder = "D:\\Ảnh"; // exists, but the settings file could not hold it
     files.folders.insert(model.folder);
     model.useSusie = 0;
-    EXPECT_FALSE(model.Validate(record, files, messages));
-    EXPECT_EQ(messages.shown.back().first, kSusieFolderNotStorableMessage);
+    EXPECT_EQ(model.Validate(record, files), SusieFolderCheck::NotStorable);
 }
 
 TEST_F(SusiePageModelTest, TheSusieFolderFromTheRegistryFillsTheFieldOnlyWhenItDiffers) {
     model.folder = "D:\\Old";
-    EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Failed);
-    EXPECT_EQ(messages.Texts(), Entries{"Susieプラグインフォルダの取得に失敗しました。\n"
-                                       "Susieがインストールされていない可能性があります。"});
+    EXPECT_EQ(model.TakeSusieFolder(record, registry), LookupOutcome::NotFound);
     EXPECT_EQ(model.folder, "D:\\Old");
     EXPECT_EQ(record.Susie_Dir_Path, "Empty");
 
     registry.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = "D:\\Ảnh"; // not in code page 932
-    EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Failed);
-    EXPECT_EQ(messages.Texts().back(),
-              "Susieプラグインフォルダの取得に失敗しました。\n"
-              "Susieのプラグインフォルダパスに設定ファイルへ保存できない文字が含まれています。");
+    EXPECT_EQ(model.TakeSusieFolder(record, registry), LookupOutcome::NotStorable);
     EXPECT_EQ(model.folder, "D:\\Old");
 
     registry.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = "D:\\Susie";
-    EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Changed);
+    EXPECT_EQ(model.TakeSusieFolder(record, registry), LookupOutcome::Changed);
     EXPECT_EQ(model.folder, "D:\\Susie");
     EXPECT_EQ(record.Susie_Dir_Path, "D:\\Susie");
-    EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Unchanged);
+    EXPECT_EQ(model.TakeSusieFolder(record, registry), LookupOutcome::Unchanged);
     model.folder = "d:\\susie";
-    EXPECT_EQ(model.TakeSusieFolder(record, registry, messages), LookupOutcome::Changed) << "compared exactly";
+    EXPECT_EQ(model.TakeSusieFolder(record, registry), LookupOutcome::Changed) << "compared exactly";
 }
 
 TEST_F(SusiePageModelTest, ARefreshReportsANewPluginThenNothingNew) {
     AddPlugin("D:\\Susie", "a.spi", "*.jpg");
     model.folder = "D:\\Susie";
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Changed);
+    EXPECT_EQ(model.Refresh(record, files, probe).outcome, RefreshOutcome::Changed);
     EXPECT_EQ(record.Susie_Dir_Path, "D:\\Susie");
     EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"jpg.00.D:\\Susie\\a.spi"});
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Unchanged);
-    EXPECT_EQ(messages.shown, (std::vector<std::pair<std::string, MessageKind>>{
-                                  {"Susieプラグイン情報の変更を検出しました。", MessageKind::Information},
-                                  {"新しいSusieプラグインは検出されませんでした。", MessageKind::Information}}));
+    EXPECT_EQ(model.Refresh(record, files, probe).outcome, RefreshOutcome::Unchanged);
 
     record.pluginPriorityList = ParsedEntries({"JPG.00.d:\\susie\\A.SPI"});
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Unchanged) << "letter case is no change";
+    EXPECT_EQ(model.Refresh(record, files, probe).outcome, RefreshOutcome::Unchanged) << "letter case is no change";
 
     files.listings.clear();
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Changed) << "a removed plug-in";
+    EXPECT_EQ(model.Refresh(record, files, probe).outcome, RefreshOutcome::Changed) << "a removed plug-in";
 }
 
-TEST_F(SusiePageModelTest, ARefreshWhoseHostCannotStartSaysSoAndKeepsTheCatalogue) {
+TEST_F(SusiePageModelTest, ARefreshWhoseHostCannotStartNamesItAndKeepsTheCatalogue) {
     AddPlugin("D:\\Susie", "a.spi", "*.jpg");
     record.pluginPriorityList = ParsedEntries({"png.00.D:\\Susie\\b.spi"});
     model.folder = "D:\\Susie";
     probe.hostNotStarted = "PelaconfPluginHost64.exe";
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::HostNotStarted);
+    const RefreshResult result = model.Refresh(record, files, probe);
+    EXPECT_EQ(result.outcome, RefreshOutcome::HostNotStarted);
+    EXPECT_EQ(result.hostProgram, "PelaconfPluginHost64.exe");
     EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"png.00.D:\\Susie\\b.spi"});
-    EXPECT_EQ(messages.shown, (std::vector<std::pair<std::string, MessageKind>>{
-                                  {expected::HostNotStarted("PelaconfPluginHost64.exe"), MessageKind::Error}}));
 }
 
 TEST_F(SusiePageModelTest, ARefreshWithAMissingFolderChangesNothingAndAnEmptyFieldSearchesTheModuleFolder) {
@@ -249,14 +235,15 @@ TEST_F(SusiePageModelTest, ARefreshWithAMissingFolderChangesNothingAndAnEmptyFie
     record.Susie_Dir_Path = "D:\\Susie";
     record.pluginPriorityList = ParsedEntries({"jpg.00.D:\\Susie\\a.spi"});
     model.folder = "D:\\Missing";
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Refused);
-    EXPECT_EQ(messages.Texts(), Entries{"Susieプラグインフォルダは存在しません"});
+    const RefreshResult refused = model.Refresh(record, files, probe);
+    EXPECT_EQ(refused.outcome, RefreshOutcome::Refused);
+    EXPECT_EQ(refused.folder, SusieFolderCheck::Missing);
     EXPECT_EQ(record.Susie_Dir_Path, "D:\\Susie");
     EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"jpg.00.D:\\Susie\\a.spi"});
     EXPECT_TRUE(probe.probed.empty()) << "no scan";
 
     model.folder.clear();
-    EXPECT_EQ(model.Refresh(record, files, probe, messages), RefreshOutcome::Changed);
+    EXPECT_EQ(model.Refresh(record, files, probe).outcome, RefreshOutcome::Changed);
     EXPECT_EQ(record.Susie_Dir_Path, "Empty");
     EXPECT_EQ(EntryTexts(record.pluginPriorityList), Entries{"png.00.C:\\Pelavine\\m.spi"});
 }
