@@ -59,7 +59,7 @@ void Application::RunSettingsMode(SettingsFileState fileState) {
     }
     Win32Desktop desktop;
     const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop, applyInProgress_};
-    SettingsWindow window({record_, spellings_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_,
+    SettingsWindow window({record_, spellings_, files_, processes_, registry_, plugins_}, messages_, layeredWindows_,
                           &wallpaper);
     window.SetFirstRun(fileState == SettingsFileState::Missing);
     window.RunModal(nullptr);
