@@ -6,11 +6,15 @@
 #include "app/unwritable_folder.h"
 #include "app/wallpaper_mode.h"
 #include "desktop/system_desktop_win.h"
+#include "image/plugin_load.h"
 #include "settings/settings_file.h"
 #include "win/wide_text.h"
 
 #include <shellapi.h>
 #include <windows.h>
+
+#include <optional>
+#include <string>
 
 namespace pelaconf {
 namespace {
@@ -18,6 +22,22 @@ namespace {
 constexpr char kSaveFailedMessage[] = "設定ファイルの保存に失敗しました。";
 constexpr char kUnreadableMessage[] =
     "設定ファイルの読み込みに失敗しました。\n保存するまで設定ファイルは変更されません。";
+
+// The error the wallpaper mode's result tells the user; empty when it tells nothing. Wallpaper.bmp
+// goes beside the program, whose folder may take no file at all.
+std::optional<std::string> WallpaperModeMessage(const WallpaperModeResult& result, const SettingsRecord& record,
+                                                const FileSystem& files) {
+    switch (result.typeCheck) {
+    case ImageTypeCheck::HostNotStarted: return HostNotStartedMessage(result.hostNotStarted);
+    case ImageTypeCheck::Unsupported: return kUnsupportedImageMessage;
+    case ImageTypeCheck::Supported: break;
+    }
+    const auto message = ApplyReportMessage(result.report);
+    if (message && result.report.result == ApplyResult::Failed) {
+        return SaveFailureMessage(*message, record.wallpaperBitmapPath, files, "");
+    }
+    return message;
+}
 
 } // namespace
 
@@ -37,8 +57,11 @@ int Application::Run(const std::vector<std::string>& arguments) {
 // Applies the image through the image work object; never writes Pelavine.ini.
 void Application::RunWallpaperMode(const std::string& imagePath) {
     Win32Desktop desktop;
-    pelaconf::RunWallpaperMode(imagePath, record_,
-                               {{files_, imageWork_, registry_, desktop, applyInProgress_}, plugins_, messages_});
+    const WallpaperModeResult result =
+        pelaconf::RunWallpaperMode(imagePath, record_, {{files_, imageWork_, registry_, desktop, applyInProgress_}, plugins_});
+    if (const auto message = WallpaperModeMessage(result, record_, files_)) {
+        messages_.Show(*message, MessageKind::Error);
+    }
 }
 
 // The start rewrites the file in the current layout, or creates it with the defaults, except
@@ -59,7 +82,7 @@ void Application::RunSettingsMode(SettingsFileState fileState) {
     }
     Win32Desktop desktop;
     const WallpaperServices wallpaper{files_, imageWork_, registry_, desktop, applyInProgress_};
-    SettingsWindow window({record_, spellings_, files_, messages_, processes_, registry_, plugins_}, layeredWindows_,
+    SettingsWindow window({record_, spellings_, files_, processes_, registry_, plugins_}, messages_, layeredWindows_,
                           &wallpaper);
     window.SetFirstRun(fileState == SettingsFileState::Missing);
     window.RunModal(nullptr);

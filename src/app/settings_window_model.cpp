@@ -1,7 +1,6 @@
 #include "app/settings_window_model.h"
 
 #include "pages/settings_page.h"
-#include "platform/message_boxes.h"
 #include "platform/process_starter.h"
 #include "settings/settings_file.h"
 #include "settings/string_helpers.h"
@@ -78,7 +77,7 @@ void SettingsWindowModel::Ok() {
         if (!CollectAndSave(std::move(before))) {
             return;
         }
-        if (services_.messages.Show(kRestartQuestion, MessageKind::Question) == MessageAnswer::Yes) {
+        if (host_.ConfirmRestart()) {
             StartPelavine();
         }
     }
@@ -105,8 +104,7 @@ void SettingsWindowModel::Cancel() {
         return;
     }
     BusyScope scope(busy_);
-    if (AnyPageModified() &&
-        services_.messages.Show(kDiscardChangesQuestion, MessageKind::Question) != MessageAnswer::Yes) {
+    if (AnyPageModified() && !host_.ConfirmDiscardChanges()) {
         return;
     }
     StartClosing(kFadeResultCancel);
@@ -120,13 +118,13 @@ bool SettingsWindowModel::CollectAndSave(SettingsRecord before) {
         }
         SyncFadeWanted();
         if (!WriteSettings(record, services_.spellings, services_.files)) {
-            services_.messages.Show(kSettingsSaveFailedMessage, MessageKind::Error);
+            host_.ReportSaveFailure(SaveFailure::NotWritten);
             return false;
         }
     } catch (const std::exception&) { // bad_alloc, or length_error past a container's limit
         record = std::move(before);
         SyncFadeWanted();
-        services_.messages.Show(kSettingsSaveAbortedMessage, MessageKind::Error);
+        host_.ReportSaveFailure(SaveFailure::BrokenOff);
         return false;
     }
     const ShuffleSource saved = ShuffleSource::Of(record);
@@ -139,7 +137,7 @@ bool SettingsWindowModel::CollectAndSave(SettingsRecord before) {
 
 void SettingsWindowModel::StartPelavine() {
     if (!services_.processes.Start(kPelavineCommandLine)) {
-        services_.messages.Show(kPelavineStartFailedMessage, MessageKind::Error);
+        host_.ReportPelavineNotStarted();
     }
 }
 

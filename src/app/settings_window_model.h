@@ -13,7 +13,6 @@
 namespace pelaconf {
 
 class FileSystem;
-class MessageBoxes;
 class PluginProbe;
 class ProcessStarter;
 class Registry;
@@ -28,8 +27,14 @@ inline constexpr char kDiscardChangesQuestion[] =
     "設定内容は変更されています。\nキャンセルすると変更は保存されませんが、よろしいですか？";
 inline constexpr char kPelavineCommandLine[] = "Pelavine.exe /nochange";
 
-// What the window does for the model: make the pages it has not made yet, and show the page
-// that failed validation.
+// Why nothing was saved.
+enum class SaveFailure {
+    NotWritten, // the file could not be written
+    BrokenOff,  // collecting the pages was broken off (out of memory): nothing was written
+};
+
+// What the window does for the model: make the pages it has not made yet, show the page that
+// failed validation, ask the user the model's questions and tell the user of its failures.
 class SettingsWindowHost {
 public:
     virtual ~SettingsWindowHost() = default;
@@ -37,6 +42,12 @@ public:
     virtual void MakeMissingPages() = 0;
     // Selects and shows the page without validating the pages again.
     virtual void ShowPageAfterFailedValidation(int pageIndex) = 0;
+    // Whether Pelavine is to be started again after OK saved changes.
+    virtual bool ConfirmRestart() = 0;
+    // Whether Cancel may close the window although pages hold changes.
+    virtual bool ConfirmDiscardChanges() = 0;
+    virtual void ReportSaveFailure(SaveFailure failure) = 0;
+    virtual void ReportPelavineNotStarted() = 0;
 };
 
 // A page that holds settings, with the index of its category, which is shown when the page
@@ -51,7 +62,6 @@ struct SettingsWindowServices {
     // How the file read at the start spelled its values, kept when they are written unchanged.
     const OriginalSpellings& spellings;
     FileSystem& files;
-    MessageBoxes& messages;
     ProcessStarter& processes;
     const Registry& registry;
     // Asks plug-ins what they decode, through the image work object.
@@ -97,7 +107,7 @@ public:
 
 private:
     // Stores every page and writes the file; once it is written, deletes the shuffle list when
-    // the shuffle source differs from the one last written. False (after the message) when
+    // the shuffle source differs from the one last written. False (after the host was told) when
     // nothing was saved; a save broken off by an exception gives the record back as `before`.
     bool CollectAndSave(SettingsRecord before);
     void StartPelavine();

@@ -27,11 +27,19 @@ HICON ProgramIcon(int metricX, int metricY) {
                                          GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
 }
 
+const char* SaveFailureText(SaveFailure failure) {
+    switch (failure) {
+    case SaveFailure::NotWritten: return kSettingsSaveFailedMessage;
+    case SaveFailure::BrokenOff: return kSettingsSaveAbortedMessage;
+    }
+    return kSettingsSaveFailedMessage;
+}
+
 } // namespace
 
-SettingsWindow::SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
-                               const WallpaperServices* wallpaper)
-    : Dialog(IDD_SETTINGS), services_(services), layeredWindows_(layeredWindows), wallpaper_(wallpaper),
+SettingsWindow::SettingsWindow(SettingsWindowServices services, MessageBoxes& messages,
+                               const LayeredWindowLibrary& layeredWindows, const WallpaperServices* wallpaper)
+    : Dialog(IDD_SETTINGS), services_(services), messages_(messages), layeredWindows_(layeredWindows), wallpaper_(wallpaper),
       fadeThread_(fade_, layeredWindows), model_(services, fade_, *this), pages_(PageTable().size()),
       pageCreation_(static_cast<int>(PageTable().size()), [this](int pageIndex) { MakePage(pageIndex); }) {}
 
@@ -45,7 +53,7 @@ bool SettingsWindow::OnInit() {
         layeredWindows_.SetOpacity(Window(), static_cast<BYTE>(kFadeStartAlpha));
     }
     if (!fadeThread_.Start(Window())) {
-        services_.messages.Show(kThreadStartFailedMessage, MessageKind::Error);
+        messages_.Show(kThreadStartFailedMessage, MessageKind::Error);
         End(IDCANCEL);
         return true;
     }
@@ -97,7 +105,7 @@ PageServices SettingsWindow::MakePageServices() {
     return PageServices{
         .record = services_.record,
         .files = services_.files,
-        .messages = services_.messages,
+        .messages = messages_,
         .processes = services_.processes,
         .registry = services_.registry,
         .plugins = services_.plugins,
@@ -177,6 +185,20 @@ void SettingsWindow::ShowPageAfterFailedValidation(int pageIndex) {
     SelectCategory(pageIndex);
     validateOnSelection_ = true;
 }
+
+bool SettingsWindow::ConfirmRestart() {
+    return messages_.Show(kRestartQuestion, MessageKind::Question) == MessageAnswer::Yes;
+}
+
+bool SettingsWindow::ConfirmDiscardChanges() {
+    return messages_.Show(kDiscardChangesQuestion, MessageKind::Question) == MessageAnswer::Yes;
+}
+
+void SettingsWindow::ReportSaveFailure(SaveFailure failure) {
+    messages_.Show(SaveFailureText(failure), MessageKind::Error);
+}
+
+void SettingsWindow::ReportPelavineNotStarted() { messages_.Show(kPelavineStartFailedMessage, MessageKind::Error); }
 
 // A change of category makes every page still missing.
 void SettingsWindow::ShowPage(int pageIndex) {

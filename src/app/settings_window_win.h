@@ -18,12 +18,14 @@
 namespace pelaconf {
 
 class LayeredWindowLibrary;
+class MessageBoxes;
 struct WallpaperServices;
 
 class SettingsWindow : public Dialog, private SettingsWindowHost, private PageHost {
 public:
+    // messages: where the window and its pages show their messages and questions.
     // wallpaper: what the browser page applies a wallpaper with; null leaves its button without effect.
-    SettingsWindow(SettingsWindowServices services, const LayeredWindowLibrary& layeredWindows,
+    SettingsWindow(SettingsWindowServices services, MessageBoxes& messages, const LayeredWindowLibrary& layeredWindows,
                    const WallpaperServices* wallpaper = nullptr);
     ~SettingsWindow() override;
 
@@ -47,6 +49,10 @@ protected:
 private:
     void MakeMissingPages() override { pageCreation_.MakeAll(); }
     void ShowPageAfterFailedValidation(int pageIndex) override;
+    bool ConfirmRestart() override;
+    bool ConfirmDiscardChanges() override;
+    void ReportSaveFailure(SaveFailure failure) override;
+    void ReportPelavineNotStarted() override;
     void SelectCategoryOf(int templateId) override { SelectCategory(PageIndexOf(templateId)); }
     PageDialog* PageOf(int templateId) override;
     PageServices MakePageServices();
@@ -61,6 +67,7 @@ private:
     int PageIndexOfItem(HTREEITEM item) const;
 
     SettingsWindowServices services_;
+    MessageBoxes& messages_;
     const LayeredWindowLibrary& layeredWindows_;
     const WallpaperServices* wallpaper_;
     FadeState fade_;

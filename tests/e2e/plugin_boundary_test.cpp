@@ -93,17 +93,21 @@ TEST(PluginBoundary, AfterAPluginThatLeavesAFaultingThreadTheNextPluginDecodes) 
     EXPECT_TRUE(folder.NoProgramOfItsOwnRuns());
 }
 
+// Both when the catalogued plug-in is to decode the picture and when a picture of a type not
+// catalogued has the plug-ins scanned first.
 TEST(PluginBoundary, TheCommandLineNamesAHostProgramThatIsMissing) {
     const InstallFolder folder(TestName());
     folder.Write("Pelavine.ini", "# Pelavine Version 1.2\r\n" + SusieLines(folder, "pnm.spi"));
-    folder.Write("picture.ppm", SmallPixmap());
     folder.Remove(kHost64);
-    const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf("picture.ppm") + L"\"");
-    const auto box = pelaconf.WaitForMessageBoxAlone(expected::HostNotStarted(kHost64), 30s);
-    ASSERT_TRUE(box) << "no message naming the host program";
-    ASSERT_TRUE(box->Press(IDOK));
-    ASSERT_TRUE(pelaconf.WaitForExit());
-    EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
+    for (const char* picture : {"picture.ppm", "picture.pgm"}) {
+        folder.Write(picture, SmallPixmap());
+        const PelaconfProcess pelaconf(folder, L"\"" + folder.PathOf(picture) + L"\"");
+        const auto box = pelaconf.WaitForMessageBoxAlone(expected::HostNotStarted(kHost64), 30s);
+        ASSERT_TRUE(box) << picture << ": no message naming the host program";
+        ASSERT_TRUE(box->Press(IDOK));
+        ASSERT_TRUE(pelaconf.WaitForExit());
+        EXPECT_FALSE(folder.Exists("Wallpaper.bmp"));
+    }
 }
 
 TEST(PluginBoundary, InsideAJobThatForbidsLeavingItADecodeWorks) {

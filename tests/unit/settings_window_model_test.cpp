@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <new>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,7 +21,6 @@ namespace pelaconf {
 namespace {
 
 using testing::FakeFileSystem;
-using testing::FakeMessageBoxes;
 using testing::FakePluginProbe;
 using testing::FakeProcessStarter;
 using testing::FakeRegistry;
@@ -39,13 +40,38 @@ public:
     void Store() override { store(); }
 };
 
+// Records what the model asks and tells, in order: "restart?", "discard?", "not written",
+// "broken off", "Pelavine not started".
 class RecordingHost : public SettingsWindowHost {
 public:
     std::vector<int> shownPages;
+    std::vector<std::string> told;
+    // Answers to questions, in order; a question without a scripted answer gets No.
+    std::deque<bool> answers;
     std::function<void()> makeMissingPages = [] {};
+    std::function<void()> whileAsking = [] {};
     void MakeMissingPages() override { makeMissingPages(); }
     void ShowPageAfterFailedValidation(int pageIndex) override { shownPages.push_back(pageIndex); }
+    bool ConfirmRestart() override { return Ask("restart?"); }
+    bool ConfirmDiscardChanges() override { return Ask("discard?"); }
+    void ReportSaveFailure(SaveFailure failure) override {
+        told.push_back(failure == SaveFailure::NotWritten ? "not written" : "broken off");
+    }
+    void ReportPelavineNotStarted() override { told.push_back("Pelavine not started"); }
+
+private:
+    bool Ask(const std::string& question) {
+        told.push_back(question);
+        whileAsking();
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return yes;
+    }
 };
+
+using Told = std::vector<std::string>;
 
 // The page index of each page that holds settings, in the order of validation and storing:
 // wallpaper folder, start-up, display order, display position, timer, external program, WAVE,
@@ -76,14 +102,13 @@ protected:
     SettingsRecord record = StartRecord();
     OriginalSpellings spellings;
     FakeFileSystem files;
-    FakeMessageBoxes messages;
     FakeProcessStarter processes;
     FakeRegistry registry;
     FakePluginProbe plugins;
     FadeState fade;
     RecordingHost host;
     std::array<ScriptedPage, kValidatedPageIndexes.size()> pages;
-    SettingsWindowModel model{{record, spellings, files, messages, processes, registry, plugins}, fade, host};
+    SettingsWindowModel model{{record, spellings, files, processes, registry, plugins}, fade, host};
 };
 
 TEST_F(SettingsWindowModelTest, TheFirstInvalidPageInTheFixedOrderIsShownAndLaterPagesAreNotAsked) {
@@ -110,7 +135,7 @@ TEST_F(SettingsWindowModelTest, OkWithNothingModifiedValidatesWritesNothingAndCl
     model.Ok();
     EXPECT_EQ(pages[0].validations, 1);
     EXPECT_FALSE(Written());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(host.told.empty());
     EXPECT_TRUE(processes.started.empty());
     EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
     EXPECT_EQ(fade.result.load(), kFadeResultOk);
@@ -119,11 +144,11 @@ TEST_F(SettingsWindowModelTest, OkWithNothingModifiedValidatesWritesNothingAndCl
 TEST_F(SettingsWindowModelTest, OkWithAModifiedPageSavesAsksAndStartsPelavineOnYes) {
     pages[2].SetModified(true);
     pages[2].store = [this] { record.Turn_Type = 2; };
-    messages.answers = {MessageAnswer::Yes};
+    host.answers = {true};
     model.Ok();
     ASSERT_TRUE(Written());
     EXPECT_NE(files.files[record.SettingsFilePath()].find("[Turn_Type]=2\r\n"), std::string::npos);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kRestartQuestion});
+    EXPECT_EQ(host.told, Told{"restart?"});
     EXPECT_EQ(processes.started, std::vector<std::string>{"Pelavine.exe /nochange"});
     EXPECT_TRUE(ShuffleListKept());
     EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
@@ -143,11 +168,10 @@ TEST_F(SettingsWindowModelTest, OkAnsweredNoSavesWithoutStartingAndAFailedStartS
 
     fade.command = kFadeIdle;
     processes.fail = true;
-    messages.answers = {MessageAnswer::Yes};
-    messages.shown.clear();
+    host.answers = {true};
+    host.told.clear();
     model.Ok();
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kRestartQuestion, kPelavineStartFailedMessage}));
-    EXPECT_EQ(messages.shown[1].second, MessageKind::Error);
+    EXPECT_EQ(host.told, (Told{"restart?", "Pelavine not started"}));
     EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
 }
 
@@ -156,11 +180,11 @@ TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheWindowOpenWithTheCollectedVa
     pages[0].SetModified(true);
     pages[0].store = [this] { record.Rect_Type = 4; };
     model.Ok();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSettingsSaveFailedMessage});
+    EXPECT_EQ(host.told, Told{"not written"});
     EXPECT_EQ(fade.command.load(), kFadeIdle);
     EXPECT_EQ(record.Rect_Type, 4);
     model.Apply();
-    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(host.told, (Told{"not written", "not written"}));
     EXPECT_EQ(pages[0].Modified(), 1) << "a failed Apply keeps the modified flags";
     EXPECT_TRUE(processes.started.empty());
 }
@@ -173,7 +197,7 @@ TEST_F(SettingsWindowModelTest, AnInvalidPageStopsOkApplyButNotCancel) {
     EXPECT_FALSE(Written());
     EXPECT_EQ(fade.command.load(), kFadeIdle);
     EXPECT_EQ(host.shownPages, (std::vector<int>{1, 1}));
-    messages.answers = {MessageAnswer::Yes};
+    host.answers = {true};
     model.Cancel();
     EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
     EXPECT_EQ(fade.result.load(), kFadeResultCancel);
@@ -183,7 +207,7 @@ TEST_F(SettingsWindowModelTest, ApplySavesClearsTheFlagsAndStartsPelavineWithout
     pages[3].SetModified(true);
     model.Apply();
     EXPECT_TRUE(Written());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(host.told.empty());
     EXPECT_EQ(processes.started, std::vector<std::string>{"Pelavine.exe /nochange"});
     EXPECT_EQ(pages[3].Modified(), 0);
     EXPECT_EQ(fade.command.load(), kFadeIdle);
@@ -193,18 +217,17 @@ TEST_F(SettingsWindowModelTest, ApplySavesClearsTheFlagsAndStartsPelavineWithout
     EXPECT_TRUE(Written()) << "Apply saves without looking at the modified flags";
 
     model.Cancel();
-    EXPECT_TRUE(messages.shown.empty()) << "nothing modified since the Apply: no question";
+    EXPECT_TRUE(host.told.empty()) << "nothing modified since the Apply: no question";
     EXPECT_EQ(fade.result.load(), kFadeResultCancel);
 }
 
 TEST_F(SettingsWindowModelTest, CancelAfterAChangeAsksAndNoKeepsTheWindowOpen) {
     pages[7].SetModified(true);
     model.Cancel();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kDiscardChangesQuestion});
-    EXPECT_EQ(messages.shown[0].second, MessageKind::Question);
+    EXPECT_EQ(host.told, Told{"discard?"});
     EXPECT_EQ(fade.command.load(), kFadeIdle);
     EXPECT_EQ(pages[7].Modified(), 1);
-    messages.answers = {MessageAnswer::Yes};
+    host.answers = {true};
     model.Cancel();
     EXPECT_EQ(fade.command.load(), kFadeOutAndEnd);
     EXPECT_FALSE(Written());
@@ -254,7 +277,7 @@ TEST_F(SettingsWindowModelTest, AFailedWriteKeepsTheShuffleList) {
     files.failWrites = true;
     pages[0].store = [this] { record.Wall_Dir_Path = "C:\\Other"; };
     model.Apply();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSettingsSaveFailedMessage});
+    EXPECT_EQ(host.told, Told{"not written"});
     EXPECT_TRUE(ShuffleListKept());
 }
 
@@ -263,10 +286,9 @@ TEST_F(SettingsWindowModelTest, AnExceptionWhileCollectingWritesNothingAndGivesT
         pages[0].SetModified(true);
         pages[0].store = [this] { record.Wall_Dir_Path = "C:\\Other"; };
         pages[4].store = [] { throw std::bad_alloc(); };
-        messages.shown.clear();
+        host.told.clear();
         ok ? model.Ok() : model.Apply();
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{"設定ファイルの保存に失敗しました。"});
-        EXPECT_EQ(messages.shown[0].second, MessageKind::Error);
+        EXPECT_EQ(host.told, Told{"broken off"});
         EXPECT_FALSE(Written());
         EXPECT_TRUE(ShuffleListKept());
         EXPECT_EQ(record.Wall_Dir_Path, "C:\\Pictures");
@@ -290,21 +312,13 @@ TEST_F(SettingsWindowModelTest, OkAndCancelAreIgnoredWhileAFirstRunFadesIn) {
 
 TEST_F(SettingsWindowModelTest, ARequestArrivingWhileTheRestartQuestionIsOpenIsIgnored) {
     pages[0].SetModified(true);
-    struct ReenteringMessages : FakeMessageBoxes {
-        SettingsWindowModel* model = nullptr;
-        MessageAnswer Show(std::string_view text, MessageKind kind) override {
-            model->Ok();
-            model->Cancel();
-            return FakeMessageBoxes::Show(text, kind);
-        }
-    } reentering;
-    reentering.answers = {MessageAnswer::Yes};
-    SettingsWindowModel reenteredModel{
-        {record, spellings, files, reentering, processes, registry, plugins}, fade, host};
-    reentering.model = &reenteredModel;
-    reenteredModel.SetPages({{kValidatedPageIndexes[0], &pages[0]}});
-    reenteredModel.Ok();
-    EXPECT_EQ(reentering.shown.size(), 1u);
+    host.whileAsking = [this] {
+        model.Ok();
+        model.Cancel();
+    };
+    host.answers = {true};
+    model.Ok();
+    EXPECT_EQ(host.told, Told{"restart?"});
     EXPECT_EQ(processes.started.size(), 1u);
     EXPECT_EQ(pages[0].validations, 1);
 }
@@ -330,7 +344,7 @@ TEST_F(SettingsWindowModelTest, RequestsThatNeedThePagesHaveTheMissingOnesMadeFi
     };
     pages[0].SetModified(true); // the folder page starts modified
     model.Cancel();
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kDiscardChangesQuestion});
+    EXPECT_EQ(host.told, Told{"discard?"});
     EXPECT_EQ(fade.command.load(), kFadeIdle);
 
     std::vector<int> order;

@@ -3,9 +3,7 @@
 #include "fake_file_system.h"
 #include "fake_plugin_probe.h"
 #include "fake_registry.h"
-#include "fake_services.h"
 #include "fake_wallpaper_image.h"
-#include "expected_texts.h"
 #include "settings/settings_record.h"
 #include "plugin_entry_texts.h"
 
@@ -22,21 +20,16 @@ class WallpaperMode : public ::testing::Test {
 protected:
     WallpaperMode() : record_("C:\\p") { files_.folders.insert("C:\\p"); }
     void Run(const std::string& path) {
-        RunWallpaperMode(path, record_, {{files_, image_, registry_, desktop_, applyInProgress_}, probe_, messages_});
+        result_ = RunWallpaperMode(path, record_, {{files_, image_, registry_, desktop_, applyInProgress_}, probe_});
+    }
+    bool Refused(ImageTypeCheck check) const { return result_.typeCheck == check; }
+    bool AppliedWith(ApplyResult applyResult) const {
+        return result_.typeCheck == ImageTypeCheck::Supported && result_.report.result == applyResult;
     }
     void AddImage(const std::string& path) { files_.files[path] = ""; }
     void SetSusieFolderInRegistry(const std::string& folder) {
         registry_.texts[{"Software\\Halvecor\\Susie\\Plug-in", "Path"}] = folder;
     }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& [text, kind] : messages_.shown) {
-            EXPECT_EQ(kind, MessageKind::Error);
-            texts.push_back(text);
-        }
-        return texts;
-    }
-
     SettingsRecord record_;
     bool applyInProgress_ = false;
     testing::FakeFileSystem files_;
@@ -44,7 +37,7 @@ protected:
     testing::FakeRegistry registry_;
     testing::FakeDesktop desktop_;
     testing::FakePluginProbe probe_;
-    testing::FakeMessageBoxes messages_;
+    WallpaperModeResult result_;
 };
 
 TEST_F(WallpaperMode, AKnownTypeIsAppliedWithoutAScan) {
@@ -53,7 +46,7 @@ TEST_F(WallpaperMode, AKnownTypeIsAppliedWithoutAScan) {
     EXPECT_EQ(image_.loaded, Paths{"C:\\pics\\A.JPG"});
     EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
     EXPECT_TRUE(probe_.probed.empty());
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(AppliedWith(ApplyResult::Applied));
 }
 
 TEST_F(WallpaperMode, APluginCopiedInSinceTheLastScanIsFoundWhenSusieIsOn) {
@@ -66,7 +59,7 @@ TEST_F(WallpaperMode, APluginCopiedInSinceTheLastScanIsFoundWhenSusieIsOn) {
     EXPECT_EQ(image_.loaded, Paths{"C:\\pics\\a.pnm"});
     EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
     EXPECT_EQ(testing::EntryTexts(record_.pluginPriorityList), Paths{"pnm.00.C:\\p\\pnm.spi"});
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(AppliedWith(ApplyResult::Applied));
 }
 
 TEST_F(WallpaperMode, WithoutSusieThePluginDoesNotHelp) {
@@ -77,7 +70,7 @@ TEST_F(WallpaperMode, WithoutSusieThePluginDoesNotHelp) {
     Run("C:\\pics\\a.pnm");
     EXPECT_TRUE(image_.loaded.empty());
     EXPECT_TRUE(desktop_.wallpapers.empty());
-    EXPECT_EQ(Messages(), Paths{"対応した画像ファイルではありません。"});
+    EXPECT_TRUE(Refused(ImageTypeCheck::Unsupported));
 }
 
 TEST_F(WallpaperMode, AnEmptySusieFolderIsTakenFromTheRegistryBeforeTheScan) {
@@ -85,7 +78,7 @@ TEST_F(WallpaperMode, AnEmptySusieFolderIsTakenFromTheRegistryBeforeTheScan) {
     SetSusieFolderInRegistry("D:\\Susie");
     Run("C:\\pics\\noextension");
     EXPECT_EQ(record_.Susie_Dir_Path, "D:\\Susie");
-    EXPECT_EQ(Messages(), Paths{"対応した画像ファイルではありません。"});
+    EXPECT_TRUE(Refused(ImageTypeCheck::Unsupported));
 
     record_.Susie_Dir_Path = "Empty";
     SetSusieFolderInRegistry("E:\\Other");
@@ -100,7 +93,8 @@ TEST_F(WallpaperMode, AHostThatCannotStartIsNamedInsteadOfAPluginFailure) {
     image_.hostNotStarted = "PelaconfPluginHost32.exe";
     Run("C:\\pics\\a.pnm");
     EXPECT_TRUE(desktop_.wallpapers.empty());
-    EXPECT_EQ(Messages(), Paths{expected::HostNotStarted("PelaconfPluginHost32.exe")});
+    EXPECT_TRUE(AppliedWith(ApplyResult::HostNotStarted));
+    EXPECT_EQ(result_.report.hostNotStarted, "PelaconfPluginHost32.exe");
 }
 
 TEST_F(WallpaperMode, ARescanWhoseHostCannotStartIsNamedInsteadOfAnUnknownType) {
@@ -110,13 +104,14 @@ TEST_F(WallpaperMode, ARescanWhoseHostCannotStartIsNamedInsteadOfAnUnknownType) 
     AddImage("C:\\pics\\a.pnm");
     Run("C:\\pics\\a.pnm");
     EXPECT_TRUE(image_.loaded.empty());
-    EXPECT_EQ(Messages(), Paths{expected::HostNotStarted("PelaconfPluginHost64.exe")});
+    EXPECT_TRUE(Refused(ImageTypeCheck::HostNotStarted));
+    EXPECT_EQ(result_.hostNotStarted, "PelaconfPluginHost64.exe");
 }
 
 TEST_F(WallpaperMode, AMissingFileIsReported) {
     Run("C:\\pics\\a.png");
     EXPECT_TRUE(image_.loaded.empty());
-    EXPECT_EQ(Messages(), Paths{"画像ファイルが存在しません。"});
+    EXPECT_TRUE(AppliedWith(ApplyResult::NoFile));
 }
 
 TEST_F(WallpaperMode, AnExtensionWithoutAFirstPluginIsReportedAsALoadFailure) {
@@ -126,20 +121,19 @@ TEST_F(WallpaperMode, AnExtensionWithoutAFirstPluginIsReportedAsALoadFailure) {
     Run("C:\\pics\\a.pnm");
     EXPECT_TRUE(probe_.probed.empty()) << "the extension is known, so nothing is scanned";
     EXPECT_TRUE(desktop_.wallpapers.empty());
-    EXPECT_EQ(Messages(), Paths{"Susieプラグインのロードに失敗しました。"});
+    EXPECT_TRUE(AppliedWith(ApplyResult::NoLoader));
 }
 
 TEST_F(WallpaperMode, AFailedDecodeOrSaveIsReportedAsASaveFailure) {
     AddImage("C:\\pics\\a.png");
     image_.decodedSize.reset();
     Run("C:\\pics\\a.png");
-    EXPECT_EQ(Messages(), Paths{"画像ファイルの保存に失敗しました。"});
+    EXPECT_TRUE(AppliedWith(ApplyResult::Failed));
 
-    messages_.shown.clear();
     image_.decodedSize = Size{800, 600};
     image_.saveSucceeds = false;
     Run("C:\\pics\\a.png");
-    EXPECT_EQ(Messages(), Paths{"画像ファイルの保存に失敗しました。"});
+    EXPECT_TRUE(AppliedWith(ApplyResult::Failed));
     EXPECT_TRUE(desktop_.wallpapers.empty());
 }
 
@@ -148,19 +142,18 @@ TEST_F(WallpaperMode, ARegistryFailureIsReportedABusyApplicationAndSuccessShowNo
     registry_.writable = false;
     Run("C:\\pics\\a.png");
     EXPECT_TRUE(image_.saves.empty()) << "the registry failed";
-    EXPECT_EQ(Messages(), Paths{"壁紙の表示方法をレジストリに書き込めませんでした。"});
-    messages_.shown.clear();
+    EXPECT_TRUE(AppliedWith(ApplyResult::RegistryFailed));
 
     registry_.writable = true;
     applyInProgress_ = true;
     Run("C:\\pics\\a.png");
     EXPECT_EQ(image_.loaded.size(), 1u) << "busy: nothing more is decoded";
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(AppliedWith(ApplyResult::Busy));
 
     applyInProgress_ = false;
     Run("C:\\pics\\a.png");
     EXPECT_EQ(desktop_.wallpapers, Paths{kWallpaperBitmap});
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(AppliedWith(ApplyResult::Applied));
 }
 
 } // namespace

@@ -165,8 +165,8 @@ private:
     ImageObject imageWork_;
     ImageObjectPluginProbe plugins_{imageWork_};
     LayeredWindowLibrary layeredWindows_;
-    SettingsWindowServices services_{record_, spellings_, files_, messages_, processes_, registry_, plugins_};
-    pelaconf::SettingsWindow settingsWindow_{services_, layeredWindows_};
+    SettingsWindowServices services_{record_, spellings_, files_, processes_, registry_, plugins_};
+    pelaconf::SettingsWindow settingsWindow_{services_, messages_, layeredWindows_};
     NoPageHost pageHost_;
     pelaconf::Wizard wizard_{
         {record_, files_, messages_, processes_, registry_, plugins_, pageHost_, layeredWindows_.Available()}};
