@@ -145,18 +145,18 @@ std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginP
     return {};
 }
 
-int LookUpSusieFolder(SettingsRecord& record, const Registry& registry) {
+SusieFolderLookup LookUpSusieFolder(SettingsRecord& record, const Registry& registry) {
     constexpr size_t kPathBufferBytes = 256;
     const auto folder = registry.ReadUserText("Software\\Halvecor\\Susie\\Plug-in", "Path", kPathBufferBytes);
     // A folder the settings file could not hold would make every later save fail.
     if (!folder) {
-        return 1;
+        return SusieFolderLookup::NotFound;
     }
     if (!FitsShiftJis(*folder)) {
-        return kSusieFolderNotStorable;
+        return SusieFolderLookup::NotStorable;
     }
     record.Susie_Dir_Path = *folder;
-    return 0;
+    return SusieFolderLookup::Found;
 }
 
 } // namespace pelaconf

@@ -44,11 +44,16 @@ public:
 // file name is returned; otherwise empty text.
 std::string ScanPlugins(SettingsRecord& record, const FileSystem& files, PluginProbe& probe);
 
-// Takes Susie's own plug-in folder from the registry into Susie_Dir_Path: 0 when found,
-// 1 when the key or value is missing or too long, 2 when the folder is there but the settings
-// file cannot hold its path (nothing changes unless found).
-inline constexpr int kSusieFolderNotStorable = 2;
-int LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
+// What the registry gave for Susie's own plug-in folder.
+enum class SusieFolderLookup {
+    Found,       // Susie_Dir_Path now holds the folder
+    NotFound,    // the key or value is missing, or the value is too long to read
+    NotStorable, // the folder is there, but the settings file cannot hold its path
+};
+
+// Takes Susie's own plug-in folder from the registry into Susie_Dir_Path; nothing changes unless
+// it is found.
+SusieFolderLookup LookUpSusieFolder(SettingsRecord& record, const Registry& registry);
 
 // Each new entry (priority "99") takes the priority its plug-in had for the extension in the old
 // entries, compared ignoring case; an old entry is taken by the first new entry that matches it

@@ -56,9 +56,10 @@ SusieFolderCheck SusiePageModel::Validate(SettingsRecord& record, const FileSyst
 }
 
 LookupOutcome SusiePageModel::TakeSusieFolder(SettingsRecord& record, const Registry& registry) {
-    const int lookup = LookUpSusieFolder(record, registry);
-    if (lookup != 0) {
-        return lookup == kSusieFolderNotStorable ? LookupOutcome::NotStorable : LookupOutcome::NotFound;
+    switch (LookUpSusieFolder(record, registry)) {
+    case SusieFolderLookup::NotFound: return LookupOutcome::NotFound;
+    case SusieFolderLookup::NotStorable: return LookupOutcome::NotStorable;
+    case SusieFolderLookup::Found: break;
     }
     if (folder == record.Susie_Dir_Path) {
         return LookupOutcome::Unchanged;

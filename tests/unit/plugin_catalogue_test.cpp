@@ -142,11 +142,11 @@ TEST(SusieFolderLookup, TakesTheFolderOnlyWhenTheSettingsFileCanHoldIt) {
     SettingsRecord record(kModule);
     const std::pair<std::string, std::string> value{"Software\\Halvecor\\Susie\\Plug-in", "Path"};
     registry.texts[value] = "D:\\\xF0\x9F\x93\xB7";
-    EXPECT_EQ(LookUpSusieFolder(record, registry), 2) << "there, but not storable";
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::NotStorable);
     EXPECT_EQ(record.Susie_Dir_Path, "Empty");
 
     registry.texts[value] = "D:\\スージー\\plug-in";
-    EXPECT_EQ(LookUpSusieFolder(record, registry), 0);
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::Found);
     EXPECT_EQ(record.Susie_Dir_Path, "D:\\スージー\\plug-in");
 }
 

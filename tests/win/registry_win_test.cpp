@@ -27,31 +27,31 @@ TEST(SusieFolderLookup, ReadsThePathValueOnlyWhenKeyAndValueArePresent) {
     SettingsRecord record("C:\\p");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Halvecor");
     record.Susie_Dir_Path = "before";
-    EXPECT_EQ(LookUpSusieFolder(record, registry), 1) << "no key";
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::NotFound) << "no key";
     EXPECT_EQ(record.Susie_Dir_Path, "before");
 
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSusieKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    EXPECT_EQ(LookUpSusieFolder(record, registry), 1) << "a key without the value";
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::NotFound) << "a key without the value";
     EXPECT_EQ(record.Susie_Dir_Path, "before");
 
     const std::wstring folder = L"C:\\Susie\\\u8868\u793A\\plugins"; // a Japanese folder name
     RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                    static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(LookUpSusieFolder(record, registry), 0);
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::Found);
     EXPECT_EQ(record.Susie_Dir_Path, "C:\\Susie\\表示\\plugins");
 
     const std::wstring notStorable = L"C:\\Susie\\\u1EA2nh"; // a letter code page 932 does not have
     RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(notStorable.c_str()),
                    static_cast<DWORD>((notStorable.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(LookUpSusieFolder(record, registry), kSusieFolderNotStorable);
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::NotStorable);
     EXPECT_EQ(record.Susie_Dir_Path, "C:\\Susie\\表示\\plugins");
 
     const std::wstring tooLong(300, L'x');
     RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(tooLong.c_str()),
                    static_cast<DWORD>((tooLong.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(LookUpSusieFolder(record, registry), 1) << "a value that does not fit is a failed read";
+    EXPECT_EQ(LookUpSusieFolder(record, registry), SusieFolderLookup::NotFound) << "a value that does not fit is a failed read";
     EXPECT_EQ(record.Susie_Dir_Path, "C:\\Susie\\表示\\plugins");
     RegCloseKey(key);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Halvecor");
