@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <map>
 #include <vector>
 
 namespace pelaconf {
@@ -30,41 +29,44 @@ bool IsCarriedByte(char32_t codePoint) {
 }
 
 // Single bytes above ASCII: half-width katakana, and the few bytes Windows maps one to one.
+constexpr uint8_t kFirstKatakanaByte = 0xA1;
+constexpr uint8_t kLastKatakanaByte = 0xDF;
+constexpr char32_t kFirstKatakana = 0xFF61;
+constexpr char32_t kLastKatakana = kFirstKatakana + (kLastKatakanaByte - kFirstKatakanaByte);
+struct SingleByteCode {
+    uint8_t byte;
+    char32_t unicode;
+};
+constexpr SingleByteCode kOneToOneBytes[] = {
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3},
+};
+
 std::optional<char32_t> DecodeSingleByte(uint8_t byte) {
     if (byte < 0x80) {
         return byte;
     }
-    if (byte >= 0xA1 && byte <= 0xDF) {
-        return 0xFF61 + (byte - 0xA1);
+    if (byte >= kFirstKatakanaByte && byte <= kLastKatakanaByte) {
+        return kFirstKatakana + (byte - kFirstKatakanaByte);
     }
-    switch (byte) {
-    case 0x80: return 0x0080;
-    case 0xA0: return 0xF8F0;
-    case 0xFD: return 0xF8F1;
-    case 0xFE: return 0xF8F2;
-    case 0xFF: return 0xF8F3;
-    default: return std::nullopt;
+    for (const SingleByteCode& code : kOneToOneBytes) {
+        if (code.byte == byte) {
+            return code.unicode;
+        }
     }
+    return std::nullopt;
 }
 
 // The single byte above ASCII that DecodeSingleByte gives the code point from, if any.
 std::optional<uint8_t> EncodeSingleByte(char32_t codePoint) {
-    // Only U+0080, the private-use stand-ins from U+F8F0 and the halfwidth katakana have one; most
-    // code points are told so without a lookup.
-    if (codePoint != 0x80 && (codePoint < 0xF8F0 || codePoint > 0xF8F3) && (codePoint < 0xFF61 || codePoint > 0xFF9F)) {
-        return std::nullopt;
+    if (codePoint >= kFirstKatakana && codePoint <= kLastKatakana) {
+        return static_cast<uint8_t>(kFirstKatakanaByte + (codePoint - kFirstKatakana));
     }
-    static const std::map<char32_t, uint8_t> byCodePoint = [] {
-        std::map<char32_t, uint8_t> bytes;
-        for (int byte = 0x80; byte <= 0xFF; ++byte) {
-            if (const auto decoded = DecodeSingleByte(static_cast<uint8_t>(byte))) {
-                bytes.emplace(*decoded, static_cast<uint8_t>(byte));
-            }
+    for (const SingleByteCode& code : kOneToOneBytes) {
+        if (code.unicode == codePoint) {
+            return code.byte;
         }
-        return bytes;
-    }();
-    const auto found = byCodePoint.find(codePoint);
-    return found == byCodePoint.end() ? std::nullopt : std::optional<uint8_t>(found->second);
+    }
+    return std::nullopt;
 }
 
 std::optional<char32_t> DecodeDoubleByte(uint8_t lead, uint8_t trail) {
