@@ -31,12 +31,6 @@ std::optional<std::string> ExternalProgramPage::ManualChangeCommand() {
     return model_.ManualChangeCommand();
 }
 
-bool ExternalProgramPage::ModelIsValid() {
-    const ProgramCheck check = model_.Validate();
-    if (check != ProgramCheck::Valid) {
-        messages_.Show(RefusalText(check), MessageKind::Warning);
-    }
-    return check == ProgramCheck::Valid;
-}
+bool ExternalProgramPage::ModelIsValid() { return PassesCheck(messages_, RefusalText(model_.Validate())); }
 
 } // namespace pelaconf

@@ -27,13 +27,7 @@ WallpaperFolderPage::WallpaperFolderPage(SettingsRecord& record, const FileSyste
 
 std::string WallpaperFolderPage::CurrentPath() const { return GetItemText(Window(), IDC_FOLDER_PATH); }
 
-bool WallpaperFolderPage::ModelIsValid() {
-    const FolderCheck check = model_.Validate(files_);
-    if (check != FolderCheck::Valid) {
-        messages_.Show(RefusalText(check), MessageKind::Warning);
-    }
-    return check == FolderCheck::Valid;
-}
+bool WallpaperFolderPage::ModelIsValid() { return PassesCheck(messages_, RefusalText(model_.Validate(files_))); }
 
 bool WallpaperFolderPage::OnButtonClicked(int id) {
     if (id == IDC_FOLDER_BROWSE) {

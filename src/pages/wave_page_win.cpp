@@ -64,13 +64,7 @@ void WavePage::PlayNow() {
     testPlay_->PlayNow(model_.path);
 }
 
-bool WavePage::ModelIsValid() {
-    const WaveCheck check = model_.Validate(files_);
-    if (check != WaveCheck::Valid) {
-        messages_.Show(RefusalText(check), MessageKind::Warning);
-    }
-    return check == WaveCheck::Valid;
-}
+bool WavePage::ModelIsValid() { return PassesCheck(messages_, RefusalText(model_.Validate(files_))); }
 
 bool WavePage::OnButtonClicked(int id) {
     if (id == IDC_WAVE_TEST_PLAY) {

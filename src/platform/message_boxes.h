@@ -21,4 +21,13 @@ public:
     virtual MessageAnswer Show(std::string_view text, MessageKind kind) = 0;
 };
 
+// A check of the user's values passes when it has no refusal to give; otherwise the refusal is
+// shown as a warning.
+inline bool PassesCheck(MessageBoxes& messages, std::string_view refusal) {
+    if (!refusal.empty()) {
+        messages.Show(refusal, MessageKind::Warning);
+    }
+    return refusal.empty();
+}
+
 } // namespace pelaconf

@@ -11,14 +11,13 @@
 namespace pelaconf {
 namespace {
 
-// True when the folder was accepted; otherwise the user is told why.
-bool TellFolderCheck(MessageBoxes& messages, SusieFolderCheck check) {
+std::string_view RefusalText(SusieFolderCheck check) {
     switch (check) {
-    case SusieFolderCheck::Valid: return true;
-    case SusieFolderCheck::Missing: messages.Show(kSusieFolderMissingMessage, MessageKind::Warning); break;
-    case SusieFolderCheck::NotStorable: messages.Show(kSusieFolderNotStorableMessage, MessageKind::Warning); break;
+    case SusieFolderCheck::Missing: return kSusieFolderMissingMessage;
+    case SusieFolderCheck::NotStorable: return kSusieFolderNotStorableMessage;
+    case SusieFolderCheck::Valid: break;
     }
-    return false;
+    return {};
 }
 
 void TellLookup(MessageBoxes& messages, LookupOutcome outcome) {
@@ -32,7 +31,7 @@ void TellLookup(MessageBoxes& messages, LookupOutcome outcome) {
 
 void TellRefresh(MessageBoxes& messages, const RefreshResult& result) {
     switch (result.outcome) {
-    case RefreshOutcome::Refused: TellFolderCheck(messages, result.folder); break;
+    case RefreshOutcome::Refused: PassesCheck(messages, RefusalText(result.folder)); break;
     case RefreshOutcome::HostNotStarted:
         messages.Show(HostNotStartedMessage(result.hostProgram), MessageKind::Error);
         break;
@@ -63,7 +62,7 @@ bool SusiePage::FollowRulesWhenShown() {
     return false;
 }
 
-bool SusiePage::ModelIsValid() { return TellFolderCheck(messages_, model_.Validate(Record(), files_)); }
+bool SusiePage::ModelIsValid() { return PassesCheck(messages_, RefusalText(model_.Validate(Record(), files_))); }
 
 void SusiePage::FollowUseBox() {
     const bool used = GetCheckBox(Window(), IDC_SUSIE_USE) == 1;
