@@ -215,6 +215,52 @@ TEST_F(KeyboardTest, SpaceAndArrowsChangeTheControlsAltAAppliesAndEnterIsOk) {
     EXPECT_TRUE(FileHasLine(folder, "[WaitDlg_Trans]=0"));
 }
 
+// A time is typed into the fields and added with Space on the add button. A refused hour gives the
+// keyboard back to the hour field with its text selected, so that the next key replaces it.
+TEST_F(KeyboardTest, ATimeIsTypedAndAddedAndARefusedHourIsTypedOver) {
+    Start(FolderLine() + "[Timer_Type]=3\r\n");
+    ExpectTreeFocusedInActiveWindow("at the start");
+    ArrowTo("タイマ");
+    const RemoteWindow page = Page(IDD_TIMER);
+    const auto typeDigits = [&](int fieldId, const std::string& digits) {
+        for (const char digit : digits) {
+            Type(static_cast<UINT>(digit));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return page.ItemText(fieldId) == digits; }))
+            << fieldId << " holds " << page.ItemText(fieldId);
+    };
+    const auto shiftTabToAdd = [&] {
+        for (int presses = 0; presses < 5 && !FocusIsOn(page.Handle(), IDC_TIMER_ADD); ++presses) {
+            const HWND before = FocusedWindow();
+            TypeWith(VK_SHIFT, VK_TAB);
+            ASSERT_NE(WaitForFocusToLeave(before), nullptr) << "Shift+Tab moved the focus nowhere";
+        }
+        ASSERT_TRUE(FocusIsOn(page.Handle(), IDC_TIMER_ADD)) << "the focus is on " << Describe(FocusedWindow());
+    };
+
+    TabTo(IDD_TIMER, IDC_TIMER_HOUR); // Tab selects the field's text, which the digits replace
+    typeDigits(IDC_TIMER_HOUR, "24");
+    Type(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(page.Handle(), IDC_TIMER_MINUTE); }));
+    typeDigits(IDC_TIMER_MINUTE, "5");
+    shiftTabToAdd();
+    Type(VK_SPACE);
+    ASSERT_TRUE(pelaconf->Answer("0 から 23 までの数値を入力して下さい", IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return FocusIsOn(page.Handle(), IDC_TIMER_HOUR); }))
+        << "the focus is on " << Describe(FocusedWindow());
+    typeDigits(IDC_TIMER_HOUR, "9");
+
+    shiftTabToAdd();
+    Type(VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] {
+        return page.ListBoxTexts(IDC_TIMER_TIME_OF_DAY_LIST) == std::vector<std::string>{"09 時 05 分"};
+    }));
+    TypeWith(VK_MENU, 'A');
+    ASSERT_TRUE(WaitUntil([&] { return folder.PelavineStarts().size() == 1; })) << "Alt+A did not apply";
+    EXPECT_TRUE(FileHasLine(folder, "[Timer2_List]=545"));
+    CloseWithCancel(*pelaconf, *window, DiscardQuestion::NotAsked);
+}
+
 TEST_F(KeyboardTest, InTheWizardEnterIsNextAltBIsBackAndEscapeCancels) {
     Launch();
     const auto wizard = pelaconf->WaitForWizard();
